@@ -11,7 +11,7 @@ namespace huewright {
 
 /// Told of each character just before its font tag is appended (the preview draws here).
 class CharacterObserver {
-public:
+  public:
     virtual ~CharacterObserver() = default;
     /// `character` is one or two bytes; `size` is the HTML size 1..7, meaningful only while the
     /// size pattern is on.

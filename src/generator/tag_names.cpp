@@ -5,8 +5,8 @@ namespace huewright {
 namespace {
 
 constexpr std::array<std::string_view, TagNameTable::kUsedRows> kUpperCaseNames = {
-    "TABLE", "BORDER", "TR", "TD", "BGCOLOR", "A", "HREF", "FONT", "FACE",
-    "SIZE",  "B",      "STRONG", "I", "EM", "U", "STRIKE", "BR", "COLOR",
+    "TABLE", "BORDER", "TR",     "TD", "BGCOLOR", "A", "HREF",   "FONT", "FACE",
+    "SIZE",  "B",      "STRONG", "I",  "EM",      "U", "STRIKE", "BR",   "COLOR",
 };
 
 }  // namespace

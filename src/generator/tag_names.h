@@ -31,7 +31,7 @@ enum class Tag {
 /// The 42-slot table of tag and attribute names: slots 0-20 upper case, 21-41 the same names in
 /// lower case; rows 18-20 of each half stay empty. Filled once on construction, never changed.
 class TagNameTable {
-public:
+  public:
     static constexpr int kSlots = 42;
     static constexpr int kHalf = 21;
     static constexpr int kUsedRows = 18;
@@ -43,7 +43,7 @@ public:
         return slots_[static_cast<std::size_t>(static_cast<int>(row) + (upperCase ? 0 : kHalf))];
     }
 
-private:
+  private:
     std::array<std::string, kSlots> slots_;
 };
 
