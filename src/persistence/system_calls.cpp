@@ -1,0 +1,39 @@
+#include "persistence/system_calls.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace huewright {
+
+int SystemCalls::open(const char* path, int flags, mode_t mode) {
+    return ::open(path, flags, mode);
+}
+
+ssize_t SystemCalls::write(int fd, const void* data, std::size_t size) {
+    return ::write(fd, data, size);
+}
+
+int SystemCalls::fchmod(int fd, mode_t mode) {
+    return ::fchmod(fd, mode);
+}
+
+int SystemCalls::fsync(int fd) {
+    return ::fsync(fd);
+}
+
+int SystemCalls::close(int fd) {
+    return ::close(fd);
+}
+
+int SystemCalls::rename(const char* from, const char* to) {
+    return std::rename(from, to);
+}
+
+int SystemCalls::unlink(const char* path) {
+    return ::unlink(path);
+}
+
+}  // namespace huewright
