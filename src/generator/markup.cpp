@@ -1,5 +1,6 @@
 #include "generator/markup.h"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -21,53 +22,99 @@ bool hasWrapper(const GradationSettings& s) {
     return s.SizePattern ? s.UseFace : (s.UseFace || s.UseSize);
 }
 
-// Builds every character's font tag in a small buffer so the fragment grows by one append per
-// character: the tag is the same but for colour, size and the character's bytes.
+using HexPair = std::array<char, 2>;
+
+constexpr std::array<HexPair, 256> hexTable(const char* digits) {
+    std::array<HexPair, 256> table{};
+    for (std::size_t v = 0; v < table.size(); ++v) {
+        table[v] = {digits[v >> 4], digits[v & 0xF]};
+    }
+    return table;
+}
+
+constexpr auto kUpperHex = hexTable("0123456789ABCDEF");
+constexpr auto kLowerHex = hexTable("0123456789abcdef");
+
+// Writes the characters' font tags. They differ only in colour, size and the character itself,
+// so each is a copy of a prepared head with the digits poked in, and tags collect in a chunk that
+// joins the fragment in one append.
 class CharacterTagWriter {
   public:
-    CharacterTagWriter(const GradationSettings& s, const TagNameTable& names)
-        : upperCase_(s.UpperCaseTags), withSize_(s.SizePattern) {
-        const std::string_view font = names.TagName(Tag::Font, upperCase_);
-        opening_ = "<";
-        opening_.append(font).append(" ").append(names.TagName(Tag::Color, upperCase_));
-        opening_.append("=\"#");
-        sizeAttribute_ = "\" ";
-        sizeAttribute_.append(names.TagName(Tag::Size, upperCase_)).append("=\"");
-        closing_ = "</";
-        closing_.append(font).append(">");
+    CharacterTagWriter(std::string& out, const GradationSettings& s, const TagNameTable& names)
+        : out_(out), withSize_(s.SizePattern) {
+        const bool up = s.UpperCaseTags;
+        std::string head = "<";
+        head.append(names.TagName(Tag::Font, up)).append(" ").append(names.TagName(Tag::Color, up));
+        head.append("=\"#");
+        colourAt_ = head.size();
+        head.append("000000");
+        if (withSize_) {
+            head.append("\" ").append(names.TagName(Tag::Size, up)).append("=\"");
+            sizeAt_ = head.size();
+            head.append("0");
+        }
+        head.append("\">");
+        headLength_ = head.size();
+        head.copy(head_, headLength_);
+        std::string tail = "</";
+        tail.append(names.TagName(Tag::Font, up)).append(">");
+        tailLength_ = tail.size();
+        tail.copy(tail_, tailLength_);
+        hex_ = up ? kUpperHex.data() : kLowerHex.data();
     }
 
-    void append(std::string& out, std::string_view character, ColorValue colour, int size) {
-        char buffer[128];
-        char* p = buffer;
-        p = put(p, opening_);
-        const char* digits = upperCase_ ? "0123456789ABCDEF" : "0123456789abcdef";
-        for (const int channel : {redOf(colour), greenOf(colour), blueOf(colour)}) {
-            *p++ = digits[channel >> 4];
-            *p++ = digits[channel & 0xF];
+    void append(std::string_view character, ColorValue colour, int size) {
+        if (used_ > kChunk - kLongestTag) {
+            flush();
         }
+        char* tag = chunk_ + used_;
+        // Whole fixed-size blocks copy faster than exact lengths; the extra bytes are overwritten.
+        std::memcpy(tag, head_, sizeof head_);
+        std::memcpy(tag + colourAt_, hex_[redOf(colour)].data(), 2);
+        std::memcpy(tag + colourAt_ + 2, hex_[greenOf(colour)].data(), 2);
+        std::memcpy(tag + colourAt_ + 4, hex_[blueOf(colour)].data(), 2);
+        char* p = tag + headLength_;
         if (withSize_) {
-            p = put(p, sizeAttribute_);
-            p = std::to_chars(p, p + 12, size).ptr;
+            if (size >= 0 && size <= 9) {
+                tag[sizeAt_] = static_cast<char>('0' + size);
+            } else {
+                // Only limits outside 1..7 give such sizes; write the number in full.
+                p = tag + sizeAt_;
+                p = std::to_chars(p, p + 12, size).ptr;
+                *p++ = kQuote;
+                *p++ = '>';
+            }
         }
-        *p++ = kQuote;
-        *p++ = '>';
-        p = put(p, character);
-        p = put(p, closing_);
-        out.append(buffer, p);
+        // One byte or two: cheaper written than copied.
+        *p++ = character[0];
+        if (character.size() == 2) {
+            *p++ = character[1];
+        }
+        std::memcpy(p, tail_, sizeof tail_);
+        used_ = static_cast<std::size_t>(p + tailLength_ - chunk_);
+    }
+
+    /// Appends the tags still held in the chunk to the fragment.
+    void flush() {
+        out_.append(chunk_, used_);
+        used_ = 0;
     }
 
   private:
-    static char* put(char* p, std::string_view piece) {
-        std::memcpy(p, piece.data(), piece.size());
-        return p + piece.size();
-    }
+    static constexpr std::size_t kChunk = 8192;
+    static constexpr std::size_t kLongestTag = 128;  // head and tail blocks, size digits, 2 bytes
 
-    bool upperCase_;
+    std::string& out_;
     bool withSize_;
-    std::string opening_;        // <FONT COLOR="#
-    std::string sizeAttribute_;  // " SIZE="
-    std::string closing_;        // </FONT>
+    std::size_t colourAt_ = 0;
+    std::size_t sizeAt_ = 0;
+    std::size_t headLength_ = 0;
+    std::size_t tailLength_ = 0;
+    char head_[48] = {};  // <FONT COLOR="#000000" SIZE="0">
+    char tail_[16] = {};  // </FONT>
+    const HexPair* hex_;
+    std::size_t used_ = 0;
+    char chunk_[kChunk];
 };
 
 void appendOpeningTags(std::string& out, const GradationSettings& s, const TagNameTable& names) {
@@ -154,15 +201,16 @@ std::string buildMarkup(const GradationSettings& settings, const TagNameTable& n
     std::string out;
     appendOpeningTags(out, settings, names);
     if (!settings.Text.empty()) {
-        CharacterTagWriter writer(settings, names);
         // Each character's tag is about forty bytes around its one or two bytes of text.
         out.reserve(out.size() + settings.Text.size() * 40 + 64);
+        CharacterTagWriter writer(out, settings, names);
         forEachCharacter(settings, [&](std::string_view character, ColorValue colour, int size) {
             if (observer != nullptr) {
                 observer->onCharacter(character, colour, size);
             }
-            writer.append(out, character, colour, size);
+            writer.append(character, colour, size);
         });
+        writer.flush();
     }
     appendClosingTags(out, settings, names);
     return out;

@@ -19,7 +19,16 @@ class SegmentColours {
     SegmentColours(ColorValue base, ColorValue target, std::int64_t count);
 
     /// The colour of the character after the first `j` characters of the segment (0 ≤ j < count).
-    ColorValue colourAfter(std::int64_t j) const;
+    ColorValue colourAfter(std::int64_t j) const {
+        ColorValue colour = base_;
+        // A channel never passes its target, so steps never borrow from or carry into another.
+        for (std::size_t c = 0; c < moving_; ++c) {
+            const Channel& channel = channels_[c];
+            const auto r = static_cast<ColorValue>(channel.step.truncatedTimes(j)) << channel.shift;
+            colour = channel.falling ? colour - r : colour + r;
+        }
+        return colour;
+    }
 
     /// The first colour of the second segment of three-colour mode: `middle` moved one step of
     /// `count` towards `end`, or `end` itself for a one-character segment.
@@ -27,13 +36,13 @@ class SegmentColours {
 
   private:
     struct Channel {
-        int shift;      // 0, 8 or 16
-        bool falling;   // base ≥ target: the channel moves down
-        int base;       // 0..255
-        Extended step;  // a / (m - 1)
+        int shift = 0;         // 0, 8 or 16
+        bool falling = false;  // base ≥ target: the channel moves down
+        Extended step;         // a / (m - 1)
     };
-    ColorValue top_;  // bits 24-31 of the base, carried into every colour
-    std::array<Channel, 3> channels_;
+    ColorValue base_;
+    std::array<Channel, 3> channels_;  // the first `moving_` channels have a step
+    std::size_t moving_ = 0;
 };
 
 /// The size pattern over a whole text of `n` characters; sizes are HTML sizes.
@@ -46,9 +55,35 @@ class SizeSteps {
 
     /// The size of the character after character `g` (1-based, over the whole text), given the
     /// current size; advances the valley step counter.
-    int next(std::int64_t g, int current);
+    int next(std::int64_t g, int current) {
+        switch (kind_) {
+            case SizePatternKind::Falling:
+                return maximum_ - static_cast<int>(fallingStep_.truncatedTimes(g));
+            case SizePatternKind::Valley:
+                return nextValley(g);
+            case SizePatternKind::Alternating:
+                return g % 2 == 0 ? maximum_ : minimum_;
+            case SizePatternKind::None:
+                break;
+        }
+        return current;
+    }
 
   private:
+    int nextValley(std::int64_t g) {
+        if (valleyFlat_) {
+            return maximum_;
+        }
+        const auto size = static_cast<int>(valleyStep_.roundedDifference(maximum_, t_));
+        // g + 1 against n / 2, compared exactly by doubling both sides.
+        if (2 * (g + 1) < n_) {
+            ++t_;
+        } else if (2 * (g + 1) > n_) {
+            --t_;
+        }
+        return size;
+    }
+
     SizePatternKind kind_;
     int maximum_;
     int minimum_;

@@ -29,6 +29,24 @@ TEST(Extended, ProductOfQuotientMayFallJustShortOfTheWhole) {
     EXPECT_EQ(static_cast<int>((1.0 / 49.0) * 49.0), 0);
 }
 
+TEST(Extended, QuickPathsAgreeWithTheSeparateOperations) {
+    // Products that land on, just below and exactly half-way past whole numbers.
+    for (std::int64_t d = 1; d <= 300; ++d) {
+        for (const std::int64_t a : {1, 2, 3, 6, 127, 255}) {
+            const Extended q = Extended::quotient(a, d);
+            const Extended negative = Extended::quotient(-a, d);
+            for (std::int64_t j = -1; j <= d + 1; ++j) {
+                EXPECT_EQ(q.truncatedTimes(j), q.times(j).truncated()) << a << "/" << d << "*" << j;
+                EXPECT_EQ(q.roundedDifference(7, j),
+                          (Extended::fromInteger(7) - q.times(j)).roundedHalfEven())
+                    << a << "/" << d << "*" << j;
+                EXPECT_EQ(negative.roundedDifference(3, j),
+                          (Extended::fromInteger(3) - negative.times(j)).roundedHalfEven());
+            }
+        }
+    }
+}
+
 TEST(Extended, TruncatesTowardZeroAndRoundsHalfToEven) {
     struct Row {
         const char* name;
@@ -98,6 +116,7 @@ TEST(ExtendedAgainstHardware, EveryColourStep) {
                 const long double hr = hq * static_cast<long double>(j);
                 mismatches += !sameBits(r, hr);
                 mismatches += r.truncated() != static_cast<std::int64_t>(hr);
+                mismatches += q.truncatedTimes(j) != static_cast<std::int64_t>(hr);
             }
         }
     }
@@ -115,9 +134,8 @@ TEST(ExtendedAgainstHardware, EveryFallingSize) {
                 static_cast<long double>(difference) / static_cast<long double>(n - 1);
             mismatches += !sameBits(q, hq);
             for (std::int64_t g = 1; g < n; ++g) {
-                const Extended p = q.times(g);
                 const long double hp = hq * static_cast<long double>(g);
-                mismatches += p.truncated() != static_cast<std::int64_t>(hp);
+                mismatches += q.truncatedTimes(g) != static_cast<std::int64_t>(hp);
             }
         }
     }
@@ -145,7 +163,9 @@ TEST(ExtendedAgainstHardware, EveryValleySize) {
                     const Extended v = Extended::fromInteger(maximum) - p;
                     const long double hv = static_cast<long double>(maximum) - hp;
                     mismatches += !sameBits(v, hv);
-                    mismatches += v.roundedHalfEven() != static_cast<std::int64_t>(std::rintl(hv));
+                    const auto hardwareSize = static_cast<std::int64_t>(std::rintl(hv));
+                    mismatches += v.roundedHalfEven() != hardwareSize;
+                    mismatches += q.roundedDifference(maximum, t) != hardwareSize;
                 }
             }
         }
