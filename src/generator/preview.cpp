@@ -1,0 +1,39 @@
+#include "generator/preview.h"
+
+#include <algorithm>
+#include <array>
+
+namespace huewright {
+
+int HtmlSizeToPoints(int htmlSize) {
+    static constexpr std::array<int, 7> kPoints = {8, 10, 12, 14, 18, 24, 36};
+    // Sizes come from 1..7 spin edits; anything else is held to the nearest end of the table.
+    return kPoints[static_cast<std::size_t>(std::clamp(htmlSize, 1, 7) - 1)];
+}
+
+PreviewPainter::PreviewPainter(DrawingSurface& surface, const GradationSettings& settings,
+                               const PreviewFont& font)
+    : surface_(surface), font_(font), sizePattern_(settings.SizePattern) {
+    surface_.fillRectangle(0, 0, kPreviewWidth, kPreviewHeight, settings.BackgroundColor);
+    surface_.setFont(font_);
+}
+
+void PreviewPainter::onCharacter(std::string_view character, ColorValue colour, int size) {
+    // A character starting past the right edge cannot be seen; the markup still holds it.
+    if (x_ >= kPreviewWidth) {
+        return;
+    }
+    surface_.setTextColour(colour);
+    if (sizePattern_) {
+        const int points = HtmlSizeToPoints(size);
+        if (points != font_.points) {
+            font_.points = points;
+            surface_.setFont(font_);
+        }
+    }
+    const TextExtent extent = surface_.measure(character);
+    surface_.drawTransparent(x_, kPreviewHeight - extent.height - 1, character);
+    x_ += extent.width;
+}
+
+}  // namespace huewright

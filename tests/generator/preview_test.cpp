@@ -1,0 +1,74 @@
+#include "generator/preview.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace huewright {
+namespace {
+
+// Records what the preview asks of the platform. Every character is 10 pixels wide and its cell
+// as high as its point size.
+class RecordingSurface : public DrawingSurface {
+  public:
+    std::vector<std::string> calls;
+    int points = 0;
+
+    void fillRectangle(int left, int top, int right, int bottom, ColorValue colour) override {
+        calls.push_back("fill " + std::to_string(left) + "," + std::to_string(top) + "," +
+                        std::to_string(right) + "," + std::to_string(bottom) + " " +
+                        std::to_string(colour));
+    }
+    void setFont(const PreviewFont& font) override { points = font.points; }
+    void setTextColour(ColorValue) override {}
+    TextExtent measure(std::string_view) override { return {10, points}; }
+    void drawTransparent(int x, int y, std::string_view text) override {
+        calls.push_back("draw " + std::string(text) + " " + std::to_string(x) + "," +
+                        std::to_string(y));
+    }
+};
+
+TEST(Preview, HtmlSizesMapToPoints) {
+    const int expected[] = {8, 10, 12, 14, 18, 24, 36};
+    for (int size = 1; size <= 7; ++size) {
+        EXPECT_EQ(HtmlSizeToPoints(size), expected[size - 1]) << size;
+    }
+}
+
+TEST(Preview, ClearsThenDrawsEachCharacterBottomAligned) {
+    RecordingSurface surface;
+    GradationSettings s;
+    s.Text = "abcde";
+    s.BackgroundColor = 0x123456;
+    s.SizePattern = true;
+    s.PatternKind = SizePatternKind::Valley;
+    PreviewFont font;
+    PreviewPainter painter(surface, s, font);
+    buildMarkup(s, TagNameTable{}, &painter);
+    // 36, 18, 12, 18, 36 points; each cell's bottom one pixel above the bottom edge: the 36-point
+    // cells reach above the strip and lose their tops.
+    EXPECT_EQ(surface.calls,
+              (std::vector<std::string>{"fill 0,0,407,47 1193046", "draw a 0,10", "draw b 10,28",
+                                        "draw c 20,34", "draw d 30,28", "draw e 40,10"}));
+}
+
+TEST(Preview, CharactersPastTheRightEdgeAreNeitherMeasuredNorDrawn) {
+    RecordingSurface surface;
+    GradationSettings s;
+    s.Text = std::string(45, 'x');
+    PreviewPainter painter(surface, s, PreviewFont{});
+    const std::string markup = buildMarkup(s, TagNameTable{}, &painter);
+    // 41 characters start before x = 407; the markup still holds all 45.
+    EXPECT_EQ(surface.calls.size(), 1u + 41u);
+    EXPECT_EQ(surface.calls.back(), "draw x 400,34");
+    std::size_t tags = 0;
+    for (std::size_t at = markup.find(">x<"); at != std::string::npos;
+         at = markup.find(">x<", at + 1)) {
+        ++tags;
+    }
+    EXPECT_EQ(tags, 45u);
+}
+
+}  // namespace
+}  // namespace huewright
