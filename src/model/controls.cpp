@@ -25,7 +25,7 @@ std::string_view nameOf(RadioButton button) {
     return lookUp(kNames, button);
 }
 
-std::string_view nameOf(SpinEdit spin) {
+std::string_view nameOf(SpinField spin) {
     static constexpr std::array<std::string_view, 4> kNames = {"Fsize", "WS", "FDsize", "FSsize"};
     return lookUp(kNames, spin);
 }

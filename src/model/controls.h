@@ -12,7 +12,7 @@ enum class CheckBox { CB, BB, EB, UB, SB, KB, WB, HB, LB, TB, FS, SS };
 enum class RadioButton { Gtype1b, Gtype2b, Ftype1B, Ftype2B, Ftype3B };
 
 /// The main window's spin edits.
-enum class SpinEdit { Fsize, WS, FDsize, FSsize };
+enum class SpinField { Fsize, WS, FDsize, FSsize };
 
 /// The main window's single-line edits whose changes regenerate.
 enum class LineEdit { Edit1, link_e };
@@ -30,14 +30,14 @@ struct SpinRange {
 };
 
 /// The range of each spin edit: 1..7 for the sizes, 0..99 for the frame width.
-constexpr SpinRange rangeOf(SpinEdit spin) {
-    return spin == SpinEdit::WS ? SpinRange{0, 99} : SpinRange{1, 7};
+constexpr SpinRange rangeOf(SpinField spin) {
+    return spin == SpinField::WS ? SpinRange{0, 99} : SpinRange{1, 7};
 }
 
 /// The control's name, as the window and its tests know it.
 std::string_view nameOf(CheckBox box);
 std::string_view nameOf(RadioButton button);
-std::string_view nameOf(SpinEdit spin);
+std::string_view nameOf(SpinField spin);
 std::string_view nameOf(LineEdit edit);
 std::string_view nameOf(Switchable control);
 

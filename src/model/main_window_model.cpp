@@ -18,7 +18,7 @@ namespace {
 constexpr std::size_t kFaceNameLimit = 31;
 
 struct FontName {};
-using Item = std::variant<ColourSlot, CheckBox, RadioButton, SpinEdit, LineEdit, FontName>;
+using Item = std::variant<ColourSlot, CheckBox, RadioButton, SpinField, LineEdit, FontName>;
 
 struct Binding {
     std::string_view key;
@@ -35,7 +35,7 @@ const std::array<Binding, kGradationKeyCount> kBindings = {{
     {"Gtype1B", RadioButton::Gtype1b},
     {"Gtype2B", RadioButton::Gtype2b},
     {"FontName", FontName{}},
-    {"FontSize", SpinEdit::Fsize},
+    {"FontSize", SpinField::Fsize},
     {"BB", CheckBox::BB},
     {"EB", CheckBox::EB},
     {"UB", CheckBox::UB},
@@ -43,7 +43,7 @@ const std::array<Binding, kGradationKeyCount> kBindings = {{
     {"FS", CheckBox::FS},
     {"SS", CheckBox::SS},
     {"WB", CheckBox::WB},
-    {"WS", SpinEdit::WS},
+    {"WS", SpinField::WS},
     {"HB", CheckBox::HB},
     {"LB", CheckBox::LB},
     {"link_e", LineEdit::link_e},
@@ -51,8 +51,8 @@ const std::array<Binding, kGradationKeyCount> kBindings = {{
     {"Ftype1B", RadioButton::Ftype1B},
     {"Ftype2B", RadioButton::Ftype2B},
     {"Ftype3B", RadioButton::Ftype3B},
-    {"FDsize", SpinEdit::FDsize},
-    {"FSsize", SpinEdit::FSsize},
+    {"FDsize", SpinField::FDsize},
+    {"FSsize", SpinField::FSsize},
     {"KB", CheckBox::KB},
     {"text", LineEdit::Edit1},
 }};
@@ -167,21 +167,21 @@ void MainWindowModel::setRadio(RadioButton button, bool checked) {
     }
 }
 
-void MainWindowModel::setSpinText(SpinEdit spin, std::string text) {
+void MainWindowModel::setSpinText(SpinField spin, std::string text) {
     setSpinTextFromCode(spin, std::move(text));
 }
 
-void MainWindowModel::setSpinValue(SpinEdit spin, int value) {
+void MainWindowModel::setSpinValue(SpinField spin, int value) {
     const SpinRange range = rangeOf(spin);
     setSpinTextFromCode(spin,
                         formatSettingInteger(std::clamp(value, range.minimum, range.maximum)));
 }
 
-void MainWindowModel::stepSpin(SpinEdit spin, int delta) {
+void MainWindowModel::stepSpin(SpinField spin, int delta) {
     setSpinValue(spin, spinValue(spin) + delta);
 }
 
-void MainWindowModel::spinFocusOut(SpinEdit spin) {
+void MainWindowModel::spinFocusOut(SpinField spin) {
     const SpinRange range = rangeOf(spin);
     const int value = spinValue(spin);
     if (value < range.minimum || value > range.maximum) {
@@ -189,11 +189,11 @@ void MainWindowModel::spinFocusOut(SpinEdit spin) {
     }
 }
 
-int MainWindowModel::spinValue(SpinEdit spin) const {
+int MainWindowModel::spinValue(SpinField spin) const {
     return parseSettingInteger(spinTexts_[index(spin)]).value_or(rangeOf(spin).minimum);
 }
 
-void MainWindowModel::setSpinTextFromCode(SpinEdit spin, std::string text) {
+void MainWindowModel::setSpinTextFromCode(SpinField spin, std::string text) {
     if (spinTexts_[index(spin)] == text) {
         return;
     }
@@ -232,15 +232,15 @@ void MainWindowModel::runHandler(RadioButton) {
     html_edit();
 }
 
-void MainWindowModel::runHandler(SpinEdit spin) {
+void MainWindowModel::runHandler(SpinField spin) {
     switch (spin) {
-        case SpinEdit::Fsize:
+        case SpinField::Fsize:
             return FsizeChange();
-        case SpinEdit::WS:
+        case SpinField::WS:
             return WSChange();
-        case SpinEdit::FDsize:
+        case SpinField::FDsize:
             return FDsizeChange();
-        case SpinEdit::FSsize:
+        case SpinField::FSsize:
             return FSsizeChange();
     }
 }
@@ -266,7 +266,7 @@ void MainWindowModel::takeFaceFromFname() {
 }
 
 void MainWindowModel::FsizeChange() {
-    previewFont_.points = HtmlSizeToPoints(spinValue(SpinEdit::Fsize));
+    previewFont_.points = HtmlSizeToPoints(spinValue(SpinField::Fsize));
     html_edit();
 }
 
@@ -312,12 +312,12 @@ void MainWindowModel::TBClick() {
 }
 
 void MainWindowModel::FDsizeChange() {
-    patternMaximum_ = spinValue(SpinEdit::FDsize);
+    patternMaximum_ = spinValue(SpinField::FDsize);
     html_edit();
 }
 
 void MainWindowModel::FSsizeChange() {
-    patternMinimum_ = spinValue(SpinEdit::FSsize);
+    patternMinimum_ = spinValue(SpinField::FSsize);
     html_edit();
 }
 
@@ -331,14 +331,14 @@ GradationSettings MainWindowModel::snapshot() const {
     s.EndColor = colour(ColourSlot::End);
     s.BackgroundColor = colour(ColourSlot::Background);
     s.Frame = checked(CheckBox::WB);
-    s.FrameWidth = spinValue(SpinEdit::WS);
+    s.FrameWidth = spinValue(SpinField::WS);
     s.FrameBackground = checked(CheckBox::HB);
     s.Link = checked(CheckBox::LB);
     s.LinkTarget = text(LineEdit::link_e);
     s.UseFace = checked(CheckBox::FS);
     s.FaceName = fname_;
     s.UseSize = checked(CheckBox::SS);
-    s.Size = spinValue(SpinEdit::Fsize);
+    s.Size = spinValue(SpinField::Fsize);
     s.Bold = checked(CheckBox::BB);
     s.Italic = checked(CheckBox::EB);
     s.Underline = checked(CheckBox::UB);
@@ -390,7 +390,7 @@ void MainWindowModel::loadGradationFile(const std::optional<std::filesystem::pat
                         if (const auto on = reader.switchOn(key)) {
                             setRadio(item, *on);
                         }
-                    } else if constexpr (std::is_same_v<T, SpinEdit>) {
+                    } else if constexpr (std::is_same_v<T, SpinField>) {
                         if (const auto v = reader.number(key)) {
                             setSpinValue(item, *v);
                         }
@@ -422,7 +422,7 @@ void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const
                 } else if constexpr (std::is_same_v<T, CheckBox> ||
                                      std::is_same_v<T, RadioButton>) {
                     writer.setSwitch(key, checked(item));
-                } else if constexpr (std::is_same_v<T, SpinEdit>) {
+                } else if constexpr (std::is_same_v<T, SpinField>) {
                     writer.setNumber(key, spinValue(item));
                 } else if constexpr (std::is_same_v<T, LineEdit>) {
                     writer.setText(key, text(item));
@@ -444,7 +444,7 @@ void MainWindowModel::apply(const GradationSettings& s) {
     checkRadio(s.Mode == GradationMode::Gradient ? RadioButton::Gtype1b : RadioButton::Gtype2b);
     setChecked(CheckBox::CB, s.ThreeColours);
     setChecked(CheckBox::WB, s.Frame);
-    setSpinValue(SpinEdit::WS, s.FrameWidth);
+    setSpinValue(SpinField::WS, s.FrameWidth);
     setChecked(CheckBox::HB, s.FrameBackground);
     setChecked(CheckBox::LB, s.Link);
     setText(LineEdit::link_e, s.LinkTarget);
@@ -452,7 +452,7 @@ void MainWindowModel::apply(const GradationSettings& s) {
     takeFaceFromFname();
     setChecked(CheckBox::FS, s.UseFace);
     setChecked(CheckBox::SS, s.UseSize);
-    setSpinValue(SpinEdit::Fsize, s.Size);
+    setSpinValue(SpinField::Fsize, s.Size);
     setChecked(CheckBox::BB, s.Bold);
     setChecked(CheckBox::EB, s.Italic);
     setChecked(CheckBox::UB, s.Underline);
@@ -475,8 +475,8 @@ void MainWindowModel::apply(const GradationSettings& s) {
             }
             break;
     }
-    setSpinValue(SpinEdit::FDsize, s.PatternMax);
-    setSpinValue(SpinEdit::FSsize, s.PatternMin);
+    setSpinValue(SpinField::FDsize, s.PatternMax);
+    setSpinValue(SpinField::FSsize, s.PatternMin);
     startup_.TB = s.UpperCaseTags;
     startup_.F_TAG = s.StrongForBold ? 1 : 0;
     startup_.S_TAG = s.EmForItalic ? 1 : 0;

@@ -50,13 +50,13 @@ class MainWindowModel {
     /// Unchecking from code unchecks `button` alone; checking is checkRadio.
     void setRadio(RadioButton button, bool checked);
     /// Sets the text of a spin edit as typed (only `WS` takes typing).
-    void setSpinText(SpinEdit spin, std::string text);
+    void setSpinText(SpinField spin, std::string text);
     /// Sets a spin edit's value from code, first brought into its range.
-    void setSpinValue(SpinEdit spin, int value);
+    void setSpinValue(SpinField spin, int value);
     /// An up (+1) or down (-1) step of a spin button or arrow key, never leaving the range.
-    void stepSpin(SpinEdit spin, int delta);
+    void stepSpin(SpinField spin, int delta);
     /// The spin edit loses the focus: a typed value outside the range is brought into it.
-    void spinFocusOut(SpinEdit spin);
+    void spinFocusOut(SpinField spin);
     /// Sets a current colour without regenerating; the caller regenerates when it is done.
     void setColour(ColourSlot slot, ColorValue colour) {
         colours_[static_cast<std::size_t>(slot)] = colour;
@@ -86,9 +86,9 @@ class MainWindowModel {
     const std::string& fnameText() const { return fname_; }
     bool checked(CheckBox box) const { return checks_[index(box)]; }
     bool checked(RadioButton button) const { return radios_[index(button)]; }
-    const std::string& spinText(SpinEdit spin) const { return spinTexts_[index(spin)]; }
+    const std::string& spinText(SpinField spin) const { return spinTexts_[index(spin)]; }
     /// The integer a spin edit's text spells, or its minimum when the text is not an integer.
-    int spinValue(SpinEdit spin) const;
+    int spinValue(SpinField spin) const;
     bool enabled(Switchable control) const { return enabled_[index(control)]; }
     ColorValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
     int patternMaximum() const { return patternMaximum_; }
@@ -119,8 +119,8 @@ class MainWindowModel {
 
     void runHandler(CheckBox box);
     void runHandler(RadioButton button);
-    void runHandler(SpinEdit spin);
-    void setSpinTextFromCode(SpinEdit spin, std::string text);
+    void runHandler(SpinField spin);
+    void setSpinTextFromCode(SpinField spin, std::string text);
     void setEnabled(Switchable control, bool on) { enabled_[index(control)] = on; }
 
     // Handlers, named after the control and event they answer.

@@ -72,20 +72,20 @@ TEST_F(MainWindowModelTest, FrameAndBackgroundRegenerateInTheirOrder) {
     EXPECT_TRUE(model.enabled(Switchable::HB));
     EXPECT_TRUE(model.enabled(Switchable::WS));
     model.click(CheckBox::HB);
-    model.setSpinValue(SpinEdit::WS, 4);
+    model.setSpinValue(SpinField::WS, 4);
     // Unchecking WB unchecks HB, whose handler regenerates first, then WSChange.
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::WB); }), 2);
     EXPECT_FALSE(model.checked(CheckBox::HB));
     EXPECT_FALSE(model.enabled(Switchable::HB));
     EXPECT_FALSE(model.enabled(Switchable::WS));
-    EXPECT_EQ(model.spinValue(SpinEdit::WS), 4);
+    EXPECT_EQ(model.spinValue(SpinField::WS), 4);
     model.click(CheckBox::WB);
     EXPECT_FALSE(model.checked(CheckBox::HB));
 }
 
 TEST_F(MainWindowModelTest, SizePatternSwitchesTheSizeControls) {
     start();
-    model.setSpinValue(SpinEdit::Fsize, 5);
+    model.setSpinValue(SpinField::Fsize, 5);
     EXPECT_EQ(model.previewFont().points, 18);
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::TB); }), 1);
     EXPECT_FALSE(model.enabled(Switchable::Fsize));
@@ -97,8 +97,8 @@ TEST_F(MainWindowModelTest, SizePatternSwitchesTheSizeControls) {
     EXPECT_TRUE(model.enabled(Switchable::Fsize));
     EXPECT_EQ(model.previewFont().points, 18);
     // The limits are independent: the minimum may pass the maximum.
-    model.setSpinValue(SpinEdit::FSsize, 7);
-    model.setSpinValue(SpinEdit::FDsize, 2);
+    model.setSpinValue(SpinField::FSsize, 7);
+    model.setSpinValue(SpinField::FDsize, 2);
     EXPECT_EQ(model.patternMinimum(), 7);
     EXPECT_EQ(model.patternMaximum(), 2);
 }
@@ -118,9 +118,9 @@ TEST_F(MainWindowModelTest, ChangesFireOnlyWhenTheStateChanges) {
     EXPECT_EQ(model.previewFont().face, "Arial");
     EXPECT_EQ(regenerationsOf([&] { model.setFnameText("", true); }), 1);
     EXPECT_EQ(model.previewFont().face, "Arial");
-    EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinEdit::Fsize, -5); }), 1);
-    EXPECT_EQ(model.spinValue(SpinEdit::Fsize), 1);
-    EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinEdit::Fsize, -1); }), 0);
+    EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinField::Fsize, -5); }), 1);
+    EXPECT_EQ(model.spinValue(SpinField::Fsize), 1);
+    EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinField::Fsize, -1); }), 0);
 }
 
 TEST_F(MainWindowModelTest, PreviewFaceKeepsWholeCharactersWithinThirtyOneBytes) {
@@ -148,12 +148,12 @@ TEST_F(MainWindowModelTest, TypedFrameWidths) {
         {"150", 150, 99, "99"}, {"42", 42, 42, "42"},
     };
     for (const Row& row : rows) {
-        model.setSpinText(SpinEdit::WS, row.typed);
-        EXPECT_EQ(model.spinValue(SpinEdit::WS), row.value) << row.typed;
+        model.setSpinText(SpinField::WS, row.typed);
+        EXPECT_EQ(model.spinValue(SpinField::WS), row.value) << row.typed;
         EXPECT_EQ(model.snapshot().FrameWidth, row.value) << row.typed;
-        model.spinFocusOut(SpinEdit::WS);
-        EXPECT_EQ(model.spinValue(SpinEdit::WS), row.afterExit) << row.typed;
-        EXPECT_EQ(model.spinText(SpinEdit::WS), row.textAfterExit) << row.typed;
+        model.spinFocusOut(SpinField::WS);
+        EXPECT_EQ(model.spinValue(SpinField::WS), row.afterExit) << row.typed;
+        EXPECT_EQ(model.spinText(SpinField::WS), row.textAfterExit) << row.typed;
     }
 }
 
@@ -164,9 +164,9 @@ TEST_F(MainWindowModelTest, LoadingAppliesEachKeyWithTheFiringRules) {
     loadFile(
         "[Stat]\r\nFontSize=9\r\nWS=150\r\nWB=0\r\nHB=1\r\nGtype1B=0\r\nFDsize=-3\r\n"
         "FontName=\r\nCol_B=255\r\n");
-    EXPECT_EQ(model.spinValue(SpinEdit::Fsize), 7);
-    EXPECT_EQ(model.spinValue(SpinEdit::WS), 99);
-    EXPECT_EQ(model.spinValue(SpinEdit::FDsize), 1);
+    EXPECT_EQ(model.spinValue(SpinField::Fsize), 7);
+    EXPECT_EQ(model.spinValue(SpinField::WS), 99);
+    EXPECT_EQ(model.spinValue(SpinField::FDsize), 1);
     EXPECT_TRUE(model.checked(CheckBox::HB));  // applied after WB, which did not change
     EXPECT_FALSE(model.enabled(Switchable::HB));
     EXPECT_FALSE(model.checked(RadioButton::Gtype1b));
@@ -198,14 +198,14 @@ TEST_F(MainWindowModelTest, SaveAndLoadRestoreTheWholeWindow) {
     model.click(CheckBox::CB);
     model.checkRadio(RadioButton::Gtype2b);
     model.click(CheckBox::WB);
-    model.setSpinValue(SpinEdit::WS, 12);
+    model.setSpinValue(SpinField::WS, 12);
     model.click(CheckBox::HB);
     model.click(CheckBox::LB);
     model.click(CheckBox::TB);
     model.checkRadio(RadioButton::Ftype3B);
-    model.setSpinValue(SpinEdit::FDsize, 2);
-    model.setSpinValue(SpinEdit::FSsize, 6);
-    model.setSpinValue(SpinEdit::Fsize, 4);
+    model.setSpinValue(SpinField::FDsize, 2);
+    model.setSpinValue(SpinField::FSsize, 6);
+    model.setSpinValue(SpinField::Fsize, 4);
     for (const CheckBox b : {CheckBox::BB, CheckBox::EB, CheckBox::UB, CheckBox::SB, CheckBox::KB,
                              CheckBox::FS, CheckBox::SS}) {
         model.click(b);
@@ -240,7 +240,7 @@ TEST_F(MainWindowModelTest, SaveAndLoadRestoreTheWholeWindow) {
                                 RadioButton::Ftype2B, RadioButton::Ftype3B}) {
         EXPECT_EQ(other.checked(r), model.checked(r)) << nameOf(r);
     }
-    for (const SpinEdit s : {SpinEdit::Fsize, SpinEdit::WS, SpinEdit::FDsize, SpinEdit::FSsize}) {
+    for (const SpinField s : {SpinField::Fsize, SpinField::WS, SpinField::FDsize, SpinField::FSsize}) {
         EXPECT_EQ(other.spinText(s), model.spinText(s)) << nameOf(s);
     }
     for (const ColourSlot c :
