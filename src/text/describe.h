@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace huewright {
+
+/// "U+00E9 "é"": the code point in at least four upper-case hexadecimal digits and, unless the
+/// character is invisible on its own (a control, format or private-use character), the character
+/// itself in double quotes.
+std::string describeCodePoint(char32_t codePoint);
+
+/// The bytes as "0x81 0x20": upper-case hexadecimal, separated by blanks.
+std::string describeBytes(std::string_view bytes);
+
+}  // namespace huewright

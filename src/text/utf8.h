@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace huewright {
+
+/// One step of UTF-8 decoding: a character, or the reason the bytes are not UTF-8.
+struct Utf8Step {
+    char32_t codePoint = 0;
+    std::size_t length = 0;  ///< bytes taken by the character; 0 when `problem` is set
+    std::string problem;     ///< empty for a character, else e.g. "truncated sequence 0xE3 0x81"
+};
+
+/// Decodes the character that starts at byte `offset` of `text` (offset < text.size()). Refuses
+/// continuation bytes out of place, truncated and overlong sequences, surrogates and values above
+/// U+10FFFF.
+Utf8Step decodeUtf8(std::string_view text, std::size_t offset);
+
+/// Appends the UTF-8 form of `codePoint`, which must be a Unicode scalar value.
+void appendUtf8(std::string& out, char32_t codePoint);
+
+}  // namespace huewright
