@@ -1,0 +1,79 @@
+#include "cli/argument_checks.h"
+
+#include <charconv>
+
+#include "cli/colour_argument.h"
+#include "text/cp932.h"
+
+namespace huewright {
+namespace {
+
+std::string decimal(int value) {
+    char digits[16];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+    return std::string(digits, end);
+}
+
+std::string inQuotes(const std::string& value) {
+    return "\"" + value + "\"";
+}
+
+}  // namespace
+
+CLI::Validator colourCode() {
+    return CLI::Validator(
+        [](std::string& value) -> std::string {
+            if (parseColourCode(value)) {
+                return {};
+            }
+            return "expected #RRGGBB or RRGGBB (six hexadecimal digits, red first), not " +
+                   inQuotes(value);
+        },
+        "");
+}
+
+CLI::Validator wholeNumberIn(int lowest, int highest) {
+    return CLI::Validator(
+        [lowest, highest](std::string& value) -> std::string {
+            int number = 0;
+            const char* end = value.data() + value.size();
+            const auto [stop, ec] = std::from_chars(value.data(), end, number);
+            if (!value.empty() && ec == std::errc{} && stop == end && number >= lowest &&
+                number <= highest) {
+                return {};
+            }
+            return "expected a whole number from " + decimal(lowest) + " to " + decimal(highest) +
+                   ", not " + inQuotes(value);
+        },
+        "");
+}
+
+CLI::Validator oneOf(std::vector<std::string> choices) {
+    return CLI::Validator(
+        [choices = std::move(choices)](std::string& value) -> std::string {
+            std::string list;
+            for (const std::string& choice : choices) {
+                if (value == choice) {
+                    return {};
+                }
+                list += (list.empty() ? "" : ", ") + choice;
+            }
+            return "expected one of " + list + ", not " + inQuotes(value);
+        },
+        "");
+}
+
+CLI::Validator codePage932Text() {
+    return CLI::Validator(
+        [](std::string& value) -> std::string {
+            try {
+                value = utf8ToCp932(value);
+            } catch (const ConversionError& e) {
+                return e.what();
+            }
+            return {};
+        },
+        "");
+}
+
+}  // namespace huewright
