@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <istream>
 #include <iterator>
 #include <memory>
@@ -16,7 +17,9 @@
 #include "cli/settings_flags.h"
 #include "generator/markup.h"
 #include "generator/tag_names.h"
+#include "model/main_window_model.h"
 #include "persistence/atomic_file.h"
+#include "persistence/file_system.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -36,6 +39,25 @@ constexpr const char* kFooter =
     "takes its last value. Texts are UTF-8 and are written as code page 932; a character that\n"
     "code page 932 cannot hold is refused.\n"
     "Exit status: 0 on success, 2 on bad input or output that cannot be written.";
+
+struct SettingsFiles {
+    std::optional<std::string> load;
+    std::optional<std::string> save;
+};
+
+void addSettingsFileFlags(CLI::App& app, SettingsFiles& files) {
+    app.add_option("--load", files.load,
+                   "start as the window does (with lumo.ini from the working directory), load the "
+                   "gradation settings FILE as the window would, then apply the other flags; the "
+                   "text comes from the file unless one is given")
+        ->type_name("FILE")
+        ->group("Settings files");
+    app.add_option("--save", files.save,
+                   "also save the settings the flags describe as a gradation settings FILE the "
+                   "window loads back to the same state")
+        ->type_name("FILE")
+        ->group("Settings files");
+}
 
 struct OutputOptions {
     std::string encoding = kUtf8;
@@ -99,6 +121,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     SettingsOverrides overrides;
     addSettingsFlags(app, overrides);
+    SettingsFiles settingsFiles;
+    addSettingsFileFlags(app, settingsFiles);
     OutputOptions output;
     addOutputFlags(app, output);
 
@@ -114,12 +138,31 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
 
     try {
-        if (!overrides.Text) {
-            overrides.Text = readText(in);
+        DiskFileSystem files;
+        MainWindowModel window(files);
+        if (settingsFiles.load) {
+            // Unlike the window's silent load, a script must hear of a file it cannot read.
+            if (!files.readFile(*settingsFiles.load)) {
+                throw UsageError("--load: cannot read " + *settingsFiles.load);
+            }
+            window.FormCreate(std::filesystem::current_path());
+            window.loadGradationFile(std::filesystem::path(*settingsFiles.load));
+        } else {
+            window.FormCreate(std::filesystem::current_path(), StartupSettings{});
+            if (!overrides.Text) {
+                overrides.Text = readText(in);
+            }
         }
-        GradationSettings settings;
+        GradationSettings settings = window.snapshot();
         applyOverrides(overrides, settings);
-        checkSettings(settings);
+        if (settingsFiles.save) {
+            window.apply(settings);
+            try {
+                window.saveGradationFile(*settingsFiles.save);
+            } catch (const FileWriteError& e) {
+                throw UsageError("--save: cannot write " + e.file().string());
+            }
+        }
         const std::string markup = buildMarkup(settings, TagNameTable{});
         const std::string bytes = output.encoding == kCp932 ? markup : cp932ToUtf8(markup);
         if (output.file) {

@@ -218,10 +218,4 @@ void applyOverrides(const SettingsOverrides& o, GradationSettings& s) {
     apply(o.EmForItalic, s.EmForItalic);
 }
 
-void checkSettings(const GradationSettings& settings) {
-    if (settings.FrameBackground && !settings.Frame) {
-        throw UsageError("--frame-background needs --frame");
-    }
-}
-
 }  // namespace huewright

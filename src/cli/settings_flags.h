@@ -57,8 +57,4 @@ void addSettingsFlags(CLI::App& app, SettingsOverrides& overrides);
 /// Sets every field of `settings` that `overrides` holds.
 void applyOverrides(const SettingsOverrides& overrides, GradationSettings& settings);
 
-/// Throws UsageError when `settings` ask for markup that would come out broken: a frame
-/// background without a frame would put its attribute outside any tag.
-void checkSettings(const GradationSettings& settings);
-
 }  // namespace huewright

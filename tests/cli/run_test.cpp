@@ -215,10 +215,6 @@ TEST(CliRunTest, RefusesBadInputWithOneMessage) {
          {"--encoding", "shift_jis", "a"},
          "",
          "--encoding: expected one of utf-8, cp932, not \"shift_jis\""},
-        {"frame background without frame",
-         {"--frame-background", "a"},
-         "",
-         "--frame-background needs --frame"},
         {"text outside code page 932",
          {"caf\xC3\xA9"},
          "",
@@ -316,6 +312,89 @@ TEST_F(CliFileTest, LeavesNoFileBehindOnError) {
         EXPECT_EQ(entries(), std::vector<std::string>{"kept.html"});
         EXPECT_EQ(readFile(kept), "kept");
     }
+}
+
+// The settings files are read and written relative to the working directory, as the window does.
+class CliSettingsFileTest : public CliFileTest {
+  protected:
+    void SetUp() override {
+        CliFileTest::SetUp();
+        previous_ = fs::current_path();
+        fs::current_path(dir_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        CliFileTest::TearDown();
+    }
+
+  private:
+    fs::path previous_;
+};
+
+TEST_F(CliSettingsFileTest, LoadsAFileAsTheWindowWouldAndWritesItsBytes) {
+    // The start-up file's upper-case option is off; the loaded file sets text, colours and frame.
+    std::ofstream("lumo.ini") << "[Stat]\r\nTB=0\r\n";
+    std::ofstream("a.DAT") << "[Stat]\r\nCol1=255\r\nCol3=16711680\r\nWB=1\r\nWS=150\r\n"
+                              "[DATA]\r\ntext=ab\r\n";
+    const Outcome outcome =
+        runCli({"--load", "a.DAT", "--encoding", "cp932", "--output", "out.html"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(readFile(dir_ / "out.html"),
+              "<table border=\"99\"><tr><td><font color=\"#ff0000\">a</font>"
+              "<font color=\"#0000ff\">b</font></td></tr></table>");
+}
+
+TEST_F(CliSettingsFileTest, FlagsApplyAfterTheLoadedFile) {
+    std::ofstream("a.DAT") << "[Stat]\r\nKB=0\r\nFS=0\r\nSS=0\r\n[DATA]\r\ntext=ab\r\n";
+    const Outcome outcome = runCli({"--load", "a.DAT", "--bold", "--end-colour", "#00FF00"});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out,
+              "<B><FONT COLOR=\"#FF00FF\">a</FONT><FONT COLOR=\"#00FF00\">b</FONT></B>\n");
+}
+
+TEST_F(CliSettingsFileTest, SavedFilesLoadBackToTheSameMarkup) {
+    const std::vector<std::string> flags = {"--three-colours",
+                                            "--frame",
+                                            "--frame-width",
+                                            "3",
+                                            "--frame-background",
+                                            "--link",
+                                            "--link-target",
+                                            "http://x/",
+                                            "--size-pattern",
+                                            "--pattern-kind",
+                                            "valley",
+                                            "--pattern-max",
+                                            "6",
+                                            "--pattern-min",
+                                            "2",
+                                            "--italic",
+                                            "--no-line-break",
+                                            "xyz\xE3\x81\x82"};
+    std::vector<std::string> saving = {"--save", "b.DAT"};
+    saving.insert(saving.end(), flags.begin(), flags.end());
+    const Outcome saved = runCli(saving);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, runCli(flags).out);
+    const std::string file = readFile(dir_ / "b.DAT");
+    EXPECT_NE(file.find("Ftype1B=0\r\nFtype2B=1\r\nFtype3B=0\r\nFDsize=6\r\nFSsize=2\r\n"),
+              std::string::npos);
+    EXPECT_NE(file.find("[DATA]\r\ntext=xyz\x82\xA0\r\n"), std::string::npos);
+    const Outcome loaded = runCli({"--load", "b.DAT"});
+    EXPECT_EQ(loaded.status, 0) << loaded.err;
+    EXPECT_EQ(loaded.out, saved.out);
+}
+
+TEST_F(CliSettingsFileTest, RefusesFilesItCannotUse) {
+    Outcome outcome = runCli({"--load", "missing.DAT"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "huewright-cli: --load: cannot read missing.DAT\n");
+    const std::string target = (dir_ / "no" / "c.DAT").string();
+    outcome = runCli({"--save", target, "a"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "huewright-cli: --save: cannot write " + target + "\n");
 }
 
 }  // namespace
