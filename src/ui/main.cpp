@@ -1,0 +1,48 @@
+// The desktop program: one main window; closing it ends the program, asking and saving nothing.
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/main_window_model.h"
+#include "persistence/file_system.h"
+#include "ui/fonts.h"
+#include "ui/qt_platform.h"
+#include "ui/tform1.h"
+
+namespace {
+
+// Without a display Qt would abort with a message about plugins; say what to do instead.
+bool displayAvailable() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs(
+            "huewright: no display. Start it under Xvfb: xvfb-run -s '-screen 0 1024x768x24' "
+            "huewright, or use huewright-cli for the markup.\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
+    QApplication::setApplicationDisplayName(QStringLiteral("HuewrightHTML"));
+    huewright::installFaceSubstitutes();
+
+    huewright::QtPlatform platform;
+    huewright::DiskFileSystem files;
+    huewright::MainWindowModel model(files);
+    huewright::TForm1 form(model, platform);
+    form.setWindowTitle(QStringLiteral("HuewrightHTML"));
+    form.FormCreate(std::filesystem::current_path());
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,62 @@
+#include "ui/qt_drawing_surface.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "text/cp932.h"
+
+namespace huewright {
+
+namespace {
+
+QString decode(std::string_view text) {
+    return QString::fromStdString(cp932ToUtf8Lenient(text));
+}
+
+}  // namespace
+
+QColor toQColor(ColorValue colour) {
+    return {redOf(colour), greenOf(colour), blueOf(colour)};
+}
+
+QtDrawingSurface::QtDrawingSurface(int pixelsPerInch)
+    : pixelsPerInch_(pixelsPerInch),
+      image_(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32),
+      metrics_(font_) {
+    image_.fill(Qt::white);
+}
+
+void QtDrawingSurface::fillRectangle(int left, int top, int right, int bottom, ColorValue colour) {
+    QPainter painter(&image_);
+    painter.fillRect(left, top, right - left, bottom - top, toQColor(colour));
+}
+
+void QtDrawingSurface::setFont(const PreviewFont& font) {
+    font_ = QFont(decode(font.face));
+    // A point size becomes a pixel height by the screen's pixels per inch, rounded.
+    font_.setPixelSize(static_cast<int>(std::lround(font.points * pixelsPerInch_ / 72.0)));
+    font_.setBold(font.bold);
+    font_.setItalic(font.italic);
+    font_.setUnderline(font.underline);
+    font_.setStrikeOut(font.strikeOut);
+    metrics_ = QFontMetrics(font_);
+}
+
+void QtDrawingSurface::setTextColour(ColorValue colour) {
+    colour_ = toQColor(colour);
+}
+
+TextExtent QtDrawingSurface::measure(std::string_view text) {
+    return {metrics_.horizontalAdvance(decode(text)), metrics_.height()};
+}
+
+void QtDrawingSurface::drawTransparent(int x, int y, std::string_view text) {
+    QPainter painter(&image_);
+    painter.setFont(font_);
+    painter.setPen(colour_);
+    // Text is placed by the top-left corner of its cell; Qt draws from the baseline.
+    painter.drawText(x, y + metrics_.ascent(), decode(text));
+}
+
+}  // namespace huewright

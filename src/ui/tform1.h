@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+#include <memory>
+
+#include "model/main_window_model.h"
+#include "ui/qt_drawing_surface.h"
+
+class QAbstractButton;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace huewright {
+
+class Platform;
+class SpinEdit;
+class TGTextLabel;
+
+/// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
+/// the window state model. The model decides; the window forwards what the user does and shows
+/// the model's state, markup and preview.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    TForm1(MainWindowModel& model, Platform& platform, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    /// Window creation: the help file name, the start-up settings from `workingDirectory`, the
+    /// font list, then the first regeneration.
+    void FormCreate(const std::filesystem::path& workingDirectory);
+
+    /// The preview bitmap as last drawn.
+    const QImage& previewImage() const { return surface_.image(); }
+    /// The help file beside the executable.
+    const QString& helpFile() const { return helpFile_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createControls();
+    void createMenu();
+    void setTabOrder();
+    void connectControls();
+    /// Runs a user action, then shows the model's state; an error shows in the error box.
+    template <typename Action>
+    void act(Action&& action);
+    void showModelState();
+    void showOutput();
+
+    MainWindowModel& model_;
+    Platform& platform_;
+    QtDrawingSurface surface_;
+    QString helpFile_;
+    bool centred_ = false;
+
+    QWidget* mihon_ = nullptr;
+    QLineEdit* Edit1_ = nullptr;
+    QLineEdit* link_e_ = nullptr;
+    QComboBox* Fname_ = nullptr;
+    QLineEdit* html_e_ = nullptr;
+    QLabel* tag_len_ = nullptr;
+    std::array<QFrame*, 3> colourPanels_{};  // sc, tc, ec
+    std::map<CheckBox, QAbstractButton*> checkBoxes_;
+    std::map<RadioButton, QAbstractButton*> radioButtons_;
+    std::map<SpinField, SpinEdit*> spinEdits_;
+    std::map<Switchable, QWidget*> switchable_;
+};
+
+}  // namespace huewright
