@@ -369,6 +369,8 @@ void TForm1::showModelState() {
 
 void TForm1::showOutput() {
     html_e_->setText(decode(model_.markup()));
+    // Show the fragment from its start, as a freshly filled edit box does.
+    html_e_->setCursorPosition(0);
     // The length counts code page 932 bytes: a double-byte character counts 2.
     tag_len_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
     tag_len_->adjustSize();
