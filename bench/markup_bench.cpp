@@ -43,8 +43,8 @@ void generation(benchmark::State& state) {
         bytes = fragment.size();
         benchmark::DoNotOptimize(fragment.data());
     }
-    state.counters["chars/s"] = benchmark::Counter(
-        static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["chars/s"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                   benchmark::Counter::kIsIterationInvariantRate);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
 }
 
