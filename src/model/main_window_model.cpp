@@ -168,13 +168,16 @@ void MainWindowModel::setRadio(RadioButton button, bool checked) {
 }
 
 void MainWindowModel::setSpinText(SpinField spin, std::string text) {
-    setSpinTextFromCode(spin, std::move(text));
+    if (spinTexts_[index(spin)] == text) {
+        return;
+    }
+    spinTexts_[index(spin)] = std::move(text);
+    runHandler(spin);
 }
 
 void MainWindowModel::setSpinValue(SpinField spin, int value) {
     const SpinRange range = rangeOf(spin);
-    setSpinTextFromCode(spin,
-                        formatSettingInteger(std::clamp(value, range.minimum, range.maximum)));
+    setSpinText(spin, formatSettingInteger(std::clamp(value, range.minimum, range.maximum)));
 }
 
 void MainWindowModel::stepSpin(SpinField spin, int delta) {
@@ -191,14 +194,6 @@ void MainWindowModel::spinFocusOut(SpinField spin) {
 
 int MainWindowModel::spinValue(SpinField spin) const {
     return parseSettingInteger(spinTexts_[index(spin)]).value_or(rangeOf(spin).minimum);
-}
-
-void MainWindowModel::setSpinTextFromCode(SpinField spin, std::string text) {
-    if (spinTexts_[index(spin)] == text) {
-        return;
-    }
-    spinTexts_[index(spin)] = std::move(text);
-    runHandler(spin);
 }
 
 void MainWindowModel::runHandler(CheckBox box) {

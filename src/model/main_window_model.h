@@ -49,7 +49,7 @@ class MainWindowModel {
     void checkRadio(RadioButton button);
     /// Unchecking from code unchecks `button` alone; checking is checkRadio.
     void setRadio(RadioButton button, bool checked);
-    /// Sets the text of a spin edit as typed (only `WS` takes typing).
+    /// Sets the text of a spin edit, as typed (only `WS` takes typing) or from code.
     void setSpinText(SpinField spin, std::string text);
     /// Sets a spin edit's value from code, first brought into its range.
     void setSpinValue(SpinField spin, int value);
@@ -120,7 +120,6 @@ class MainWindowModel {
     void runHandler(CheckBox box);
     void runHandler(RadioButton button);
     void runHandler(SpinField spin);
-    void setSpinTextFromCode(SpinField spin, std::string text);
     void setEnabled(Switchable control, bool on) { enabled_[index(control)] = on; }
 
     // Handlers, named after the control and event they answer.
