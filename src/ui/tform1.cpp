@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 
 #include <exception>
+#include <limits>
 
 #include "controls/gtlabel.h"
 #include "text/cp932.h"
@@ -232,6 +233,11 @@ void TForm1::createControls() {
     button("bmpb", QStringLiteral("BMPｺﾋﾟｰ"), 280, 184, 65, 25,
            QStringLiteral("プレビューをクリップボードにコピーします"));
     button("Button3", QStringLiteral("終了"), 352, 184, 59, 25, QStringLiteral("おしまい"));
+
+    // A line edit holds 32767 characters unless told otherwise; these hold any length.
+    for (QLineEdit* edit : {Edit1_, link_e_, html_e_, Fname_->lineEdit()}) {
+        edit->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     // Panels and frames take no focus; everything else that can does, in tab order.
     for (QFrame* frame : client->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {

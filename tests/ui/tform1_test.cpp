@@ -285,6 +285,17 @@ class TForm1Test : public QObject {
         QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
     }
 
+    void longTextsStayWhole() {
+        // Far past a line edit's usual 32767 characters, in the text and in the markup.
+        auto* edit = widget<QLineEdit>("Edit1");
+        edit->selectAll();
+        edit->insert(QString(39999, QLatin1Char('x')));  // as a paste
+        type(edit, QStringLiteral("y"));
+        QCOMPARE(edit->text().size(), 40000);
+        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QVERIFY(markup().endsWith(QStringLiteral(">y</FONT></FONT><BR>")));
+    }
+
     void refusesCharactersCodePage932CannotHold() {
         auto* edit = widget<QLineEdit>("Edit1");
         edit->setFocus();
