@@ -45,7 +45,7 @@ void generation(benchmark::State& state) {
     }
     state.counters["chars/s"] = benchmark::Counter(static_cast<double>(state.range(0)),
                                                    benchmark::Counter::kIsIterationInvariantRate);
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
 void memcpyOfTheSameOutput(benchmark::State& state) {
@@ -58,7 +58,7 @@ void memcpyOfTheSameOutput(benchmark::State& state) {
         std::memcpy(destination.data(), source.data(), bytes);
         benchmark::DoNotOptimize(destination.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
 BENCHMARK(generation)->Arg(1 << 10)->Arg(1 << 16)->Arg(1 << 20);
