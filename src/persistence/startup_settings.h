@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "persistence/file_system.h"
+
+namespace huewright {
+
+/// The eleven start-up values, one field per key of the start-up file. The initial values are the
+/// built-in ones, used when there is no start-up file.
+struct StartupSettings {
+    std::int32_t Col1 = 16711935;  ///< start colour, fuchsia
+    std::int32_t Col2 = 65535;     ///< middle colour, yellow
+    std::int32_t Col3 = 16711680;  ///< end colour, blue
+    std::int32_t ColB = 16777215;  ///< background colour of the frame, white
+    bool SS = true;                ///< the size option starts switched on
+    bool FS = true;                ///< the font option starts switched on
+    bool KB = true;                ///< the line break starts switched on
+    bool TB = true;                ///< markup and colour codes in upper case
+    bool CS = true;                ///< colour codes shown and typed with "#"
+    std::int32_t F_TAG = 0;        ///< bold tag: 0 for "B", anything else "STRONG"
+    std::int32_t S_TAG = 0;        ///< italic tag: 0 for "I", anything else "EM"
+
+    friend bool operator==(const StartupSettings&, const StartupSettings&) = default;
+};
+
+/// The start-up file: "lumo.ini" in `startupDir`, the working directory captured at start.
+std::filesystem::path startupFilePath(const std::filesystem::path& startupDir);
+
+/// The settings held in the start-up file `file`, section "Stat". Without a file, the built-in
+/// values; otherwise a key that is missing or not a number gives its own default, which for "SS",
+/// "FS" and "KB" is off. A file that cannot be read reads as one without keys. Never fails.
+StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file);
+
+/// Writes the eleven keys into section "Stat" of `file` in one save, keeping everything else the
+/// file holds, and creates it when missing. Throws FileWriteError naming `file`, which is then
+/// unchanged.
+void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
+                          const StartupSettings& settings);
+
+}  // namespace huewright

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "persistence/atomic_file.h"
+#include "persistence/file_system.h"
+
+namespace huewright::test {
+
+/// Files held in memory. Files can be made unreadable or unwritable; every replace is counted.
+class MemoryFileSystem : public FileSystem {
+  public:
+    std::map<std::filesystem::path, std::string> files;
+    std::set<std::filesystem::path> unreadable;
+    std::set<std::filesystem::path> unwritable;
+    int replaceCount = 0;
+
+    bool exists(const std::filesystem::path& file) const override { return files.count(file) != 0; }
+    std::optional<std::string> readFile(const std::filesystem::path& file) const override {
+        const auto found = files.find(file);
+        if (found == files.end() || unreadable.count(file) != 0) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    void replaceFile(const std::filesystem::path& file, std::string_view bytes) override {
+        if (unwritable.count(file) != 0) {
+            throw FileWriteError(file);
+        }
+        ++replaceCount;
+        files[file] = std::string(bytes);
+    }
+};
+
+}  // namespace huewright::test
