@@ -82,7 +82,6 @@ Extended Extended::times(std::int64_t factor) const {
 }
 
 Extended operator-(const Extended& minuend, const Extended& subtrahend) {
-    using Wide = Extended::Wide;
     if (subtrahend.significand_ == 0) {
         return minuend;
     }
