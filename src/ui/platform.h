@@ -26,7 +26,7 @@ struct FileDialogSpec {
 /// The program uses the Qt implementation; tests pass a fake that answers from a script and
 /// records the calls, so no test ever opens a modal window.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     /// The warning sound for a refused key or character.

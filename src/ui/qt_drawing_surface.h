@@ -11,7 +11,7 @@ namespace huewright {
 
 /// The preview bitmap: a 407 × 47 image that the preview painter fills, measures and draws on.
 class QtDrawingSurface final : public DrawingSurface {
-public:
+  public:
     /// `pixelsPerInch` turns point sizes into pixel heights, as the screen does.
     explicit QtDrawingSurface(int pixelsPerInch);
 
@@ -25,7 +25,7 @@ public:
     TextExtent measure(std::string_view text) override;
     void drawTransparent(int x, int y, std::string_view text) override;
 
-private:
+  private:
     int pixelsPerInch_;
     QImage image_;
     QFont font_;

@@ -240,7 +240,8 @@ TEST_F(MainWindowModelTest, SaveAndLoadRestoreTheWholeWindow) {
                                 RadioButton::Ftype2B, RadioButton::Ftype3B}) {
         EXPECT_EQ(other.checked(r), model.checked(r)) << nameOf(r);
     }
-    for (const SpinField s : {SpinField::Fsize, SpinField::WS, SpinField::FDsize, SpinField::FSsize}) {
+    for (const SpinField s :
+         {SpinField::Fsize, SpinField::WS, SpinField::FDsize, SpinField::FSsize}) {
         EXPECT_EQ(other.spinText(s), model.spinText(s)) << nameOf(s);
     }
     for (const ColourSlot c :
