@@ -90,9 +90,23 @@ TEST(Cp932Test, EveryDecodableCharacterEncodesAgain) {
 
 struct Refusal {
     const char* name;
-    std::string_view utf8;
+    std::string_view utf8;  // the input, whichever encoding the conversion reads
     const char* message;
 };
+
+// Each row's input is refused by `convert` with exactly the row's message.
+template <std::size_t N, typename Convert>
+void expectRefusals(const Refusal (&rows)[N], Convert convert) {
+    for (const Refusal& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            convert(row.utf8);
+            ADD_FAILURE() << "accepted";
+        } catch (const ConversionError& e) {
+            EXPECT_STREQ(e.what(), row.message);
+        }
+    }
+}
 
 TEST(Cp932Test, RefusesWhatCodePage932CannotHold) {
     const Refusal rows[] = {
@@ -115,15 +129,7 @@ TEST(Cp932Test, RefusesWhatCodePage932CannotHold) {
         {"c1 control", "\xC2\x85",
          "U+0085 (character 1, counting Unicode characters from 1) is not in code page 932"},
     };
-    for (const Refusal& row : rows) {
-        SCOPED_TRACE(row.name);
-        try {
-            utf8ToCp932(row.utf8);
-            ADD_FAILURE() << "accepted";
-        } catch (const ConversionError& e) {
-            EXPECT_STREQ(e.what(), row.message);
-        }
-    }
+    expectRefusals(rows, [](std::string_view input) { return utf8ToCp932(input); });
 }
 
 TEST(Cp932Test, RefusesMalformedUtf8) {
@@ -150,15 +156,7 @@ TEST(Cp932Test, RefusesMalformedUtf8) {
         {"byte ff", "\xFF",
          "invalid UTF-8 at character 1, byte 1 (counting from 1): byte 0xFF never occurs in UTF-8"},
     };
-    for (const Refusal& row : rows) {
-        SCOPED_TRACE(row.name);
-        try {
-            utf8ToCp932(row.utf8);
-            ADD_FAILURE() << "accepted";
-        } catch (const ConversionError& e) {
-            EXPECT_STREQ(e.what(), row.message);
-        }
-    }
+    expectRefusals(rows, [](std::string_view input) { return utf8ToCp932(input); });
 }
 
 TEST(Cp932Test, CanHold) {
@@ -197,15 +195,7 @@ TEST(Cp932Test, StrictDecodingNamesTheBytes) {
         {"lone lead byte at the end", "\x82\xA0\x81",
          "0x81 at byte 3 (counting bytes from 1) is a lead byte without its second byte"},
     };
-    for (const Refusal& row : rows) {
-        SCOPED_TRACE(row.name);
-        try {
-            cp932ToUtf8(row.utf8);
-            ADD_FAILURE() << "accepted";
-        } catch (const ConversionError& e) {
-            EXPECT_STREQ(e.what(), row.message);
-        }
-    }
+    expectRefusals(rows, [](std::string_view input) { return cp932ToUtf8(input); });
 }
 
 TEST(Cp932Test, LenientDecodingShowsEachBadByte) {

@@ -177,7 +177,7 @@ void QtPlatformTest::fileDialogsRememberTheirLastConfirmedChoice() {
     QtPlatform platform;
     Offer offer;
 
-    // The first time: the spec as given; a missing file is accepted and gets the suffix.
+    // The first time: the dialog as described; a missing file is accepted and gets the suffix.
     answerFileDialog(offer, mine, open.filters[1], false);
     QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), open),
              std::optional<QString>(mineWithSuffix));
