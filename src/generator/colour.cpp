@@ -3,11 +3,8 @@
 namespace huewright {
 
 void appendColourCode(std::string& out, ColorValue c, bool upperCase) {
-    const char* digits = upperCase ? "0123456789ABCDEF" : "0123456789abcdef";
-    for (const int channel : {redOf(c), greenOf(c), blueOf(c)}) {
-        out.push_back(digits[channel >> 4]);
-        out.push_back(digits[channel & 0xF]);
-    }
+    char code[6];
+    out.append(code, writeColourCode(code, c, upperCase));
 }
 
 }  // namespace huewright

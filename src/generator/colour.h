@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace huewright {
@@ -17,6 +19,33 @@ constexpr int greenOf(ColorValue c) {
 }
 constexpr int blueOf(ColorValue c) {
     return static_cast<int>((c >> 16) & 0xFFu);
+}
+
+namespace detail {
+
+using HexPair = std::array<char, 2>;
+
+constexpr std::array<HexPair, 256> hexPairs(const char* digits) {
+    std::array<HexPair, 256> table{};
+    for (std::size_t v = 0; v < table.size(); ++v) {
+        table[v] = {digits[v >> 4], digits[v & 0xF]};
+    }
+    return table;
+}
+
+inline constexpr auto kUpperHex = hexPairs("0123456789ABCDEF");
+inline constexpr auto kLowerHex = hexPairs("0123456789abcdef");
+
+}  // namespace detail
+
+/// Writes the six-digit code of `c` at `out` as appendColourCode does; returns its end.
+inline char* writeColourCode(char* out, ColorValue c, bool upperCase) {
+    const auto& pairs = upperCase ? detail::kUpperHex : detail::kLowerHex;
+    for (const int channel : {redOf(c), greenOf(c), blueOf(c)}) {
+        std::memcpy(out, pairs[static_cast<std::size_t>(channel)].data(), 2);
+        out += 2;
+    }
+    return out;
 }
 
 /// Appends the six-digit code of `c` (red, green, blue; bits 24-31 ignored), digits A-F in upper

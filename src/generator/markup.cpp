@@ -22,26 +22,13 @@ bool hasWrapper(const GradationSettings& s) {
     return s.SizePattern ? s.UseFace : (s.UseFace || s.UseSize);
 }
 
-using HexPair = std::array<char, 2>;
-
-constexpr std::array<HexPair, 256> hexTable(const char* digits) {
-    std::array<HexPair, 256> table{};
-    for (std::size_t v = 0; v < table.size(); ++v) {
-        table[v] = {digits[v >> 4], digits[v & 0xF]};
-    }
-    return table;
-}
-
-constexpr auto kUpperHex = hexTable("0123456789ABCDEF");
-constexpr auto kLowerHex = hexTable("0123456789abcdef");
-
 // Writes the characters' font tags. They differ only in colour, size and the character itself,
 // so each is a copy of a prepared head with the digits poked in, and tags collect in a chunk that
 // joins the fragment in one append.
 class CharacterTagWriter {
   public:
     CharacterTagWriter(std::string& out, const GradationSettings& s, const TagNameTable& names)
-        : out_(out), withSize_(s.SizePattern) {
+        : out_(out), withSize_(s.SizePattern), upperCase_(s.UpperCaseTags) {
         const bool up = s.UpperCaseTags;
         std::string head = "<";
         head.append(names.TagName(Tag::Font, up)).append(" ").append(names.TagName(Tag::Color, up));
@@ -60,7 +47,6 @@ class CharacterTagWriter {
         tail.append(names.TagName(Tag::Font, up)).append(">");
         tailLength_ = tail.size();
         tail.copy(tail_, tailLength_);
-        hex_ = up ? kUpperHex.data() : kLowerHex.data();
     }
 
     void append(std::string_view character, ColorValue colour, int size) {
@@ -70,9 +56,7 @@ class CharacterTagWriter {
         char* tag = chunk_ + used_;
         // Whole fixed-size blocks copy faster than exact lengths; the extra bytes are overwritten.
         std::memcpy(tag, head_, sizeof head_);
-        std::memcpy(tag + colourAt_, hex_[redOf(colour)].data(), 2);
-        std::memcpy(tag + colourAt_ + 2, hex_[greenOf(colour)].data(), 2);
-        std::memcpy(tag + colourAt_ + 4, hex_[blueOf(colour)].data(), 2);
+        writeColourCode(tag + colourAt_, colour, upperCase_);
         char* p = tag + headLength_;
         if (withSize_) {
             if (size >= 0 && size <= 9) {
@@ -106,13 +90,13 @@ class CharacterTagWriter {
 
     std::string& out_;
     bool withSize_;
+    bool upperCase_;
     std::size_t colourAt_ = 0;
     std::size_t sizeAt_ = 0;
     std::size_t headLength_ = 0;
     std::size_t tailLength_ = 0;
     char head_[48] = {};  // <FONT COLOR="#000000" SIZE="0">
     char tail_[16] = {};  // </FONT>
-    const HexPair* hex_;
     std::size_t used_ = 0;
     char chunk_[kChunk];
 };

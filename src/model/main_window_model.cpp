@@ -81,6 +81,12 @@ std::int32_t colourForFile(ColorValue colour) {
     return static_cast<std::int32_t>(colour);
 }
 
+// The start, middle, end and background colours the start-up settings give.
+std::array<ColorValue, 4> startupColours(const StartupSettings& startup) {
+    return {colourFromFile(startup.Col1), colourFromFile(startup.Col2),
+            colourFromFile(startup.Col3), colourFromFile(startup.ColB)};
+}
+
 }  // namespace
 
 MainWindowModel::MainWindowModel(FileSystem& files) : files_(files) {
@@ -92,8 +98,7 @@ MainWindowModel::MainWindowModel(FileSystem& files) : files_(files) {
     spinTexts_ = {"3", "0", "7", "3"};
     enabled_[index(Switchable::Fsize)] = true;
     enabled_[index(Switchable::SS)] = true;
-    colours_ = {colourFromFile(startup_.Col1), colourFromFile(startup_.Col2),
-                colourFromFile(startup_.Col3), colourFromFile(startup_.ColB)};
+    colours_ = startupColours(startup_);
 }
 
 void MainWindowModel::FormCreate(const std::filesystem::path& workingDirectory) {
@@ -104,8 +109,7 @@ void MainWindowModel::FormCreate(const std::filesystem::path& workingDirectory,
                                  const StartupSettings& startup) {
     startupDir_ = workingDirectory;
     startup_ = startup;
-    colours_ = {colourFromFile(startup_.Col1), colourFromFile(startup_.Col2),
-                colourFromFile(startup_.Col3), colourFromFile(startup_.ColB)};
+    colours_ = startupColours(startup_);
     setChecked(CheckBox::SS, startup_.SS);
     setChecked(CheckBox::FS, startup_.FS);
     setChecked(CheckBox::KB, startup_.KB);

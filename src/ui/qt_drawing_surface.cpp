@@ -4,17 +4,9 @@
 
 #include <cmath>
 
-#include "text/cp932.h"
+#include "ui/qt_text.h"
 
 namespace huewright {
-
-namespace {
-
-QString decode(std::string_view text) {
-    return QString::fromStdString(cp932ToUtf8Lenient(text));
-}
-
-}  // namespace
 
 QColor toQColor(ColorValue colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
@@ -33,7 +25,7 @@ void QtDrawingSurface::fillRectangle(int left, int top, int right, int bottom, C
 }
 
 void QtDrawingSurface::setFont(const PreviewFont& font) {
-    font_ = QFont(decode(font.face));
+    font_ = QFont(fromCp932(font.face));
     // A point size becomes a pixel height by the screen's pixels per inch, rounded.
     font_.setPixelSize(static_cast<int>(std::lround(font.points * pixelsPerInch_ / 72.0)));
     font_.setBold(font.bold);
@@ -48,7 +40,7 @@ void QtDrawingSurface::setTextColour(ColorValue colour) {
 }
 
 TextExtent QtDrawingSurface::measure(std::string_view text) {
-    return {metrics_.horizontalAdvance(decode(text)), metrics_.height()};
+    return {metrics_.horizontalAdvance(fromCp932(text)), metrics_.height()};
 }
 
 void QtDrawingSurface::drawTransparent(int x, int y, std::string_view text) {
@@ -56,7 +48,7 @@ void QtDrawingSurface::drawTransparent(int x, int y, std::string_view text) {
     painter.setFont(font_);
     painter.setPen(colour_);
     // Text is placed by the top-left corner of its cell; Qt draws from the baseline.
-    painter.drawText(x, y + metrics_.ascent(), decode(text));
+    painter.drawText(x, y + metrics_.ascent(), fromCp932(text));
 }
 
 }  // namespace huewright

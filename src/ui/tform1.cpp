@@ -18,11 +18,11 @@
 #include <limits>
 
 #include "controls/gtlabel.h"
-#include "text/cp932.h"
 #include "ui/cp932_validator.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
+#include "ui/qt_text.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -32,14 +32,6 @@ namespace {
 constexpr int kClientWidth = 413;
 constexpr int kClientHeight = 213;
 constexpr int kDesignPixelsPerInch = 96;
-
-QString decode(std::string_view cp932) {
-    return QString::fromStdString(cp932ToUtf8Lenient(cp932));
-}
-
-std::string encode(const QString& text) {
-    return utf8ToCp932(text.toStdString());
-}
 
 // The image `mihon`: shows the preview bitmap and repaints whenever it changes.
 class PreviewImage final : public QWidget {
@@ -223,7 +215,7 @@ void TForm1::createControls() {
     lumo->setObjectName(QStringLiteral("Lumo"));
     lumo->setFont(windowFont(13));
     lumo->move(140, 184);
-    lumo->setDecoder(decode);
+    lumo->setDecoder(fromCp932);
     lumo->setCaption("HuewrightHTML");
     lumo->setStartColor(0xFF0000);
     lumo->setEndColor(0xFF00FF);
@@ -286,15 +278,16 @@ void TForm1::setTabOrder() {
 
 void TForm1::connectControls() {
     connect(Edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::Edit1, encode(text)); });
+        act([&] { model_.setText(LineEdit::Edit1, toCp932(text)); });
     });
     connect(link_e_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::link_e, encode(text)); });
+        act([&] { model_.setText(LineEdit::link_e, toCp932(text)); });
     });
-    connect(Fname_->lineEdit(), &QLineEdit::textEdited, this,
-            [this](const QString& text) { act([&] { model_.setFnameText(encode(text), true); }); });
+    connect(Fname_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        act([&] { model_.setFnameText(toCp932(text), true); });
+    });
     connect(Fname_, &QComboBox::activated, this, [this](int item) {
-        act([&] { model_.setFnameText(encode(Fname_->itemText(item)), true); });
+        act([&] { model_.setFnameText(toCp932(Fname_->itemText(item)), true); });
     });
     for (const auto& [box, widget] : checkBoxes_) {
         connect(widget, &QAbstractButton::clicked, this,
@@ -337,7 +330,7 @@ void TForm1::FormCreate(const std::filesystem::path& workingDirectory) {
 
 void TForm1::showModelState() {
     const auto showText = [](QLineEdit* edit, const std::string& cp932) {
-        const QString text = decode(cp932);
+        const QString text = fromCp932(cp932);
         // Rewriting an unchanged text would move the cursor under the user's hands.
         if (edit->text() != text) {
             const QSignalBlocker blocker(edit);
@@ -374,7 +367,7 @@ void TForm1::showModelState() {
 }
 
 void TForm1::showOutput() {
-    html_e_->setText(decode(model_.markup()));
+    html_e_->setText(fromCp932(model_.markup()));
     // Show the fragment from its start, as a freshly filled edit box does.
     html_e_->setCursorPosition(0);
     // The length counts code page 932 bytes: a double-byte character counts 2.
