@@ -25,12 +25,12 @@ std::string mixedText(std::int64_t characters) {
 
 GradationSettings everythingOn(std::int64_t characters) {
     GradationSettings s;
-    s.Text = mixedText(characters);
-    s.ThreeColours = true;
-    s.Frame = s.FrameBackground = s.Link = true;
-    s.Bold = s.Italic = s.Underline = s.Strike = true;
-    s.SizePattern = true;
-    s.PatternKind = SizePatternKind::Valley;
+    s.text = mixedText(characters);
+    s.threeColours = true;
+    s.frame = s.frameBackground = s.link = true;
+    s.bold = s.italic = s.underline = s.strike = true;
+    s.sizePattern = true;
+    s.patternKind = SizePatternKind::Valley;
     return s;
 }
 

@@ -17,8 +17,8 @@
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
 #include "ui/fonts.h"
+#include "ui/main_window.h"
 #include "ui/platform.h"
-#include "ui/tform1.h"
 
 namespace huewright {
 namespace {
@@ -27,7 +27,7 @@ namespace {
 class SilentPlatform final : public Platform {
   public:
     void beep() override {}
-    std::optional<ColorValue> chooseColour(QWidget*, ColorValue) override { return {}; }
+    std::optional<ColourValue> chooseColour(QWidget*, ColourValue) override { return {}; }
     std::optional<QString> chooseFile(QWidget*, const QString&, const FileDialogSpec&) override {
         return {};
     }
@@ -59,10 +59,10 @@ void keystrokeInLongText(benchmark::State& state) {
     DiskFileSystem files;
     SilentPlatform platform;
     MainWindowModel model(files);
-    TForm1 form(model, platform);
-    form.FormCreate(kNoStartupFile);
+    MainWindow form(model, platform);
+    form.startUp(kNoStartupFile);
     waitUntilShown(form);
-    model.setText(LineEdit::Edit1, tenThousandCharacters());
+    model.setText(LineEdit::Text, tenThousandCharacters());
     auto* edit = form.findChild<QLineEdit*>(QStringLiteral("Edit1"));
     edit->setFocus();
     edit->end(false);
@@ -80,7 +80,7 @@ void keystrokeInLongText(benchmark::State& state) {
 
 void markupOfLongText(benchmark::State& state) {
     GradationSettings settings;
-    settings.Text = tenThousandCharacters();
+    settings.text = tenThousandCharacters();
     const TagNameTable names;
     for (auto _ : state) {
         benchmark::DoNotOptimize(buildMarkup(settings, names).data());
@@ -92,8 +92,8 @@ void windowStartToShown(benchmark::State& state) {
     SilentPlatform platform;
     for (auto _ : state) {
         MainWindowModel model(files);
-        TForm1 form(model, platform);
-        form.FormCreate(kNoStartupFile);
+        MainWindow form(model, platform);
+        form.startUp(kNoStartupFile);
         waitUntilShown(form);
     }
 }
@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
         huewright::DiskFileSystem files;
         huewright::SilentPlatform platform;
         huewright::MainWindowModel model(files);
-        huewright::TForm1 form(model, platform);
-        form.FormCreate(huewright::kNoStartupFile);
+        huewright::MainWindow form(model, platform);
+        form.startUp(huewright::kNoStartupFile);
         huewright::waitUntilShown(form);
     }
     const std::chrono::duration<double, std::milli> first =

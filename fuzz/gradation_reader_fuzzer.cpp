@@ -1,5 +1,5 @@
-// Reads arbitrary bytes as a gradation settings file, saves every value it answers back over the
-// same file, and checks that the saved file answers the same for every key.
+// Loads arbitrary bytes as a gradation settings file into the window, saves the window back over
+// the same file, and checks that loading that file again gives the same window and the same save.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "persistence/gradation_file.h"
+#include "model/main_window_model.h"
 
 namespace {
 
@@ -25,6 +25,7 @@ class SingleFile : public huewright::FileSystem {
     void replaceFile(const std::filesystem::path&, std::string_view bytes) override {
         bytes_ = bytes;
     }
+    const std::string& bytes() const { return bytes_; }
 
   private:
     std::string bytes_;
@@ -33,36 +34,19 @@ class SingleFile : public huewright::FileSystem {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using huewright::ValueKind;
     using huewright::fuzz::check;
     SingleFile file(std::string(reinterpret_cast<const char*>(data), size));
     const std::filesystem::path name = "fuzz.DAT";
 
-    const huewright::GradationFileReader before(file, name);
-    huewright::GradationFileWriter writer;
-    for (const huewright::GradationKey& key : huewright::kGradationReadOrder) {
-        const std::optional<std::string> text = before.text(key);
-        check(before.number(key) == (text ? huewright::parseSettingInteger(*text) : std::nullopt),
-              "number differs from the rules applied to the text");
-        if (key.kind == ValueKind::Text) {
-            writer.setText(key, text.value_or(""));
-        } else if (key.kind == ValueKind::Switch) {
-            writer.setSwitch(key, before.switchOn(key).value_or(false));
-        } else {
-            writer.setNumber(key, before.number(key).value_or(0));
-        }
-    }
-    writer.save(file, name);
+    huewright::MainWindowModel before(file);
+    before.loadGradationFile(name);
+    before.saveGradationFile(name);
+    const std::string saved = file.bytes();
 
-    const huewright::GradationFileReader after(file, name);
-    for (const huewright::GradationKey& key : huewright::kGradationReadOrder) {
-        if (key.kind == ValueKind::Text) {
-            check(after.text(key) == before.text(key).value_or(""), "text changed");
-        } else if (key.kind == ValueKind::Switch) {
-            check(after.switchOn(key) == before.switchOn(key).value_or(false), "switch changed");
-        } else {
-            check(after.number(key) == before.number(key).value_or(0), "number changed");
-        }
-    }
+    huewright::MainWindowModel after(file);
+    after.loadGradationFile(name);
+    check(after.markup() == before.markup(), "the markup changed");
+    after.saveGradationFile(name);
+    check(file.bytes() == saved, "a second save differs");
     return 0;
 }

@@ -4,14 +4,14 @@
 
 namespace huewright {
 
-std::optional<ColorValue> parseColourCode(std::string_view code) {
+std::optional<ColourValue> parseColourCode(std::string_view code) {
     if (code.starts_with('#')) {
         code.remove_prefix(1);
     }
     if (code.size() != 6) {
         return std::nullopt;
     }
-    ColorValue colour = 0;
+    ColourValue colour = 0;
     for (int channel = 0; channel < 3; ++channel) {
         const char* first = code.data() + 2 * channel;
         unsigned value = 0;

@@ -9,6 +9,6 @@ namespace huewright {
 
 /// The colour value a command-line colour code spells: "#RRGGBB" or "RRGGBB", hexadecimal digits
 /// in either letter case, red first (so red lands in the low byte). Empty for anything else.
-std::optional<ColorValue> parseColourCode(std::string_view code);
+std::optional<ColourValue> parseColourCode(std::string_view code);
 
 }  // namespace huewright

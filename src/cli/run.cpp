@@ -20,6 +20,7 @@
 #include "model/main_window_model.h"
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
+#include "persistence/profile_document.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -145,22 +146,26 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             if (!files.readFile(*settingsFiles.load)) {
                 throw UsageError("--load: cannot read " + *settingsFiles.load);
             }
-            window.FormCreate(std::filesystem::current_path());
+            window.startUp(std::filesystem::current_path());
             window.loadGradationFile(std::filesystem::path(*settingsFiles.load));
         } else {
-            window.FormCreate(std::filesystem::current_path(), StartupSettings{});
-            if (!overrides.Text) {
-                overrides.Text = readText(in);
+            window.startUp(std::filesystem::current_path(), StartupSettings{});
+            if (!overrides.setsText()) {
+                overrides.setText(readText(in));
             }
         }
         GradationSettings settings = window.snapshot();
-        applyOverrides(overrides, settings);
+        overrides.applyTo(settings);
         if (settingsFiles.save) {
             window.apply(settings);
             try {
                 window.saveGradationFile(*settingsFiles.save);
             } catch (const FileWriteError& e) {
                 throw UsageError("--save: cannot write " + e.file().string());
+            } catch (const LineBreakInValueError& e) {
+                throw UsageError("--save: cannot write " + *settingsFiles.save + ": the value of " +
+                                 e.key() +
+                                 " holds a line break, which a settings file cannot keep");
             }
         }
         const std::string markup = buildMarkup(settings, TagNameTable{});

@@ -13,32 +13,33 @@ namespace {
 /// the channel's own bit position.
 struct ChannelStep {
     std::int32_t difference;
-    ColorValue step;
+    ColourValue step;
 };
 
-ChannelStep channelStep(ColorValue start, ColorValue end, ColorValue mask, int shift, int count) {
+ChannelStep channelStep(ColourValue start, ColourValue end, ColourValue mask, int shift,
+                        int count) {
     const std::int32_t difference =
         static_cast<std::int32_t>(start & mask) - static_cast<std::int32_t>(end & mask);
-    ColorValue step = 0;
+    ColourValue step = 0;
     if (count > 1) {
         const std::int32_t channel = std::abs(difference) >> shift;
-        step = static_cast<ColorValue>(channel / (count - 1)) << shift;
+        step = static_cast<ColourValue>(channel / (count - 1)) << shift;
     }
     return {difference, step};
 }
 
 }  // namespace
 
-std::vector<GradientCharacter> gradientCharacters(std::string_view caption, ColorValue start,
-                                                  ColorValue end) {
-    const int count = CharCount(caption);
+std::vector<GradientCharacter> gradientCharacters(std::string_view caption, ColourValue start,
+                                                  ColourValue end) {
+    const int count = characterCount(caption);
     const ChannelStep steps[] = {channelStep(start, end, 0x0000FFu, 0, count),
                                  channelStep(start, end, 0x00FF00u, 8, count),
                                  channelStep(start, end, 0xFF0000u, 16, count)};
 
     std::vector<GradientCharacter> characters;
     characters.reserve(static_cast<std::size_t>(count));
-    ColorValue colour = start;
+    ColourValue colour = start;
     for (std::size_t i = 0; i < caption.size();) {
         const std::size_t length = characterLengthAt(caption, i);
         characters.push_back({caption.substr(i, length), colour});

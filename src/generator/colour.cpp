@@ -2,7 +2,7 @@
 
 namespace huewright {
 
-void appendColourCode(std::string& out, ColorValue c, bool upperCase) {
+void appendColourCode(std::string& out, ColourValue c, bool upperCase) {
     char code[6];
     out.append(code, writeColourCode(code, c, upperCase));
 }

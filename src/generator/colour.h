@@ -9,15 +9,15 @@ namespace huewright {
 
 /// A Windows colour value: red in bits 0-7, green in 8-15, blue in 16-23; bits 24-31 are carried
 /// along but never take part in colour arithmetic.
-using ColorValue = std::uint32_t;
+using ColourValue = std::uint32_t;
 
-constexpr int redOf(ColorValue c) {
+constexpr int redOf(ColourValue c) {
     return static_cast<int>(c & 0xFFu);
 }
-constexpr int greenOf(ColorValue c) {
+constexpr int greenOf(ColourValue c) {
     return static_cast<int>((c >> 8) & 0xFFu);
 }
-constexpr int blueOf(ColorValue c) {
+constexpr int blueOf(ColourValue c) {
     return static_cast<int>((c >> 16) & 0xFFu);
 }
 
@@ -39,7 +39,7 @@ inline constexpr auto kLowerHex = hexPairs("0123456789abcdef");
 }  // namespace detail
 
 /// Writes the six-digit code of `c` at `out` as appendColourCode does; returns its end.
-inline char* writeColourCode(char* out, ColorValue c, bool upperCase) {
+inline char* writeColourCode(char* out, ColourValue c, bool upperCase) {
     const auto& pairs = upperCase ? detail::kUpperHex : detail::kLowerHex;
     for (const int channel : {redOf(c), greenOf(c), blueOf(c)}) {
         std::memcpy(out, pairs[static_cast<std::size_t>(channel)].data(), 2);
@@ -50,6 +50,6 @@ inline char* writeColourCode(char* out, ColorValue c, bool upperCase) {
 
 /// Appends the six-digit code of `c` (red, green, blue; bits 24-31 ignored), digits A-F in upper
 /// case when `upperCase`, else in lower case. No "#" is written.
-void appendColourCode(std::string& out, ColorValue c, bool upperCase);
+void appendColourCode(std::string& out, ColourValue c, bool upperCase);
 
 }  // namespace huewright

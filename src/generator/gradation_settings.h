@@ -18,36 +18,36 @@ enum class GradationMode { Gradient, Alternate };
 enum class SizePatternKind { Falling, Valley, Alternating, None };
 
 /// Everything one generator run reads: a snapshot of the main window, taken at the start of the
-/// run. Texts are code page 932 bytes. Field names follow the window's vocabulary.
+/// run. Texts are code page 932 bytes.
 struct GradationSettings {
-    std::string Text{kSampleText};
-    GradationMode Mode = GradationMode::Gradient;
-    bool ThreeColours = false;
-    ColorValue StartColor = 0xFF00FF;
-    ColorValue MiddleColor = 0x00FFFF;
-    ColorValue EndColor = 0xFF0000;
-    ColorValue BackgroundColor = 0xFFFFFF;
-    bool Frame = false;
-    int FrameWidth = 0;  ///< 0..99, or whatever the user is still typing (e.g. -5)
-    bool FrameBackground = false;
-    bool Link = false;
-    std::string LinkTarget = "http://";
-    bool UseFace = true;
-    std::string FaceName{kWindowFaceName};
-    bool UseSize = true;
-    int Size = 3;  ///< 1..7
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    bool Strike = false;
-    bool LineBreak = true;
-    bool SizePattern = false;
-    SizePatternKind PatternKind = SizePatternKind::Falling;
-    int PatternMax = 7;  ///< 1..7, independent of PatternMin
-    int PatternMin = 3;  ///< 1..7, may exceed PatternMax (sizes then rise)
-    bool UpperCaseTags = true;
-    bool StrongForBold = false;
-    bool EmForItalic = false;
+    std::string text{kSampleText};
+    GradationMode mode = GradationMode::Gradient;
+    bool threeColours = false;
+    ColourValue startColour = 0xFF00FF;
+    ColourValue middleColour = 0x00FFFF;
+    ColourValue endColour = 0xFF0000;
+    ColourValue backgroundColour = 0xFFFFFF;
+    bool frame = false;
+    int frameWidth = 0;  ///< 0..99, or whatever the user is still typing (e.g. -5)
+    bool frameBackground = false;
+    bool link = false;
+    std::string linkTarget = "http://";
+    bool useFace = true;
+    std::string faceName{kWindowFaceName};
+    bool useSize = true;
+    int size = 3;  ///< 1..7
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool lineBreak = true;
+    bool sizePattern = false;
+    SizePatternKind patternKind = SizePatternKind::Falling;
+    int patternMax = 7;  ///< 1..7, independent of patternMin
+    int patternMin = 3;  ///< 1..7, may exceed patternMax (sizes then rise)
+    bool upperCaseTags = true;
+    bool strongForBold = false;
+    bool emForItalic = false;
 };
 
 }  // namespace huewright

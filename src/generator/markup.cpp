@@ -19,7 +19,7 @@ void appendNumber(std::string& out, std::int64_t value) {
 }
 
 bool hasWrapper(const GradationSettings& s) {
-    return s.SizePattern ? s.UseFace : (s.UseFace || s.UseSize);
+    return s.sizePattern ? s.useFace : (s.useFace || s.useSize);
 }
 
 // Writes the characters' font tags. They differ only in colour, size and the character itself,
@@ -28,15 +28,17 @@ bool hasWrapper(const GradationSettings& s) {
 class CharacterTagWriter {
   public:
     CharacterTagWriter(std::string& out, const GradationSettings& s, const TagNameTable& names)
-        : out_(out), withSize_(s.SizePattern), upperCase_(s.UpperCaseTags) {
-        const bool up = s.UpperCaseTags;
+        : out_(out), withSize_(s.sizePattern), upperCase_(s.upperCaseTags) {
+        const bool up = s.upperCaseTags;
         std::string head = "<";
-        head.append(names.TagName(Tag::Font, up)).append(" ").append(names.TagName(Tag::Color, up));
+        head.append(names.tagName(Tag::Font, up))
+            .append(" ")
+            .append(names.tagName(Tag::Colour, up));
         head.append("=\"#");
         colourAt_ = head.size();
         head.append("000000");
         if (withSize_) {
-            head.append("\" ").append(names.TagName(Tag::Size, up)).append("=\"");
+            head.append("\" ").append(names.tagName(Tag::Size, up)).append("=\"");
             sizeAt_ = head.size();
             head.append("0");
         }
@@ -44,12 +46,12 @@ class CharacterTagWriter {
         headLength_ = head.size();
         head.copy(head_, headLength_);
         std::string tail = "</";
-        tail.append(names.TagName(Tag::Font, up)).append(">");
+        tail.append(names.tagName(Tag::Font, up)).append(">");
         tailLength_ = tail.size();
         tail.copy(tail_, tailLength_);
     }
 
-    void append(std::string_view character, ColorValue colour, int size) {
+    void append(std::string_view character, ColourValue colour, int size) {
         if (used_ > kChunk - kLongestTag) {
             flush();
         }
@@ -102,79 +104,79 @@ class CharacterTagWriter {
 };
 
 void appendOpeningTags(std::string& out, const GradationSettings& s, const TagNameTable& names) {
-    const bool up = s.UpperCaseTags;
-    auto name = [&](Tag t) { return names.TagName(t, up); };
-    if (s.Frame) {
+    const bool up = s.upperCaseTags;
+    auto name = [&](Tag t) { return names.tagName(t, up); };
+    if (s.frame) {
         out.append("<").append(name(Tag::Table)).append(" ").append(name(Tag::Border));
         out.append("=\"");
-        appendNumber(out, s.FrameWidth);
+        appendNumber(out, s.frameWidth);
         out.append("\"><").append(name(Tag::Tr)).append("><").append(name(Tag::Td));
         // The background attribute belongs inside the cell tag, so it needs the frame too.
-        if (s.FrameBackground) {
-            out.append(" ").append(name(Tag::BgColor)).append("=\"#");
-            appendColourCode(out, s.BackgroundColor, up);
+        if (s.frameBackground) {
+            out.append(" ").append(name(Tag::BackgroundColour)).append("=\"#");
+            appendColourCode(out, s.backgroundColour, up);
             out.push_back(kQuote);
         }
         out.append(">");
     }
-    if (s.Link) {
+    if (s.link) {
         out.append("<").append(name(Tag::A)).append(" ").append(name(Tag::Href)).append("=\"");
-        out.append(s.LinkTarget).append("\">");
+        out.append(s.linkTarget).append("\">");
     }
     if (hasWrapper(s)) {
         out.append("<").append(name(Tag::Font)).append(" ");
-        if (s.UseFace) {
-            out.append(name(Tag::Face)).append("=\"").append(s.FaceName).append("\" ");
+        if (s.useFace) {
+            out.append(name(Tag::Face)).append("=\"").append(s.faceName).append("\" ");
         }
-        if (s.UseSize && !s.SizePattern) {
+        if (s.useSize && !s.sizePattern) {
             out.append(name(Tag::Size)).append("=\"");
-            appendNumber(out, s.Size);
+            appendNumber(out, s.size);
             out.append("\" ");
         }
         out.append(">");
     }
-    if (s.Bold) {
-        out.append("<").append(name(s.StrongForBold ? Tag::Strong : Tag::B)).append(">");
+    if (s.bold) {
+        out.append("<").append(name(s.strongForBold ? Tag::Strong : Tag::B)).append(">");
     }
-    if (s.Italic) {
-        out.append("<").append(name(s.EmForItalic ? Tag::Em : Tag::I)).append(">");
+    if (s.italic) {
+        out.append("<").append(name(s.emForItalic ? Tag::Em : Tag::I)).append(">");
     }
-    if (s.Underline) {
+    if (s.underline) {
         out.append("<").append(name(Tag::U)).append(">");
     }
-    if (s.Strike) {
+    if (s.strike) {
         out.append("<").append(name(Tag::Strike)).append(">");
     }
 }
 
 void appendClosingTags(std::string& out, const GradationSettings& s, const TagNameTable& names) {
-    const bool up = s.UpperCaseTags;
-    auto close = [&](Tag t) { out.append("</").append(names.TagName(t, up)).append(">"); };
-    if (s.Strike) {
+    const bool up = s.upperCaseTags;
+    auto close = [&](Tag t) { out.append("</").append(names.tagName(t, up)).append(">"); };
+    if (s.strike) {
         close(Tag::Strike);
     }
-    if (s.Underline) {
+    if (s.underline) {
         close(Tag::U);
     }
-    if (s.Italic) {
-        close(s.EmForItalic ? Tag::Em : Tag::I);
+    if (s.italic) {
+        close(s.emForItalic ? Tag::Em : Tag::I);
     }
-    if (s.Bold) {
-        close(s.StrongForBold ? Tag::Strong : Tag::B);
+    if (s.bold) {
+        close(s.strongForBold ? Tag::Strong : Tag::B);
     }
     if (hasWrapper(s)) {
         close(Tag::Font);
     }
-    if (s.Link) {
+    if (s.link) {
         close(Tag::A);
     }
-    if (s.Frame) {
+    if (s.frame) {
         close(Tag::Td);
         close(Tag::Tr);
         close(Tag::Table);
     }
-    if (s.LineBreak) {
-        out.append("<").append(names.TagName(Tag::Br, up)).append(">");
+    if (s.lineBreak) {
+        out.append("<").append(names.tagName(Tag::Br, up)).append(">");
     }
 }
 
@@ -184,11 +186,11 @@ std::string buildMarkup(const GradationSettings& settings, const TagNameTable& n
                         CharacterObserver* observer) {
     std::string out;
     appendOpeningTags(out, settings, names);
-    if (!settings.Text.empty()) {
+    if (!settings.text.empty()) {
         // Each character's tag is about forty bytes around its one or two bytes of text.
-        out.reserve(out.size() + settings.Text.size() * 40 + 64);
+        out.reserve(out.size() + settings.text.size() * 40 + 64);
         CharacterTagWriter writer(out, settings, names);
-        forEachCharacter(settings, [&](std::string_view character, ColorValue colour, int size) {
+        forEachCharacter(settings, [&](std::string_view character, ColourValue colour, int size) {
             if (observer != nullptr) {
                 observer->onCharacter(character, colour, size);
             }

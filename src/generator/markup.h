@@ -15,7 +15,7 @@ class CharacterObserver {
     virtual ~CharacterObserver() = default;
     /// `character` is one or two bytes; `size` is the HTML size 1..7, meaningful only while the
     /// size pattern is on.
-    virtual void onCharacter(std::string_view character, ColorValue colour, int size) = 0;
+    virtual void onCharacter(std::string_view character, ColourValue colour, int size) = 0;
 };
 
 /// The HTML fragment for `settings`, in code page 932 bytes. Its byte length is the length shown

@@ -5,7 +5,7 @@
 
 namespace huewright {
 
-int HtmlSizeToPoints(int htmlSize) {
+int htmlSizeToPoints(int htmlSize) {
     static constexpr std::array<int, 7> kPoints = {8, 10, 12, 14, 18, 24, 36};
     // Sizes come from 1..7 spin edits; anything else is held to the nearest end of the table.
     return kPoints[static_cast<std::size_t>(std::clamp(htmlSize, 1, 7) - 1)];
@@ -13,19 +13,19 @@ int HtmlSizeToPoints(int htmlSize) {
 
 PreviewPainter::PreviewPainter(DrawingSurface& surface, const GradationSettings& settings,
                                const PreviewFont& font)
-    : surface_(surface), font_(font), sizePattern_(settings.SizePattern) {
-    surface_.fillRectangle(0, 0, kPreviewWidth, kPreviewHeight, settings.BackgroundColor);
+    : surface_(surface), font_(font), sizePattern_(settings.sizePattern) {
+    surface_.fillRectangle(0, 0, kPreviewWidth, kPreviewHeight, settings.backgroundColour);
     surface_.setFont(font_);
 }
 
-void PreviewPainter::onCharacter(std::string_view character, ColorValue colour, int size) {
+void PreviewPainter::onCharacter(std::string_view character, ColourValue colour, int size) {
     // A character starting past the right edge cannot be seen; the markup still holds it.
     if (x_ >= kPreviewWidth) {
         return;
     }
     surface_.setTextColour(colour);
     if (sizePattern_) {
-        const int points = HtmlSizeToPoints(size);
+        const int points = htmlSizeToPoints(size);
         if (points != font_.points) {
             font_.points = points;
             surface_.setFont(font_);

@@ -14,7 +14,7 @@ inline constexpr int kPreviewWidth = 407;
 inline constexpr int kPreviewHeight = 47;
 
 /// Point size of the preview font for an HTML font size 1..7: 8, 10, 12, 14, 18, 24, 36.
-int HtmlSizeToPoints(int htmlSize);
+int htmlSizeToPoints(int htmlSize);
 
 /// The font the preview draws in: face (code page 932 bytes), size in points and style.
 struct PreviewFont {
@@ -39,11 +39,11 @@ class DrawingSurface {
   public:
     virtual ~DrawingSurface() = default;
     /// Fills the rectangle from (left, top) up to, not including, (right, bottom).
-    virtual void fillRectangle(int left, int top, int right, int bottom, ColorValue colour) = 0;
+    virtual void fillRectangle(int left, int top, int right, int bottom, ColourValue colour) = 0;
     /// Sets face, size and style of the font text is measured and drawn in.
     virtual void setFont(const PreviewFont& font) = 0;
     /// Sets the colour text is drawn in.
-    virtual void setTextColour(ColorValue colour) = 0;
+    virtual void setTextColour(ColourValue colour) = 0;
     /// The extent of `text` (code page 932 bytes) in the current font.
     virtual TextExtent measure(std::string_view text) = 0;
     /// Draws `text` with its cell's top-left corner at (x, y), the background left showing.
@@ -58,7 +58,7 @@ class PreviewPainter final : public CharacterObserver {
     PreviewPainter(DrawingSurface& surface, const GradationSettings& settings,
                    const PreviewFont& font);
 
-    void onCharacter(std::string_view character, ColorValue colour, int size) override;
+    void onCharacter(std::string_view character, ColourValue colour, int size) override;
 
   private:
     DrawingSurface& surface_;

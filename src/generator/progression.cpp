@@ -4,7 +4,7 @@
 
 namespace huewright {
 
-SegmentColours::SegmentColours(ColorValue base, ColorValue target, std::int64_t count)
+SegmentColours::SegmentColours(ColourValue base, ColourValue target, std::int64_t count)
     : base_(base) {
     for (const int shift : {0, 8, 16}) {
         const int b = static_cast<int>((base >> shift) & 0xFFu);
@@ -15,17 +15,17 @@ SegmentColours::SegmentColours(ColorValue base, ColorValue target, std::int64_t 
     }
 }
 
-ColorValue SegmentColours::secondSegmentBase(ColorValue middle, ColorValue end,
-                                             std::int64_t count) {
+ColourValue SegmentColours::secondSegmentBase(ColourValue middle, ColourValue end,
+                                              std::int64_t count) {
     if (count == 1) {
         return end;
     }
-    ColorValue base = middle & 0xFF000000u;
+    ColourValue base = middle & 0xFF000000u;
     for (const int shift : {0, 8, 16}) {
         const int m = static_cast<int>((middle >> shift) & 0xFFu);
         const int e = static_cast<int>((end >> shift) & 0xFFu);
         const auto r = static_cast<int>(Extended::quotient(std::abs(m - e), count).truncated());
-        base |= static_cast<ColorValue>(m >= e ? m - r : m + r) << shift;
+        base |= static_cast<ColourValue>(m >= e ? m - r : m + r) << shift;
     }
     return base;
 }

@@ -16,15 +16,16 @@ namespace huewright {
 class SegmentColours {
   public:
     /// A segment of `count` characters from `base` towards `target`.
-    SegmentColours(ColorValue base, ColorValue target, std::int64_t count);
+    SegmentColours(ColourValue base, ColourValue target, std::int64_t count);
 
     /// The colour of the character after the first `j` characters of the segment (0 ≤ j < count).
-    ColorValue colourAfter(std::int64_t j) const {
-        ColorValue colour = base_;
+    ColourValue colourAfter(std::int64_t j) const {
+        ColourValue colour = base_;
         // A channel never passes its target, so steps never borrow from or carry into another.
         for (std::size_t c = 0; c < moving_; ++c) {
             const Channel& channel = channels_[c];
-            const auto r = static_cast<ColorValue>(channel.step.truncatedTimes(j)) << channel.shift;
+            const auto r = static_cast<ColourValue>(channel.step.truncatedTimes(j))
+                           << channel.shift;
             colour = channel.falling ? colour - r : colour + r;
         }
         return colour;
@@ -32,7 +33,7 @@ class SegmentColours {
 
     /// The first colour of the second segment of three-colour mode: `middle` moved one step of
     /// `count` towards `end`, or `end` itself for a one-character segment.
-    static ColorValue secondSegmentBase(ColorValue middle, ColorValue end, std::int64_t count);
+    static ColourValue secondSegmentBase(ColourValue middle, ColourValue end, std::int64_t count);
 
   private:
     struct Channel {
@@ -40,7 +41,7 @@ class SegmentColours {
         bool falling = false;  // base ≥ target: the channel moves down
         Extended step;         // a / (m - 1)
     };
-    ColorValue base_;
+    ColourValue base_;
     std::array<Channel, 3> channels_;  // the first `moving_` channels have a step
     std::size_t moving_ = 0;
 };
@@ -94,23 +95,23 @@ class SizeSteps {
     std::int64_t t_ = 1;    // valley step counter
 };
 
-/// Hands every character of `s.Text` on to `visit(character, colour, size)` in order, with the
+/// Hands every character of `s.text` on to `visit(character, colour, size)` in order, with the
 /// colour of its mode and, while the size pattern is on, its size (otherwise PatternMax).
 /// An empty text hands on nothing.
 template <typename Visit>
 void forEachCharacter(const GradationSettings& s, Visit&& visit) {
-    const std::string_view text = s.Text;
+    const std::string_view text = s.text;
     if (text.empty()) {
         return;
     }
-    const std::int64_t n = CharCount(text);
-    SizeSteps sizes(s.PatternKind, s.PatternMax, s.PatternMin, n);
+    const std::int64_t n = characterCount(text);
+    SizeSteps sizes(s.patternKind, s.patternMax, s.patternMin, n);
     int size = sizes.first();
     std::int64_t g = 1;
 
     // One segment of `count` characters; `colourAfter(j)` gives character j + 1's colour.
     auto runSegment = [&](std::string_view segment, std::int64_t count, auto&& colourAfter) {
-        ColorValue colour = colourAfter(0);
+        ColourValue colour = colourAfter(0);
         std::size_t pos = 0;
         for (std::int64_t j = 1; pos < segment.size(); ++j) {
             const std::size_t length = characterLengthAt(segment, pos);
@@ -119,7 +120,7 @@ void forEachCharacter(const GradationSettings& s, Visit&& visit) {
             // After the only character of a segment nothing moves on: no colour, size or g step.
             if (count >= 2) {
                 colour = colourAfter(j);
-                if (s.SizePattern) {
+                if (s.sizePattern) {
                     size = sizes.next(g, size);
                 }
                 ++g;
@@ -127,22 +128,22 @@ void forEachCharacter(const GradationSettings& s, Visit&& visit) {
         }
     };
 
-    if (s.Mode == GradationMode::Alternate) {
-        const std::array<ColorValue, 3> colours = {s.StartColor, s.MiddleColor, s.EndColor};
-        int state = s.ThreeColours ? 1 : 2;
+    if (s.mode == GradationMode::Alternate) {
+        const std::array<ColourValue, 3> colours = {s.startColour, s.middleColour, s.endColour};
+        int state = s.threeColours ? 1 : 2;
         runSegment(text, n, [&](std::int64_t j) {
             if (j == 0) {
-                return s.StartColor;
+                return s.startColour;
             }
-            const ColorValue next = colours[static_cast<std::size_t>(state)];
-            state = state == 0 ? (s.ThreeColours ? 1 : 2) : (state == 1 ? 2 : 0);
+            const ColourValue next = colours[static_cast<std::size_t>(state)];
+            state = state == 0 ? (s.threeColours ? 1 : 2) : (state == 1 ? 2 : 0);
             return next;
         });
         return;
     }
 
-    if (!s.ThreeColours || n == 1) {
-        const SegmentColours colours(s.StartColor, s.EndColor, n);
+    if (!s.threeColours || n == 1) {
+        const SegmentColours colours(s.startColour, s.endColour, n);
         runSegment(text, n, [&](std::int64_t j) { return colours.colourAfter(j); });
         return;
     }
@@ -155,10 +156,10 @@ void forEachCharacter(const GradationSettings& s, Visit&& visit) {
     for (std::int64_t i = 0; i < first; ++i) {
         split += characterLengthAt(text, split);
     }
-    const SegmentColours one(s.StartColor, s.MiddleColor, first);
+    const SegmentColours one(s.startColour, s.middleColour, first);
     runSegment(text.substr(0, split), first, [&](std::int64_t j) { return one.colourAfter(j); });
-    const SegmentColours two(SegmentColours::secondSegmentBase(s.MiddleColor, s.EndColor, second),
-                             s.EndColor, second);
+    const SegmentColours two(SegmentColours::secondSegmentBase(s.middleColour, s.endColour, second),
+                             s.endColour, second);
     runSegment(text.substr(split), second, [&](std::int64_t j) { return two.colourAfter(j); });
 }
 

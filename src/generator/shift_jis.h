@@ -19,10 +19,6 @@ constexpr std::size_t characterLengthAt(std::string_view text, std::size_t pos) 
 
 /// Number of characters of code page 932 `text`; a trailing lone lead byte counts as one.
 /// An empty text has none.
-int CharCount(std::string_view text);
-
-/// Characters `start` to `start + count - 1` of `text` (positions count from 1); fewer if the text
-/// ends first, empty if `start` lies beyond the last character.
-std::string CharCopy(std::string_view text, int start, int count);
+int characterCount(std::string_view text);
 
 }  // namespace huewright

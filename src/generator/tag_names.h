@@ -12,7 +12,7 @@ enum class Tag {
     Border,
     Tr,
     Td,
-    BgColor,
+    BackgroundColour,
     A,
     Href,
     Font,
@@ -25,7 +25,7 @@ enum class Tag {
     U,
     Strike,
     Br,
-    Color,
+    Colour,
 };
 
 /// The 42-slot table of tag and attribute names: slots 0-20 upper case, 21-41 the same names in
@@ -39,7 +39,7 @@ class TagNameTable {
     TagNameTable();
 
     /// The name of `row` in the case in force: upper-case half when `upperCase`, else lower.
-    std::string_view TagName(Tag row, bool upperCase) const {
+    std::string_view tagName(Tag row, bool upperCase) const {
         return slots_[static_cast<std::size_t>(static_cast<int>(row) + (upperCase ? 0 : kHalf))];
     }
 

@@ -5,20 +5,45 @@
 namespace huewright {
 
 /// The main window's check boxes.
-enum class CheckBox { CB, BB, EB, UB, SB, KB, WB, HB, LB, TB, FS, SS };
+enum class CheckBox {
+    ThreeColours,
+    Bold,
+    Italic,
+    Underline,
+    Strike,
+    LineBreak,
+    Frame,
+    FrameBackground,
+    Link,
+    SizePattern,
+    UseFace,
+    UseSize,
+};
 
-/// The main window's radio buttons: `Gtype1b`/`Gtype2b` form the gradient-mode group inside
-/// `Panel1`, `Ftype1B`/`Ftype2B`/`Ftype3B` the size-pattern group.
-enum class RadioButton { Gtype1b, Gtype2b, Ftype1B, Ftype2B, Ftype3B };
+/// The main window's radio buttons: the first two form the gradation-mode group, the other three
+/// the size-pattern group.
+enum class RadioButton { Gradient, Alternate, FallingPattern, ValleyPattern, AlternatingPattern };
 
 /// The main window's spin edits.
-enum class SpinField { Fsize, WS, FDsize, FSsize };
+enum class SpinField { Size, FrameWidth, PatternMax, PatternMin };
 
 /// The main window's single-line edits whose changes regenerate.
-enum class LineEdit { Edit1, link_e };
+enum class LineEdit { Text, LinkTarget };
 
 /// The controls whose enabled state the handlers change.
-enum class Switchable { tcb, WS, HB, link_e, Ftype1B, Ftype2B, Ftype3B, FDsize, FSsize, Fsize, SS };
+enum class Switchable {
+    MiddleColourButton,
+    FrameWidth,
+    FrameBackground,
+    LinkTarget,
+    FallingPattern,
+    ValleyPattern,
+    AlternatingPattern,
+    PatternMax,
+    PatternMin,
+    Size,
+    UseSize,
+};
 
 /// The four current colours.
 enum class ColourSlot { Start, Middle, End, Background };
@@ -31,10 +56,10 @@ struct SpinRange {
 
 /// The range of each spin edit: 1..7 for the sizes, 0..99 for the frame width.
 constexpr SpinRange rangeOf(SpinField spin) {
-    return spin == SpinField::WS ? SpinRange{0, 99} : SpinRange{1, 7};
+    return spin == SpinField::FrameWidth ? SpinRange{0, 99} : SpinRange{1, 7};
 }
 
-/// The control's name, as the window and its tests know it.
+/// The control's object name: the short name the window, its tests and its layout know it by.
 std::string_view nameOf(CheckBox box);
 std::string_view nameOf(RadioButton button);
 std::string_view nameOf(SpinField spin);

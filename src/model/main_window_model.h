@@ -11,7 +11,9 @@
 #include "generator/preview.h"
 #include "generator/tag_names.h"
 #include "model/controls.h"
+#include "model/gradation_fields.h"
 #include "persistence/file_system.h"
+#include "persistence/settings_file.h"
 #include "persistence/startup_settings.h"
 
 namespace huewright {
@@ -23,7 +25,7 @@ namespace huewright {
 ///
 /// Changes follow the window's firing rules: a check box, radio button, edit or spin edit whose
 /// state changes runs its handler at once, nested in whatever is running; setting the state it
-/// already has runs nothing. Every handler that regenerates calls `html_edit`.
+/// already has runs nothing. Every handler that regenerates calls `regenerate`.
 class MainWindowModel {
   public:
     /// The controls as they stand before the window's creation handler runs.
@@ -31,17 +33,17 @@ class MainWindowModel {
 
     /// Window creation: captures `workingDirectory` as the start-up directory, reads the start-up
     /// file in it, takes up its colours and switches, sets up the preview font and regenerates.
-    void FormCreate(const std::filesystem::path& workingDirectory);
-    /// As FormCreate, with start-up settings already at hand instead of the file's.
-    void FormCreate(const std::filesystem::path& workingDirectory, const StartupSettings& startup);
+    void startUp(const std::filesystem::path& workingDirectory);
+    /// As startUp, with start-up settings already at hand instead of the file's.
+    void startUp(const std::filesystem::path& workingDirectory, const StartupSettings& startup);
 
     // Changes, by the user or by code, with the firing rules applied.
 
-    /// Sets the text of `Edit1` or `link_e` (code page 932 bytes).
+    /// Sets the text to colour or the link target (code page 932 bytes).
     void setText(LineEdit edit, std::string text);
-    /// Sets the text of `Fname`; typing or choosing from the list (`byUser`) fires FnameChange,
-    /// setting it from code does not.
-    void setFnameText(std::string text, bool byUser);
+    /// Sets the font face box's text; typing or choosing from the list (`byUser`) fires
+    /// onFaceNameEdited, setting it from code does not.
+    void setFaceNameText(std::string text, bool byUser);
     void setChecked(CheckBox box, bool checked);
     /// A click: the check box toggles.
     void click(CheckBox box) { setChecked(box, !checked(box)); }
@@ -49,7 +51,7 @@ class MainWindowModel {
     void checkRadio(RadioButton button);
     /// Unchecking from code unchecks `button` alone; checking is checkRadio.
     void setRadio(RadioButton button, bool checked);
-    /// Sets the text of a spin edit, as typed (only `WS` takes typing) or from code.
+    /// Sets the text of a spin edit, as typed (only the frame width takes typing) or from code.
     void setSpinText(SpinField spin, std::string text);
     /// Sets a spin edit's value from code, first brought into its range.
     void setSpinValue(SpinField spin, int value);
@@ -58,14 +60,14 @@ class MainWindowModel {
     /// The spin edit loses the focus: a typed value outside the range is brought into it.
     void spinFocusOut(SpinField spin);
     /// Sets a current colour without regenerating; the caller regenerates when it is done.
-    void setColour(ColourSlot slot, ColorValue colour) {
+    void setColour(ColourSlot slot, ColourValue colour) {
         colours_[static_cast<std::size_t>(slot)] = colour;
     }
     /// Replaces the start-up settings (the settings dialog's store); nothing regenerates.
     void setStartupSettings(const StartupSettings& startup) { startup_ = startup; }
 
     /// Rebuilds markup, length and preview from the current state.
-    void html_edit();
+    void regenerate();
 
     // Gradation settings files.
 
@@ -83,16 +85,17 @@ class MainWindowModel {
     // The state.
 
     const std::string& text(LineEdit edit) const { return texts_[index(edit)]; }
-    const std::string& fnameText() const { return fname_; }
+    const std::string& faceNameText() const { return faceName_; }
     bool checked(CheckBox box) const { return checks_[index(box)]; }
     bool checked(RadioButton button) const { return radios_[index(button)]; }
     const std::string& spinText(SpinField spin) const { return spinTexts_[index(spin)]; }
     /// The integer a spin edit's text spells, or its minimum when the text is not an integer.
     int spinValue(SpinField spin) const;
     bool enabled(Switchable control) const { return enabled_[index(control)]; }
-    ColorValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
-    int patternMaximum() const { return patternMaximum_; }
-    int patternMinimum() const { return patternMinimum_; }
+    ColourValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
+    /// The size pattern's largest and smallest sizes, as their spin edits hold them.
+    int patternMaximum() const { return spinValue(SpinField::PatternMax); }
+    int patternMinimum() const { return spinValue(SpinField::PatternMin); }
     const PreviewFont& previewFont() const { return previewFont_; }
     const StartupSettings& startupSettings() const { return startup_; }
     const std::filesystem::path& startupDir() const { return startupDir_; }
@@ -123,19 +126,48 @@ class MainWindowModel {
     void setEnabled(Switchable control, bool on) { enabled_[index(control)] = on; }
 
     // Handlers, named after the control and event they answer.
-    void Edit1Change() { html_edit(); }
-    void FnameChange();
-    /// The preview face from the text of `Fname`; an empty text leaves the face as it was.
-    void takeFaceFromFname();
-    void FsizeChange();
-    void styleClick(CheckBox box, bool PreviewFont::*flag);
-    void WBClick();
-    void WSChange() { html_edit(); }
-    void LBClick();
-    void CBClick();
-    void TBClick();
-    void FDsizeChange();
-    void FSsizeChange();
+    void onFaceNameEdited();
+    /// The preview face from the font face box's text; an empty text leaves the face as it was.
+    void takeFaceFromFaceName();
+    void onSizeChanged();
+    void onStyleToggled(CheckBox box, bool PreviewFont::*flag);
+    void onFrameToggled();
+    void onFrameWidthChanged() { regenerate(); }
+    void onLinkToggled();
+    void onThreeColoursToggled();
+    void onSizePatternToggled();
+
+    // Each window item's value as a field of GradationSettings, and back.
+    ColourValue valueOf(ColourSlot slot) const { return colour(slot); }
+    bool valueOf(CheckBox box) const { return checked(box); }
+    int valueOf(SpinField spin) const { return spinValue(spin); }
+    std::string valueOf(LineEdit edit) const { return text(edit); }
+    std::string valueOf(FaceNameBox) const;
+    GradationMode valueOf(ModeGroup) const;
+    SizePatternKind valueOf(PatternGroup) const;
+    bool valueOf(StartupOption option) const;
+    void set(ColourSlot slot, ColourValue colour) { setColour(slot, colour); }
+    void set(CheckBox box, bool on) { setChecked(box, on); }
+    void set(SpinField spin, int value) { setSpinValue(spin, value); }
+    void set(LineEdit edit, const std::string& text) { setText(edit, text); }
+    void set(FaceNameBox, const std::string& name);
+    void set(ModeGroup, GradationMode mode);
+    void set(PatternGroup, SizePatternKind kind);
+    void set(StartupOption option, bool on);
+
+    // A window item as a gradation settings file stores it: loaded from a key, or its text.
+    void load(const SettingsFileReader& reader, SettingsKey key, ColourSlot slot);
+    void load(const SettingsFileReader& reader, SettingsKey key, CheckBox box);
+    void load(const SettingsFileReader& reader, SettingsKey key, RadioButton button);
+    void load(const SettingsFileReader& reader, SettingsKey key, SpinField spin);
+    void load(const SettingsFileReader& reader, SettingsKey key, LineEdit edit);
+    void load(const SettingsFileReader& reader, SettingsKey key, FaceNameBox);
+    std::string fileText(ColourSlot slot) const;
+    std::string fileText(CheckBox box) const;
+    std::string fileText(RadioButton button) const;
+    std::string fileText(SpinField spin) const;
+    std::string fileText(LineEdit edit) const;
+    std::string fileText(FaceNameBox) const;
 
     FileSystem& files_;
     std::filesystem::path startupDir_;
@@ -143,14 +175,12 @@ class MainWindowModel {
     TagNameTable tagNames_;
 
     std::array<std::string, 2> texts_;
-    std::string fname_;
+    std::string faceName_;
     std::array<bool, 12> checks_{};
     std::array<bool, 5> radios_{};
     std::array<std::string, 4> spinTexts_;
     std::array<bool, 11> enabled_{};
-    std::array<ColorValue, 4> colours_{};
-    int patternMaximum_ = 7;
-    int patternMinimum_ = 3;
+    std::array<ColourValue, 4> colours_{};
     PreviewFont previewFont_;
 
     std::string markup_;

@@ -17,7 +17,7 @@ namespace huewright {
 namespace fs = std::filesystem;
 
 FileWriteError::FileWriteError(const fs::path& file)
-    : std::runtime_error(file.string() + " に書き込めません"), file_(file) {}
+    : std::runtime_error("cannot write " + file.string()), file_(file) {}
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 namespace huewright {
 
-/// A file could not be written. what() is "<file name> に書き込めません" (UTF-8), the name as the
-/// caller gave it.
+/// A file could not be written. what() is "cannot write <file name>", the name as the caller gave
+/// it; the front ends word it for their readers.
 class FileWriteError : public std::runtime_error {
   public:
     explicit FileWriteError(const std::filesystem::path& file);

@@ -138,7 +138,7 @@ KeyPlace findKey(std::string_view bytes, std::string_view section, std::string_v
 // marks), else unchanged.
 std::string encodeProfileValue(std::string_view key, std::string_view text) {
     if (text.find_first_of("\r\n") != std::string_view::npos) {
-        throw std::invalid_argument(std::string(key) + " の値は改行を含むため書き込めません");
+        throw LineBreakInValueError(std::string(key));
     }
     const bool readerWouldChange =
         !text.empty() && (isBlank(text.front()) || isBlank(text.back()) ||

@@ -1,11 +1,25 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
 
 namespace huewright {
+
+/// A text cannot be stored under `key`: a value of an initialisation file holds no line break.
+class LineBreakInValueError : public std::runtime_error {
+  public:
+    explicit LineBreakInValueError(std::string key)
+        : std::runtime_error("the value of " + key + " holds a line break"), key_(std::move(key)) {}
+
+    /// The key whose value holds the line break.
+    const std::string& key() const noexcept { return key_; }
+
+  private:
+    std::string key_;
+};
 
 /// The bytes of an initialisation file (code page 932), read and changed one key at a time the way
 /// the platform's profile functions do it. Every byte a write does not have to change stays.
@@ -32,7 +46,7 @@ class ProfileDocument {
     /// replaced where it stands; a missing key is added after the last key of its section, a
     /// missing section at the end of the file; new lines end in CRLF. Names are plain (no blanks
     /// at the ends, no line breaks, no "=" in a key, no "]" in a section). Throws
-    /// std::invalid_argument, changing nothing, when `text` holds a CR or LF.
+    /// LineBreakInValueError, changing nothing, when `text` holds a CR or LF.
     void write(std::string_view section, std::string_view key, std::string_view text);
 
   private:

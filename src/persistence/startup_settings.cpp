@@ -1,8 +1,9 @@
 #include "persistence/startup_settings.h"
 
 #include <string_view>
+#include <vector>
 
-#include "persistence/profile_file.h"
+#include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
 
 namespace huewright {
@@ -24,17 +25,18 @@ struct StartupKey {
 
 // Read at start and written by the settings dialog in this order.
 constexpr StartupKey kStartupKeys[] = {
-    {"Col1", ValueKind::Colour, kBuiltIn.Col1, &StartupSettings::Col1, nullptr},
-    {"Col2", ValueKind::Colour, kBuiltIn.Col2, &StartupSettings::Col2, nullptr},
-    {"Col3", ValueKind::Colour, kBuiltIn.Col3, &StartupSettings::Col3, nullptr},
-    {"ColB", ValueKind::Colour, kBuiltIn.ColB, &StartupSettings::ColB, nullptr},
-    {"SS", ValueKind::Switch, 0, nullptr, &StartupSettings::SS},
-    {"FS", ValueKind::Switch, 0, nullptr, &StartupSettings::FS},
-    {"KB", ValueKind::Switch, 0, nullptr, &StartupSettings::KB},
-    {"TB", ValueKind::Switch, 1, nullptr, &StartupSettings::TB},
-    {"CS", ValueKind::Switch, 1, nullptr, &StartupSettings::CS},
-    {"F_TAG", ValueKind::Integer, 0, &StartupSettings::F_TAG, nullptr},
-    {"S_TAG", ValueKind::Integer, 0, &StartupSettings::S_TAG, nullptr},
+    {"Col1", ValueKind::Colour, kBuiltIn.startColour, &StartupSettings::startColour, nullptr},
+    {"Col2", ValueKind::Colour, kBuiltIn.middleColour, &StartupSettings::middleColour, nullptr},
+    {"Col3", ValueKind::Colour, kBuiltIn.endColour, &StartupSettings::endColour, nullptr},
+    {"ColB", ValueKind::Colour, kBuiltIn.backgroundColour, &StartupSettings::backgroundColour,
+     nullptr},
+    {"SS", ValueKind::Switch, 0, nullptr, &StartupSettings::useSize},
+    {"FS", ValueKind::Switch, 0, nullptr, &StartupSettings::useFace},
+    {"KB", ValueKind::Switch, 0, nullptr, &StartupSettings::lineBreak},
+    {"TB", ValueKind::Switch, 1, nullptr, &StartupSettings::upperCaseTags},
+    {"CS", ValueKind::Switch, 1, nullptr, &StartupSettings::hashInColourCodes},
+    {"F_TAG", ValueKind::Integer, 0, &StartupSettings::boldTagForm, nullptr},
+    {"S_TAG", ValueKind::Integer, 0, &StartupSettings::italicTagForm, nullptr},
 };
 
 }  // namespace
@@ -64,14 +66,14 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
 
 void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
                           const StartupSettings& settings) {
-    ProfileDocument document = loadProfileForUpdate(files, file);
+    std::vector<SettingsValue> values;
     for (const StartupKey& entry : kStartupKeys) {
-        document.write(kSection, entry.key,
-                       entry.kind == ValueKind::Switch
-                           ? std::string(formatSettingSwitch(settings.*entry.flag))
-                           : formatSettingInteger(settings.*entry.number));
+        values.push_back({{kSection, entry.key},
+                          entry.kind == ValueKind::Switch
+                              ? std::string(formatSettingSwitch(settings.*entry.flag))
+                              : formatSettingInteger(settings.*entry.number)});
     }
-    files.replaceFile(file, document.bytes());
+    saveSettingsValues(files, file, values);
 }
 
 }  // namespace huewright

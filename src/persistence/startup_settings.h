@@ -7,20 +7,20 @@
 
 namespace huewright {
 
-/// The eleven start-up values, one field per key of the start-up file. The initial values are the
-/// built-in ones, used when there is no start-up file.
+/// The eleven start-up values, one field per key of the start-up file ("Col1" .. "S_TAG"). The
+/// initial values are the built-in ones, used when there is no start-up file.
 struct StartupSettings {
-    std::int32_t Col1 = 16711935;  ///< start colour, fuchsia
-    std::int32_t Col2 = 65535;     ///< middle colour, yellow
-    std::int32_t Col3 = 16711680;  ///< end colour, blue
-    std::int32_t ColB = 16777215;  ///< background colour of the frame, white
-    bool SS = true;                ///< the size option starts switched on
-    bool FS = true;                ///< the font option starts switched on
-    bool KB = true;                ///< the line break starts switched on
-    bool TB = true;                ///< markup and colour codes in upper case
-    bool CS = true;                ///< colour codes shown and typed with "#"
-    std::int32_t F_TAG = 0;        ///< bold tag: 0 for "B", anything else "STRONG"
-    std::int32_t S_TAG = 0;        ///< italic tag: 0 for "I", anything else "EM"
+    std::int32_t startColour = 16711935;       ///< start colour, fuchsia
+    std::int32_t middleColour = 65535;         ///< middle colour, yellow
+    std::int32_t endColour = 16711680;         ///< end colour, blue
+    std::int32_t backgroundColour = 16777215;  ///< background colour of the frame, white
+    bool useSize = true;                       ///< the size option starts switched on
+    bool useFace = true;                       ///< the font option starts switched on
+    bool lineBreak = true;                     ///< the line break starts switched on
+    bool upperCaseTags = true;                 ///< markup and colour codes in upper case
+    bool hashInColourCodes = true;             ///< colour codes shown and typed with "#"
+    std::int32_t boldTagForm = 0;              ///< bold tag: 0 for "B", anything else "STRONG"
+    std::int32_t italicTagForm = 0;            ///< italic tag: 0 for "I", anything else "EM"
 
     friend bool operator==(const StartupSettings&, const StartupSettings&) = default;
 };

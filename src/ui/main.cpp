@@ -8,8 +8,8 @@
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
 #include "ui/fonts.h"
+#include "ui/main_window.h"
 #include "ui/qt_platform.h"
-#include "ui/tform1.h"
 
 namespace {
 
@@ -40,9 +40,9 @@ int main(int argc, char* argv[]) {
     huewright::QtPlatform platform;
     huewright::DiskFileSystem files;
     huewright::MainWindowModel model(files);
-    huewright::TForm1 form(model, platform);
+    huewright::MainWindow form(model, platform);
     form.setWindowTitle(QStringLiteral("HuewrightHTML"));
-    form.FormCreate(std::filesystem::current_path());
+    form.startUp(std::filesystem::current_path());
     form.show();
     return QApplication::exec();
 }

@@ -33,7 +33,7 @@ class Platform {
     virtual void beep() = 0;
     /// The colour dialog preset to `initial`; the chosen colour, or nothing when cancelled.
     /// Custom colours are kept while the program runs.
-    virtual std::optional<ColorValue> chooseColour(QWidget* parent, ColorValue initial) = 0;
+    virtual std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) = 0;
     /// Runs the file dialog `id` ("SD1", "OD1"); the chosen full file name, or nothing when
     /// cancelled. Each id remembers its own last name and file type.
     virtual std::optional<QString> chooseFile(QWidget* parent, const QString& id,

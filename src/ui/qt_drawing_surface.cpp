@@ -8,7 +8,7 @@
 
 namespace huewright {
 
-QColor toQColor(ColorValue colour) {
+QColor toQColour(ColourValue colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
 
@@ -19,9 +19,9 @@ QtDrawingSurface::QtDrawingSurface(int pixelsPerInch)
     image_.fill(Qt::white);
 }
 
-void QtDrawingSurface::fillRectangle(int left, int top, int right, int bottom, ColorValue colour) {
+void QtDrawingSurface::fillRectangle(int left, int top, int right, int bottom, ColourValue colour) {
     QPainter painter(&image_);
-    painter.fillRect(left, top, right - left, bottom - top, toQColor(colour));
+    painter.fillRect(left, top, right - left, bottom - top, toQColour(colour));
 }
 
 void QtDrawingSurface::setFont(const PreviewFont& font) {
@@ -35,8 +35,8 @@ void QtDrawingSurface::setFont(const PreviewFont& font) {
     metrics_ = QFontMetrics(font_);
 }
 
-void QtDrawingSurface::setTextColour(ColorValue colour) {
-    colour_ = toQColor(colour);
+void QtDrawingSurface::setTextColour(ColourValue colour) {
+    colour_ = toQColour(colour);
 }
 
 TextExtent QtDrawingSurface::measure(std::string_view text) {

@@ -19,9 +19,9 @@ class QtDrawingSurface final : public DrawingSurface {
     /// The font text is drawn in now.
     const QFont& font() const { return font_; }
 
-    void fillRectangle(int left, int top, int right, int bottom, ColorValue colour) override;
+    void fillRectangle(int left, int top, int right, int bottom, ColourValue colour) override;
     void setFont(const PreviewFont& font) override;
-    void setTextColour(ColorValue colour) override;
+    void setTextColour(ColourValue colour) override;
     TextExtent measure(std::string_view text) override;
     void drawTransparent(int x, int y, std::string_view text) override;
 
@@ -34,6 +34,6 @@ class QtDrawingSurface final : public DrawingSurface {
 };
 
 /// A colour value (red in the low byte) as a QColor.
-QColor toQColor(ColorValue colour);
+QColor toQColour(ColourValue colour);
 
 }  // namespace huewright

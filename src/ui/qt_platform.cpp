@@ -19,15 +19,15 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
-std::optional<ColorValue> QtPlatform::chooseColour(QWidget* parent, ColorValue initial) {
+std::optional<ColourValue> QtPlatform::chooseColour(QWidget* parent, ColourValue initial) {
     // The sixteen custom colours are QColorDialog's own, shared by every dialog it opens.
     QColorDialog dialog(QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     const QColor chosen = dialog.selectedColor();
-    return static_cast<ColorValue>(chosen.red()) | static_cast<ColorValue>(chosen.green()) << 8 |
-           static_cast<ColorValue>(chosen.blue()) << 16;
+    return static_cast<ColourValue>(chosen.red()) | static_cast<ColourValue>(chosen.green()) << 8 |
+           static_cast<ColourValue>(chosen.blue()) << 16;
 }
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const QString& id,

@@ -13,7 +13,7 @@ namespace huewright {
 class QtPlatform : public Platform {
   public:
     void beep() override;
-    std::optional<ColorValue> chooseColour(QWidget* parent, ColorValue initial) override;
+    std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) override;
     std::optional<QString> chooseFile(QWidget* parent, const QString& id,
                                       const FileDialogSpec& spec) override;
     void showError(QWidget* parent, const QString& message) override;

@@ -395,6 +395,13 @@ TEST_F(CliSettingsFileTest, RefusesFilesItCannotUse) {
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(outcome.err, "huewright-cli: --save: cannot write " + target + "\n");
+
+    outcome = runCli({"--save", "d.DAT"}, "a\nb");
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "huewright-cli: --save: cannot write d.DAT: the value of text holds a line break, "
+              "which a settings file cannot keep\n");
+    EXPECT_FALSE(fs::exists(dir_ / "d.DAT"));
 }
 
 }  // namespace

@@ -11,16 +11,16 @@ namespace {
 struct StepsRow {
     const char* name;
     std::string caption;
-    ColorValue start;
-    ColorValue end;
+    ColourValue start;
+    ColourValue end;
     std::vector<std::string> characters;
-    std::vector<ColorValue> colours;
+    std::vector<ColourValue> colours;
 };
 
-std::vector<ColorValue> redRamp(ColorValue base, int count, int step) {
-    std::vector<ColorValue> colours;
+std::vector<ColourValue> redRamp(ColourValue base, int count, int step) {
+    std::vector<ColourValue> colours;
     for (int k = 0; k < count; ++k) {
-        colours.push_back(base + static_cast<ColorValue>(k * step));
+        colours.push_back(base + static_cast<ColourValue>(k * step));
     }
     return colours;
 }

@@ -13,9 +13,9 @@ const std::string kFace{kWindowFaceName};
 // Program start without a start-up file: face, size and line break on, upper-case tags.
 GradationSettings startup(std::string text) {
     GradationSettings s;
-    s.Text = std::move(text);
-    s.StartColor = 0xFF00FF;  // FF00FF
-    s.EndColor = 0xFF0000;    // 0000FF
+    s.text = std::move(text);
+    s.startColour = 0xFF00FF;  // FF00FF
+    s.endColour = 0xFF0000;    // 0000FF
     return s;
 }
 
@@ -37,18 +37,18 @@ TEST(Markup, StartupFragment) {
 
 TEST(Markup, EveryWrapperInLowerCase) {
     GradationSettings s = startup("abcde");
-    s.UpperCaseTags = false;
-    s.Frame = true;
-    s.FrameWidth = 2;
-    s.FrameBackground = true;
-    s.BackgroundColor = 0x00FFFF;  // FFFF00
-    s.Link = true;
-    s.Bold = true;
-    s.StrongForBold = true;
-    s.SizePattern = true;
-    s.PatternKind = SizePatternKind::Valley;
-    s.UseFace = false;
-    s.LineBreak = false;
+    s.upperCaseTags = false;
+    s.frame = true;
+    s.frameWidth = 2;
+    s.frameBackground = true;
+    s.backgroundColour = 0x00FFFF;  // FFFF00
+    s.link = true;
+    s.bold = true;
+    s.strongForBold = true;
+    s.sizePattern = true;
+    s.patternKind = SizePatternKind::Valley;
+    s.useFace = false;
+    s.lineBreak = false;
     const std::string expected = R"(<table border="2"><tr><td bgcolor="#ffff00">)"
                                  R"(<a href="http://">)"
                                  R"(<strong>)"
@@ -65,30 +65,30 @@ TEST(Markup, EveryWrapperInLowerCase) {
 
 TEST(Markup, WrapperAndSizePattern) {
     GradationSettings s = startup("ab");
-    s.SizePattern = true;
-    s.LineBreak = false;
+    s.sizePattern = true;
+    s.lineBreak = false;
     EXPECT_EQ(build(s), R"(<FONT FACE=")" + kFace + R"(" >)" +
                             R"(<FONT COLOR="#FF00FF" SIZE="7">a</FONT>)"
                             R"(<FONT COLOR="#0000FF" SIZE="3">b</FONT></FONT>)");
     // Without a face the size pattern leaves no wrapper at all, and Size is written nowhere.
-    s.UseFace = false;
-    s.Size = 5;
+    s.useFace = false;
+    s.size = 5;
     EXPECT_EQ(build(s), R"(<FONT COLOR="#FF00FF" SIZE="7">a</FONT>)"
                         R"(<FONT COLOR="#0000FF" SIZE="3">b</FONT>)");
     // Size alone still gets a wrapper, ending in a blank.
-    s.SizePattern = false;
-    s.Text = "a";
+    s.sizePattern = false;
+    s.text = "a";
     EXPECT_EQ(build(s), R"(<FONT SIZE="5" ><FONT COLOR="#FF00FF">a</FONT></FONT>)");
 }
 
 TEST(Markup, EmptyTextInAFrame) {
     GradationSettings s = startup("");
-    s.UseFace = false;
-    s.UseSize = false;
-    s.Frame = true;
+    s.useFace = false;
+    s.useSize = false;
+    s.frame = true;
     EXPECT_EQ(build(s), R"(<TABLE BORDER="0"><TR><TD></TD></TR></TABLE><BR>)");
     // A width still being typed is written as it reads.
-    s.FrameWidth = -5;
+    s.frameWidth = -5;
     EXPECT_EQ(build(s), R"(<TABLE BORDER="-5"><TR><TD></TD></TR></TABLE><BR>)");
 }
 
@@ -96,24 +96,24 @@ TEST(Markup, BackgroundNeedsTheFrame) {
     // A loaded file may leave the background checked without the frame: the attribute would
     // stand outside any tag, so it is left out.
     GradationSettings s = startup("");
-    s.UseFace = false;
-    s.UseSize = false;
-    s.LineBreak = false;
-    s.FrameBackground = true;
+    s.useFace = false;
+    s.useSize = false;
+    s.lineBreak = false;
+    s.frameBackground = true;
     EXPECT_EQ(build(s), "");
 }
 
 TEST(Markup, StyleTagsNestInsideTheWrapper) {
     GradationSettings s = startup("a");
-    s.UseFace = false;
-    s.LineBreak = false;
-    s.Bold = s.Italic = s.Underline = s.Strike = true;
+    s.useFace = false;
+    s.lineBreak = false;
+    s.bold = s.italic = s.underline = s.strike = true;
     EXPECT_EQ(build(s), R"(<FONT SIZE="3" ><B><I><U><STRIKE>)"
                         R"(<FONT COLOR="#FF00FF">a</FONT>)"
                         R"(</STRIKE></U></I></B></FONT>)");
-    s.StrongForBold = true;
-    s.EmForItalic = true;
-    s.UpperCaseTags = false;
+    s.strongForBold = true;
+    s.emForItalic = true;
+    s.upperCaseTags = false;
     EXPECT_EQ(build(s), R"(<font size="3" ><strong><em><u><strike>)"
                         R"(<font color="#ff00ff">a</font>)"
                         R"(</strike></u></em></strong></font>)");
@@ -121,12 +121,12 @@ TEST(Markup, StyleTagsNestInsideTheWrapper) {
 
 TEST(Markup, UserTextsAreInsertedUnescaped) {
     GradationSettings s = startup("<\"");
-    s.UseSize = false;
-    s.LineBreak = false;
-    s.FaceName = "a\"b";
-    s.Link = true;
-    s.LinkTarget = "x\"><y";
-    s.UpperCaseTags = false;
+    s.useSize = false;
+    s.lineBreak = false;
+    s.faceName = "a\"b";
+    s.link = true;
+    s.linkTarget = "x\"><y";
+    s.upperCaseTags = false;
     EXPECT_EQ(build(s), R"(<a href="x"><y"><font face="a"b" >)"
                         R"(<font color="#ff00ff"><</font><font color="#0000ff">"</font>)"
                         R"(</font></a>)");
@@ -134,9 +134,9 @@ TEST(Markup, UserTextsAreInsertedUnescaped) {
 
 TEST(Markup, DoubleByteCharactersCountTwice) {
     GradationSettings s = startup("\x82\xa0\x82\xa2");
-    s.UseFace = false;
-    s.Size = 5;
-    s.LineBreak = false;
+    s.useFace = false;
+    s.size = 5;
+    s.lineBreak = false;
     const std::string fragment = build(s);
     EXPECT_EQ(fragment,
               "<FONT SIZE=\"5\" ><FONT COLOR=\"#FF00FF\">\x82\xa0</FONT>"
@@ -147,14 +147,14 @@ TEST(Markup, DoubleByteCharactersCountTwice) {
 TEST(Markup, ObserverSeesEachCharacterBeforeItsTag) {
     struct Recorder : CharacterObserver {
         std::vector<std::string> seen;
-        void onCharacter(std::string_view c, ColorValue, int size) override {
+        void onCharacter(std::string_view c, ColourValue, int size) override {
             seen.push_back(std::string(c) + std::to_string(size));
         }
     } recorder;
     GradationSettings s = startup(
         "a\x82\xa0"
         "b");
-    s.SizePattern = true;
+    s.sizePattern = true;
     const TagNameTable names;
     buildMarkup(s, names, &recorder);
     EXPECT_EQ(recorder.seen, (std::vector<std::string>{"a7",
@@ -165,10 +165,10 @@ TEST(Markup, ObserverSeesEachCharacterBeforeItsTag) {
 
 TEST(TagNameTable, LowerHalfMirrorsUpperHalf) {
     const TagNameTable names;
-    EXPECT_EQ(names.TagName(Tag::BgColor, true), "BGCOLOR");
-    EXPECT_EQ(names.TagName(Tag::BgColor, false), "bgcolor");
-    EXPECT_EQ(names.TagName(Tag::Strike, false), "strike");
-    EXPECT_EQ(names.TagName(Tag::Color, true), "COLOR");
+    EXPECT_EQ(names.tagName(Tag::BackgroundColour, true), "BGCOLOR");
+    EXPECT_EQ(names.tagName(Tag::BackgroundColour, false), "bgcolor");
+    EXPECT_EQ(names.tagName(Tag::Strike, false), "strike");
+    EXPECT_EQ(names.tagName(Tag::Colour, true), "COLOR");
 }
 
 }  // namespace

@@ -15,13 +15,13 @@ class RecordingSurface : public DrawingSurface {
     std::vector<std::string> calls;
     int points = 0;
 
-    void fillRectangle(int left, int top, int right, int bottom, ColorValue colour) override {
+    void fillRectangle(int left, int top, int right, int bottom, ColourValue colour) override {
         calls.push_back("fill " + std::to_string(left) + "," + std::to_string(top) + "," +
                         std::to_string(right) + "," + std::to_string(bottom) + " " +
                         std::to_string(colour));
     }
     void setFont(const PreviewFont& font) override { points = font.points; }
-    void setTextColour(ColorValue) override {}
+    void setTextColour(ColourValue) override {}
     TextExtent measure(std::string_view) override { return {10, points}; }
     void drawTransparent(int x, int y, std::string_view text) override {
         calls.push_back("draw " + std::string(text) + " " + std::to_string(x) + "," +
@@ -32,17 +32,17 @@ class RecordingSurface : public DrawingSurface {
 TEST(Preview, HtmlSizesMapToPoints) {
     const int expected[] = {8, 10, 12, 14, 18, 24, 36};
     for (int size = 1; size <= 7; ++size) {
-        EXPECT_EQ(HtmlSizeToPoints(size), expected[size - 1]) << size;
+        EXPECT_EQ(htmlSizeToPoints(size), expected[size - 1]) << size;
     }
 }
 
 TEST(Preview, ClearsThenDrawsEachCharacterBottomAligned) {
     RecordingSurface surface;
     GradationSettings s;
-    s.Text = "abcde";
-    s.BackgroundColor = 0x123456;
-    s.SizePattern = true;
-    s.PatternKind = SizePatternKind::Valley;
+    s.text = "abcde";
+    s.backgroundColour = 0x123456;
+    s.sizePattern = true;
+    s.patternKind = SizePatternKind::Valley;
     PreviewFont font;
     PreviewPainter painter(surface, s, font);
     buildMarkup(s, TagNameTable{}, &painter);
@@ -56,7 +56,7 @@ TEST(Preview, ClearsThenDrawsEachCharacterBottomAligned) {
 TEST(Preview, CharactersPastTheRightEdgeAreNeitherMeasuredNorDrawn) {
     RecordingSurface surface;
     GradationSettings s;
-    s.Text = std::string(45, 'x');
+    s.text = std::string(45, 'x');
     PreviewPainter painter(surface, s, PreviewFont{});
     const std::string markup = buildMarkup(s, TagNameTable{}, &painter);
     // 41 characters start before x = 407; the markup still holds all 45.

@@ -9,19 +9,19 @@ namespace huewright {
 namespace {
 
 // Colours written as RRGGBB, the order of a colour code; colour values hold red in the low byte.
-constexpr ColorValue rgb(std::uint32_t code) {
+constexpr ColourValue rgb(std::uint32_t code) {
     return ((code >> 16) & 0xFF) | (code & 0xFF00) | ((code & 0xFF) << 16);
 }
 
 struct Handed {
     std::vector<std::string> characters;
-    std::vector<ColorValue> colours;
+    std::vector<ColourValue> colours;
     std::vector<int> sizes;
 };
 
 Handed run(const GradationSettings& s) {
     Handed h;
-    forEachCharacter(s, [&](std::string_view c, ColorValue colour, int size) {
+    forEachCharacter(s, [&](std::string_view c, ColourValue colour, int size) {
         h.characters.emplace_back(c);
         h.colours.push_back(colour);
         h.sizes.push_back(size);
@@ -32,17 +32,17 @@ Handed run(const GradationSettings& s) {
 GradationSettings withColours(std::string text, bool threeColours = false,
                               GradationMode mode = GradationMode::Gradient) {
     GradationSettings s;
-    s.Text = std::move(text);
-    s.ThreeColours = threeColours;
-    s.Mode = mode;
-    s.StartColor = rgb(0xFF00FF);
-    s.MiddleColor = rgb(0xFFFF00);
-    s.EndColor = rgb(0x0000FF);
+    s.text = std::move(text);
+    s.threeColours = threeColours;
+    s.mode = mode;
+    s.startColour = rgb(0xFF00FF);
+    s.middleColour = rgb(0xFFFF00);
+    s.endColour = rgb(0x0000FF);
     return s;
 }
 
-std::vector<ColorValue> codes(std::initializer_list<std::uint32_t> list) {
-    std::vector<ColorValue> out;
+std::vector<ColourValue> codes(std::initializer_list<std::uint32_t> list) {
+    std::vector<ColourValue> out;
     for (const auto c : list) {
         out.push_back(rgb(c));
     }
@@ -53,7 +53,7 @@ TEST(Progression, ColoursOfEachMode) {
     struct Row {
         const char* name;
         GradationSettings settings;
-        std::vector<ColorValue> expected;
+        std::vector<ColourValue> expected;
     };
     const Row rows[] = {
         {"one character", withColours("a", true), codes({0xFF00FF})},
@@ -81,18 +81,18 @@ TEST(Progression, LastCharacterMayStopOneShortOfTheEndColour) {
     // A difference of 1 over 42 characters: (1/41) × 41 falls just below 1. Over 50 characters
     // (1/49) × 49 comes out as exactly 1, where 53-bit arithmetic would stop one short.
     GradationSettings s;
-    s.StartColor = rgb(0x000000);
-    s.EndColor = rgb(0x000001);
-    s.Text = std::string(42, 'x');
+    s.startColour = rgb(0x000000);
+    s.endColour = rgb(0x000001);
+    s.text = std::string(42, 'x');
     EXPECT_EQ(run(s).colours.back(), rgb(0x000000));
-    s.Text = std::string(50, 'x');
+    s.text = std::string(50, 'x');
     EXPECT_EQ(run(s).colours.back(), rgb(0x000001));
 }
 
 TEST(Progression, TopByteOfTheBaseIsCarried) {
     GradationSettings s = withColours("abc");
-    s.StartColor |= 0x12000000;
-    for (const ColorValue c : run(s).colours) {
+    s.startColour |= 0x12000000;
+    for (const ColourValue c : run(s).colours) {
         EXPECT_EQ(c >> 24, 0x12u);
     }
 }
@@ -126,11 +126,11 @@ TEST(Progression, SizePatterns) {
     for (const Row& row : rows) {
         for (const bool three : {false, true}) {
             GradationSettings s = withColours(std::string(static_cast<std::size_t>(row.n), 'x'));
-            s.ThreeColours = three;
-            s.SizePattern = true;
-            s.PatternKind = row.kind;
-            s.PatternMax = row.maximum;
-            s.PatternMin = row.minimum;
+            s.threeColours = three;
+            s.sizePattern = true;
+            s.patternKind = row.kind;
+            s.patternMax = row.maximum;
+            s.patternMin = row.minimum;
             // Two characters in three-colour mode are two one-character segments: no step runs.
             const std::vector<int> expected =
                 three && row.n == 2 ? std::vector<int>{row.maximum, row.maximum} : row.expected;
@@ -142,10 +142,10 @@ TEST(Progression, SizePatterns) {
 TEST(Progression, TwoCharactersInThreeColoursKeepTheMaximum) {
     for (const auto kind : {SizePatternKind::Falling, SizePatternKind::Alternating}) {
         GradationSettings s = withColours("ab", true);
-        s.SizePattern = true;
-        s.PatternKind = kind;
+        s.sizePattern = true;
+        s.patternKind = kind;
         EXPECT_EQ(run(s).sizes, (std::vector<int>{7, 7}));
-        s.ThreeColours = false;
+        s.threeColours = false;
         EXPECT_EQ(run(s).sizes, (std::vector<int>{7, 3}));
     }
 }
@@ -165,7 +165,7 @@ TEST(Progression, DoubleByteCharactersStayWhole) {
 
 TEST(Progression, EmptyTextHandsOnNothing) {
     GradationSettings s;
-    s.Text.clear();
+    s.text.clear();
     EXPECT_TRUE(run(s).characters.empty());
 }
 

@@ -90,7 +90,7 @@ TEST(AtomicFile, RefusesWhatItMustNotReplace) {
     for (const auto& file : refused) {
         SCOPED_TRACE(file.string());
         EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(file, "new"); }),
-                  file.string() + " に書き込めません");
+                  "cannot write " + file.string());
     }
     EXPECT_EQ(readBytes(dir / "readonly.ini"), "keep me");
     EXPECT_EQ(dir.entries(), (std::set<std::string>{"folder", "loop1", "loop2", "readonly.ini"}));
@@ -106,7 +106,7 @@ TEST(AtomicFile, UnwritableDirectoryOnTheRealDisk) {
     ::chmod((dir / "locked").c_str(), 0555);
     const auto file = dir / "locked" / "lumo.ini";
     EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(file, "new"); }),
-              file.string() + " に書き込めません");
+              "cannot write " + file.string());
     EXPECT_EQ(readBytes(file), "old");
 }
 
@@ -181,7 +181,7 @@ TEST(AtomicFile, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
         writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
         FailingCalls calls(row.fault);
         EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(dir / "lumo.ini", bytes, calls); }),
-                  (dir / "lumo.ini").string() + " に書き込めません");
+                  "cannot write " + (dir / "lumo.ini").string());
         EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
         EXPECT_EQ(dir.entries(), (std::set<std::string>{"lumo.ini"}));
 
@@ -190,7 +190,7 @@ TEST(AtomicFile, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
             writeErrorOf([&] { writeFileAtomically(dir / "new.DAT", bytes, freshCalls); });
         // A new file needs no change of mode, so that fault cannot strike it.
         if (row.fault != Fault::SetMode) {
-            EXPECT_EQ(freshError, (dir / "new.DAT").string() + " に書き込めません");
+            EXPECT_EQ(freshError, "cannot write " + (dir / "new.DAT").string());
             EXPECT_EQ(dir.entries(), (std::set<std::string>{"lumo.ini"}));
         }
     }

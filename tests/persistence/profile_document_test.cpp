@@ -192,8 +192,8 @@ TEST(ProfileDocument, RefusesLineBreaksAndChangesNothing) {
         try {
             file.write("DATA", "text", text);
             ADD_FAILURE() << "no error for a line break";
-        } catch (const std::invalid_argument& error) {
-            EXPECT_STREQ(error.what(), "text の値は改行を含むため書き込めません");
+        } catch (const LineBreakInValueError& error) {
+            EXPECT_EQ(error.key(), "text");
         }
         EXPECT_EQ(file.bytes(), kWindowsFile);
     }

@@ -15,7 +15,7 @@ const std::filesystem::path kFile = "/home/user/work/lumo.ini";
 // What a start-up file that exists but lacks every key gives.
 StartupSettings keyMissingDefaults() {
     StartupSettings settings;
-    settings.SS = settings.FS = settings.KB = false;
+    settings.useSize = settings.useFace = settings.lineBreak = false;
     return settings;
 }
 
@@ -28,13 +28,14 @@ TEST(StartupSettings, WithoutAFileAllBuiltInsAndNothingIsCreated) {
     MemoryFileSystem files;
     const StartupSettings settings = readStartupSettings(files, kFile);
     EXPECT_EQ(settings, StartupSettings{});
-    EXPECT_EQ(settings.Col1, 0xFF00FF);
-    EXPECT_EQ(settings.Col2, 0x00FFFF);
-    EXPECT_EQ(settings.Col3, 0xFF0000);
-    EXPECT_EQ(settings.ColB, 0xFFFFFF);
-    EXPECT_TRUE(settings.SS && settings.FS && settings.KB && settings.TB && settings.CS);
-    EXPECT_EQ(settings.F_TAG, 0);
-    EXPECT_EQ(settings.S_TAG, 0);
+    EXPECT_EQ(settings.startColour, 0xFF00FF);
+    EXPECT_EQ(settings.middleColour, 0x00FFFF);
+    EXPECT_EQ(settings.endColour, 0xFF0000);
+    EXPECT_EQ(settings.backgroundColour, 0xFFFFFF);
+    EXPECT_TRUE(settings.useSize && settings.useFace && settings.lineBreak &&
+                settings.upperCaseTags && settings.hashInColourCodes);
+    EXPECT_EQ(settings.boldTagForm, 0);
+    EXPECT_EQ(settings.italicTagForm, 0);
     EXPECT_TRUE(files.files.empty());
 }
 
@@ -68,15 +69,15 @@ TEST(StartupSettings, EachKeyFallsBackOnItsOwn) {
         "F_TAG=5\r\n"
         "S_TAG=-1\r\n";
     StartupSettings expected;
-    expected.Col1 = 255;
-    expected.Col3 = 255;
-    expected.SS = true;
-    expected.FS = false;
-    expected.KB = true;
-    expected.TB = false;
-    expected.CS = true;
-    expected.F_TAG = 5;
-    expected.S_TAG = -1;
+    expected.startColour = 255;
+    expected.endColour = 255;
+    expected.useSize = true;
+    expected.useFace = false;
+    expected.lineBreak = true;
+    expected.upperCaseTags = false;
+    expected.hashInColourCodes = true;
+    expected.boldTagForm = 5;
+    expected.italicTagForm = -1;
     EXPECT_EQ(readStartupSettings(files, kFile), expected);
 }
 
@@ -84,11 +85,11 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRest) {
     MemoryFileSystem files;
     files.files[kFile] = "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
     StartupSettings settings;
-    settings.Col1 = 255;
-    settings.ColB = -1;
-    settings.SS = false;
-    settings.CS = false;
-    settings.F_TAG = 1;
+    settings.startColour = 255;
+    settings.backgroundColour = -1;
+    settings.useSize = false;
+    settings.hashInColourCodes = false;
+    settings.boldTagForm = 1;
     writeStartupSettings(files, kFile, settings);
     EXPECT_EQ(files.replaceCount, 1);
     EXPECT_EQ(files.files[kFile],
@@ -120,7 +121,7 @@ TEST(StartupSettings, RefusedWritesThrowWithTheFileNameAndChangeNothing) {
             try {
                 writeStartupSettings(files, kFile, StartupSettings{});
             } catch (const FileWriteError& error) {
-                EXPECT_STREQ(error.what(), "/home/user/work/lumo.ini に書き込めません");
+                EXPECT_STREQ(error.what(), "cannot write /home/user/work/lumo.ini");
                 throw;
             }
         },

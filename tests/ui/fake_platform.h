@@ -18,7 +18,7 @@ class FakePlatform : public Platform {
   public:
     struct ColourRun {
         QWidget* parent;
-        ColorValue initial;
+        ColourValue initial;
     };
     struct FileRun {
         QWidget* parent;
@@ -31,7 +31,7 @@ class FakePlatform : public Platform {
     };
 
     /// Answers of the colour dialog, first first; nullopt is a cancel.
-    std::deque<std::optional<ColorValue>> colourAnswers;
+    std::deque<std::optional<ColourValue>> colourAnswers;
     /// Answers of the file dialogs, whatever their id, first first; nullopt is a cancel.
     std::deque<std::optional<QString>> fileAnswers;
 
@@ -45,7 +45,7 @@ class FakePlatform : public Platform {
 
     void beep() override { ++beeps; }
 
-    std::optional<ColorValue> chooseColour(QWidget* parent, ColorValue initial) override {
+    std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) override {
         colourRuns.push_back({parent, initial});
         return next(colourAnswers);
     }

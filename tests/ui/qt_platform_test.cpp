@@ -153,10 +153,10 @@ void QtPlatformTest::colourDialogSpeaksWindowsColourValues() {
     });
 
     // Red is the low byte of a colour value; the top byte takes no part.
-    const std::optional<ColorValue> chosen = platform.chooseColour(nullptr, 0xAB0080FFu);
+    const std::optional<ColourValue> chosen = platform.chooseColour(nullptr, 0xAB0080FFu);
 
     QCOMPARE(offered, QColor(0xFF, 0x80, 0x00));
-    QCOMPARE(chosen, std::optional<ColorValue>(0x563412u));
+    QCOMPARE(chosen, std::optional<ColourValue>(0x563412u));
 
     whenModal([](QWidget* widget) {
         if (auto* dialog = qobject_cast<QDialog*>(widget)) {

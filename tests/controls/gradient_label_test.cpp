@@ -1,4 +1,4 @@
-#include "controls/gtlabel.h"
+#include "controls/gradient_label.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -50,9 +50,9 @@ class PaintCounter : public QObject {
 /// A shown window with a plain background and one label at (10, 10) in a solid 13 px font.
 struct Scene {
     QWidget window;
-    TGTextLabel* label;
+    GradientLabel* label;
 
-    Scene() : label(new TGTextLabel(&window)) {
+    Scene() : label(new GradientLabel(&window)) {
         QPalette palette = window.palette();
         palette.setColor(QPalette::Window, kParentBackground);
         window.setPalette(palette);
@@ -72,7 +72,7 @@ struct Scene {
     QImage labelImage() { return window.grab(label->geometry()).toImage(); }
 };
 
-QColor toQColor(ColorValue c) {
+QColor toQColour(ColourValue c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
@@ -141,9 +141,9 @@ class GTLabelTest : public QObject {
 
         Scene scene;
         const QColor background(128, 128, 128);
-        scene.label->setColor(0x808080);
-        scene.label->setStartColor(start);
-        scene.label->setEndColor(end);
+        scene.label->setBackgroundColour(0x808080);
+        scene.label->setStartColour(start);
+        scene.label->setEndColour(end);
         scene.label->setCaption(caption.toStdString());
         scene.label->setAutoSize(true);
         const QImage image = scene.labelImage();
@@ -155,7 +155,7 @@ class GTLabelTest : public QObject {
         for (qsizetype k = 0; k < text.size(); ++k) {
             const int width = metrics.horizontalAdvance(text.at(k));
             const std::vector<QRgb> ink = inkColours(image, x, x + width, background);
-            const std::vector<QRgb> expected{toQColor(colours.at(k)).rgb()};
+            const std::vector<QRgb> expected{toQColour(colours.at(k)).rgb()};
             QVERIFY2(ink == expected, qPrintable(QStringLiteral("character %1: %2, expected %3")
                                                      .arg(k + 1)
                                                      .arg(describe(ink), describe(expected))));
@@ -185,9 +185,9 @@ class GTLabelTest : public QObject {
 
         Scene scene;
         scene.label->setCaption(caption.toStdString());
-        scene.label->setStartColor(0x0000FF);
-        scene.label->setEndColor(0x0000FF);
-        scene.label->setColor(0x00FFFF);
+        scene.label->setStartColour(0x0000FF);
+        scene.label->setEndColour(0x0000FF);
+        scene.label->setBackgroundColour(0x00FFFF);
         scene.label->setTransparent(transparent);
         const QImage image = scene.labelImage();
 
@@ -231,17 +231,17 @@ class GTLabelTest : public QObject {
     void everyWriteRepaintsAtOnce() {
         Scene scene;
         QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
-        TGTextLabel& label = *scene.label;
+        GradientLabel& label = *scene.label;
         PaintCounter counter;
         label.installEventFilter(&counter);
 
         const std::vector<std::pair<const char*, std::function<void()>>> writes = {
-            {"Caption", [&] { label.setCaption(label.Caption()); }},
-            {"StartColor", [&] { label.setStartColor(label.StartColor()); }},
-            {"EndColor", [&] { label.setEndColor(label.EndColor()); }},
-            {"Color", [&] { label.setColor(label.Color()); }},
-            {"Transparent", [&] { label.setTransparent(label.Transparent()); }},
-            {"AutoSize", [&] { label.setAutoSize(label.AutoSize()); }},
+            {"caption", [&] { label.setCaption(label.caption()); }},
+            {"startColour", [&] { label.setStartColour(label.startColour()); }},
+            {"endColour", [&] { label.setEndColour(label.endColour()); }},
+            {"backgroundColour", [&] { label.setBackgroundColour(label.backgroundColour()); }},
+            {"transparent", [&] { label.setTransparent(label.transparent()); }},
+            {"autoSize", [&] { label.setAutoSize(label.autoSize()); }},
         };
         for (const auto& [name, write] : writes) {
             const int before = counter.count;
@@ -255,7 +255,7 @@ class GTLabelTest : public QObject {
         QApplication::processEvents();
         QCOMPARE(counter.count, hidden);
 
-        TGTextLabel orphan;
+        GradientLabel orphan;
         orphan.resize(100, 20);
         orphan.show();
         QVERIFY(QTest::qWaitForWindowExposed(&orphan));
@@ -270,4 +270,4 @@ class GTLabelTest : public QObject {
 }  // namespace huewright
 
 QTEST_MAIN(huewright::GTLabelTest)
-#include "gtlabel_test.moc"
+#include "gradient_label_test.moc"

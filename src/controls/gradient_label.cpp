@@ -1,4 +1,4 @@
-#include "controls/gtlabel.h"
+#include "controls/gradient_label.h"
 
 #include <QColor>
 #include <QEvent>
@@ -12,7 +12,7 @@ namespace huewright {
 
 namespace {
 
-QColor toQColor(ColorValue c) {
+QColor toQColour(ColourValue c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
@@ -22,88 +22,88 @@ QString decodeLatin1(std::string_view bytes) {
 
 }  // namespace
 
-TGTextLabel::TGTextLabel(QWidget* parent)
+GradientLabel::GradientLabel(QWidget* parent)
     : QWidget(parent),
       caption_("GradationText!"),
-      color_(0xFFFFFF),
-      startColor_(0xFF0000),
-      endColor_(0xFF00FF),
+      background_(0xFFFFFF),
+      startColour_(0xFF0000),
+      endColour_(0xFF00FF),
       transparent_(false),
       autoSize_(false),
       decoder_(decodeLatin1) {}
 
-void TGTextLabel::setCaption(std::string caption) {
+void GradientLabel::setCaption(std::string caption) {
     caption_ = std::move(caption);
     fitToCaption();
     repaintNow();
 }
 
-void TGTextLabel::setStartColor(ColorValue colour) {
-    startColor_ = colour;
+void GradientLabel::setStartColour(ColourValue colour) {
+    startColour_ = colour;
     repaintNow();
 }
 
-void TGTextLabel::setEndColor(ColorValue colour) {
-    endColor_ = colour;
+void GradientLabel::setEndColour(ColourValue colour) {
+    endColour_ = colour;
     repaintNow();
 }
 
-void TGTextLabel::setColor(ColorValue colour) {
-    color_ = colour;
+void GradientLabel::setBackgroundColour(ColourValue colour) {
+    background_ = colour;
     repaintNow();
 }
 
-void TGTextLabel::setTransparent(bool transparent) {
+void GradientLabel::setTransparent(bool transparent) {
     transparent_ = transparent;
     repaintNow();
 }
 
-void TGTextLabel::setAutoSize(bool autoSize) {
+void GradientLabel::setAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     fitToCaption();
     repaintNow();
 }
 
-void TGTextLabel::setDecoder(CaptionDecoder decoder) {
+void GradientLabel::setDecoder(CaptionDecoder decoder) {
     decoder_ = std::move(decoder);
     fitToCaption();
     repaintNow();
 }
 
-void TGTextLabel::paintEvent(QPaintEvent* /*event*/) {
+void GradientLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setFont(font());
     // This fill also lays the box of background colour under each character: every box lies
     // inside the label, which is already the caption's size when auto-size is on.
     if (!transparent_) {
-        painter.fillRect(rect(), toQColor(color_));
+        painter.fillRect(rect(), toQColour(background_));
     }
     const QFontMetrics metrics = fontMetrics();
     int x = 0;
     for (const GradientCharacter& character :
-         gradientCharacters(caption_, startColor_, endColor_)) {
+         gradientCharacters(caption_, startColour_, endColour_)) {
         const QString text = decoder_(character.bytes);
-        painter.setPen(toQColor(character.colour));
+        painter.setPen(toQColour(character.colour));
         painter.drawText(x, metrics.ascent(), text);
         // Characters are measured one by one, not as part of the whole caption.
         x += metrics.horizontalAdvance(text);
     }
 }
 
-void TGTextLabel::changeEvent(QEvent* event) {
+void GradientLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         fitToCaption();
     }
     QWidget::changeEvent(event);
 }
 
-void TGTextLabel::resizeEvent(QResizeEvent* event) {
+void GradientLabel::resizeEvent(QResizeEvent* event) {
     // With auto-size on, the caption decides the size: a size set from outside does not hold.
     fitToCaption();
     QWidget::resizeEvent(event);
 }
 
-void TGTextLabel::fitToCaption() {
+void GradientLabel::fitToCaption() {
     if (!autoSize_ || caption_.empty()) {
         return;
     }
@@ -114,7 +114,7 @@ void TGTextLabel::fitToCaption() {
     }
 }
 
-void TGTextLabel::repaintNow() {
+void GradientLabel::repaintNow() {
     // repaint() itself does nothing while the label is hidden.
     if (parentWidget() != nullptr) {
         repaint();

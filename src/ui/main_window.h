@@ -20,20 +20,20 @@ namespace huewright {
 
 class Platform;
 class SpinEdit;
-class TGTextLabel;
+class GradientLabel;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
 /// the window state model. The model decides; the window forwards what the user does and shows
 /// the model's state, markup and preview.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    TForm1(MainWindowModel& model, Platform& platform, QWidget* parent = nullptr);
-    ~TForm1() override;
+    MainWindow(MainWindowModel& model, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     /// Window creation: the help file name, the start-up settings from `workingDirectory`, the
     /// font list, then the first regeneration.
-    void FormCreate(const std::filesystem::path& workingDirectory);
+    void startUp(const std::filesystem::path& workingDirectory);
 
     /// The preview bitmap as last drawn.
     const QImage& previewImage() const { return surface_.image(); }

@@ -1,4 +1,4 @@
-#include "ui/tform1.h"
+#include "ui/main_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +17,9 @@
 #include <exception>
 #include <limits>
 
-#include "controls/gtlabel.h"
+#include "controls/gradient_label.h"
 #include "ui/cp932_validator.h"
+#include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
@@ -72,7 +73,7 @@ QFrame* loweredPanel(QWidget* parent) {
 
 }  // namespace
 
-TForm1::TForm1(MainWindowModel& model, Platform& platform, QWidget* parent)
+MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* parent)
     : QMainWindow(parent), model_(model), platform_(platform), surface_(kDesignPixelsPerInch) {
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont(12));
@@ -85,12 +86,12 @@ TForm1::TForm1(MainWindowModel& model, Platform& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     model_.setDrawingSurface(nullptr);
     model_.setRegenerationListener({});
 }
 
-void TForm1::createControls() {
+void MainWindow::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
@@ -116,7 +117,8 @@ void TForm1::createControls() {
         return place(new QPushButton(caption, client), name, l, t, w, h, hint);
     };
     button("scb", QStringLiteral("開始色"), 17, 74, 41, 17, QStringLiteral("開始色を変更"));
-    switchable_[Switchable::tcb] = button("tcb", QStringLiteral("中間色"), 76, 74, 41, 17);
+    switchable_[Switchable::MiddleColourButton] =
+        button("tcb", QStringLiteral("中間色"), 76, 74, 41, 17);
     button("ecb", QStringLiteral("終了色"), 135, 74, 41, 17, QStringLiteral("終了色を変更"));
     button("Button1", QStringLiteral("色反転"), 180, 74, 40, 17,
            QStringLiteral("開始終了を逆にするよ"));
@@ -127,7 +129,7 @@ void TForm1::createControls() {
         checkBoxes_[box] = widget;
         return widget;
     };
-    check(CheckBox::CB, QStringLiteral("３色"), 222, 74, 40, 17,
+    check(CheckBox::ThreeColours, QStringLiteral("３色"), 222, 74, 40, 17,
           QStringLiteral("３色グラデーションを作成します"));
 
     QWidget* panel1 = place(new QWidget(client), "Panel1", 265, 70, 105, 25);
@@ -140,8 +142,8 @@ void TForm1::createControls() {
         radioButtons_[b] = widget;
         return widget;
     };
-    radio(RadioButton::Gtype1b, panel1, QStringLiteral("グラデ"), 0, 0, 57, 25);
-    radio(RadioButton::Gtype2b, panel1, QStringLiteral("交互"), 56, 0, 57, 25);
+    radio(RadioButton::Gradient, panel1, QStringLiteral("グラデ"), 0, 0, 57, 25);
+    radio(RadioButton::Alternate, panel1, QStringLiteral("交互"), 56, 0, 57, 25);
     button("bcb", QStringLiteral("背景色"), 370, 74, 40, 17, QStringLiteral("背景の色変更"));
 
     Fname_ = place(new QComboBox(client), "Fname", 1, 94, 121, 20,
@@ -157,46 +159,47 @@ void TForm1::createControls() {
         spinEdits_[field] = widget;
         return widget;
     };
-    switchable_[Switchable::Fsize] =
-        spin(SpinField::Fsize, false, 1, 124, 94, QStringLiteral("文字の大きさです"));
-    check(CheckBox::BB, QStringLiteral("太字"), 158, 94, 49, 17,
+    switchable_[Switchable::Size] =
+        spin(SpinField::Size, false, 1, 124, 94, QStringLiteral("文字の大きさです"));
+    check(CheckBox::Bold, QStringLiteral("太字"), 158, 94, 49, 17,
           QStringLiteral("強調表示文字にします"));
-    check(CheckBox::EB, QStringLiteral("斜体"), 204, 94, 49, 17,
+    check(CheckBox::Italic, QStringLiteral("斜体"), 204, 94, 49, 17,
           QStringLiteral("斜体文字にします"));
-    check(CheckBox::UB, QStringLiteral("下線"), 251, 94, 49, 17,
+    check(CheckBox::Underline, QStringLiteral("下線"), 251, 94, 49, 17,
           QStringLiteral("下線付き文字にします"));
-    check(CheckBox::SB, QStringLiteral("取消線"), 298, 94, 57, 17,
+    check(CheckBox::Strike, QStringLiteral("取消線"), 298, 94, 57, 17,
           QStringLiteral("取消線付き文字にします"));
-    check(CheckBox::KB, QStringLiteral("改行"), 356, 93, 48, 17,
+    check(CheckBox::LineBreak, QStringLiteral("改行"), 356, 93, 48, 17,
           QStringLiteral("改行コードを付けます"));
-    check(CheckBox::WB, QStringLiteral("枠"), 1, 117, 34, 17, QStringLiteral("枠を付けます"));
-    switchable_[Switchable::WS] =
-        spin(SpinField::WS, true, 2, 36, 115, QStringLiteral("枠の太さです"));
-    switchable_[Switchable::HB] = check(CheckBox::HB, QStringLiteral("背景"), 73, 117, 41, 17,
-                                        QStringLiteral("枠の中に背景色を付けます"));
-    check(CheckBox::LB, QStringLiteral("リンク"), 121, 117, 57, 17,
+    check(CheckBox::Frame, QStringLiteral("枠"), 1, 117, 34, 17, QStringLiteral("枠を付けます"));
+    switchable_[Switchable::FrameWidth] =
+        spin(SpinField::FrameWidth, true, 2, 36, 115, QStringLiteral("枠の太さです"));
+    switchable_[Switchable::FrameBackground] =
+        check(CheckBox::FrameBackground, QStringLiteral("背景"), 73, 117, 41, 17,
+              QStringLiteral("枠の中に背景色を付けます"));
+    check(CheckBox::Link, QStringLiteral("リンク"), 121, 117, 57, 17,
           QStringLiteral("リンクタグを付けます"));
     link_e_ = place(new QLineEdit(client), "link_e", 177, 115, 232, 20,
                     QStringLiteral("リンク先を入力します"));
     new Cp932Validator(beep, link_e_);
-    switchable_[Switchable::link_e] = link_e_;
+    switchable_[Switchable::LinkTarget] = link_e_;
 
-    check(CheckBox::TB, QStringLiteral("体裁"), 1, 141, 48, 17,
+    check(CheckBox::SizePattern, QStringLiteral("体裁"), 1, 141, 48, 17,
           QStringLiteral("文字に変化をつけます。"));
-    switchable_[Switchable::Ftype1B] =
-        radio(RadioButton::Ftype1B, client, QStringLiteral("＞＜"), 50, 141, 41, 17);
-    switchable_[Switchable::Ftype2B] =
-        radio(RadioButton::Ftype2B, client, QStringLiteral("凸凹"), 94, 141, 49, 17);
-    switchable_[Switchable::Ftype3B] =
-        radio(RadioButton::Ftype3B, client, QStringLiteral("oOoO"), 141, 141, 49, 17);
-    switchable_[Switchable::FDsize] =
-        spin(SpinField::FDsize, false, 1, 193, 137, QStringLiteral("最大文字サイズ"));
-    switchable_[Switchable::FSsize] =
-        spin(SpinField::FSsize, false, 1, 229, 137, QStringLiteral("最小文字サイズ"));
-    check(CheckBox::FS, QStringLiteral("ﾌｫﾝﾄ指定"), 265, 141, 72, 17,
+    switchable_[Switchable::FallingPattern] =
+        radio(RadioButton::FallingPattern, client, QStringLiteral("＞＜"), 50, 141, 41, 17);
+    switchable_[Switchable::ValleyPattern] =
+        radio(RadioButton::ValleyPattern, client, QStringLiteral("凸凹"), 94, 141, 49, 17);
+    switchable_[Switchable::AlternatingPattern] =
+        radio(RadioButton::AlternatingPattern, client, QStringLiteral("oOoO"), 141, 141, 49, 17);
+    switchable_[Switchable::PatternMax] =
+        spin(SpinField::PatternMax, false, 1, 193, 137, QStringLiteral("最大文字サイズ"));
+    switchable_[Switchable::PatternMin] =
+        spin(SpinField::PatternMin, false, 1, 229, 137, QStringLiteral("最小文字サイズ"));
+    check(CheckBox::UseFace, QStringLiteral("ﾌｫﾝﾄ指定"), 265, 141, 72, 17,
           QStringLiteral("フォントの指定をします"));
-    switchable_[Switchable::SS] = check(CheckBox::SS, QStringLiteral("ｻｲｽﾞ指定"), 340, 141, 70, 17,
-                                        QStringLiteral("サイズの指定をします"));
+    switchable_[Switchable::UseSize] = check(CheckBox::UseSize, QStringLiteral("ｻｲｽﾞ指定"), 340,
+                                             141, 70, 17, QStringLiteral("サイズの指定をします"));
 
     html_e_ =
         place(new QLineEdit(client), "html_e", 1, 161, 336, 20, QStringLiteral("完成ＨＴＭＬ"));
@@ -211,15 +214,15 @@ void TForm1::createControls() {
 
     button("Button2", QStringLiteral("クリップボードにコピー"), 2, 184, 129, 25,
            QStringLiteral("ＨＴＭＬコードをクリップボードにコピーします"));
-    auto* lumo = new TGTextLabel(client);
+    auto* lumo = new GradientLabel(client);
     lumo->setObjectName(QStringLiteral("Lumo"));
     lumo->setFont(windowFont(13));
     lumo->move(140, 184);
     lumo->setDecoder(fromCp932);
     lumo->setCaption("HuewrightHTML");
-    lumo->setStartColor(0xFF0000);
-    lumo->setEndColor(0xFF00FF);
-    lumo->setColor(0xFFFFFF);
+    lumo->setStartColour(0xFF0000);
+    lumo->setEndColour(0xFF00FF);
+    lumo->setBackgroundColour(0xFFFFFF);
     lumo->setTransparent(true);
     lumo->setAutoSize(true);
     button("bmpb", QStringLiteral("BMPｺﾋﾟｰ"), 280, 184, 65, 25,
@@ -237,7 +240,7 @@ void TForm1::createControls() {
     }
 }
 
-void TForm1::createMenu() {
+void MainWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
@@ -257,7 +260,7 @@ void TForm1::createMenu() {
     topics->setShortcutContext(Qt::WindowShortcut);
 }
 
-void TForm1::setTabOrder() {
+void MainWindow::setTabOrder() {
     // The window's tab order; the two gradient-mode buttons take their turn inside Panel1. A spin
     // edit hands the focus on to its editor.
     static constexpr const char* kOrder[] = {
@@ -276,18 +279,18 @@ void TForm1::setTabOrder() {
     }
 }
 
-void TForm1::connectControls() {
+void MainWindow::connectControls() {
     connect(Edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::Edit1, toCp932(text)); });
+        act([&] { model_.setText(LineEdit::Text, toCp932(text)); });
     });
     connect(link_e_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::link_e, toCp932(text)); });
+        act([&] { model_.setText(LineEdit::LinkTarget, toCp932(text)); });
     });
     connect(Fname_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setFnameText(toCp932(text), true); });
+        act([&] { model_.setFaceNameText(toCp932(text), true); });
     });
     connect(Fname_, &QComboBox::activated, this, [this](int item) {
-        act([&] { model_.setFnameText(toCp932(Fname_->itemText(item)), true); });
+        act([&] { model_.setFaceNameText(toCp932(Fname_->itemText(item)), true); });
     });
     for (const auto& [box, widget] : checkBoxes_) {
         connect(widget, &QAbstractButton::clicked, this,
@@ -309,26 +312,26 @@ void TForm1::connectControls() {
 }
 
 template <typename Action>
-void TForm1::act(Action&& action) {
+void MainWindow::act(Action&& action) {
     try {
         action();
     } catch (const std::exception& error) {
         // The application's error handler: the message with a full stop, and the window goes on.
-        platform_.showError(this, QString::fromStdString(error.what()) + QStringLiteral("."));
+        platform_.showError(this, windowMessage(error) + QStringLiteral("."));
     }
     showModelState();
 }
 
-void TForm1::FormCreate(const std::filesystem::path& workingDirectory) {
+void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
     helpFile_ = helpFileName(QCoreApplication::applicationFilePath());
     {
         const QSignalBlocker blocker(Fname_);
         Fname_->addItems(fontFamilyList());
     }
-    act([&] { model_.FormCreate(workingDirectory); });
+    act([&] { model_.startUp(workingDirectory); });
 }
 
-void TForm1::showModelState() {
+void MainWindow::showModelState() {
     const auto showText = [](QLineEdit* edit, const std::string& cp932) {
         const QString text = fromCp932(cp932);
         // Rewriting an unchanged text would move the cursor under the user's hands.
@@ -337,9 +340,9 @@ void TForm1::showModelState() {
             edit->setText(text);
         }
     };
-    showText(Edit1_, model_.text(LineEdit::Edit1));
-    showText(link_e_, model_.text(LineEdit::link_e));
-    showText(Fname_->lineEdit(), model_.fnameText());
+    showText(Edit1_, model_.text(LineEdit::Text));
+    showText(link_e_, model_.text(LineEdit::LinkTarget));
+    showText(Fname_->lineEdit(), model_.faceNameText());
     for (const auto& [box, widget] : checkBoxes_) {
         const QSignalBlocker blocker(widget);
         widget->setChecked(model_.checked(box));
@@ -361,12 +364,12 @@ void TForm1::showModelState() {
                                                   ColourSlot::End};
     for (std::size_t i = 0; i < panelSlots.size(); ++i) {
         QPalette palette = colourPanels_[i]->palette();
-        palette.setColor(QPalette::Window, toQColor(model_.colour(panelSlots[i])));
+        palette.setColor(QPalette::Window, toQColour(model_.colour(panelSlots[i])));
         colourPanels_[i]->setPalette(palette);
     }
 }
 
-void TForm1::showOutput() {
+void MainWindow::showOutput() {
     html_e_->setText(fromCp932(model_.markup()));
     // Show the fragment from its start, as a freshly filled edit box does.
     html_e_->setCursorPosition(0);
@@ -376,7 +379,7 @@ void TForm1::showOutput() {
     mihon_->update();
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;

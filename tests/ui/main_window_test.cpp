@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "../persistence/memory_file_system.h"
-#include "controls/gtlabel.h"
+#include "controls/gradient_label.h"
 #include "fake_platform.h"
 #include "text/cp932.h"
 #include "ui/fonts.h"
+#include "ui/main_window.h"
 #include "ui/spin_edit.h"
-#include "ui/tform1.h"
 
 namespace huewright {
 
@@ -28,7 +28,7 @@ class TForm1Test : public QObject {
     std::unique_ptr<test::MemoryFileSystem> files_;
     std::unique_ptr<FakePlatform> platform_;
     std::unique_ptr<MainWindowModel> model_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<MainWindow> form_;
 
     template <typename T = QWidget>
     T* widget(const char* name) {
@@ -78,8 +78,8 @@ class TForm1Test : public QObject {
         files_ = std::make_unique<test::MemoryFileSystem>();
         platform_ = std::make_unique<FakePlatform>();
         model_ = std::make_unique<MainWindowModel>(*files_);
-        form_ = std::make_unique<TForm1>(*model_, *platform_);
-        form_->FormCreate("/work");
+        form_ = std::make_unique<MainWindow>(*model_, *platform_);
+        form_->startUp("/work");
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     }
@@ -192,13 +192,13 @@ class TForm1Test : public QObject {
         QCOMPARE(form_->centralWidget()->size(), QSize(413, 213));
         QCOMPARE(QFontInfo(form_->font()).pixelSize(), 12);
         QCOMPARE(form_->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
-        auto* lumo = widget<TGTextLabel>("Lumo");
+        auto* lumo = widget<GradientLabel>("Lumo");
         QCOMPARE(lumo->pos(), QPoint(140, 184));
-        QCOMPARE(lumo->Caption(), std::string("HuewrightHTML"));
-        QCOMPARE(lumo->StartColor(), ColorValue{0xFF0000});
-        QCOMPARE(lumo->EndColor(), ColorValue{0xFF00FF});
-        QVERIFY(lumo->Transparent());
-        QVERIFY(lumo->AutoSize());
+        QCOMPARE(lumo->caption(), std::string("HuewrightHTML"));
+        QCOMPARE(lumo->startColour(), ColourValue{0xFF0000});
+        QCOMPARE(lumo->endColour(), ColourValue{0xFF00FF});
+        QVERIFY(lumo->transparent());
+        QVERIFY(lumo->autoSize());
         QCOMPARE(lumo->font().pixelSize(), 13);
         auto* tagLen = widget<QLabel>("tag_len");
         QCOMPARE(tagLen->pos(), QPoint(346, 163));
@@ -280,8 +280,8 @@ class TForm1Test : public QObject {
         const int before = regenerations();
         type(edit, QStringLiteral("aあb"));
         QCOMPARE(regenerations() - before, 3);
-        QCOMPARE(model_->text(LineEdit::Edit1), std::string("a\x82\xa0"
-                                                            "b"));
+        QCOMPARE(model_->text(LineEdit::Text), std::string("a\x82\xa0"
+                                                           "b"));
         QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
     }
 
@@ -321,7 +321,7 @@ class TForm1Test : public QObject {
             QStringLiteral("<TABLE BORDER=\"0\"><TR><TD BGCOLOR=\"#FFFFFF\">")));
         before = regenerations();
         click("WB");
-        // HBClick regenerates first, then WSChange.
+        // HBClick regenerates first, then onFrameWidthChanged.
         QCOMPARE(regenerations() - before, 2);
         QVERIFY(!widget<QCheckBox>("HB")->isChecked());
         QVERIFY(!widget("HB")->isEnabled());
@@ -352,7 +352,7 @@ class TForm1Test : public QObject {
         QCOMPARE(regenerations(), before);
         before = regenerations();
         click("TB");
-        QCOMPARE(regenerations() - before, 2);  // FsizeChange, then the handler's own
+        QCOMPARE(regenerations() - before, 2);  // onSizeChanged, then the handler's own
         QCOMPARE(model_->previewFont().points, 14);
     }
 
@@ -362,7 +362,7 @@ class TForm1Test : public QObject {
         ws->editor()->setFocus();
         ws->editor()->selectAll();
         QTest::keyClicks(ws->editor(), QStringLiteral("-5"));
-        QCOMPARE(model_->snapshot().FrameWidth, -5);
+        QCOMPARE(model_->snapshot().frameWidth, -5);
         QVERIFY(markup().startsWith(QStringLiteral("<TABLE BORDER=\"-5\">")));
         widget("Edit1")->setFocus();
         QCOMPARE(ws->text(), QStringLiteral("0"));
@@ -421,7 +421,7 @@ class TForm1Test : public QObject {
 
     void backgroundColourShowsWithoutTheFrameBackground() {
         model_->setColour(ColourSlot::Background, 0x00FFFF);  // yellow
-        model_->html_edit();
+        model_->regenerate();
         QCOMPARE(form_->previewImage().pixelColor(406, 0), QColor(255, 255, 0));
         QVERIFY(!markup().contains(QStringLiteral("BGCOLOR")));
     }
@@ -446,4 +446,4 @@ class TForm1Test : public QObject {
 }  // namespace huewright
 
 QTEST_MAIN(huewright::TForm1Test)
-#include "tform1_test.moc"
+#include "main_window_test.moc"

@@ -14,39 +14,39 @@ namespace huewright {
 using CaptionDecoder = std::function<QString(std::string_view)>;
 
 /// A label without a window of its own that draws its caption one character at a time, the
-/// colours moving in whole-number steps from `StartColor` towards `EndColor`. Every property
-/// write stores the value and, while the label is shown inside a parent, repaints it before
-/// returning, even when the value is unchanged.
-class TGTextLabel : public QWidget {
+/// colours moving in whole-number steps from the start colour towards the end colour. Every
+/// property write stores the value and, while the label is shown inside a parent, repaints it
+/// before returning, even when the value is unchanged.
+class GradientLabel : public QWidget {
     Q_OBJECT
 
   public:
     /// Caption "GradationText!", blue to fuchsia on white, opaque, no auto-size; no size is set.
-    explicit TGTextLabel(QWidget* parent = nullptr);
+    explicit GradientLabel(QWidget* parent = nullptr);
 
     /// The caption in code page 932 bytes.
-    const std::string& Caption() const { return caption_; }
+    const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
     /// Colour of the first character.
-    ColorValue StartColor() const { return startColor_; }
-    void setStartColor(ColorValue colour);
+    ColourValue startColour() const { return startColour_; }
+    void setStartColour(ColourValue colour);
 
     /// Colour the characters move towards.
-    ColorValue EndColor() const { return endColor_; }
-    void setEndColor(ColorValue colour);
+    ColourValue endColour() const { return endColour_; }
+    void setEndColour(ColourValue colour);
 
-    /// Background, drawn only while `Transparent` is false.
-    ColorValue Color() const { return color_; }
-    void setColor(ColorValue colour);
+    /// Background, drawn only while the label is not transparent.
+    ColourValue backgroundColour() const { return background_; }
+    void setBackgroundColour(ColourValue colour);
 
     /// When true no background is drawn and the parent shows behind the characters.
-    bool Transparent() const { return transparent_; }
+    bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
     /// When true the label keeps the size of its whole caption's text extent (an empty caption
     /// leaves the size alone).
-    bool AutoSize() const { return autoSize_; }
+    bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
 
     /// Sets how caption characters are decoded for display; the default reads bytes as Latin-1,
@@ -63,9 +63,9 @@ class TGTextLabel : public QWidget {
     void repaintNow();
 
     std::string caption_;
-    ColorValue color_;
-    ColorValue startColor_;
-    ColorValue endColor_;
+    ColourValue background_;
+    ColourValue startColour_;
+    ColourValue endColour_;
     bool transparent_;
     bool autoSize_;
     CaptionDecoder decoder_;

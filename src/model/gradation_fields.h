@@ -1,0 +1,123 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "generator/gradation_settings.h"
+#include "model/controls.h"
+#include "persistence/startup_settings.h"
+
+namespace huewright {
+
+/// The font face box, whose text is set without firing anything when it comes from code.
+struct FaceNameBox {};
+/// The gradation-mode radio group: gradient, or alternating colours.
+struct ModeGroup {};
+/// The size-pattern radio group: falling, valley, alternating, or none checked.
+struct PatternGroup {};
+/// A start-up option that the generator reads: a switch, or a tag form that is on when not 0.
+struct StartupOption {
+    bool StartupSettings::*flag = nullptr;
+    std::int32_t StartupSettings::*tagForm = nullptr;
+};
+
+/// A field of GradationSettings and the window item that holds its value.
+template <typename Value, typename Item>
+struct Binding {
+    Value GradationSettings::*member;
+    Item item;
+};
+template <typename Value, typename Item>
+Binding(Value GradationSettings::*, Item) -> Binding<Value, Item>;
+
+/// Every pairing of a field's type with an item that can hold it.
+using FieldBinding =
+    std::variant<Binding<std::string, LineEdit>, Binding<std::string, FaceNameBox>,
+                 Binding<bool, CheckBox>, Binding<bool, StartupOption>, Binding<int, SpinField>,
+                 Binding<ColourValue, ColourSlot>, Binding<GradationMode, ModeGroup>,
+                 Binding<SizePatternKind, PatternGroup>>;
+
+/// How the command line groups the flags in its help.
+enum class FlagGroup { TextAndColours, Tags, SizePattern, FrameAndLink, MarkupForm };
+
+/// One field of GradationSettings: where the window keeps it and how the command line names it.
+struct GradationField {
+    FieldBinding binding;
+    std::string_view flag;      ///< the command-line flag without "--" ("" for the text itself)
+    std::string_view negation;  ///< a switch's flag for off, without "--"
+    std::string_view help;
+    FlagGroup group;
+};
+
+/// Every field of GradationSettings, in the order the command line lists them and the window
+/// applies them (the frame before its background, which unchecking the frame unchecks).
+inline const std::array<GradationField, 28> kGradationFields{{
+    {Binding{&GradationSettings::text, LineEdit::Text}, "", "",
+     "the text to colour; read from standard input when absent, one trailing line end removed; "
+     "put -- before a text that begins with -",
+     FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::startColour, ColourSlot::Start}, "start-colour", "",
+     "colour of the first character", FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::middleColour, ColourSlot::Middle}, "middle-colour", "",
+     "colour in the middle with --three-colours", FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::endColour, ColourSlot::End}, "end-colour", "",
+     "colour of the last character", FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::backgroundColour, ColourSlot::Background}, "background-colour", "",
+     "background colour of the frame", FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::threeColours, CheckBox::ThreeColours}, "three-colours",
+     "two-colours", "run from the start through the middle to the end colour, or from start to end",
+     FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::mode, ModeGroup{}}, "alternate", "gradient",
+     "alternate the colours character by character, or blend them", FlagGroup::TextAndColours},
+    {Binding{&GradationSettings::useFace, CheckBox::UseFace}, "face", "no-face",
+     "wrap the text in a FONT tag with a FACE", FlagGroup::Tags},
+    {Binding{&GradationSettings::faceName, FaceNameBox{}}, "face-name", "", "the FACE, as given",
+     FlagGroup::Tags},
+    {Binding{&GradationSettings::useSize, CheckBox::UseSize}, "size", "no-size",
+     "give the wrapping FONT tag a SIZE while the size pattern is off", FlagGroup::Tags},
+    {Binding{&GradationSettings::size, SpinField::Size}, "size-value", "", "the SIZE",
+     FlagGroup::Tags},
+    {Binding{&GradationSettings::bold, CheckBox::Bold}, "bold", "no-bold", "bold", FlagGroup::Tags},
+    {Binding{&GradationSettings::italic, CheckBox::Italic}, "italic", "no-italic", "italic",
+     FlagGroup::Tags},
+    {Binding{&GradationSettings::underline, CheckBox::Underline}, "underline", "no-underline",
+     "underline", FlagGroup::Tags},
+    {Binding{&GradationSettings::strike, CheckBox::Strike}, "strike", "no-strike", "strike-through",
+     FlagGroup::Tags},
+    {Binding{&GradationSettings::lineBreak, CheckBox::LineBreak}, "line-break", "no-line-break",
+     "end with a BR tag", FlagGroup::Tags},
+    {Binding{&GradationSettings::sizePattern, CheckBox::SizePattern}, "size-pattern",
+     "no-size-pattern", "give every character its own SIZE", FlagGroup::SizePattern},
+    {Binding{&GradationSettings::patternKind, PatternGroup{}}, "pattern-kind", "",
+     "falling, valley, alternating, or none (every character gets the largest size)",
+     FlagGroup::SizePattern},
+    {Binding{&GradationSettings::patternMax, SpinField::PatternMax}, "pattern-max", "",
+     "the largest size", FlagGroup::SizePattern},
+    {Binding{&GradationSettings::patternMin, SpinField::PatternMin}, "pattern-min", "",
+     "the smallest size (above the largest, the sizes rise)", FlagGroup::SizePattern},
+    {Binding{&GradationSettings::frame, CheckBox::Frame}, "frame", "no-frame",
+     "put the text in a table cell", FlagGroup::FrameAndLink},
+    {Binding{&GradationSettings::frameWidth, SpinField::FrameWidth}, "frame-width", "",
+     "the table's BORDER", FlagGroup::FrameAndLink},
+    {Binding{&GradationSettings::frameBackground, CheckBox::FrameBackground}, "frame-background",
+     "no-frame-background", "give the cell the background colour; needs --frame",
+     FlagGroup::FrameAndLink},
+    {Binding{&GradationSettings::link, CheckBox::Link}, "link", "no-link",
+     "wrap the text in a link", FlagGroup::FrameAndLink},
+    {Binding{&GradationSettings::linkTarget, LineEdit::LinkTarget}, "link-target", "",
+     "the link's HREF, as given", FlagGroup::FrameAndLink},
+    {Binding{&GradationSettings::upperCaseTags,
+             StartupOption{&StartupSettings::upperCaseTags, nullptr}},
+     "upper-case-tags", "lower-case-tags", "tag names and colour codes in upper or in lower case",
+     FlagGroup::MarkupForm},
+    {Binding{&GradationSettings::strongForBold,
+             StartupOption{nullptr, &StartupSettings::boldTagForm}},
+     "strong-for-bold", "b-for-bold", "STRONG or B for bold", FlagGroup::MarkupForm},
+    {Binding{&GradationSettings::emForItalic,
+             StartupOption{nullptr, &StartupSettings::italicTagForm}},
+     "em-for-italic", "i-for-italic", "EM or I for italic", FlagGroup::MarkupForm},
+}};
+
+}  // namespace huewright

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <variant>
+
+#include "model/controls.h"
+#include "model/gradation_fields.h"
+#include "persistence/settings_file.h"
+
+namespace huewright {
+
+/// The window item a key of a gradation settings file stores. Each radio button has a key of its
+/// own, so a file may leave a group with none checked.
+using FileItem = std::variant<ColourSlot, CheckBox, RadioButton, SpinField, LineEdit, FaceNameBox>;
+
+/// One key of a gradation settings file and the window item behind it.
+struct GradationKey {
+    SettingsKey key;
+    FileItem item;
+};
+
+/// The keys of a gradation settings file in the order a save writes them.
+inline constexpr std::array<GradationKey, 28> kGradationWriteOrder{{
+    {{"Stat", "Col1"}, ColourSlot::Start},
+    {{"Stat", "Col2"}, ColourSlot::Middle},
+    {{"Stat", "Col3"}, ColourSlot::End},
+    {{"Stat", "Col_B"}, ColourSlot::Background},
+    {{"Stat", "CB"}, CheckBox::ThreeColours},
+    {{"Stat", "Gtype1B"}, RadioButton::Gradient},
+    {{"Stat", "Gtype2B"}, RadioButton::Alternate},
+    {{"Stat", "FontName"}, FaceNameBox{}},
+    {{"Stat", "FontSize"}, SpinField::Size},
+    {{"Stat", "BB"}, CheckBox::Bold},
+    {{"Stat", "EB"}, CheckBox::Italic},
+    {{"Stat", "UB"}, CheckBox::Underline},
+    {{"Stat", "SB"}, CheckBox::Strike},
+    {{"Stat", "FS"}, CheckBox::UseFace},
+    {{"Stat", "SS"}, CheckBox::UseSize},
+    {{"Stat", "WB"}, CheckBox::Frame},
+    {{"Stat", "WS"}, SpinField::FrameWidth},
+    {{"Stat", "HB"}, CheckBox::FrameBackground},
+    {{"Stat", "LB"}, CheckBox::Link},
+    {{"Stat", "link_e"}, LineEdit::LinkTarget},
+    {{"Stat", "TB"}, CheckBox::SizePattern},
+    {{"Stat", "Ftype1B"}, RadioButton::FallingPattern},
+    {{"Stat", "Ftype2B"}, RadioButton::ValleyPattern},
+    {{"Stat", "Ftype3B"}, RadioButton::AlternatingPattern},
+    {{"Stat", "FDsize"}, SpinField::PatternMax},
+    {{"Stat", "FSsize"}, SpinField::PatternMin},
+    {{"Stat", "KB"}, CheckBox::LineBreak},
+    {{"DATA", "text"}, LineEdit::Text},
+}};
+
+/// The keys in the order a load reads and applies them: as written, except that the two
+/// gradation-mode buttons come before the three-colour switch.
+inline constexpr std::array<GradationKey, 28> kGradationReadOrder = [] {
+    std::array<GradationKey, 28> keys = kGradationWriteOrder;
+    std::rotate(keys.begin() + 4, keys.begin() + 5, keys.begin() + 7);
+    return keys;
+}();
+
+}  // namespace huewright

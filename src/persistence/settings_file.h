@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "persistence/file_system.h"
+#include "persistence/profile_document.h"
+
+namespace huewright {
+
+/// A key of a settings file and the section it stands in.
+struct SettingsKey {
+    std::string_view section;
+    std::string_view key;
+};
+
+/// Answers, key by key, what a settings file holds, by the value rules.
+class SettingsFileReader {
+  public:
+    /// Reads `file`; a file that is missing or cannot be read holds no keys.
+    SettingsFileReader(const FileSystem& files, const std::filesystem::path& file);
+    /// Reads a file already in memory.
+    explicit SettingsFileReader(ProfileDocument document) : document_(std::move(document)) {}
+
+    /// A colour or integer key's value; nullopt when the key is missing or not a number.
+    std::optional<std::int32_t> number(SettingsKey key) const;
+    /// A switch key's value, on when its number is not 0; nullopt when missing or not a number.
+    std::optional<bool> switchOn(SettingsKey key) const;
+    /// A text key's value, whole; nullopt when the key is missing.
+    std::optional<std::string> text(SettingsKey key) const;
+
+  private:
+    ProfileDocument document_;
+};
+
+/// A value to store under a key, already written by the value rules.
+struct SettingsValue {
+    SettingsKey key;
+    std::string text;
+};
+
+/// Writes `values` into `file` in their order as one save: existing keys are replaced where they
+/// stand and everything else the file holds is kept; a missing file is created. Throws
+/// LineBreakInValueError (nothing written) or FileWriteError naming `file`, which is then
+/// unchanged.
+void saveSettingsValues(FileSystem& files, const std::filesystem::path& file,
+                        std::span<const SettingsValue> values);
+
+}  // namespace huewright
