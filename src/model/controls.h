@@ -45,6 +45,28 @@ enum class Switchable {
     UseSize,
 };
 
+/// Every value of each enumeration, in order.
+inline constexpr CheckBox kAllCheckBoxes[] = {
+    CheckBox::ThreeColours, CheckBox::Bold,        CheckBox::Italic,  CheckBox::Underline,
+    CheckBox::Strike,       CheckBox::LineBreak,   CheckBox::Frame,   CheckBox::FrameBackground,
+    CheckBox::Link,         CheckBox::SizePattern, CheckBox::UseFace, CheckBox::UseSize};
+inline constexpr RadioButton kAllRadioButtons[] = {
+    RadioButton::Gradient, RadioButton::Alternate, RadioButton::FallingPattern,
+    RadioButton::ValleyPattern, RadioButton::AlternatingPattern};
+inline constexpr SpinField kAllSpinFields[] = {SpinField::Size, SpinField::FrameWidth,
+                                               SpinField::PatternMax, SpinField::PatternMin};
+inline constexpr Switchable kAllSwitchables[] = {Switchable::MiddleColourButton,
+                                                 Switchable::FrameWidth,
+                                                 Switchable::FrameBackground,
+                                                 Switchable::LinkTarget,
+                                                 Switchable::FallingPattern,
+                                                 Switchable::ValleyPattern,
+                                                 Switchable::AlternatingPattern,
+                                                 Switchable::PatternMax,
+                                                 Switchable::PatternMin,
+                                                 Switchable::Size,
+                                                 Switchable::UseSize};
+
 /// The four current colours.
 enum class ColourSlot { Start, Middle, End, Background };
 

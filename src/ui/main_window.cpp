@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -8,19 +8,17 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 
 #include <exception>
-#include <limits>
 
 #include "controls/gradient_label.h"
 #include "ui/cp932_validator.h"
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
+#include "ui/image_view.h"
+#include "ui/main_window_layout.h"
 #include "ui/platform.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
@@ -30,45 +28,15 @@ namespace huewright {
 
 namespace {
 
-constexpr int kClientWidth = 413;
-constexpr int kClientHeight = 213;
 constexpr int kDesignPixelsPerInch = 96;
-
-// The image `mihon`: shows the preview bitmap and repaints whenever it changes.
-class PreviewImage final : public QWidget {
-  public:
-    PreviewImage(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawImage(0, 0, image_);
-    }
-
-  private:
-    const QImage& image_;
-};
 
 QString qtName(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-template <typename Widget>
-Widget* place(Widget* widget, const QString& name, int left, int top, int width, int height,
-              const QString& hint = {}) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, width, height);
-    if (!hint.isEmpty()) {
-        widget->setToolTip(hint);
-    }
-    return widget;
-}
-
-QFrame* loweredPanel(QWidget* parent) {
-    auto* panel = new QFrame(parent);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(1);
-    return panel;
+template <typename Widget = QWidget>
+Widget* child(const QWidget* parent, std::string_view name) {
+    return parent->findChild<Widget*>(qtName(name));
 }
 
 }  // namespace
@@ -79,7 +47,6 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
     setFont(windowFont(12));
     createControls();
     createMenu();
-    setTabOrder();
     connectControls();
     model_.setDrawingSurface(&surface_);
     model_.setRegenerationListener([this] { showOutput(); });
@@ -94,149 +61,46 @@ MainWindow::~MainWindow() {
 void MainWindow::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(kMainClientWidth, kMainClientHeight);
     setCentralWidget(client);
+    buildControls(client, mainWindowLayout(), [this] { platform_.beep(); });
 
-    const QString previewHint = QStringLiteral("こんな感じになるよ");
-    QFrame* panel2 = place(loweredPanel(client), "Panel2", 0, 0, 409, 49, previewHint);
-    mihon_ = place(new PreviewImage(surface_.image(), panel2), "mihon", 1, 1, 407, 47, previewHint);
-
-    Edit1_ = place(new QLineEdit(client), "Edit1", 1, 52, 408, 20);
-    auto beep = [this] { platform_.beep(); };
-    new Cp932Validator(beep, Edit1_);
-
-    const QString codeHint = QStringLiteral("ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示");
-    colourPanels_ = {place(loweredPanel(client), "sc", 0, 74, 17, 16, codeHint),
-                     place(loweredPanel(client), "tc", 59, 74, 17, 16, codeHint),
-                     place(loweredPanel(client), "ec", 119, 74, 17, 16, codeHint)};
+    textEdit_ = child<QLineEdit>(client, nameOf(LineEdit::Text));
+    linkEdit_ = child<QLineEdit>(client, nameOf(LineEdit::LinkTarget));
+    faceNameBox_ = child<QComboBox>(client, "Fname");
+    markupEdit_ = child<QLineEdit>(client, "html_e");
+    lengthLabel_ = child<QLabel>(client, "tag_len");
+    colourPanels_ = {child<QFrame>(client, "sc"), child<QFrame>(client, "tc"),
+                     child<QFrame>(client, "ec")};
     for (QFrame* panel : colourPanels_) {
         panel->setAutoFillBackground(true);
     }
-    auto button = [&](const char* name, const QString& caption, int l, int t, int w, int h,
-                      const QString& hint = {}) {
-        return place(new QPushButton(caption, client), name, l, t, w, h, hint);
-    };
-    button("scb", QStringLiteral("開始色"), 17, 74, 41, 17, QStringLiteral("開始色を変更"));
-    switchable_[Switchable::MiddleColourButton] =
-        button("tcb", QStringLiteral("中間色"), 76, 74, 41, 17);
-    button("ecb", QStringLiteral("終了色"), 135, 74, 41, 17, QStringLiteral("終了色を変更"));
-    button("Button1", QStringLiteral("色反転"), 180, 74, 40, 17,
-           QStringLiteral("開始終了を逆にするよ"));
+    preview_ = child<ImageView>(client, "mihon");
+    preview_->setImage(&surface_.image());
 
-    auto check = [&](CheckBox box, const QString& caption, int l, int t, int w, int h,
-                     const QString& hint) {
-        auto* widget = place(new QCheckBox(caption, client), qtName(nameOf(box)), l, t, w, h, hint);
-        checkBoxes_[box] = widget;
-        return widget;
-    };
-    check(CheckBox::ThreeColours, QStringLiteral("３色"), 222, 74, 40, 17,
-          QStringLiteral("３色グラデーションを作成します"));
-
-    QWidget* panel1 = place(new QWidget(client), "Panel1", 265, 70, 105, 25);
-    auto radio = [&](RadioButton b, QWidget* parent, const QString& caption, int l, int t, int w,
-                     int h) {
-        auto* widget = new QRadioButton(caption, parent);
-        // The model keeps each group exclusive, and a loaded file may leave a group empty.
-        widget->setAutoExclusive(false);
-        place(widget, qtName(nameOf(b)), l, t, w, h);
-        radioButtons_[b] = widget;
-        return widget;
-    };
-    radio(RadioButton::Gradient, panel1, QStringLiteral("グラデ"), 0, 0, 57, 25);
-    radio(RadioButton::Alternate, panel1, QStringLiteral("交互"), 56, 0, 57, 25);
-    button("bcb", QStringLiteral("背景色"), 370, 74, 40, 17, QStringLiteral("背景の色変更"));
-
-    Fname_ = place(new QComboBox(client), "Fname", 1, 94, 121, 20,
-                   QStringLiteral("指定するフォントです"));
-    Fname_->setEditable(true);
-    Fname_->setInsertPolicy(QComboBox::NoInsert);
-    new Cp932Validator(beep, Fname_->lineEdit());
-
-    auto spin = [&](SpinField field, bool typing, int maxLength, int l, int t,
-                    const QString& hint) {
-        auto* widget = new SpinEdit(typing, maxLength, beep, client);
-        place(widget, qtName(nameOf(field)), l, t, 33, 21, hint);
-        spinEdits_[field] = widget;
-        return widget;
-    };
-    switchable_[Switchable::Size] =
-        spin(SpinField::Size, false, 1, 124, 94, QStringLiteral("文字の大きさです"));
-    check(CheckBox::Bold, QStringLiteral("太字"), 158, 94, 49, 17,
-          QStringLiteral("強調表示文字にします"));
-    check(CheckBox::Italic, QStringLiteral("斜体"), 204, 94, 49, 17,
-          QStringLiteral("斜体文字にします"));
-    check(CheckBox::Underline, QStringLiteral("下線"), 251, 94, 49, 17,
-          QStringLiteral("下線付き文字にします"));
-    check(CheckBox::Strike, QStringLiteral("取消線"), 298, 94, 57, 17,
-          QStringLiteral("取消線付き文字にします"));
-    check(CheckBox::LineBreak, QStringLiteral("改行"), 356, 93, 48, 17,
-          QStringLiteral("改行コードを付けます"));
-    check(CheckBox::Frame, QStringLiteral("枠"), 1, 117, 34, 17, QStringLiteral("枠を付けます"));
-    switchable_[Switchable::FrameWidth] =
-        spin(SpinField::FrameWidth, true, 2, 36, 115, QStringLiteral("枠の太さです"));
-    switchable_[Switchable::FrameBackground] =
-        check(CheckBox::FrameBackground, QStringLiteral("背景"), 73, 117, 41, 17,
-              QStringLiteral("枠の中に背景色を付けます"));
-    check(CheckBox::Link, QStringLiteral("リンク"), 121, 117, 57, 17,
-          QStringLiteral("リンクタグを付けます"));
-    link_e_ = place(new QLineEdit(client), "link_e", 177, 115, 232, 20,
-                    QStringLiteral("リンク先を入力します"));
-    new Cp932Validator(beep, link_e_);
-    switchable_[Switchable::LinkTarget] = link_e_;
-
-    check(CheckBox::SizePattern, QStringLiteral("体裁"), 1, 141, 48, 17,
-          QStringLiteral("文字に変化をつけます。"));
-    switchable_[Switchable::FallingPattern] =
-        radio(RadioButton::FallingPattern, client, QStringLiteral("＞＜"), 50, 141, 41, 17);
-    switchable_[Switchable::ValleyPattern] =
-        radio(RadioButton::ValleyPattern, client, QStringLiteral("凸凹"), 94, 141, 49, 17);
-    switchable_[Switchable::AlternatingPattern] =
-        radio(RadioButton::AlternatingPattern, client, QStringLiteral("oOoO"), 141, 141, 49, 17);
-    switchable_[Switchable::PatternMax] =
-        spin(SpinField::PatternMax, false, 1, 193, 137, QStringLiteral("最大文字サイズ"));
-    switchable_[Switchable::PatternMin] =
-        spin(SpinField::PatternMin, false, 1, 229, 137, QStringLiteral("最小文字サイズ"));
-    check(CheckBox::UseFace, QStringLiteral("ﾌｫﾝﾄ指定"), 265, 141, 72, 17,
-          QStringLiteral("フォントの指定をします"));
-    switchable_[Switchable::UseSize] = check(CheckBox::UseSize, QStringLiteral("ｻｲｽﾞ指定"), 340,
-                                             141, 70, 17, QStringLiteral("サイズの指定をします"));
-
-    html_e_ =
-        place(new QLineEdit(client), "html_e", 1, 161, 336, 20, QStringLiteral("完成ＨＴＭＬ"));
-    tag_len_ = new QLabel(client);
-    tag_len_->setObjectName(QStringLiteral("tag_len"));
-    tag_len_->setFont(windowFont(13));
-    tag_len_->move(346, 163);
-    // The frame lies over the length display, so resting the mouse there shows its hint.
-    QFrame* bevel =
-        place(new QFrame(client), "Bevel1", 344, 160, 65, 20, QStringLiteral("タグ文字数"));
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-
-    button("Button2", QStringLiteral("クリップボードにコピー"), 2, 184, 129, 25,
-           QStringLiteral("ＨＴＭＬコードをクリップボードにコピーします"));
-    auto* lumo = new GradientLabel(client);
-    lumo->setObjectName(QStringLiteral("Lumo"));
-    lumo->setFont(windowFont(13));
-    lumo->move(140, 184);
+    auto* lumo = child<GradientLabel>(client, "Lumo");
     lumo->setDecoder(fromCp932);
-    lumo->setCaption("HuewrightHTML");
     lumo->setStartColour(0xFF0000);
     lumo->setEndColour(0xFF00FF);
     lumo->setBackgroundColour(0xFFFFFF);
     lumo->setTransparent(true);
     lumo->setAutoSize(true);
-    button("bmpb", QStringLiteral("BMPｺﾋﾟｰ"), 280, 184, 65, 25,
-           QStringLiteral("プレビューをクリップボードにコピーします"));
-    button("Button3", QStringLiteral("終了"), 352, 184, 59, 25, QStringLiteral("おしまい"));
 
-    // A line edit holds 32767 characters unless told otherwise; these hold any length.
-    for (QLineEdit* edit : {Edit1_, link_e_, html_e_, Fname_->lineEdit()}) {
-        edit->setMaxLength(std::numeric_limits<int>::max());
+    auto beep = [this] { platform_.beep(); };
+    for (QLineEdit* edit : {textEdit_, linkEdit_, faceNameBox_->lineEdit()}) {
+        new Cp932Validator(beep, edit);
     }
-
-    // Panels and frames take no focus; everything else that can does, in tab order.
-    for (QFrame* frame : client->findChildren<QFrame*>(Qt::FindDirectChildrenOnly)) {
-        frame->setFocusPolicy(Qt::NoFocus);
+    for (const CheckBox box : kAllCheckBoxes) {
+        checkBoxes_[box] = child<QAbstractButton>(client, nameOf(box));
+    }
+    for (const RadioButton button : kAllRadioButtons) {
+        radioButtons_[button] = child<QAbstractButton>(client, nameOf(button));
+    }
+    for (const SpinField field : kAllSpinFields) {
+        spinEdits_[field] = child<SpinEdit>(client, nameOf(field));
+    }
+    for (const Switchable control : kAllSwitchables) {
+        switchable_[control] = child(client, nameOf(control));
     }
 }
 
@@ -260,37 +124,18 @@ void MainWindow::createMenu() {
     topics->setShortcutContext(Qt::WindowShortcut);
 }
 
-void MainWindow::setTabOrder() {
-    // The window's tab order; the two gradient-mode buttons take their turn inside Panel1. A spin
-    // edit hands the focus on to its editor.
-    static constexpr const char* kOrder[] = {
-        "Edit1", "scb",     "ecb",     "Fname",   "Fsize",   "BB",      "EB",
-        "UB",    "SB",      "bcb",     "Button1", "Button2", "Button3", "html_e",
-        "KB",    "WB",      "HB",      "LB",      "link_e",  "WS",      "FS",
-        "CB",    "tcb",     "Ftype1B", "Ftype2B", "FDsize",  "FSsize",  "Ftype3B",
-        "TB",    "Gtype1b", "Gtype2b", "SS",      "bmpb"};
-    QWidget* previous = nullptr;
-    for (const char* name : kOrder) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        if (previous != nullptr) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-    }
-}
-
 void MainWindow::connectControls() {
-    connect(Edit1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(textEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         act([&] { model_.setText(LineEdit::Text, toCp932(text)); });
     });
-    connect(link_e_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(linkEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         act([&] { model_.setText(LineEdit::LinkTarget, toCp932(text)); });
     });
-    connect(Fname_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(faceNameBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         act([&] { model_.setFaceNameText(toCp932(text), true); });
     });
-    connect(Fname_, &QComboBox::activated, this, [this](int item) {
-        act([&] { model_.setFaceNameText(toCp932(Fname_->itemText(item)), true); });
+    connect(faceNameBox_, &QComboBox::activated, this, [this](int item) {
+        act([&] { model_.setFaceNameText(toCp932(faceNameBox_->itemText(item)), true); });
     });
     for (const auto& [box, widget] : checkBoxes_) {
         connect(widget, &QAbstractButton::clicked, this,
@@ -325,8 +170,8 @@ void MainWindow::act(Action&& action) {
 void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
     helpFile_ = helpFileName(QCoreApplication::applicationFilePath());
     {
-        const QSignalBlocker blocker(Fname_);
-        Fname_->addItems(fontFamilyList());
+        const QSignalBlocker blocker(faceNameBox_);
+        faceNameBox_->addItems(fontFamilyList());
     }
     act([&] { model_.startUp(workingDirectory); });
 }
@@ -340,9 +185,9 @@ void MainWindow::showModelState() {
             edit->setText(text);
         }
     };
-    showText(Edit1_, model_.text(LineEdit::Text));
-    showText(link_e_, model_.text(LineEdit::LinkTarget));
-    showText(Fname_->lineEdit(), model_.faceNameText());
+    showText(textEdit_, model_.text(LineEdit::Text));
+    showText(linkEdit_, model_.text(LineEdit::LinkTarget));
+    showText(faceNameBox_->lineEdit(), model_.faceNameText());
     for (const auto& [box, widget] : checkBoxes_) {
         const QSignalBlocker blocker(widget);
         widget->setChecked(model_.checked(box));
@@ -370,13 +215,13 @@ void MainWindow::showModelState() {
 }
 
 void MainWindow::showOutput() {
-    html_e_->setText(fromCp932(model_.markup()));
+    markupEdit_->setText(fromCp932(model_.markup()));
     // Show the fragment from its start, as a freshly filled edit box does.
-    html_e_->setCursorPosition(0);
+    markupEdit_->setCursorPosition(0);
     // The length counts code page 932 bytes: a double-byte character counts 2.
-    tag_len_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
-    tag_len_->adjustSize();
-    mihon_->update();
+    lengthLabel_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
+    lengthLabel_->adjustSize();
+    preview_->update();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -386,8 +231,8 @@ void MainWindow::showEvent(QShowEvent* event) {
         if (const QScreen* screen = this->screen()) {
             move(screen->availableGeometry().center() - frameGeometry().center() + pos());
         }
-        Edit1_->setFocus();
-        Edit1_->selectAll();
+        textEdit_->setFocus();
+        textEdit_->selectAll();
     }
 }
 

@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace huewright {
 
+class ImageView;
 class Platform;
 class SpinEdit;
 class GradientLabel;
@@ -46,7 +47,6 @@ class MainWindow : public QMainWindow {
   private:
     void createControls();
     void createMenu();
-    void setTabOrder();
     void connectControls();
     /// Runs a user action, then shows the model's state; an error shows in the error box.
     template <typename Action>
@@ -60,13 +60,13 @@ class MainWindow : public QMainWindow {
     QString helpFile_;
     bool centred_ = false;
 
-    QWidget* mihon_ = nullptr;
-    QLineEdit* Edit1_ = nullptr;
-    QLineEdit* link_e_ = nullptr;
-    QComboBox* Fname_ = nullptr;
-    QLineEdit* html_e_ = nullptr;
-    QLabel* tag_len_ = nullptr;
-    std::array<QFrame*, 3> colourPanels_{};  // sc, tc, ec
+    ImageView* preview_ = nullptr;
+    QLineEdit* textEdit_ = nullptr;
+    QLineEdit* linkEdit_ = nullptr;
+    QComboBox* faceNameBox_ = nullptr;
+    QLineEdit* markupEdit_ = nullptr;
+    QLabel* lengthLabel_ = nullptr;
+    std::array<QFrame*, 3> colourPanels_{};  // start, middle, end
     std::map<CheckBox, QAbstractButton*> checkBoxes_;
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;

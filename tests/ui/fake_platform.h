@@ -71,11 +71,11 @@ class FakePlatform : public Platform {
   private:
     template <typename T>
     static std::optional<T> next(std::deque<std::optional<T>>& answers) {
-        if (answers.empty()) {
-            return std::nullopt;
+        std::optional<T> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
         }
-        std::optional<T> answer = answers.front();
-        answers.pop_front();
         return answer;
     }
 };

@@ -1,0 +1,170 @@
+#include "ui/control_layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "controls/gradient_label.h"
+#include "ui/fonts.h"
+#include "ui/image_view.h"
+#include "ui/qt_text.h"
+#include "ui/spin_edit.h"
+
+namespace huewright {
+
+namespace {
+
+QString qtName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QFrame* frame(QWidget* parent, int style) {
+    auto* widget = new QFrame(parent);
+    widget->setFrameStyle(style);
+    widget->setLineWidth(1);
+    return widget;
+}
+
+QWidget* create(const ControlLayout& control, QWidget* parent, const std::function<void()>& beep) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+        case ControlKind::SunkenPanel:
+        case ControlKind::ColourPanel:
+            return frame(parent, QFrame::Panel | QFrame::Sunken);
+        case ControlKind::Bevel:
+            return frame(parent, QFrame::Box | QFrame::Sunken);
+        case ControlKind::Container:
+            return new QWidget(parent);
+        case ControlKind::Image:
+            return new ImageView(parent);
+        case ControlKind::LineEdit: {
+            auto* edit = new QLineEdit(caption, parent);
+            // A line edit holds 32767 characters unless told otherwise; ours hold any length.
+            edit->setMaxLength(std::numeric_limits<int>::max());
+            return edit;
+        }
+        case ControlKind::ComboBox: {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+            return combo;
+        }
+        case ControlKind::FixedSpinEdit:
+        case ControlKind::TypingSpinEdit: {
+            const bool typing = control.kind == ControlKind::TypingSpinEdit;
+            auto* spin = new SpinEdit(typing, typing ? 2 : 1, beep, parent);
+            spin->setText(caption);
+            return spin;
+        }
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption, parent);
+        case ControlKind::RadioButton: {
+            auto* radio = new QRadioButton(caption, parent);
+            // The model keeps each group exclusive, and a loaded file may leave a group empty.
+            radio->setAutoExclusive(false);
+            return radio;
+        }
+        case ControlKind::Label:
+            return new QLabel(caption, parent);
+        case ControlKind::GradientLabel: {
+            auto* label = new GradientLabel(parent);
+            label->setCaption(toCp932(caption));
+            return label;
+        }
+        case ControlKind::GroupBox:
+            return new QGroupBox(caption, parent);
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::SunkenPanel:
+        case ControlKind::ColourPanel:
+        case ControlKind::Image:
+        case ControlKind::Bevel:
+        case ControlKind::Label:
+        case ControlKind::GradientLabel:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool holdsOthers(ControlKind kind) {
+    return kind == ControlKind::Container || kind == ControlKind::GroupBox;
+}
+
+// The focusable controls under `parent` in tab order, a container's children in its place.
+void appendTabOrder(std::span<const ControlLayout> layout, std::string_view parent,
+                    QStringList& order) {
+    std::vector<const ControlLayout*> children;
+    for (const ControlLayout& control : layout) {
+        if (control.parent == parent && control.tab >= 0) {
+            children.push_back(&control);
+        }
+    }
+    std::ranges::sort(children, {}, &ControlLayout::tab);
+    for (const ControlLayout* control : children) {
+        if (holdsOthers(control->kind)) {
+            appendTabOrder(layout, control->name, order);
+        } else if (takesFocus(control->kind)) {
+            order.append(qtName(control->name));
+        }
+    }
+}
+
+}  // namespace
+
+void buildControls(QWidget* client, std::span<const ControlLayout> layout,
+                   const std::function<void()>& beep) {
+    for (const ControlLayout& control : layout) {
+        QWidget* parent =
+            control.parent.empty() ? client : client->findChild<QWidget*>(qtName(control.parent));
+        QWidget* widget = create(control, parent, beep);
+        widget->setObjectName(qtName(control.name));
+        if (control.fontPixels != 0) {
+            widget->setFont(windowFont(control.fontPixels));
+        }
+        if (control.geometry.size().isEmpty()) {
+            widget->move(control.geometry.topLeft());
+            widget->adjustSize();
+        } else {
+            widget->setGeometry(control.geometry);
+        }
+        if (*control.hint != '\0') {
+            widget->setToolTip(QString::fromUtf8(control.hint));
+        }
+        if (!takesFocus(control.kind) || holdsOthers(control.kind)) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    QWidget* previous = nullptr;
+    for (const QString& name : tabOrder(layout)) {
+        auto* widget = client->findChild<QWidget*>(name);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+QStringList tabOrder(std::span<const ControlLayout> layout) {
+    QStringList order;
+    appendTabOrder(layout, "", order);
+    return order;
+}
+
+}  // namespace huewright
