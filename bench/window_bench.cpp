@@ -31,6 +31,7 @@ class SilentPlatform final : public Platform {
     std::optional<QString> chooseFile(QWidget*, const QString&, const FileDialogSpec&) override {
         return {};
     }
+    void runModal(QDialog&) override {}
     void showError(QWidget*, const QString&) override {}
     void copyText(const QString&) override {}
     void copyImage(const QImage&) override {}

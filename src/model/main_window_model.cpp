@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "generator/colour_code.h"
 #include "generator/markup.h"
 #include "generator/shift_jis.h"
 #include "model/gradation_fields.h"
@@ -271,6 +272,31 @@ void MainWindowModel::onSizePatternToggled() {
     if (!on) {
         onSizeChanged();
     }
+    regenerate();
+}
+
+void MainWindowModel::colourChosen(ColourSlot slot, std::optional<ColourValue> chosen) {
+    if (chosen) {
+        setColour(slot, *chosen);
+    } else if (slot != ColourSlot::Background) {
+        return;
+    }
+    regenerate();
+}
+
+void MainWindowModel::swapColours() {
+    const ColourValue start = colour(ColourSlot::Start);
+    setColour(ColourSlot::Start, colour(ColourSlot::End));
+    setColour(ColourSlot::End, start);
+    regenerate();
+}
+
+std::string MainWindowModel::colourCode(ColourSlot slot) const {
+    return colourToCode(colour(slot), startup_.hashInColourCodes, startup_.upperCaseTags);
+}
+
+void MainWindowModel::takeColourCode(ColourSlot slot, std::string_view code) {
+    setColour(slot, codeToColour(code, colour(slot)));
     regenerate();
 }
 

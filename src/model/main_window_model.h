@@ -63,6 +63,17 @@ class MainWindowModel {
     void setColour(ColourSlot slot, ColourValue colour) {
         colours_[static_cast<std::size_t>(slot)] = colour;
     }
+    /// The colour dialog's answer for a colour button: a chosen gradient colour becomes the
+    /// current colour and regenerates, a cancel changes nothing; the background colour
+    /// regenerates either way.
+    void colourChosen(ColourSlot slot, std::optional<ColourValue> chosen);
+    /// Swaps the start and end colours, leaving the middle one; regenerates.
+    void swapColours();
+    /// The code the colour-code dialog shows for a colour, by the start-up options.
+    std::string colourCode(ColourSlot slot) const;
+    /// Reads back the colour-code dialog's text: the colour it spells, or the colour as it was
+    /// when the text cannot be read; regenerates either way.
+    void takeColourCode(ColourSlot slot, std::string_view code);
     /// Replaces the start-up settings (the settings dialog's store); nothing regenerates.
     void setStartupSettings(const StartupSettings& startup) { startup_ = startup; }
 

@@ -1,5 +1,6 @@
 // The desktop program: one main window; closing it ends the program, asking and saving nothing.
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -36,6 +38,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
     QApplication::setApplicationDisplayName(QStringLiteral("HuewrightHTML"));
     huewright::installFaceSubstitutes();
+    huewright::installJapaneseTranslations(application);
+    // Qt's own dialogs would keep custom colours and file histories in the user's settings;
+    // this program stores nothing but its own two files, so point those settings nowhere.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/self/nonexistent"));
 
     huewright::QtPlatform platform;
     huewright::DiskFileSystem files;

@@ -14,13 +14,14 @@
 #include <exception>
 
 #include "controls/gradient_label.h"
+#include "model/help_file.h"
+#include "ui/colour_code_dialog.h"
 #include "ui/cp932_validator.h"
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/main_window_layout.h"
 #include "ui/platform.h"
-#include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 #include "ui/spin_edit.h"
 
@@ -48,6 +49,7 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
     createControls();
     createMenu();
     connectControls();
+    connectActions();
     model_.setDrawingSurface(&surface_);
     model_.setRegenerationListener([this] { showOutput(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -156,8 +158,7 @@ void MainWindow::connectControls() {
     }
 }
 
-template <typename Action>
-void MainWindow::act(Action&& action) {
+void MainWindow::act(const std::function<void()>& action) {
     try {
         action();
     } catch (const std::exception& error) {
@@ -168,7 +169,8 @@ void MainWindow::act(Action&& action) {
 }
 
 void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
-    helpFile_ = helpFileName(QCoreApplication::applicationFilePath());
+    helpFile_ = QString::fromStdString(
+        helpFileName(QCoreApplication::applicationFilePath().toStdString(), PathEncoding::Utf8));
     {
         const QSignalBlocker blocker(faceNameBox_);
         faceNameBox_->addItems(fontFamilyList());

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -18,10 +19,10 @@ class QPushButton;
 
 namespace huewright {
 
+class ColourCodeDialog;
 class ImageView;
 class Platform;
 class SpinEdit;
-class GradientLabel;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
 /// the window state model. The model decides; the window forwards what the user does and shows
@@ -38,19 +39,30 @@ class MainWindow : public QMainWindow {
 
     /// The preview bitmap as last drawn.
     const QImage& previewImage() const { return surface_.image(); }
-    /// The help file beside the executable.
+    /// The help file beside the executable, named when the window is created.
     const QString& helpFile() const { return helpFile_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
     void createMenu();
     void connectControls();
+    void connectActions();
+
+    // The window's actions.
+    void chooseColour(ColourSlot slot);
+    void showColourCode(ColourSlot slot);
+    void copyMarkup();
+    void copyPreview();
+    void showHelp();
+    void saveSettingsFile();
+    void openSettingsFile();
+
     /// Runs a user action, then shows the model's state; an error shows in the error box.
-    template <typename Action>
-    void act(Action&& action);
+    void act(const std::function<void()>& action);
     void showModelState();
     void showOutput();
 
@@ -60,6 +72,7 @@ class MainWindow : public QMainWindow {
     QString helpFile_;
     bool centred_ = false;
 
+    ColourCodeDialog* colourCodeDialog_ = nullptr;
     ImageView* preview_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;

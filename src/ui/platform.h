@@ -7,17 +7,24 @@
 
 #include "generator/colour.h"
 
+class QDialog;
 class QImage;
 class QWidget;
 
 namespace huewright {
+
+/// A file type of a file dialog: what the list shows, and the names it matches.
+struct FileType {
+    QString label;     ///< e.g. "すべてのファイル (*.*)"
+    QString patterns;  ///< e.g. "*", which matches names without a dot too
+};
 
 /// How a file dialog looks and behaves; each dialog also remembers its last name and file type.
 struct FileDialogSpec {
     QString title;
     QString initialName;    ///< offered the first time, e.g. "Lumo.DAT"
     QString defaultSuffix;  ///< added to a name typed without one, e.g. "DAT"
-    QStringList filters;    ///< e.g. "グラデーション設定 (*.DAT)"; the first is selected
+    QList<FileType> types;  ///< the first is selected the first time
     bool save = false;      ///< a save dialog asks before replacing a file; an open dialog
                             ///< accepts a name that does not exist
 };
@@ -38,13 +45,15 @@ class Platform {
     /// cancelled. Each id remembers its own last name and file type.
     virtual std::optional<QString> chooseFile(QWidget* parent, const QString& id,
                                               const FileDialogSpec& spec) = 0;
+    /// Shows `dialog` modally until it closes, by whatever means.
+    virtual void runModal(QDialog& dialog) = 0;
     /// The application's error box: stop icon, OK button, application title, `message` as given.
     virtual void showError(QWidget* parent, const QString& message) = 0;
     /// Puts `text` on the clipboard as plain text.
     virtual void copyText(const QString& text) = 0;
-    /// Puts a copy of `image` on the clipboard as a bitmap.
+    /// Puts a copy of `image` on the clipboard as an image.
     virtual void copyImage(const QImage& image) = 0;
-    /// Opens the topic finder of the help file `helpFile`.
+    /// Opens the help window on the help file `helpFile`, or brings it forward when it is open.
     virtual void showHelp(QWidget* parent, const QString& helpFile) = 0;
 };
 

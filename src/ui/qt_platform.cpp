@@ -1,19 +1,22 @@
 #include "ui/qt_platform.h"
 
+#include "ui/help_window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColor>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
-#include <QUrl>
 
 #include <algorithm>
 
 namespace huewright {
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::beep() {
     QApplication::beep();
@@ -39,16 +42,31 @@ std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const QString& id
     dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setNameFilters(spec.filters);
-    dialog.selectNameFilter(memory.nameFilter.isEmpty() ? spec.filters.value(0)
-                                                        : memory.nameFilter);
+    // Each type's label shows its own pattern; the real patterns follow in a last pair of
+    // brackets that the list hides, so that "*.*" may match names without a dot as well.
+    QStringList filters;
+    for (const FileType& type : spec.types) {
+        filters.append(type.label + QStringLiteral(" (") + type.patterns + QLatin1Char(')'));
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(memory.type));
     dialog.selectFile(memory.fileName.isEmpty() ? spec.initialName : memory.fileName);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     const QString fileName = dialog.selectedFiles().value(0);
-    memory = {fileName, dialog.selectedNameFilter()};
+    // The dialog reports the chosen type by the label it shows.
+    const auto chosen = std::find_if(spec.types.begin(), spec.types.end(), [&](const FileType& t) {
+        return t.label == dialog.selectedNameFilter();
+    });
+    memory = {fileName, chosen != spec.types.end() ? static_cast<int>(chosen - spec.types.begin())
+                                                   : memory.type};
     return fileName;
+}
+
+void QtPlatform::runModal(QDialog& dialog) {
+    dialog.exec();
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
@@ -66,16 +84,13 @@ void QtPlatform::copyImage(const QImage& image) {
 }
 
 void QtPlatform::showHelp(QWidget* /*parent*/, const QString& helpFile) {
-    // A failure is the opener's to report, as a missing help file is the help engine's.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile));
-}
-
-QString helpFileName(const QString& executablePath) {
-    const qsizetype separator =
-        std::max({executablePath.lastIndexOf(u'/'), executablePath.lastIndexOf(u'\\'),
-                  executablePath.lastIndexOf(u':')});
-    const qsizetype dot = executablePath.lastIndexOf(u'.');
-    return (dot > separator ? executablePath.left(dot) : executablePath) + QStringLiteral(".hlp");
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        help_->load(helpFile);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 }  // namespace huewright

@@ -3,38 +3,41 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 
 #include "ui/platform.h"
 
 namespace huewright {
 
+class HelpWindow;
+
 /// The desktop's Platform: Qt's colour, file and message dialogs, the system clipboard, the
-/// desktop's file opener for help, and the system beep. The only place that runs a dialog modally.
+/// program's help window, and the system beep. The only place that runs a dialog modally.
 class QtPlatform : public Platform {
   public:
+    QtPlatform();
+    ~QtPlatform() override;
+
     void beep() override;
     std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) override;
     std::optional<QString> chooseFile(QWidget* parent, const QString& id,
                                       const FileDialogSpec& spec) override;
+    void runModal(QDialog& dialog) override;
     void showError(QWidget* parent, const QString& message) override;
     void copyText(const QString& text) override;
     void copyImage(const QImage& image) override;
     void showHelp(QWidget* parent, const QString& helpFile) override;
 
   private:
-    /// What one file dialog offers the next time it opens: the last confirmed full name and
-    /// file type, empty until the first confirmation.
+    /// What one file dialog offers the next time it opens: the last confirmed full name (empty
+    /// until the first confirmation) and file type.
     struct FileDialogMemory {
         QString fileName;
-        QString nameFilter;
+        int type = 0;
     };
 
     std::map<QString, FileDialogMemory> fileDialogs_;
+    std::unique_ptr<HelpWindow> help_;
 };
-
-/// The help file of the program at `executablePath`: the path with its extension replaced by
-/// ".hlp", or with ".hlp" appended when the file name has no ".". The extension starts at the
-/// last "." after the last "/", "\" and ":".
-QString helpFileName(const QString& executablePath);
 
 }  // namespace huewright

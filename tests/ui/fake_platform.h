@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -54,6 +55,17 @@ class FakePlatform : public Platform {
                                       const FileDialogSpec& spec) override {
         fileRuns.push_back({parent, id, spec});
         return next(fileAnswers);
+    }
+
+    /// What a modal dialog does while it is "open"; it is shown nothing and closes at once.
+    std::function<void(QDialog&)> modalScript;
+    int modalRuns = 0;
+
+    void runModal(QDialog& dialog) override {
+        ++modalRuns;
+        if (modalScript) {
+            modalScript(dialog);
+        }
     }
 
     void showError(QWidget* parent, const QString& message) override {

@@ -1,6 +1,8 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -280,6 +282,101 @@ class MainWindowTest : public QObject {
         QVERIFY(heights[1] > heights[2]);
         QCOMPARE(heights[0], heights[4]);
         QCOMPARE(heights[1], heights[3]);
+    }
+
+    void colourButtonsAndSwap() {
+        platform_->colourAnswers = {ColourValue{0x00FF00}, std::nullopt, std::nullopt};
+        int before = regenerations();
+        click("scb");
+        QCOMPARE(platform_->colourRuns.back().initial, ColourValue{0xFF00FF});
+        QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0x00FF00});
+        QCOMPARE(widget("sc")->palette().color(QPalette::Window), QColor(0, 255, 0));
+        click("ecb");  // cancelled: nothing changes, nothing regenerates
+        QCOMPARE(regenerations() - before, 1);
+        click("bcb");  // cancelled, yet the background colour regenerates
+        QCOMPARE(regenerations() - before, 2);
+        QCOMPARE(platform_->colourRuns.size(), std::size_t{3});
+
+        click("Button1");
+        QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0xFF0000});
+        QCOMPARE(model_->colour(ColourSlot::End), ColourValue{0x00FF00});
+        click("Button1");
+        QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0x00FF00});
+        QCOMPARE(model_->colour(ColourSlot::Middle), ColourValue{0x00FFFF});
+        QCOMPARE(regenerations() - before, 4);
+    }
+
+    // A double-click shows the panel's code, COPY copies it, and whatever closes the dialog, the
+    // code is read back; the middle panel works while its button is disabled.
+    void colourCodeDialogReadsBack() {
+        QString shown;
+        platform_->modalScript = [&](QDialog& dialog) {
+            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+            shown = edit->text();
+            edit->setText(QStringLiteral("00ff00"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("copy_b")),
+                              Qt::LeftButton);
+        };
+        QVERIFY(!widget("tcb")->isEnabled());
+        const int before = regenerations();
+        QTest::mouseDClick(widget("tc"), Qt::LeftButton);
+        QCOMPARE(platform_->modalRuns, 1);
+        QCOMPARE(shown, QStringLiteral("#FFFF00"));
+        QCOMPARE(platform_->copiedTexts, QStringList{QStringLiteral("00ff00")});
+        QCOMPARE(model_->colour(ColourSlot::Middle), ColourValue{0x00FF00});
+        QCOMPARE(regenerations() - before, 1);
+
+        platform_->modalScript = [](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("#zz"));
+        };
+        QTest::mouseDClick(widget("sc"), Qt::LeftButton);
+        QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0xFF00FF});
+        QCOMPARE(regenerations() - before, 2);
+    }
+
+    void clipboardHelpAndQuitting() {
+        auto* html = widget<QLineEdit>("html_e");
+        html->setText(QStringLiteral("edited by hand"));
+        click("Button2");
+        QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("edited by hand"));
+        QCOMPARE(html->selectedText(), QStringLiteral("edited by hand"));
+        click("bmpb");
+        QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
+
+        form_->findChild<QAction*>(QStringLiteral("SearchforHelpOn1"))->trigger();
+        QCOMPARE(platform_->helpShown.size(), std::size_t{1});
+        QVERIFY(platform_->helpShown[0].text.endsWith(QStringLiteral("/main_window_test.hlp")));
+
+        click("Button3");
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(files_->replaceCount, 0);
+    }
+
+    void settingsFilesThroughTheirDialogs() {
+        const auto menu = [&](const char* name) {
+            form_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+        };
+        platform_->fileAnswers = {QStringLiteral("/work/a.DAT"), std::nullopt,
+                                  QStringLiteral("/work/a.DAT"), QStringLiteral("/work/a.DAT")};
+        click("WB");
+        menu("save");
+        QCOMPARE(platform_->fileRuns[0].id, QStringLiteral("SD1"));
+        QCOMPARE(platform_->fileRuns[0].spec.title, QStringLiteral("グラデーション設定保存"));
+        QVERIFY(platform_->fileRuns[0].spec.save);
+        QVERIFY(files_->files["/work/a.DAT"].find("WB=1\r\n") != std::string::npos);
+
+        click("WB");
+        int before = regenerations();
+        menu("Open");  // cancelled: only the closing regeneration
+        QCOMPARE(regenerations() - before, 1);
+        QCOMPARE(platform_->fileRuns[1].id, QStringLiteral("OD1"));
+        QVERIFY(!platform_->fileRuns[1].spec.save);
+        menu("Open");
+        QVERIFY(widget<QCheckBox>("WB")->isChecked());
+
+        files_->unwritable.insert("/work/a.DAT");
+        menu("save");
+        QCOMPARE(platform_->errors.back().text, QStringLiteral("/work/a.DAT に書き込めません."));
     }
 
   private:

@@ -1,5 +1,11 @@
 #include "ui/qt_platform.h"
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextBrowser>
+
+#include "ui/help_window.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
@@ -76,12 +82,29 @@ void answerFileDialog(Offer& offer, const QString& fileName, const QString& name
 }
 
 FileDialogSpec gradationSpec(const QString& title, bool save) {
-    return {
-        title,
-        QStringLiteral("Lumo.DAT"),
-        QStringLiteral("DAT"),
-        {QStringLiteral("グラデーション設定 (*.DAT)"), QStringLiteral("すべてのファイル (*.*)")},
-        save};
+    return {title,
+            QStringLiteral("Lumo.DAT"),
+            QStringLiteral("DAT"),
+            {{QStringLiteral("グラデーション設定 (*.DAT)"), QStringLiteral("*.DAT")},
+             {QStringLiteral("すべてのファイル (*.*)"), QStringLiteral("*")}},
+            save};
+}
+
+// The dialog's filters: each label, with the patterns it really matches in brackets it hides.
+const QStringList kFilters = {QStringLiteral("グラデーション設定 (*.DAT) (*.DAT)"),
+                              QStringLiteral("すべてのファイル (*.*) (*)")};
+// What the dialog's list shows and reports as chosen.
+const QStringList kLabels = {QStringLiteral("グラデーション設定 (*.DAT)"),
+                             QStringLiteral("すべてのファイル (*.*)")};
+
+QList<HelpWindow*> findHelpWindows() {
+    QList<HelpWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<HelpWindow*>(widget)) {
+            windows.append(help);
+        }
+    }
+    return windows;
 }
 
 }  // namespace
@@ -91,11 +114,10 @@ class QtPlatformTest : public QObject {
 
   private slots:
     void initTestCase();
-    void helpFileReplacesTheExtension_data();
-    void helpFileReplacesTheExtension();
     void colourDialogSpeaksWindowsColourValues();
     void fileDialogsRememberTheirLastConfirmedChoice();
     void errorBoxShowsTheMessageUnderTheApplicationTitle();
+    void helpWindowFindsTopicsAndNamesAMissingFile();
 
   private:
     QTemporaryDir settings_;
@@ -107,35 +129,6 @@ void QtPlatformTest::initTestCase() {
     QVERIFY(settings_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-}
-
-void QtPlatformTest::helpFileReplacesTheExtension_data() {
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("help");
-    QTest::newRow("extension") << "/opt/tool/tool.exe"
-                               << "/opt/tool/tool.hlp";
-    QTest::newRow("no extension") << "/usr/bin/huewright"
-                                  << "/usr/bin/huewright.hlp";
-    QTest::newRow("dot in a folder name") << "/opt/v1.2/huewright"
-                                          << "/opt/v1.2/huewright.hlp";
-    QTest::newRow("last dot only") << "/opt/tool.tar.gz"
-                                   << "/opt/tool.tar.hlp";
-    QTest::newRow("trailing dot") << "/opt/tool."
-                                  << "/opt/tool.hlp";
-    QTest::newRow("Japanese name") << "/opt/ツール/表示.bin"
-                                   << "/opt/ツール/表示.hlp";
-    QTest::newRow("backslash folders") << "C:\\Tools.d\\tool"
-                                       << "C:\\Tools.d\\tool.hlp";
-    QTest::newRow("drive without folder") << "C:tool.exe"
-                                          << "C:tool.hlp";
-    QTest::newRow("dot before a colon") << "a.b:tool"
-                                        << "a.b:tool.hlp";
-}
-
-void QtPlatformTest::helpFileReplacesTheExtension() {
-    QFETCH(QString, executable);
-    QFETCH(QString, help);
-    QCOMPARE(helpFileName(executable), help);
 }
 
 void QtPlatformTest::colourDialogSpeaksWindowsColourValues() {
@@ -178,35 +171,35 @@ void QtPlatformTest::fileDialogsRememberTheirLastConfirmedChoice() {
     Offer offer;
 
     // The first time: the dialog as described; a missing file is accepted and gets the suffix.
-    answerFileDialog(offer, mine, open.filters[1], false);
+    answerFileDialog(offer, mine, kFilters[1], false);
     QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), open),
              std::optional<QString>(mineWithSuffix));
     QCOMPARE(offer.title, open.title);
     QCOMPARE(QFileInfo(offer.fileName).fileName(), QStringLiteral("Lumo.DAT"));
-    QCOMPARE(offer.nameFilters, open.filters);
-    QCOMPARE(offer.nameFilter, open.filters[0]);
+    QCOMPARE(offer.nameFilters, kFilters);
+    QCOMPARE(offer.nameFilter, kLabels[0]);
     QCOMPARE(offer.acceptMode, QFileDialog::AcceptOpen);
     QCOMPARE(offer.fileMode, QFileDialog::AnyFile);
     QCOMPARE(offer.defaultSuffix, QStringLiteral("DAT"));
 
     // Then the last confirmed name and type; browsing in a cancelled dialog is forgotten.
-    answerFileDialog(offer, other, open.filters[0], true);
+    answerFileDialog(offer, other, kFilters[0], true);
     QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), open), std::nullopt);
     QCOMPARE(offer.fileName, mineWithSuffix);
-    QCOMPARE(offer.nameFilter, open.filters[1]);
+    QCOMPARE(offer.nameFilter, kLabels[1]);
 
     answerFileDialog(offer, QString(), QString(), false);
     QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), open),
              std::optional<QString>(mineWithSuffix));
     QCOMPARE(offer.fileName, mineWithSuffix);
-    QCOMPARE(offer.nameFilter, open.filters[1]);
+    QCOMPARE(offer.nameFilter, kLabels[1]);
 
     // Another id keeps its own memory.
     answerFileDialog(offer, QString(), QString(), true);
     QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("SD1"), save), std::nullopt);
     QCOMPARE(offer.title, save.title);
     QCOMPARE(QFileInfo(offer.fileName).fileName(), QStringLiteral("Lumo.DAT"));
-    QCOMPARE(offer.nameFilter, save.filters[0]);
+    QCOMPARE(offer.nameFilter, kLabels[0]);
     QCOMPARE(offer.acceptMode, QFileDialog::AcceptSave);
     QVERIFY(offer.confirmsOverwrite);
 }
@@ -237,6 +230,33 @@ void QtPlatformTest::errorBoxShowsTheMessageUnderTheApplicationTitle() {
     QCOMPARE(title, QStringLiteral("HuewrightHTML"));
     QCOMPARE(text, QStringLiteral("/tmp/lumo.ini に書き込めません."));
     QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void QtPlatformTest::helpWindowFindsTopicsAndNamesAMissingFile() {
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("tool.hlp"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QStringLiteral("<h1>ヘルプ</h1><p>はじめに</p><h2>色</h2><p>開始色を選ぶ</p>"
+                             "<h2>枠</h2><p>枠の太さ</p>")
+                  .toUtf8());
+    out.close();
+
+    QtPlatform platform;
+    platform.showHelp(nullptr, file);
+    platform.showHelp(nullptr, file);
+    const QList<HelpWindow*> windows = findHelpWindows();
+    QCOMPARE(windows.size(), 1);
+    auto* contents = windows[0]->findChild<QListWidget*>(QStringLiteral("contents"));
+    QCOMPARE(contents->count(), 3);
+    windows[0]->findChild<QLineEdit*>(QStringLiteral("search"))->setText(QStringLiteral("開始"));
+    QCOMPARE(contents->count(), 1);
+    QCOMPARE(contents->item(0)->text().trimmed(), QStringLiteral("色"));
+
+    HelpWindow missing;
+    missing.load(folder.filePath(QStringLiteral("none.hlp")));
+    QVERIFY(missing.findChild<QTextBrowser*>()->toPlainText().contains(
+        folder.filePath(QStringLiteral("none.hlp"))));
 }
 
 }  // namespace huewright

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace huewright {
+
+/// How the bytes of a path form characters.
+enum class PathEncoding { CodePage932, Utf8 };
+
+/// The help file of the program at `executablePath`: the path with its extension replaced by
+/// ".hlp", or with ".hlp" appended when the file name has no ".". The extension starts at the
+/// last "." after the last "/", "\" and ":"; the path is read character by character, so the
+/// trail byte of a double-byte character is never taken for a separator or a dot.
+std::string helpFileName(std::string_view executablePath, PathEncoding encoding);
+
+}  // namespace huewright

@@ -1,0 +1,100 @@
+#include "ui/help_window.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace huewright {
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      search_(new QLineEdit),
+      contents_(new QListWidget),
+      text_(new QTextBrowser) {
+    setObjectName(QStringLiteral("help"));
+    // Closing the main window ends the program, whether help is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("HuewrightHTML ヘルプ"));
+    search_->setObjectName(QStringLiteral("search"));
+    search_->setPlaceholderText(QStringLiteral("検索する語"));
+    search_->setClearButtonEnabled(true);
+    contents_->setObjectName(QStringLiteral("contents"));
+    text_->setObjectName(QStringLiteral("text"));
+    text_->setOpenExternalLinks(true);
+
+    auto* finder = new QWidget;
+    auto* finderLayout = new QVBoxLayout(finder);
+    finderLayout->setContentsMargins(0, 0, 0, 0);
+    finderLayout->addWidget(new QLabel(QStringLiteral("トピック")));
+    finderLayout->addWidget(search_);
+    finderLayout->addWidget(contents_);
+    auto* splitter = new QSplitter;
+    splitter->addWidget(finder);
+    splitter->addWidget(text_);
+    splitter->setStretchFactor(1, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+    splitter->setSizes({250, 510});
+    resize(760, 520);
+
+    connect(search_, &QLineEdit::textChanged, this, &HelpWindow::listTopics);
+    connect(contents_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (QListWidgetItem* item = contents_->item(row)) {
+            showTopic(item->data(Qt::UserRole).toInt());
+        }
+    });
+}
+
+void HelpWindow::load(const QString& helpFile) {
+    topics_.clear();
+    QFile file(helpFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        text_->setPlainText(QStringLiteral("ヘルプファイル %1 を読み込めません: %2")
+                                .arg(helpFile, file.errorString()));
+        listTopics(search_->text());
+        return;
+    }
+    text_->setHtml(QString::fromUtf8(file.readAll()));
+    const QTextDocument* document = text_->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (const int level = block.blockFormat().headingLevel(); level > 0) {
+            topics_.push_back({block.text(), level, block.position(), {}});
+        } else if (!topics_.empty()) {
+            topics_.back().text += block.text() + QLatin1Char('\n');
+        }
+    }
+    listTopics(search_->text());
+}
+
+void HelpWindow::listTopics(const QString& word) {
+    contents_->clear();
+    for (std::size_t i = 0; i < topics_.size(); ++i) {
+        const Topic& topic = topics_[i];
+        if (!word.isEmpty() && !topic.title.contains(word, Qt::CaseInsensitive) &&
+            !topic.text.contains(word, Qt::CaseInsensitive)) {
+            continue;
+        }
+        auto* item =
+            new QListWidgetItem(QString(2 * (topic.level - 1), QLatin1Char(' ')) + topic.title);
+        item->setData(Qt::UserRole, static_cast<int>(i));
+        contents_->addItem(item);
+    }
+}
+
+void HelpWindow::showTopic(int topic) {
+    QTextCursor cursor(text_->document());
+    cursor.setPosition(topics_[static_cast<std::size_t>(topic)].position);
+    text_->setTextCursor(cursor);
+    // Scroll the heading to the top, not merely into view.
+    QScrollBar* bar = text_->verticalScrollBar();
+    bar->setValue(bar->value() + text_->cursorRect().top());
+}
+
+}  // namespace huewright

@@ -1,0 +1,33 @@
+#include "generator/colour_code.h"
+
+#include <gtest/gtest.h>
+
+namespace huewright {
+namespace {
+
+TEST(ColourCode, ShownWithTheHashAndCaseOptions) {
+    EXPECT_EQ(colourToCode(0x0080FF, true, true), "#FF8000");
+    EXPECT_EQ(colourToCode(0x0080FF, true, false), "#ff8000");
+    EXPECT_EQ(colourToCode(0x0080FF, false, true), "FF8000");
+    EXPECT_EQ(colourToCode(0xAB0080FF, false, false), "ff8000");
+}
+
+TEST(ColourCode, ReadBackOrTheFallback) {
+    constexpr ColourValue kFallback = 0x123456;
+    struct Row {
+        const char* code;
+        ColourValue expected;
+    };
+    const Row rows[] = {
+        {"#FF8000", 0x0080FF},   {"#ff8000", 0x0080FF}, {"FF8000", 0x0080FF},
+        {"#F", 0x00000F},        {"#FFF", 0x000FFF},    {"#FF0000ZZ", 0x0000FF},
+        {"", kFallback},         {"#", kFallback},      {"#FF 000", kFallback},
+        {"##FF8000", kFallback}, {"+F", kFallback},     {"FF80001", 0x0080FF},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(codeToColour(row.code, kFallback), row.expected) << row.code;
+    }
+}
+
+}  // namespace
+}  // namespace huewright
