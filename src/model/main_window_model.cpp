@@ -275,6 +275,11 @@ void MainWindowModel::onSizePatternToggled() {
     regenerate();
 }
 
+void MainWindowModel::storeStartupSettings(const StartupSettings& startup) {
+    writeStartupSettings(files_, startupFilePath(startupDir_), startup);
+    startup_ = startup;
+}
+
 void MainWindowModel::colourChosen(ColourSlot slot, std::optional<ColourValue> chosen) {
     if (chosen) {
         setColour(slot, *chosen);

@@ -74,8 +74,10 @@ class MainWindowModel {
     /// Reads back the colour-code dialog's text: the colour it spells, or the colour as it was
     /// when the text cannot be read; regenerates either way.
     void takeColourCode(ColourSlot slot, std::string_view code);
-    /// Replaces the start-up settings (the settings dialog's store); nothing regenerates.
-    void setStartupSettings(const StartupSettings& startup) { startup_ = startup; }
+    /// Stores `startup` in the start-up file, all keys in one save, then holds it as the start-up
+    /// settings; nothing regenerates. Throws FileWriteError, changing neither, when the file
+    /// cannot be written.
+    void storeStartupSettings(const StartupSettings& startup);
 
     /// Rebuilds markup, length and preview from the current state.
     void regenerate();

@@ -17,7 +17,7 @@ namespace {
 
 constexpr QSize kClientSize(104, 51);
 
-const std::array<ControlLayout, 3> kLayout{{
+const ControlLayout kLayout[] = {
     {"Edit1", ControlKind::LineEdit, "", "", "カラーコードを設定します", {24, 8, 57, 20}, 0},
     {"copy_b",
      ControlKind::Button,
@@ -27,7 +27,7 @@ const std::array<ControlLayout, 3> kLayout{{
      {8, 32, 41, 17},
      1},
     {"ok_b", ControlKind::Button, "", "OK", "", {56, 32, 41, 17}, 2},
-}};
+};
 
 }  // namespace
 

@@ -22,6 +22,7 @@ namespace huewright {
 class ColourCodeDialog;
 class ImageView;
 class Platform;
+class SettingsDialog;
 class SpinEdit;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
@@ -58,6 +59,7 @@ class MainWindow : public QMainWindow {
     void copyMarkup();
     void copyPreview();
     void showHelp();
+    void editStartupSettings();
     void saveSettingsFile();
     void openSettingsFile();
 
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow {
     bool centred_ = false;
 
     ColourCodeDialog* colourCodeDialog_ = nullptr;
+    SettingsDialog* settingsDialog_ = nullptr;
     ImageView* preview_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/colour_code_dialog.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
+#include "ui/settings_dialog.h"
 
 namespace huewright {
 
@@ -36,6 +37,7 @@ constexpr std::array<ColourSlot, 3> kPanelSlots = {ColourSlot::Start, ColourSlot
 
 void MainWindow::connectActions() {
     colourCodeDialog_ = new ColourCodeDialog(platform_, this);
+    settingsDialog_ = new SettingsDialog(model_, platform_, *colourCodeDialog_, this);
     const auto button = [this](const char* name) {
         return findChild<QPushButton*>(QString::fromLatin1(name));
     };
@@ -62,6 +64,7 @@ void MainWindow::connectActions() {
     connect(item("SearchforHelpOn1"), &QAction::triggered, this, &MainWindow::showHelp);
     connect(item("save"), &QAction::triggered, this, &MainWindow::saveSettingsFile);
     connect(item("Open"), &QAction::triggered, this, &MainWindow::openSettingsFile);
+    connect(item("K2"), &QAction::triggered, this, &MainWindow::editStartupSettings);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -99,6 +102,13 @@ void MainWindow::copyPreview() {
 
 void MainWindow::showHelp() {
     platform_.showHelp(this, helpFile_);
+}
+
+void MainWindow::editStartupSettings() {
+    settingsDialog_->fill();
+    platform_.runModal(*settingsDialog_);
+    // However the dialog closed, the tag options it may have stored take effect at once.
+    act([&] { model_.regenerate(); });
 }
 
 void MainWindow::saveSettingsFile() {

@@ -11,7 +11,7 @@ using K = ControlKind;
 const char* const kPreviewHint = "こんな感じになるよ";
 const char* const kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
 
-const std::array<ControlLayout, 42> kLayout{{
+const ControlLayout kLayout[] = {
     // name, kind, parent, caption, hint, {left, top, width, height}, tab
     {"Panel2", K::SunkenPanel, "", "", kPreviewHint, {0, 0, 409, 49}, -1},
     {"mihon", K::Image, "Panel2", "", kPreviewHint, {1, 1, 407, 47}, -1},
@@ -68,7 +68,7 @@ const std::array<ControlLayout, 42> kLayout{{
      {280, 184, 65, 25},
      34},
     {"Button3", K::Button, "", "終了", "おしまい", {352, 184, 59, 25}, 12},
-}};
+};
 
 }  // namespace
 
