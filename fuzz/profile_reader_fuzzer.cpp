@@ -12,6 +12,7 @@
 
 #include "fuzz_check.h"
 #include "persistence/profile_document.h"
+#include "text/cp932.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), choice >> 4));
     std::erase(value, '\r');
     std::erase(value, '\n');
+    std::erase(value, '\0');
 
     huewright::ProfileDocument document(bytes);
     std::array<std::optional<std::string>, kSections.size() * kKeys.size()> before;
@@ -44,6 +46,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         before[i] = document.read(kSections[i / kKeys.size()], kKeys[i % kKeys.size()]);
     }
 
+    // A file with a Unicode mark holds characters, not bytes: code page 932 bytes that are no
+    // character cannot go in, and a character with two codes comes back as its usual one.
+    if (document.encoding() != huewright::ProfileEncoding::CodePage932) {
+        try {
+            value = huewright::utf8ToCp932(huewright::cp932ToUtf8(value));
+        } catch (const huewright::ConversionError&) {
+            const std::string unchanged = document.bytes();
+            try {
+                document.write(target.first, target.second, value);
+                check(false, "a value the file cannot hold was written");
+            } catch (const huewright::ConversionError&) {
+                check(document.bytes() == unchanged, "a refused write changed the file");
+            }
+            return 0;
+        }
+    }
     document.write(target.first, target.second, value);
     check(document.read(target.first, target.second) == value, "written value does not read back");
     for (std::size_t i = 0; i < before.size(); ++i) {

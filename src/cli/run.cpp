@@ -163,9 +163,9 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             } catch (const FileWriteError& e) {
                 throw UsageError("--save: cannot write " + e.file().string());
             } catch (const LineBreakInValueError& e) {
-                throw UsageError("--save: cannot write " + *settingsFiles.save + ": the value of " +
-                                 e.key() +
-                                 " holds a line break, which a settings file cannot keep");
+                throw UsageError(
+                    "--save: cannot write " + *settingsFiles.save + ": the value of " + e.key() +
+                    " holds a line break or a NUL byte, which a settings file cannot keep");
             }
         }
         const std::string markup = buildMarkup(settings, TagNameTable{});

@@ -1,19 +1,23 @@
 #include "persistence/profile_document.h"
 
-#include <stdexcept>
-
 #include "generator/shift_jis.h"
+#include "text/cp932.h"
+#include "text/iconv_converter.h"
 
 namespace huewright {
 
 namespace {
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
-// Space and tab are single-byte characters and never the second byte of a double-byte one, so
-// trimming bytes cannot split a character.
+// Blanks are single-byte characters and never the second byte of a double-byte one, so trimming
+// bytes cannot split a character.
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
@@ -28,24 +32,28 @@ char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Double-byte characters compare exactly: the second byte of "ア" is "A" and must not fold.
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size();) {
-        // Where `a` holds a double-byte character `b` does too, or the lead bytes differ.
-        const std::size_t length = characterLengthAt(a, i);
-        if (length == 1 ? asciiLower(a[i]) != asciiLower(b[i]) : a.compare(i, 2, b, i, 2) != 0) {
-            return false;
+bool isMatchingQuote(char first, char last) {
+    return first == last && (first == '"' || first == '\'');
+}
+
+// In code page 932 a double-byte character's second byte may look like ASCII; in UTF-8 no byte
+// of a longer sequence does, so it goes byte by byte.
+std::size_t characterLength(ProfileEncoding encoding, std::string_view text, std::size_t i) {
+    return encoding == ProfileEncoding::CodePage932 ? characterLengthAt(text, i) : 1;
+}
+
+// `name` with the ASCII letters of its single-byte characters folded: the second byte of "ア" is
+// "A" and must not fold.
+std::string folded(ProfileEncoding encoding, std::string_view name) {
+    std::string out(name);
+    for (std::size_t i = 0; i < out.size();) {
+        const std::size_t length = characterLength(encoding, out, i);
+        if (length == 1) {
+            out[i] = asciiLower(out[i]);
         }
         i += length;
     }
-    return true;
-}
-
-bool isMatchingQuote(char first, char last) {
-    return first == last && (first == '"' || first == '\'');
+    return out;
 }
 
 enum class LineKind { Other, Section, Key };
@@ -56,39 +64,47 @@ struct Line {
     std::size_t end = 0;
     LineKind kind = LineKind::Other;
     std::string_view name;       // the section or key name, trimmed
+    bool hasValue = false;       // a key line with "="
+    std::size_t nameBegin = 0;   // where a key line's text starts
     std::size_t valueBegin = 0;  // a key's value: from its first non-blank byte ...
     std::string_view value;      // ... trimmed
 };
 
-Line lineAt(std::string_view bytes, std::size_t begin) {
+Line lineAt(ProfileEncoding encoding, std::string_view text, std::size_t begin) {
     Line line;
     // A lone CR ends a line too, so no value read can hold a line break that could not be
     // written back.
-    const std::size_t lineBreak = bytes.find_first_of("\r\n", begin);
-    line.contentEnd = lineBreak == std::string_view::npos ? bytes.size() : lineBreak;
-    line.end = lineBreak == std::string_view::npos        ? bytes.size()
-               : bytes.compare(lineBreak, 2, "\r\n") == 0 ? lineBreak + 2
-                                                          : lineBreak + 1;
-    const std::string_view content = bytes.substr(begin, line.contentEnd - begin);
-    const std::string_view text = trimmed(content);
-    if (text.empty() || text.front() == ';') {
+    const std::size_t lineBreak = text.find_first_of("\r\n", begin);
+    line.contentEnd = lineBreak == std::string_view::npos ? text.size() : lineBreak;
+    line.end = lineBreak == std::string_view::npos       ? text.size()
+               : text.compare(lineBreak, 2, "\r\n") == 0 ? lineBreak + 2
+                                                         : lineBreak + 1;
+    const std::string_view content = text.substr(begin, line.contentEnd - begin);
+    const std::string_view body = trimmed(content);
+    if (body.empty() || body.front() == ';') {
         return line;
     }
-    if (text.front() == '[') {
+    if (body.front() == '[') {
         // A "]" that is the second byte of a double-byte character does not close the name.
         std::size_t close = 1;
-        while (close < text.size() && text[close] != ']') {
-            close += characterLengthAt(text, close);
+        while (close < body.size() && body[close] != ']') {
+            close += characterLength(encoding, body, close);
         }
-        line.kind = LineKind::Section;
-        line.name = trimmed(text.substr(1, close - 1));
-        return line;
-    }
-    const std::size_t equals = content.find('=');
-    if (equals == std::string_view::npos) {
-        return line;
+        // Without its "]" the line is no section header: it is read as a key.
+        if (close < body.size()) {
+            line.kind = LineKind::Section;
+            line.name = trimmed(body.substr(1, close - 1));
+            return line;
+        }
     }
     line.kind = LineKind::Key;
+    line.nameBegin = begin + static_cast<std::size_t>(body.data() - content.data());
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) {
+        line.name = body;
+        return line;
+    }
+    line.hasValue = true;
     line.name = trimmed(content.substr(0, equals));
     std::size_t valueBegin = equals + 1;
     while (valueBegin < content.size() && isBlank(content[valueBegin])) {
@@ -99,6 +115,10 @@ Line lineAt(std::string_view bytes, std::size_t begin) {
     return line;
 }
 
+std::string indexKey(ProfileEncoding encoding, std::string_view section, std::string_view key) {
+    return folded(encoding, section) + '\n' + folded(encoding, key);
+}
+
 // Where a key lives, or would be added, in the first section of a given name.
 struct KeyPlace {
     bool sectionFound = false;
@@ -107,22 +127,25 @@ struct KeyPlace {
     bool insertAfterUnendedLine = false;
 };
 
-KeyPlace findKey(std::string_view bytes, std::string_view section, std::string_view key) {
+KeyPlace findKey(ProfileEncoding encoding, std::string_view text, std::string_view section,
+                 std::string_view key) {
+    const std::string wantedSection = folded(encoding, section);
+    const std::string wantedKey = folded(encoding, key);
     KeyPlace place;
-    for (std::size_t begin = 0; begin < bytes.size();) {
-        const Line line = lineAt(bytes, begin);
+    for (std::size_t begin = 0; begin < text.size();) {
+        const Line line = lineAt(encoding, text, begin);
         begin = line.end;
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
                 break;
             }
-            if (!sameName(line.name, section)) {
+            if (folded(encoding, line.name) != wantedSection) {
                 continue;
             }
             place.sectionFound = true;
         } else if (!place.sectionFound || line.kind != LineKind::Key) {
             continue;
-        } else if (sameName(line.name, key)) {
+        } else if (folded(encoding, line.name) == wantedKey) {
             place.key = line;
             return place;
         }
@@ -137,7 +160,7 @@ KeyPlace findKey(std::string_view bytes, std::string_view section, std::string_v
 // would otherwise change it (blanks at either end, or an enclosing pair of matching quotation
 // marks), else unchanged.
 std::string encodeProfileValue(std::string_view key, std::string_view text) {
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
         throw LineBreakInValueError(std::string(key));
     }
     const bool readerWouldChange =
@@ -146,41 +169,127 @@ std::string encodeProfileValue(std::string_view key, std::string_view text) {
     if (!readerWouldChange) {
         return std::string(text);
     }
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '"';
-    quoted += text;
-    quoted += '"';
-    return quoted;
+    return '"' + std::string(text) + '"';
+}
+
+const char* utf16Name(ProfileEncoding encoding) {
+    return encoding == ProfileEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE";
 }
 
 }  // namespace
 
-std::optional<std::string> ProfileDocument::read(std::string_view section,
-                                                 std::string_view key) const {
-    const KeyPlace place = findKey(bytes_, section, key);
-    if (!place.key) {
+ProfileDocument::ProfileDocument(std::string bytes) {
+    if (bytes.starts_with(kUtf8Mark)) {
+        encoding_ = ProfileEncoding::Utf8;
+        text_ = bytes.substr(kUtf8Mark.size());
+    } else if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
+        encoding_ =
+            bytes.starts_with(kUtf16LeMark) ? ProfileEncoding::Utf16Le : ProfileEncoding::Utf16Be;
+        const std::string_view units = std::string_view(bytes).substr(2);
+        IconvConverter toUtf8("UTF-8", utf16Name(encoding_));
+        intact_ = toUtf8.convert(units, text_).error == 0;
+    } else {
+        text_ = std::move(bytes);
+    }
+}
+
+std::string ProfileDocument::bytes() const {
+    switch (encoding_) {
+        case ProfileEncoding::CodePage932:
+            return text_;
+        case ProfileEncoding::Utf8:
+            return std::string(kUtf8Mark) + text_;
+        case ProfileEncoding::Utf16Le:
+        case ProfileEncoding::Utf16Be:
+            break;
+    }
+    std::string out(encoding_ == ProfileEncoding::Utf16Le ? kUtf16LeMark : kUtf16BeMark);
+    IconvConverter toUtf16(utf16Name(encoding_), "UTF-8");
+    toUtf16.convert(text_, out);
+    return out;
+}
+
+void ProfileDocument::buildIndex() const {
+    index_.clear();
+    std::string section;
+    bool firstOfItsName = false;
+    std::unordered_map<std::string, bool> sectionsSeen;
+    for (std::size_t begin = 0; begin < text_.size();) {
+        const Line line = lineAt(encoding_, text_, begin);
+        begin = line.end;
+        if (line.kind == LineKind::Section) {
+            section = folded(encoding_, line.name);
+            firstOfItsName = sectionsSeen.emplace(section, true).second;
+        } else if (line.kind == LineKind::Key && firstOfItsName) {
+            index_.emplace(section + '\n' + folded(encoding_, line.name),
+                           line.hasValue ? std::optional(line.value) : std::nullopt);
+        }
+    }
+    indexed_ = true;
+}
+
+std::optional<std::string_view> ProfileDocument::rawValue(std::string_view section,
+                                                          std::string_view key) const {
+    if (!indexed_) {
+        buildIndex();
+    }
+    const auto found = index_.find(indexKey(encoding_, section, key));
+    if (found == index_.end() || !found->second) {
         return std::nullopt;
     }
-    std::string_view value = place.key->value;
+    std::string_view value = *found->second;
+    // The platform reads a value as a C string: a NUL byte ends it.
+    if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
+        value = trimmed(value.substr(0, nul));
+    }
     if (value.size() > 1 && isMatchingQuote(value.front(), value.back())) {
         value = value.substr(1, value.size() - 2);
     }
-    return std::string(value);
+    return value;
+}
+
+std::optional<std::string> ProfileDocument::read(std::string_view section,
+                                                 std::string_view key) const {
+    const std::optional<std::string_view> value = rawValue(section, key);
+    if (!value) {
+        return std::nullopt;
+    }
+    if (encoding_ == ProfileEncoding::CodePage932) {
+        return std::string(*value);
+    }
+    try {
+        return utf8ToCp932(*value);
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
+bool ProfileDocument::unrepresentable(std::string_view section, std::string_view key) const {
+    return rawValue(section, key) && !read(section, key);
 }
 
 void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view text) {
-    const std::string value = encodeProfileValue(key, text);
-    const KeyPlace place = findKey(bytes_, section, key);
+    std::string value = encodeProfileValue(key, text);
+    if (encoding_ != ProfileEncoding::CodePage932) {
+        value = cp932ToUtf8(value);
+    }
+    const KeyPlace place = findKey(encoding_, text_, section, key);
+    indexed_ = false;
+    if (place.key && place.key->hasValue) {
+        text_.replace(place.key->valueBegin, place.key->contentEnd - place.key->valueBegin, value);
+        return;
+    }
     if (place.key) {
-        bytes_.replace(place.key->valueBegin, place.key->contentEnd - place.key->valueBegin, value);
+        // A key without "=": the whole line becomes the key and its value.
+        text_.replace(place.key->nameBegin, place.key->contentEnd - place.key->nameBegin,
+                      std::string(key) + '=' + value);
         return;
     }
     std::string lines;
     std::size_t insertAt = place.insertAt;
     if (!place.sectionFound) {
-        insertAt = bytes_.size();
-        if (!bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r') {
+        insertAt = text_.size();
+        if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r') {
             lines += "\r\n";
         }
         lines += '[';
@@ -193,7 +302,7 @@ void ProfileDocument::write(std::string_view section, std::string_view key, std:
     lines += '=';
     lines += value;
     lines += "\r\n";
-    bytes_.insert(insertAt, lines);
+    text_.insert(insertAt, lines);
 }
 
 }  // namespace huewright

@@ -4,53 +4,83 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace huewright {
 
-/// A text cannot be stored under `key`: a value of an initialisation file holds no line break.
+/// A text cannot be stored under `key`: a value of an initialisation file holds no line break,
+/// and a NUL byte would end it.
 class LineBreakInValueError : public std::runtime_error {
   public:
     explicit LineBreakInValueError(std::string key)
-        : std::runtime_error("the value of " + key + " holds a line break"), key_(std::move(key)) {}
+        : std::runtime_error("the value of " + key + " holds a line break or a NUL byte"),
+          key_(std::move(key)) {}
 
-    /// The key whose value holds the line break.
+    /// The key whose value holds the line break or NUL.
     const std::string& key() const noexcept { return key_; }
 
   private:
     std::string key_;
 };
 
-/// The bytes of an initialisation file (code page 932), read and changed one key at a time the way
-/// the platform's profile functions do it. Every byte a write does not have to change stays.
+/// How a settings file is encoded: code page 932, or the encoding its byte-order mark names.
+enum class ProfileEncoding { CodePage932, Utf8, Utf16Le, Utf16Be };
+
+/// An initialisation file, read and changed one key at a time the way the platform's profile
+/// functions do it. Every byte a write does not have to change stays, and the file keeps its
+/// encoding and byte-order mark. Values go in and come out as code page 932.
 ///
-/// Lines end in CRLF, LF or CR. A line "[name]" opens a section; "key=value" is a key of the
-/// section above it; a line starting with ";" is a comment. Section and key names match without
-/// regard to the case of ASCII letters; blanks (space, tab) around names and values do not count.
-/// When a section appears twice only the first counts, and within it the first line of a key.
+/// Lines end in CRLF, LF or CR. A line "[name]" opens a section; a line starting with ";" is a
+/// comment; any other line of a section is a key: "key=value", or a key without a value when it
+/// has no "=". Section and key names match without regard to the case of ASCII letters; blanks
+/// (space, tab, vertical tab, form feed) around names and values do not count. When a section
+/// appears twice only the first counts, and within it the first line of a key.
 class ProfileDocument {
   public:
     /// An empty file, as when none exists.
     ProfileDocument() = default;
-    explicit ProfileDocument(std::string bytes) : bytes_(std::move(bytes)) {}
+    /// The file `bytes`, in code page 932 unless they start with a UTF-8 or UTF-16 mark.
+    explicit ProfileDocument(std::string bytes);
 
-    /// The file's bytes, with every write applied.
-    const std::string& bytes() const noexcept { return bytes_; }
+    /// The file's bytes in its encoding, with every write applied.
+    std::string bytes() const;
+    ProfileEncoding encoding() const noexcept { return encoding_; }
+    /// False when the file's mark promised an encoding its bytes do not keep to; what could be
+    /// decoded is read, but saving over the file would lose the rest.
+    bool intact() const noexcept { return intact_; }
 
-    /// The value of `key` in `section`, of any length, without the blanks around it and without
-    /// one enclosing pair of matching quotation marks (" or '); nullopt when the section or the key
-    /// is missing. An empty value is an empty text.
+    /// The value of `key` in `section`, of any length, up to a NUL byte, without the blanks
+    /// around it and without one enclosing pair of matching quotation marks (" or '); nullopt
+    /// when the section or the key is missing, when the key has no value, or when the value is
+    /// one code page 932 cannot hold. An empty value is an empty text.
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
 
+    /// Whether `key` in `section` holds a value that code page 932 cannot hold (only a file with
+    /// a Unicode mark can).
+    bool unrepresentable(std::string_view section, std::string_view key) const;
+
     /// Sets `key` in `section` so that read() gives back `text` byte for byte: the value is
-    /// replaced where it stands; a missing key is added after the last key of its section, a
-    /// missing section at the end of the file; new lines end in CRLF. Names are plain (no blanks
-    /// at the ends, no line breaks, no "=" in a key, no "]" in a section). Throws
-    /// LineBreakInValueError, changing nothing, when `text` holds a CR or LF.
+    /// replaced where it stands (a key without a value gets its "=" and value); a missing key is
+    /// added after the last key of its section, a missing section at the end of the file; new
+    /// lines end in CRLF. Names are plain (no blanks at the ends, no line breaks, no "=" in a key,
+    /// no "]" in a section). Throws LineBreakInValueError, changing nothing, when `text` holds a
+    /// CR, LF or NUL, and ConversionError when a Unicode file cannot hold it.
     void write(std::string_view section, std::string_view key, std::string_view text);
 
   private:
-    std::string bytes_;
+    /// The raw value of the first line of `key` in `section`, as the file's text holds it.
+    std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
+    void buildIndex() const;
+
+    ProfileEncoding encoding_ = ProfileEncoding::CodePage932;
+    bool intact_ = true;
+    /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark.
+    std::string text_;
+    /// Where each key's first line stands, by section and key name with ASCII letters folded;
+    /// built by the first read, dropped by a write.
+    mutable std::unordered_map<std::string, std::optional<std::string_view>> index_;
+    mutable bool indexed_ = false;
 };
 
 }  // namespace huewright

@@ -399,8 +399,8 @@ TEST_F(CliSettingsFileTest, RefusesFilesItCannotUse) {
     outcome = runCli({"--save", "d.DAT"}, "a\nb");
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.err,
-              "huewright-cli: --save: cannot write d.DAT: the value of text holds a line break, "
-              "which a settings file cannot keep\n");
+              "huewright-cli: --save: cannot write d.DAT: the value of text holds a line break or "
+              "a NUL byte, which a settings file cannot keep\n");
     EXPECT_FALSE(fs::exists(dir_ / "d.DAT"));
 }
 
