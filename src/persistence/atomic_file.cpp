@@ -10,14 +10,27 @@
 #include <optional>
 #include <random>
 #include <string>
-#include <system_error>
+
+#include "persistence/interrupt_cleanup.h"
 
 namespace huewright {
 
 namespace fs = std::filesystem;
 
-FileWriteError::FileWriteError(const fs::path& file)
-    : std::runtime_error("cannot write " + file.string()), file_(file) {}
+namespace {
+
+std::string describe(const fs::path& file, std::error_code reason) {
+    std::string text = "cannot write " + file.string();
+    if (reason) {
+        text += ": " + reason.message();
+    }
+    return text;
+}
+
+}  // namespace
+
+FileWriteError::FileWriteError(const fs::path& file, std::error_code reason)
+    : std::runtime_error(describe(file, reason)), file_(file), reason_(reason) {}
 
 namespace {
 
@@ -30,8 +43,12 @@ constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kAnyWriteBit = 0222;
 
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
 // The file a save replaces: `file` itself, or the end of the chain of links that starts at it.
-std::optional<fs::path> followLinks(const fs::path& file) {
+fs::path followLinks(const fs::path& file) {
     fs::path current = file;
     for (int i = 0; i < kMaxLinks; ++i) {
         struct stat status {};
@@ -41,11 +58,11 @@ std::optional<fs::path> followLinks(const fs::path& file) {
         std::error_code error;
         const fs::path target = fs::read_symlink(current, error);
         if (error) {
-            return std::nullopt;
+            throw FileWriteError(file, error);
         }
         current = target.is_absolute() ? target : current.parent_path() / target;
     }
-    return std::nullopt;
+    throw FileWriteError(file, std::make_error_code(std::errc::too_many_symbolic_link_levels));
 }
 
 std::string randomSuffix() {
@@ -56,80 +73,14 @@ std::string randomSuffix() {
     return std::string(digits, result.ptr);
 }
 
-// A new file beside the one it will replace, closed and removed again unless it was renamed.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(SystemCalls& calls) : calls_(calls) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (fd_ >= 0) {
-            calls_.close(fd_);
-        }
-        if (!name_.empty()) {
-            calls_.unlink(name_.c_str());
-        }
-    }
-
-    bool create(const fs::path& target) {
-        const std::string stem = target.filename().string().substr(0, kMaxNameStem);
-        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-            const fs::path name =
-                target.parent_path() / ("." + stem + "." + randomSuffix() + ".tmp");
-            fd_ = calls_.open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
-            if (fd_ >= 0) {
-                name_ = name.string();
-                return true;
-            }
-            if (errno != EEXIST) {
-                return false;
-            }
-        }
-        return false;
-    }
-
-    bool setMode(mode_t mode) { return calls_.fchmod(fd_, mode) == 0; }
-
-    bool write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = calls_.write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                return false;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
-    bool flushAndClose() {
-        const bool flushed = calls_.fsync(fd_) == 0;
-        const int fd = fd_;
-        fd_ = -1;
-        return calls_.close(fd) == 0 && flushed;
-    }
-
-    bool renameTo(const fs::path& target) {
-        if (calls_.rename(name_.c_str(), target.c_str()) != 0) {
-            return false;
-        }
-        name_.clear();
-        return true;
-    }
-
-  private:
-    SystemCalls& calls_;
-    std::string name_;
-    int fd_ = -1;
-};
+fs::path directoryOf(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
 
 // The rename is already done when this runs, so a failure here cannot be undone and is not one of
 // the save: at worst a crash in the next moments brings back the old file.
 void syncDirectory(const fs::path& target, SystemCalls& calls) {
-    const fs::path directory = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const int fd = calls.open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int fd = calls.open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd >= 0) {
         calls.fsync(fd);
         calls.close(fd);
@@ -138,35 +89,168 @@ void syncDirectory(const fs::path& target, SystemCalls& calls) {
 
 }  // namespace
 
+struct AtomicFileWriter::State {
+    State(const fs::path& named, SystemCalls& systemCalls) : file(named), calls(systemCalls) {}
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+
+    const fs::path file;  // as the caller named it
+    SystemCalls& calls;
+    fs::path target;  // the file the links lead to
+    std::optional<struct stat> existing;
+    int fd = -1;
+    fs::path name;  // the temporary file's name, while it has one
+    std::optional<InterruptCleanupName> cleanup;
+
+    [[noreturn]] void fail(std::error_code reason) const { throw FileWriteError(file, reason); }
+
+    // A name beside the target that no file has yet.
+    fs::path freshName() const {
+        const std::string stem = target.filename().string().substr(0, kMaxNameStem);
+        return directoryOf(target) / ("." + stem + "." + randomSuffix() + ".tmp");
+    }
+
+    void create() {
+        // An unnamed file leaves nothing behind whatever happens to the process.
+        fd =
+            calls.open(directoryOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, kNewFileMode);
+        if (fd >= 0) {
+            return;
+        }
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            fail(lastError());
+        }
+        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+            const fs::path candidate = freshName();
+            cleanup.emplace(candidate);
+            fd = calls.open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                            kNewFileMode);
+            if (fd >= 0) {
+                name = candidate;
+                return;
+            }
+            cleanup.reset();
+            if (errno != EEXIST) {
+                fail(lastError());
+            }
+        }
+        fail(std::make_error_code(std::errc::file_exists));
+    }
+
+    void keepOwnerAndMode() {
+        if (!existing) {
+            return;
+        }
+        // Only root may give a file to someone else; others keep at least the group they can.
+        if ((existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()) &&
+            calls.fchown(fd, existing->st_uid, existing->st_gid) != 0) {
+            calls.fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
+        }
+        if (calls.fchmod(fd, existing->st_mode & kPermissionBits) != 0) {
+            fail(lastError());
+        }
+    }
+
+    void giveName() {
+        if (!name.empty()) {
+            return;
+        }
+        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+            const fs::path candidate = freshName();
+            cleanup.emplace(candidate);
+            if (calls.linkFile(fd, candidate.c_str()) == 0) {
+                name = candidate;
+                return;
+            }
+            cleanup.reset();
+            if (errno != EEXIST) {
+                fail(lastError());
+            }
+        }
+        fail(std::make_error_code(std::errc::file_exists));
+    }
+
+    ~State() {
+        if (fd >= 0) {
+            calls.close(fd);
+        }
+        if (!name.empty()) {
+            calls.unlink(name.c_str());
+        }
+    }
+};
+
+AtomicFileWriter::AtomicFileWriter(const fs::path& file, SystemCalls& calls)
+    : state_(std::make_unique<State>(file, calls)) {
+    State& s = *state_;
+    s.target = followLinks(file);
+    struct stat status {};
+    if (::stat(s.target.c_str(), &status) == 0) {
+        // Root passes every access test, so a file without any write bit counts as read-only too.
+        if (S_ISDIR(status.st_mode)) {
+            s.fail(std::make_error_code(std::errc::is_a_directory));
+        }
+        if (!S_ISREG(status.st_mode)) {
+            s.fail(std::make_error_code(std::errc::operation_not_permitted));
+        }
+        if ((status.st_mode & kAnyWriteBit) == 0 ||
+            ::faccessat(AT_FDCWD, s.target.c_str(), W_OK, AT_EACCESS) != 0) {
+            s.fail(std::make_error_code(std::errc::permission_denied));
+        }
+        s.existing = status;
+    } else if (errno != ENOENT) {
+        s.fail(lastError());
+    }
+    s.create();
+}
+
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    State& s = *state_;
+    while (!bytes.empty()) {
+        const ssize_t written = s.calls.write(s.fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            // A write of nothing is a full disk that did not say so.
+            s.fail(written == 0 ? std::make_error_code(std::errc::no_space_on_device)
+                                : lastError());
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+void AtomicFileWriter::commit() {
+    State& s = *state_;
+    s.keepOwnerAndMode();
+    if (s.calls.fsync(s.fd) != 0) {
+        s.fail(lastError());
+    }
+    s.giveName();
+    const int fd = s.fd;
+    s.fd = -1;
+    if (s.calls.close(fd) != 0) {
+        s.fail(lastError());
+    }
+    if (s.calls.rename(s.name.c_str(), s.target.c_str()) != 0) {
+        s.fail(lastError());
+    }
+    s.name.clear();
+    s.cleanup.reset();
+    syncDirectory(s.target, s.calls);
+}
+
 void writeFileAtomically(const fs::path& file, std::string_view bytes) {
     SystemCalls calls;
     writeFileAtomically(file, bytes, calls);
 }
 
 void writeFileAtomically(const fs::path& file, std::string_view bytes, SystemCalls& calls) {
-    const std::optional<fs::path> target = followLinks(file);
-    if (!target) {
-        throw FileWriteError(file);
-    }
-    std::optional<mode_t> keptMode;
-    struct stat status {};
-    if (::stat(target->c_str(), &status) == 0) {
-        // Root passes every access test, so a file without any write bit counts as read-only too.
-        if (!S_ISREG(status.st_mode) || (status.st_mode & kAnyWriteBit) == 0 ||
-            ::faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) {
-            throw FileWriteError(file);
-        }
-        keptMode = status.st_mode & kPermissionBits;
-    } else if (errno != ENOENT) {
-        throw FileWriteError(file);
-    }
-
-    TemporaryFile temporary(calls);
-    if (!temporary.create(*target) || (keptMode && !temporary.setMode(*keptMode)) ||
-        !temporary.write(bytes) || !temporary.flushAndClose() || !temporary.renameTo(*target)) {
-        throw FileWriteError(file);
-    }
-    syncDirectory(*target, calls);
+    AtomicFileWriter writer(file, calls);
+    writer.write(bytes);
+    writer.commit();
 }
 
 }  // namespace huewright

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 namespace huewright {
 
@@ -20,6 +21,10 @@ int SystemCalls::fchmod(int fd, mode_t mode) {
     return ::fchmod(fd, mode);
 }
 
+int SystemCalls::fchown(int fd, uid_t owner, gid_t group) {
+    return ::fchown(fd, owner, group);
+}
+
 int SystemCalls::fsync(int fd) {
     return ::fsync(fd);
 }
@@ -30,6 +35,11 @@ int SystemCalls::close(int fd) {
 
 int SystemCalls::rename(const char* from, const char* to) {
     return std::rename(from, to);
+}
+
+int SystemCalls::linkFile(int fd, const char* to) {
+    const std::string from = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to, AT_SYMLINK_FOLLOW);
 }
 
 int SystemCalls::unlink(const char* path) {

@@ -18,12 +18,16 @@ class SystemCalls {
     virtual ssize_t write(int fd, const void* data, std::size_t size);
     /// fchmod(2): 0, or -1 with errno set.
     virtual int fchmod(int fd, mode_t mode);
+    /// fchown(2): 0, or -1 with errno set.
+    virtual int fchown(int fd, uid_t owner, gid_t group);
     /// fsync(2): 0, or -1 with errno set.
     virtual int fsync(int fd);
     /// close(2): 0, or -1 with errno set; the descriptor is released either way.
     virtual int close(int fd);
     /// rename(2): 0, or -1 with errno set.
     virtual int rename(const char* from, const char* to);
+    /// linkat(2) of an open file's /proc/self/fd name: 0, or -1 with errno set.
+    virtual int linkFile(int fd, const char* to);
     /// unlink(2): 0, or -1 with errno set.
     virtual int unlink(const char* path);
 };
