@@ -6,17 +6,15 @@
 #include <set>
 #include <string>
 
-#include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
 
 namespace huewright::test {
 
-/// Files held in memory. Files can be made unreadable or unwritable; every replace is counted.
+/// Files held in memory. Files can be made unreadable; every replace is counted.
 class MemoryFileSystem : public FileSystem {
   public:
     std::map<std::filesystem::path, std::string> files;
     std::set<std::filesystem::path> unreadable;
-    std::set<std::filesystem::path> unwritable;
     int replaceCount = 0;
 
     bool exists(const std::filesystem::path& file) const override { return files.count(file) != 0; }
@@ -28,9 +26,6 @@ class MemoryFileSystem : public FileSystem {
         return found->second;
     }
     void replaceFile(const std::filesystem::path& file, std::string_view bytes) override {
-        if (unwritable.count(file) != 0) {
-            throw FileWriteError(file);
-        }
         ++replaceCount;
         files[file] = std::string(bytes);
     }
