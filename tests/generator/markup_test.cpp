@@ -4,6 +4,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "generator/preview.h"
 
 namespace huewright {
 namespace {
@@ -26,24 +29,19 @@ TEST(Markup, Fragments) {
              s.frame = s.frameBackground = s.link = s.sizePattern = true;
              s.frameWidth = 2;
              s.backgroundColour = 0x00FFFF;  // FFFF00
-             s.bold = s.strongForBold = s.italic = s.emForItalic = true;
+             s.bold = s.strongForBold = s.italic = s.emForItalic = s.underline = s.strike = true;
              s.patternKind = SizePatternKind::Valley;
          },
-         "<table border=\"2\"><tr><td bgcolor=\"#ffff00\"><a href=\"http://\"><strong><em>"
-         "<font color=\"#ff00ff\" size=\"7\">a</font><font color=\"#c000ff\" size=\"5\">b</font>"
-         "<font color=\"#8000ff\" size=\"3\">c</font><font color=\"#4000ff\" size=\"5\">d</font>"
-         "<font color=\"#0000ff\" size=\"7\">e</font></em></strong></a></td></tr></table>"},
+         "<table border=\"2\"><tr><td bgcolor=\"#ffff00\"><a href=\"http://\"><strong><em><u>"
+         "<strike><font color=\"#ff00ff\" size=\"7\">a</font><font color=\"#c000ff\" size=\"5\">b"
+         "</font><font color=\"#8000ff\" size=\"3\">c</font><font color=\"#4000ff\" size=\"5\">d"
+         "</font><font color=\"#0000ff\" size=\"7\">e</font></strike></u></em></strong></a></td>"
+         "</tr></table>"},
         {"size pattern leaves SIZE off the wrapper", "ab",
          [](GradationSettings& s) { s.sizePattern = true; },
          "<FONT FACE=\"" + face +
              "\" ><FONT COLOR=\"#FF00FF\" SIZE=\"7\">a</FONT>"
              "<FONT COLOR=\"#0000FF\" SIZE=\"3\">b</FONT></FONT><BR>"},
-        {"style tags nest in order", "a",
-         [](GradationSettings& s) {
-             s.useFace = s.useSize = s.lineBreak = false;
-             s.bold = s.italic = s.underline = s.strike = true;
-         },
-         "<B><I><U><STRIKE><FONT COLOR=\"#FF00FF\">a</FONT></STRIKE></U></I></B>"},
         {"empty text in a frame whose width is still being typed", "",
          [](GradationSettings& s) {
              s.useFace = s.useSize = false;
@@ -51,14 +49,6 @@ TEST(Markup, Fragments) {
              s.frameWidth = -5;
          },
          "<TABLE BORDER=\"-5\"><TR><TD></TD></TR></TABLE><BR>"},
-        // A loaded file may leave the background on without the frame: the attribute would stand
-        // outside any tag.
-        {"background needs the frame", "",
-         [](GradationSettings& s) {
-             s.useFace = s.useSize = s.lineBreak = false;
-             s.frameBackground = true;
-         },
-         ""},
         {"user texts are inserted unescaped", "<\"",
          [](GradationSettings& s) {
              s.useSize = s.lineBreak = false;
@@ -68,9 +58,13 @@ TEST(Markup, Fragments) {
          },
          "<A HREF=\"x\"><y\"><FONT FACE=\"a\"b\" ><FONT COLOR=\"#FF00FF\"><</FONT>"
          "<FONT COLOR=\"#0000FF\">\"</FONT></FONT></A>"},
-        {"size alone, double-byte characters whole", "\x82\xa0\x82\xa2",
+        // A loaded file may leave the background on without the frame, where the attribute would
+        // stand outside any tag.
+        {"size alone, double-byte characters whole, no background without the frame",
+         "\x82\xa0\x82\xa2",
          [](GradationSettings& s) {
              s.useFace = s.lineBreak = false;
+             s.frameBackground = true;
              s.size = 5;
          },
          "<FONT SIZE=\"5\" ><FONT COLOR=\"#FF00FF\">\x82\xa0</FONT>"
@@ -94,6 +88,53 @@ TEST(Markup, LongTextsKeepEveryTag) {
         expected += "<FONT COLOR=\"#FF00FF\">x</FONT>";
     }
     EXPECT_EQ(buildMarkup(s, TagNameTable{}), expected);
+}
+
+// Records what the preview asks of the platform. Every character is 10 pixels wide and its cell
+// as high as its point size.
+class RecordingSurface : public DrawingSurface {
+  public:
+    std::vector<std::string> calls;
+    int points = 0;
+
+    void fillRectangle(int left, int top, int right, int bottom, ColourValue colour) override {
+        calls.push_back("fill " + std::to_string(left) + "," + std::to_string(top) + "," +
+                        std::to_string(right) + "," + std::to_string(bottom) + " " +
+                        std::to_string(colour));
+    }
+    void setFont(const PreviewFont& font) override { points = font.points; }
+    void setTextColour(ColourValue) override {}
+    TextExtent measure(std::string_view) override { return {10, points}; }
+    void drawTransparent(int x, int y, std::string_view text) override {
+        calls.push_back(std::string(text) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+};
+
+TEST(Preview, ClearsThenDrawsEachCharacterBottomAligned) {
+    RecordingSurface surface;
+    GradationSettings s;
+    s.text = "abcde";
+    s.backgroundColour = 0x123456;
+    s.sizePattern = true;
+    s.patternKind = SizePatternKind::Valley;
+    PreviewPainter painter(surface, s, PreviewFont{});
+    buildMarkup(s, TagNameTable{}, &painter);
+    // 36, 18, 12, 18, 36 points; each cell's bottom one pixel above the bottom edge: the 36-point
+    // cells reach above the strip and lose their tops.
+    EXPECT_EQ(surface.calls,
+              (std::vector<std::string>{"fill 0,0,407,47 1193046", "a 0,10", "b 10,28", "c 20,34",
+                                        "d 30,28", "e 40,10"}));
+}
+
+TEST(Preview, CharactersPastTheRightEdgeAreNotDrawn) {
+    RecordingSurface surface;
+    GradationSettings s;
+    s.text = std::string(45, 'x');
+    PreviewPainter painter(surface, s, PreviewFont{});
+    buildMarkup(s, TagNameTable{}, &painter);
+    // 41 characters start before x = 407.
+    EXPECT_EQ(surface.calls.size(), 1u + 41u);
+    EXPECT_EQ(surface.calls.back(), "x 400,34");
 }
 
 }  // namespace
