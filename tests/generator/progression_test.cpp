@@ -33,16 +33,13 @@ Handed run(const GradationSettings& s) {
     return h;
 }
 
-// FF00FF, then FFFF00 in the middle, to 0000FF.
-GradationSettings withColours(std::string text, bool threeColours,
-                              GradationMode mode = GradationMode::Gradient) {
+// The colours start at FF00FF, pass FFFF00 in the middle and end at 0000FF.
+GradationSettings over(std::string text, bool threeColours,
+                       GradationMode mode = GradationMode::Gradient) {
     GradationSettings s;
     s.text = std::move(text);
     s.threeColours = threeColours;
     s.mode = mode;
-    s.startColour = codes({0xFF00FF})[0];
-    s.middleColour = codes({0xFFFF00})[0];
-    s.endColour = codes({0x0000FF})[0];
     return s;
 }
 
@@ -53,20 +50,16 @@ TEST(Progression, ColoursOfEachMode) {
         GradationSettings settings;
         std::vector<ColourValue> expected;
     } rows[] = {
-        {"one character", withColours("a", true), codes({0xFF00FF})},
-        {"one character alternating", withColours("a", true, alternate), codes({0xFF00FF})},
-        {"two colours", withColours("abc", false), codes({0xFF00FF, 0x8000FF, 0x0000FF})},
-        {"three colours over five", withColours("abcde", true),
+        {"one character", over("a", true), codes({0xFF00FF})},
+        {"two colours", over("abc", false), codes({0xFF00FF, 0x8000FF, 0x0000FF})},
+        {"three colours over five", over("abcde", true),
          codes({0xFF00FF, 0xFF7F80, 0xFFFF00, 0x80807F, 0x0000FF})},
-        {"three colours over four", withColours("abcd", true),
+        {"three colours over four", over("abcd", true),
          codes({0xFF00FF, 0xFFFF00, 0x80807F, 0x0000FF})},
-        {"three colours over three", withColours("abc", true),
-         codes({0xFF00FF, 0xFFFF00, 0x0000FF})},
-        {"three colours over two skip the middle", withColours("ab", true),
-         codes({0xFF00FF, 0x0000FF})},
-        {"alternating two", withColours("abcde", false, alternate),
+        {"three colours over two skip the middle", over("ab", true), codes({0xFF00FF, 0x0000FF})},
+        {"alternating two", over("abcde", false, alternate),
          codes({0xFF00FF, 0x0000FF, 0xFF00FF, 0x0000FF, 0xFF00FF})},
-        {"alternating three", withColours("abcde", true, alternate),
+        {"alternating three", over("abcde", true, alternate),
          codes({0xFF00FF, 0xFFFF00, 0x0000FF, 0xFF00FF, 0xFFFF00})},
     };
     for (const auto& row : rows) {
@@ -95,24 +88,20 @@ TEST(Progression, SizePatterns) {
         std::vector<int> expected;
     } rows[] = {
         {"falling 2", K::Falling, 7, 3, 2, {7, 3}},
-        {"falling 5", K::Falling, 7, 3, 5, {7, 6, 5, 4, 3}},
         {"falling 8", K::Falling, 7, 3, 8, {7, 7, 6, 6, 5, 5, 4, 3}},
         {"falling rises when min > max", K::Falling, 3, 7, 5, {3, 4, 5, 6, 7}},
         {"valley 2", K::Valley, 7, 3, 2, {7, 7}},
-        {"valley 3", K::Valley, 7, 3, 3, {7, 3, 7}},
         {"valley 4", K::Valley, 7, 3, 4, {7, 3, 3, 7}},
         {"valley 7", K::Valley, 7, 3, 7, {7, 6, 4, 3, 4, 6, 7}},
         {"valley 8", K::Valley, 7, 3, 8, {7, 6, 4, 3, 3, 4, 6, 7}},
         {"valley ties to even", K::Valley, 6, 3, 5, {6, 4, 3, 4, 6}},
-        {"alternating 2", K::Alternating, 7, 3, 2, {7, 3}},
         {"alternating 5", K::Alternating, 7, 3, 5, {7, 3, 7, 3, 7}},
         {"none keeps the maximum", K::None, 5, 2, 4, {5, 5, 5, 5}},
         {"equal limits", K::Valley, 4, 4, 5, {4, 4, 4, 4, 4}},
     };
     for (const auto& row : rows) {
         for (const bool three : {false, true}) {
-            GradationSettings s =
-                withColours(std::string(static_cast<std::size_t>(row.n), 'x'), three);
+            GradationSettings s = over(std::string(static_cast<std::size_t>(row.n), 'x'), three);
             s.sizePattern = true;
             s.patternKind = row.kind;
             s.patternMax = row.maximum;
@@ -128,7 +117,7 @@ TEST(Progression, SizePatterns) {
 TEST(Progression, DoubleByteCharactersStayWhole) {
     // Six double-byte characters split 3 + 3 in three-colour mode.
     const std::string a = "\x82\xa0";
-    const Handed h = run(withColours(a + a + a + a + a + a, true));
+    const Handed h = run(over(a + a + a + a + a + a, true));
     EXPECT_EQ(h.characters, std::vector<std::string>(6, a));
     EXPECT_EQ(h.colours[2], codes({0xFFFF00})[0]);  // the first segment ends on the middle colour
     EXPECT_EQ(h.colours[5], codes({0x0000FF})[0]);
@@ -142,11 +131,9 @@ TEST(ShiftJis, CountsByCharacterAndNeverReadsPastTheEnd) {
         int count;
     } rows[] = {
         {"mixed widths", "a\x82\xa0z\x95\x5c", 4},
-        {"half-width katakana are single", "\xb1\xb2", 2},
         {"lead byte last", "ab\x82", 3},
-        {"lone trail bytes", "\x40\xa0\xfd", 3},
         {"lead byte eats a lead byte", "\x81\x81\x81", 2},
-        {"0x80, 0xA0 and 0xFD-0xFF are single", "\x80\xa0\xfd\xfe\xff", 5},
+        {"0x80, half-width kana and 0xFD-0xFF are single", "\x80\xa0\xb1\xfd\xfe\xff", 6},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(characterCount(row.text), row.count) << row.name;

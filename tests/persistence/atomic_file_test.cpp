@@ -162,13 +162,5 @@ TEST(DiskFileSystem, ReadsWholeRegularFilesOnly) {
     EXPECT_TRUE(files.exists(dir / "pipe.ini"));
 }
 
-TEST(DiskFileSystem, ReplacesThroughTheGivenSystemCalls) {
-    TemporaryDirectory dir;
-    DiskFileSystem().replaceFile(dir / "a.DAT", "one");
-    FailingCalls calls(Fault::CreateTemporary);
-    EXPECT_THROW(DiskFileSystem(calls).replaceFile(dir / "a.DAT", "two"), FileWriteError);
-    EXPECT_EQ(readBytes(dir / "a.DAT"), "one");
-}
-
 }  // namespace
 }  // namespace huewright

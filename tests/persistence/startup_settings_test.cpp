@@ -10,11 +10,7 @@ namespace {
 
 using test::MemoryFileSystem;
 
-const std::filesystem::path kFile = "/home/user/work/lumo.ini";
-
-TEST(StartupSettings, FileNameIsLumoIniInTheStartupDirectory) {
-    EXPECT_EQ(startupFilePath("/home/user/work/"), kFile);
-}
+const std::filesystem::path kFile = startupFilePath("/home/user/work/");
 
 TEST(StartupSettings, WithoutAFileAllBuiltInsAndNothingIsCreated) {
     MemoryFileSystem files;
@@ -41,15 +37,24 @@ TEST(StartupSettings, EachKeyFallsBackOnItsOwn) {
     files.files[kFile] =
         "[Stat]\r\nCol1=0xFF\r\nCol2=FF\r\nCol3=$ff\r\nColB=0x\r\nSS=2\r\nFS=on\r\nKB=$10\r\n"
         "TB=0\r\nCS=yes\r\nF_TAG=5\r\nS_TAG=-1\r\n";
-    const StartupSettings expected{255,  65535, 255,  16777215, true, false,
-                                   true, false, true, 5,        -1};
+    // Missing or not a number, FS falls back on off, Col2, ColB and CS on the built-in values.
+    const StartupSettings expected{.startColour = 255,
+                                   .endColour = 255,
+                                   .useFace = false,
+                                   .upperCaseTags = false,
+                                   .boldTagForm = 5,
+                                   .italicTagForm = -1};
     EXPECT_EQ(readStartupSettings(files, kFile), expected);
 }
 
 TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRest) {
     MemoryFileSystem files;
     files.files[kFile] = "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
-    const StartupSettings settings{255, 65535, 16711680, -1, false, true, true, true, false, 1, 0};
+    const StartupSettings settings{.startColour = 255,
+                                   .backgroundColour = -1,
+                                   .useSize = false,
+                                   .hashInColourCodes = false,
+                                   .boldTagForm = 1};
     writeStartupSettings(files, kFile, settings);
     EXPECT_EQ(files.replaceCount, 1);
     EXPECT_EQ(files.files[kFile],

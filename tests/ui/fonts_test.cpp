@@ -1,10 +1,6 @@
 #include "ui/fonts.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QtTest>
-
-#include <utility>
 
 namespace huewright {
 
@@ -27,21 +23,6 @@ class FontsTest : public QObject {
         for (const auto& row : rows) {
             QCOMPARE(faceNames(row.families, QLocale(QLocale::English, QLocale::UnitedStates)),
                      row.names);
-        }
-    }
-
-    void missingWindowFacesAreDrawnWithTheIpaFaces() {
-        installFaceSubstitutes();
-        for (const auto& [face, substitute] :
-             {std::pair{kWindowFace, QString("IPAPGothic")},
-              std::pair{QString("ＭＳ ゴシック"), QString("IPAGothic")}}) {
-            if (QFontDatabase::hasFamily(face) || !QFontDatabase::hasFamily(substitute)) {
-                QSKIP("needs the IPA Gothic fonts (fonts-ipafont-gothic) and no Windows faces");
-            }
-            QFont font = windowFont(12);
-            font.setFamilies({face});
-            QCOMPARE(QFontInfo(font).family(), substitute);
-            QCOMPARE(QFontInfo(font).pixelSize(), 12);
         }
     }
 };
