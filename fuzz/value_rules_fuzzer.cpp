@@ -1,6 +1,7 @@
 // Compares the reading of integer settings with a plain transcription of the rules, and checks
 // that every written integer reads back as itself.
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,58 +13,43 @@
 
 namespace {
 
+// A plain transcription: blanks, then "$" and hexadecimal digits up to FFFFFFFF, or an optional
+// sign and decimal digits within the signed 32-bit range; "0x" starting a longer text is "$".
 std::optional<std::int32_t> byTheRules(std::string text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         text = "$" + text.substr(2);
     }
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos) {
+        return std::nullopt;
     }
-    std::uint64_t value = 0;
-    if (i < text.size() && text[i] == '$') {
-        if (++i == text.size()) {
-            return std::nullopt;
-        }
-        for (; i < text.size(); ++i) {
-            const char c = text[i];
-            const int digit = c >= '0' && c <= '9'   ? c - '0'
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                     : -1;
-            if (digit < 0) {
-                return std::nullopt;
-            }
-            value = value * 16 + static_cast<std::uint64_t>(digit);
-            if (value > 0xFFFFFFFFu) {
-                return std::nullopt;
-            }
-        }
-        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-    }
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    const bool hex = text[i] == '$';
+    const bool negative = text[i] == '-';
+    if (hex || negative || text[i] == '+') {
         ++i;
     }
     if (i == text.size()) {
         return std::nullopt;
     }
+    const std::string_view digits = hex ? "0123456789abcdef" : "0123456789";
+    std::int64_t value = 0;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') {
+        const std::size_t digit = digits.find(static_cast<char>(std::tolower(text[i] & 0xFF)));
+        if (digit == std::string_view::npos) {
             return std::nullopt;
         }
-        value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-        if (value > 2147483648u) {
+        value = value * static_cast<std::int64_t>(digits.size()) + static_cast<std::int64_t>(digit);
+        if (value > (hex ? 0xFFFFFFFF : 2147483648)) {
             return std::nullopt;
         }
+    }
+    if (hex) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     }
     if (negative) {
-        return static_cast<std::int32_t>(-static_cast<std::int64_t>(value));
+        value = -value;
     }
-    if (value > 2147483647u) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(value);
+    return value > 2147483647 ? std::nullopt : std::optional(static_cast<std::int32_t>(value));
 }
 
 }  // namespace

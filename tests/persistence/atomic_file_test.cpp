@@ -3,138 +3,133 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <string>
 
+#include "persistence/file_system.h"
+#include "persistence/interrupt_cleanup.h"
 #include "temporary_directory.h"
 
 namespace huewright {
 namespace {
 
-using test::permissionBits;
+namespace fs = std::filesystem;
 using test::readBytes;
 using test::TemporaryDirectory;
 using test::writeBytes;
+using Names = std::set<std::string>;
 
-// The message of the FileWriteError that `save` throws, or "" when it throws none.
-template <typename Save>
-std::string writeErrorOf(Save save) {
-    try {
-        save();
-    } catch (const FileWriteError& error) {
-        return error.what();
-    }
-    return "";
+mode_t permissionBits(const fs::path& file) {
+    struct stat status {};
+    ::stat(file.c_str(), &status);
+    return status.st_mode & 07777;
 }
 
-class UmaskGuard {
-  public:
-    explicit UmaskGuard(mode_t mask) : old_(::umask(mask)) {}
-    ~UmaskGuard() { ::umask(old_); }
-
-  private:
-    mode_t old_;
-};
-
-TEST(AtomicFile, CreatesMissingFileWithModeLessUmask) {
+TEST(AtomicFile, CreatesOrReplacesTheWholeFileKeepingItsMode) {
     TemporaryDirectory dir;
-    const UmaskGuard umask(027);
+    const mode_t umask = ::umask(027);
     writeFileAtomically(dir / "out.html", "<B>x</B>\r\n");
+    ::umask(umask);
     EXPECT_EQ(readBytes(dir / "out.html"), "<B>x</B>\r\n");
     EXPECT_EQ(permissionBits(dir / "out.html"), 0640u);
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"out.html"}));
-}
 
-TEST(AtomicFile, ReplacesContentAndKeepsPermissionBits) {
-    TemporaryDirectory dir;
     writeBytes(dir / "a.ini", "a much longer old content than the new one");
     ::chmod((dir / "a.ini").c_str(), 0604);
     writeFileAtomically(dir / "a.ini", "new");
     EXPECT_EQ(readBytes(dir / "a.ini"), "new");
     EXPECT_EQ(permissionBits(dir / "a.ini"), 0604u);
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"a.ini"}));
+    EXPECT_EQ(dir.entries(), (Names{"a.ini", "out.html"}));
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinksToTheTarget) {
     TemporaryDirectory dir;
-    std::filesystem::create_directory(dir / "real");
+    fs::create_directory(dir / "real");
     writeBytes(dir / "real" / "lumo.ini", "old");
-    std::filesystem::create_symlink("real/lumo.ini", dir / "hop");
-    std::filesystem::create_symlink(dir / "hop", dir / "link.ini");
+    fs::create_symlink("real/lumo.ini", dir / "hop");
+    fs::create_symlink(dir / "hop", dir / "link.ini");
+    fs::create_symlink("target.ini", dir / "dangling.ini");
     writeFileAtomically(dir / "link.ini", "new");
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.ini"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "hop"));
+    writeFileAtomically(dir / "dangling.ini", "created");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.ini") && fs::is_symlink(dir / "hop"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ini"));
     EXPECT_EQ(readBytes(dir / "real" / "lumo.ini"), "new");
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"hop", "link.ini", "real"}));
-}
-
-TEST(AtomicFile, DanglingLinkCreatesItsTarget) {
-    TemporaryDirectory dir;
-    std::filesystem::create_symlink("target.ini", dir / "link.ini");
-    writeFileAtomically(dir / "link.ini", "new");
-    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.ini"));
-    EXPECT_EQ(readBytes(dir / "target.ini"), "new");
+    EXPECT_EQ(readBytes(dir / "target.ini"), "created");
+    EXPECT_EQ(dir.entries(), (Names{"dangling.ini", "hop", "link.ini", "real", "target.ini"}));
 }
 
 TEST(AtomicFile, RefusesWhatItMustNotReplace) {
     TemporaryDirectory dir;
     writeBytes(dir / "readonly.ini", "keep me");
     ::chmod((dir / "readonly.ini").c_str(), 0444);
-    std::filesystem::create_directory(dir / "folder");
-    std::filesystem::create_symlink("loop2", dir / "loop1");
-    std::filesystem::create_symlink("loop1", dir / "loop2");
-    const std::filesystem::path refused[] = {dir / "readonly.ini", dir / "folder",
-                                             dir / "missing" / "x.ini", dir / "loop1"};
-    for (const auto& file : refused) {
-        SCOPED_TRACE(file.string());
-        EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(file, "new"); }),
-                  "cannot write " + file.string());
+    fs::create_directory(dir / "folder");
+    fs::create_symlink("loop2", dir / "loop1");
+    fs::create_symlink("loop1", dir / "loop2");
+    const std::pair<fs::path, std::errc> rows[] = {
+        {dir / "readonly.ini", std::errc::permission_denied},
+        {dir / "folder", std::errc::is_a_directory},
+        {dir / "missing" / "x.ini", std::errc::no_such_file_or_directory},
+        {dir / "loop1", std::errc::too_many_symbolic_link_levels}};
+    for (const auto& [file, reason] : rows) {
+        try {
+            writeFileAtomically(file, "new");
+            ADD_FAILURE() << file << " was written";
+        } catch (const FileWriteError& error) {
+            const std::error_code code = std::make_error_code(reason);
+            EXPECT_EQ(error.reason(), code);
+            EXPECT_EQ(error.what(), "cannot write " + file.string() + ": " + code.message());
+        }
     }
     EXPECT_EQ(readBytes(dir / "readonly.ini"), "keep me");
-    EXPECT_EQ(dir.entries(), (std::set<std::string>{"folder", "loop1", "loop2", "readonly.ini"}));
+    EXPECT_EQ(dir.entries(), (Names{"folder", "loop1", "loop2", "readonly.ini"}));
 }
 
-TEST(AtomicFile, UnwritableDirectoryOnTheRealDisk) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into any directory; FailingCalls covers a refused create";
-    }
-    TemporaryDirectory dir;
-    std::filesystem::create_directory(dir / "locked");
-    writeBytes(dir / "locked" / "lumo.ini", "old");
-    ::chmod((dir / "locked").c_str(), 0555);
-    const auto file = dir / "locked" / "lumo.ini";
-    EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(file, "new"); }),
-              "cannot write " + file.string());
-    EXPECT_EQ(readBytes(file), "old");
-}
+enum class Fault {
+    None,
+    CreateTemporary,
+    SetMode,
+    WriteHalfway,
+    WriteNothing,
+    Flush,
+    Link,
+    Close,
+    Rename,
+    Interrupt
+};
 
-enum class Fault { CreateTemporary, SetMode, WriteHalfway, WriteNothing, Flush, Close, Rename };
-
-// The real system calls, except that one kind of call fails as a full or read-only disk would.
+// The real system calls, except that one kind of call fails as a full or read-only disk would;
+// with `namedOnly`, the file system offers no unnamed temporary files.
 class FailingCalls : public SystemCalls {
   public:
-    explicit FailingCalls(Fault fault) : fault_(fault) {}
+    FailingCalls(Fault fault, bool namedOnly) : fault_(fault), namedOnly_(namedOnly) {}
 
     int open(const char* path, int flags, mode_t mode) override {
-        if (fault_ == Fault::CreateTemporary && (flags & O_CREAT) != 0) {
-            return fail(EACCES);
+        const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
+        if (unnamed && namedOnly_) {
+            return fail(EOPNOTSUPP);
         }
-        return SystemCalls::open(path, flags, mode);
+        const bool fails = fault_ == Fault::CreateTemporary && (unnamed || (flags & O_CREAT) != 0);
+        return fails ? fail(EACCES) : SystemCalls::open(path, flags, mode);
+    }
+    int linkFile(int fd, const char* to) override {
+        return fault_ == Fault::Link ? fail(EMLINK) : SystemCalls::linkFile(fd, to);
     }
     ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (fault_ == Fault::Interrupt) {
+            std::raise(SIGTERM);
+        }
         if (fault_ == Fault::WriteNothing) {
             return 0;
         }
-        if (fault_ == Fault::WriteHalfway) {
-            if (wroteOnce_ || size < 2) {
-                return fail(ENOSPC);
-            }
-            wroteOnce_ = true;
-            return SystemCalls::write(fd, data, size / 2);
+        if (fault_ == Fault::WriteHalfway && (wroteOnce_ || size < 2)) {
+            return fail(ENOSPC);
         }
-        return SystemCalls::write(fd, data, size);
+        wroteOnce_ = true;
+        return SystemCalls::write(fd, data, fault_ == Fault::WriteHalfway ? size / 2 : size);
     }
     int fchmod(int fd, mode_t mode) override {
         return fault_ == Fault::SetMode ? fail(EPERM) : SystemCalls::fchmod(fd, mode);
@@ -158,42 +153,68 @@ class FailingCalls : public SystemCalls {
     }
 
     Fault fault_;
+    bool namedOnly_;
     bool wroteOnce_ = false;
 };
 
 TEST(AtomicFile, EveryFailedStepLeavesTheOldFileAndNoTemporaryFile) {
-    const struct {
-        const char* name;
-        Fault fault;
-    } rows[] = {
-        {"create temporary", Fault::CreateTemporary},
-        {"set mode", Fault::SetMode},
-        {"disk full half-way", Fault::WriteHalfway},
-        {"write makes no progress", Fault::WriteNothing},
-        {"flush", Fault::Flush},
-        {"close", Fault::Close},
-        {"rename", Fault::Rename},
-    };
     const std::string bytes(100000, 'n');
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TemporaryDirectory dir;
-        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
-        FailingCalls calls(row.fault);
-        EXPECT_EQ(writeErrorOf([&] { writeFileAtomically(dir / "lumo.ini", bytes, calls); }),
-                  "cannot write " + (dir / "lumo.ini").string());
-        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
-        EXPECT_EQ(dir.entries(), (std::set<std::string>{"lumo.ini"}));
-
-        FailingCalls freshCalls(row.fault);
-        const std::string freshError =
-            writeErrorOf([&] { writeFileAtomically(dir / "new.DAT", bytes, freshCalls); });
-        // A new file needs no change of mode, so that fault cannot strike it.
-        if (row.fault != Fault::SetMode) {
-            EXPECT_EQ(freshError, "cannot write " + (dir / "new.DAT").string());
-            EXPECT_EQ(dir.entries(), (std::set<std::string>{"lumo.ini"}));
+    for (const bool namedOnly : {false, true}) {
+        for (const Fault fault :
+             {Fault::CreateTemporary, Fault::SetMode, Fault::WriteHalfway, Fault::WriteNothing,
+              Fault::Flush, Fault::Link, Fault::Close, Fault::Rename}) {
+            SCOPED_TRACE(static_cast<int>(fault) + (namedOnly ? 100 : 0));
+            TemporaryDirectory dir;
+            writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
+            FailingCalls calls(fault, namedOnly);
+            // A named temporary file needs no link, so that fault cannot strike it.
+            if (!(namedOnly && fault == Fault::Link)) {
+                EXPECT_THROW(writeFileAtomically(dir / "lumo.ini", bytes, calls), FileWriteError);
+            }
+            EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
+            EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
         }
     }
+}
+
+// A save interrupted half-way leaves the old file and no temporary file, also where the
+// temporary file has a name from the start.
+TEST(AtomicFile, AnInterruptedSaveLeavesNothingBehind) {
+    for (const bool namedOnly : {false, true}) {
+        TemporaryDirectory dir;
+        writeBytes(dir / "out.html", "old");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            installInterruptCleanup();
+            FailingCalls calls(Fault::Interrupt, namedOnly);
+            writeFileAtomically(dir / "out.html", "new", calls);
+            std::_Exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << namedOnly;
+        EXPECT_EQ(readBytes(dir / "out.html"), "old");
+        EXPECT_EQ(dir.entries(), Names{"out.html"}) << namedOnly;
+    }
+}
+
+TEST(DiskFileSystem, ReadsWholeRegularFilesOnly) {
+    TemporaryDirectory dir;
+    const std::string bytes = std::string("[Stat]\r\n\0\x83\x5D\n", 12) + std::string(200000, 'z');
+    writeBytes(dir / "lumo.ini", bytes);
+    fs::create_directory(dir / "folder.ini");
+    ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+
+    const DiskFileSystem files;
+    EXPECT_EQ(files.readFile(dir / "lumo.ini"), bytes);
+    EXPECT_TRUE(files.exists(dir / "lumo.ini"));
+    EXPECT_EQ(files.readFile(dir / "missing.ini"), std::nullopt);
+    EXPECT_FALSE(files.exists(dir / "missing.ini"));
+    EXPECT_EQ(files.readFile(dir / "folder.ini"), std::nullopt);
+    EXPECT_FALSE(files.exists(dir / "folder.ini"));
+    // Exists but cannot be read; opening it must not wait for a writer.
+    EXPECT_EQ(files.readFile(dir / "pipe.ini"), std::nullopt);
+    EXPECT_TRUE(files.exists(dir / "pipe.ini"));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 namespace huewright::test {
 
-/// Files held in memory. Files can be made unreadable or unwritable; every replace is counted.
+/// Files held in memory. Files can be made unreadable or read-only; every replace is counted.
 class MemoryFileSystem : public FileSystem {
   public:
     std::map<std::filesystem::path, std::string> files;
@@ -29,7 +29,7 @@ class MemoryFileSystem : public FileSystem {
     }
     void replaceFile(const std::filesystem::path& file, std::string_view bytes) override {
         if (unwritable.count(file) != 0) {
-            throw FileWriteError(file);
+            throw FileWriteError(file, std::make_error_code(std::errc::read_only_file_system));
         }
         ++replaceCount;
         files[file] = std::string(bytes);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,8 +24,6 @@ class TemporaryDirectory {
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
     ~TemporaryDirectory() {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
 
@@ -54,12 +50,6 @@ inline std::string readBytes(const std::filesystem::path& file) {
 
 inline void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
-}
-
-inline mode_t permissionBits(const std::filesystem::path& file) {
-    struct stat status {};
-    ::stat(file.c_str(), &status);
-    return status.st_mode & 07777;
 }
 
 }  // namespace huewright::test
