@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "generator/markup.h"
-#include "generator/shift_jis.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_keys.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
+#include "text/cp932_bytes.h"
 
 namespace huewright {
 

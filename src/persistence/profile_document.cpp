@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "generator/shift_jis.h"
+#include "text/cp932_bytes.h"
 
 namespace huewright {
 
