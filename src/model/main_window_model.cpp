@@ -367,6 +367,7 @@ void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, Fa
 
 void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const {
     std::vector<SettingsValue> values;
+    values.reserve(kGradationWriteOrder.size());
     for (const GradationKey& entry : kGradationWriteOrder) {
         values.push_back(
             {entry.key, std::visit([&](auto item) { return fileText(item); }, entry.item)});
