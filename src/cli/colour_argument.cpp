@@ -12,7 +12,7 @@ std::optional<ColourValue> parseColourCode(std::string_view code) {
         return std::nullopt;
     }
     ColourValue colour = 0;
-    for (int channel = 0; channel < 3; ++channel) {
+    for (std::size_t channel = 0; channel < 3; ++channel) {
         const char* first = code.data() + 2 * channel;
         unsigned value = 0;
         const auto [end, ec] = std::from_chars(first, first + 2, value, 16);

@@ -40,7 +40,7 @@ class TagNameTable {
 
     /// The name of `row` in the case in force: upper-case half when `upperCase`, else lower.
     std::string_view tagName(Tag row, bool upperCase) const {
-        return slots_[static_cast<std::size_t>(static_cast<int>(row) + (upperCase ? 0 : kHalf))];
+        return slots_[static_cast<std::size_t>(row) + (upperCase ? 0 : std::size_t{kHalf})];
     }
 
   private:

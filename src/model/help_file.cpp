@@ -1,6 +1,6 @@
 #include "model/help_file.h"
 
-#include "generator/shift_jis.h"
+#include "text/cp932_bytes.h"
 
 namespace huewright {
 

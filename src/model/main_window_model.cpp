@@ -8,11 +8,11 @@
 
 #include "generator/colour_code.h"
 #include "generator/markup.h"
-#include "generator/shift_jis.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_keys.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
+#include "text/cp932_bytes.h"
 
 namespace huewright {
 
@@ -398,6 +398,7 @@ void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, Fa
 
 void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const {
     std::vector<SettingsValue> values;
+    values.reserve(kGradationWriteOrder.size());
     for (const GradationKey& entry : kGradationWriteOrder) {
         values.push_back(
             {entry.key, std::visit([&](auto item) { return fileText(item); }, entry.item)});

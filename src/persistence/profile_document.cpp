@@ -1,7 +1,7 @@
 #include "persistence/profile_document.h"
 
-#include "generator/shift_jis.h"
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
 #include "text/iconv_converter.h"
 
 namespace huewright {

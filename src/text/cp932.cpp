@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "text/cp932_bytes.h"
 #include "text/describe.h"
 #include "text/iconv_converter.h"
 #include "text/utf8.h"
@@ -14,10 +15,6 @@ namespace {
 constexpr const char* kCp932 = "CP932";
 constexpr const char* kUtf8 = "UTF-8";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-bool isLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
 
 std::string positionText(std::size_t position) {
     char digits[24];
