@@ -82,7 +82,7 @@ void HelpWindow::listTopics(const QString& word) {
             continue;
         }
         auto* item =
-            new QListWidgetItem(QString(2 * (topic.level - 1), QLatin1Char(' ')) + topic.title);
+            new QListWidgetItem(QString(qsizetype{2} * (topic.level - 1), QLatin1Char(' ')) + topic.title);
         item->setData(Qt::UserRole, static_cast<int>(i));
         contents_->addItem(item);
     }
