@@ -76,4 +76,10 @@ CLI::Validator codePage932Text() {
         "");
 }
 
+void requireValid(const CLI::Validator& check, const std::string& flag, std::string& value) {
+    if (const std::string problem = check(value); !problem.empty()) {
+        throw CLI::ValidationError(flag, problem);
+    }
+}
+
 }  // namespace huewright

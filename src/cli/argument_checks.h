@@ -20,4 +20,9 @@ CLI::Validator oneOf(std::vector<std::string> choices);
 /// that code page 932 cannot hold.
 CLI::Validator codePage932Text();
 
+/// Runs `check` on the value a flag took, which it may transform in place. Checking the value
+/// the flag keeps, not every value it was given, lets a repeated flag take its last value.
+/// Throws CLI::ValidationError naming `flag` when the check refuses the value.
+void requireValid(const CLI::Validator& check, const std::string& flag, std::string& value);
+
 }  // namespace huewright

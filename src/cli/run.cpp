@@ -1,5 +1,11 @@
 #include "cli/run.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <exception>
 #include <filesystem>
@@ -9,18 +15,22 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/argument_checks.h"
 #include "cli/help_formatter.h"
+#include "cli/output_target.h"
 #include "cli/settings_flags.h"
 #include "generator/markup.h"
 #include "generator/tag_names.h"
+#include "model/gradation_keys.h"
 #include "model/main_window_model.h"
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
+#include "persistence/startup_settings.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -29,34 +39,47 @@ namespace {
 constexpr const char* kProgram = "huewright-cli";
 constexpr const char* kUtf8 = "utf-8";
 constexpr const char* kCp932 = "cp932";
-constexpr int kBadInput = 2;
-constexpr int kFailure = 1;
+constexpr int kFailure = 2;
 
 constexpr const char* kDescription =
     "Writes the HTML markup that shows TEXT as a colour gradient, each character in a font tag "
     "of its own colour.";
 constexpr const char* kFooter =
+    "It starts as the window does, with lumo.ini from the working directory (colours, the size,\n"
+    "font and line-break switches, the case of tags, STRONG and EM); the flags override it.\n"
     "Colour codes are #RRGGBB or RRGGBB, red first, in either letter case. A flag given twice\n"
     "takes its last value. Texts are UTF-8 and are written as code page 932; a character that\n"
     "code page 932 cannot hold is refused.\n"
-    "Exit status: 0 on success, 2 on bad input or output that cannot be written.";
+    "A gradation settings file (.DAT) carries the text, the colours and every switch, size and\n"
+    "pattern of the window, but not the case of tags, STRONG or EM: those live in lumo.ini\n"
+    "(--save-startup). Replacing a file splits a hard link to it.\n"
+    "Exit status: 0 on success, 2 on any failure, after one message on standard error.";
 
 struct SettingsFiles {
     std::optional<std::string> load;
     std::optional<std::string> save;
+    std::optional<std::string> saveStartup;
+    bool noStartupFile = false;
 };
 
 void addSettingsFileFlags(CLI::App& app, SettingsFiles& files) {
     app.add_option("--load", files.load,
-                   "start as the window does (with lumo.ini from the working directory), load the "
-                   "gradation settings FILE as the window would, then apply the other flags; the "
-                   "text comes from the file unless one is given")
+                   "load the gradation settings FILE as the window would, then apply the other "
+                   "flags; the text comes from the file unless one is given")
         ->type_name("FILE")
         ->group("Settings files");
     app.add_option("--save", files.save,
-                   "also save the settings the flags describe as a gradation settings FILE the "
-                   "window loads back to the same state")
+                   "also save the settings the flags describe as a gradation settings FILE, which "
+                   "the window loads back to the same state")
         ->type_name("FILE")
+        ->group("Settings files");
+    app.add_option("--save-startup", files.saveStartup,
+                   "also write the eleven start-up keys of the flags' state into the start-up FILE "
+                   "(such as lumo.ini), keeping its other keys")
+        ->type_name("FILE")
+        ->group("Settings files");
+    app.add_flag("--no-startup-file", files.noStartupFile,
+                 "start from the built-in defaults, not from lumo.ini in the working directory")
         ->group("Settings files");
 }
 
@@ -67,15 +90,20 @@ struct OutputOptions {
 };
 
 void addOutputFlags(CLI::App& app, OutputOptions& output) {
-    app.add_option("--encoding", output.encoding,
-                   "utf-8 (for the terminal) or cp932 (the bytes as they are), on standard output "
-                   "and in --output (default: utf-8)")
+    app.add_option_function<std::string>(
+           "--encoding",
+           [&output](std::string encoding) {
+               requireValid(oneOf({kUtf8, kCp932}), "--encoding", encoding);
+               output.encoding = encoding;
+           },
+           "utf-8 (for the terminal) or cp932 (the bytes as they are), on standard output "
+           "and in --output (default: utf-8)")
         ->type_name("ENCODING")
-        ->check(oneOf({kUtf8, kCp932}))
         ->group("Output");
     app.add_option("-o,--output", output.file,
-                   "write the markup to FILE instead, replacing it in one step, with no line end "
-                   "added")
+                   "write the markup to FILE instead, with no line end added: \"-\" is standard "
+                   "output, a terminal, pipe or /dev/fd/N is written into, a file is replaced in "
+                   "one step")
         ->type_name("FILE")
         ->group("Output");
     app.add_flag("--length", output.lengthOnly,
@@ -84,20 +112,47 @@ void addOutputFlags(CLI::App& app, OutputOptions& output) {
         ->group("Output");
 }
 
-int fail(std::ostream& err, const std::string& message, int status = kBadInput) {
-    err << kProgram << ": " << message << '\n';
-    return status;
-}
-
 std::string decimal(std::size_t value) {
     char digits[24];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
     return std::string(digits, end);
 }
 
+// Writes `text` to standard output; a failure there is the run's failure.
+void emit(std::ostream& out, std::string_view text) {
+    try {
+        out << text;
+        out.flush();
+    } catch (const std::system_error& e) {
+        throw UsageError("cannot write to standard output: " + e.code().message());
+    }
+    if (!out) {
+        throw UsageError("cannot write to standard output");
+    }
+}
+
+// A file name as a message shows it: an empty name must still be seen.
+std::string shown(const std::string& name) {
+    return name.empty() ? "\"\"" : name;
+}
+
+// "FLAG: cannot write FILE: REASON", for a failed write of the file a flag names.
+UsageError writeFailure(const std::string& flag, const FileWriteError& error) {
+    std::string message = flag + ": cannot write " + shown(error.file().string());
+    if (error.reason()) {
+        message += ": " + error.reason().message();
+    }
+    return UsageError(message);
+}
+
 // The text from standard input, less one trailing line end, in code page 932.
 std::string readText(std::istream& in) {
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::system_error& e) {
+        throw UsageError("standard input: cannot read: " + e.code().message());
+    }
     if (text.ends_with("\r\n")) {
         text.resize(text.size() - 2);
     } else if (text.ends_with('\n')) {
@@ -110,10 +165,66 @@ std::string readText(std::istream& in) {
     }
 }
 
+// Why `file` cannot be read, or nothing when it can.
+std::optional<std::string> unreadable(const std::string& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::generic_category().message(errno);
+    }
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    ::close(fd);
+    if (!regular) {
+        return S_ISDIR(status.st_mode) ? std::generic_category().message(EISDIR)
+                                       : std::string("not a regular file");
+    }
+    return std::nullopt;
+}
+
+// The texts a loaded file may have brought; each must be whole code page 932 characters, or the
+// markup would swallow the bytes after it.
+void checkLoadedTexts(const GradationSettings& settings, const std::string& file) {
+    const std::pair<const std::string GradationSettings::*, FileItem> texts[] = {
+        {&GradationSettings::text, LineEdit::Text},
+        {&GradationSettings::faceName, FaceNameBox{}},
+        {&GradationSettings::linkTarget, LineEdit::LinkTarget}};
+    for (const auto& [member, item] : texts) {
+        try {
+            cp932ToUtf8(settings.*member);
+        } catch (const ConversionError& e) {
+            const auto entry = std::ranges::find(kGradationWriteOrder, item, &GradationKey::item);
+            throw UsageError("--load: " + file + ": " + std::string(entry->key.key) + ": " +
+                             e.what());
+        }
+    }
+}
+
+// The start-up settings that the flags' state describes, where `startup` gave the rest.
+StartupSettings startupOf(const GradationSettings& s, const StartupSettings& startup) {
+    StartupSettings out = startup;
+    out.startColour = static_cast<std::int32_t>(s.startColour);
+    out.middleColour = static_cast<std::int32_t>(s.middleColour);
+    out.endColour = static_cast<std::int32_t>(s.endColour);
+    out.backgroundColour = static_cast<std::int32_t>(s.backgroundColour);
+    out.useSize = s.useSize;
+    out.useFace = s.useFace;
+    out.lineBreak = s.lineBreak;
+    out.upperCaseTags = s.upperCaseTags;
+    // A tag form keeps its own value while it still says STRONG or EM.
+    out.boldTagForm = s.strongForBold ? (startup.boldTagForm != 0 ? startup.boldTagForm : 1) : 0;
+    out.italicTagForm =
+        s.emForItalic ? (startup.italicTagForm != 0 ? startup.italicTagForm : 1) : 0;
+    return out;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
         std::ostream& err) {
+    const auto fail = [&err](const std::string& message) {
+        err << kProgram << ": " << message << '\n';
+        return kFailure;
+    };
     CLI::App app{kDescription, kProgram};
     app.footer(kFooter);
     auto formatter = std::make_shared<HelpFormatter>();
@@ -132,65 +243,91 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
-        out << app.help() << std::flush;
-        return 0;
+        try {
+            emit(out, app.help());
+            return 0;
+        } catch (const UsageError& e) {
+            return fail(e.what());
+        }
     } catch (const CLI::ParseError& e) {
-        return fail(err, e.what());
+        return fail(e.what());
     }
 
     try {
+        // Everything is read, converted and checked first; files are written last.
         DiskFileSystem files;
         MainWindowModel window(files);
+        if (settingsFiles.noStartupFile) {
+            window.startUp(std::filesystem::current_path(), StartupSettings{});
+        } else {
+            window.startUp(std::filesystem::current_path());
+        }
         if (settingsFiles.load) {
             // Unlike the window's silent load, a script must hear of a file it cannot read.
-            if (!files.readFile(*settingsFiles.load)) {
-                throw UsageError("--load: cannot read " + *settingsFiles.load);
+            if (const auto reason = unreadable(*settingsFiles.load)) {
+                throw UsageError("--load: cannot read " + shown(*settingsFiles.load) + ": " +
+                                 *reason);
             }
-            window.startUp(std::filesystem::current_path());
-            window.loadGradationFile(std::filesystem::path(*settingsFiles.load));
-        } else {
-            window.startUp(std::filesystem::current_path(), StartupSettings{});
-            if (!overrides.setsText()) {
-                overrides.setText(readText(in));
+            const LoadReport report = window.loadGradationFile(*settingsFiles.load);
+            if (!report.heldSettings) {
+                err << kProgram << ": warning: --load: " << *settingsFiles.load
+                    << " holds no settings\n";
             }
+            for (const std::string& key : report.unrepresentableKeys) {
+                err << kProgram << ": warning: --load: " << *settingsFiles.load << ": the value of "
+                    << key << " is not in code page 932, so it keeps its default\n";
+            }
+        } else if (!overrides.setsText()) {
+            overrides.setText(readText(in));
         }
         GradationSettings settings = window.snapshot();
         overrides.applyTo(settings);
+        if (settingsFiles.load) {
+            checkLoadedTexts(settings, *settingsFiles.load);
+        }
+        const std::string markup = buildMarkup(settings, TagNameTable{});
+        const std::string bytes = output.encoding == kCp932 ? markup : cp932ToUtf8(markup);
+
         if (settingsFiles.save) {
             window.apply(settings);
             try {
                 window.saveGradationFile(*settingsFiles.save);
             } catch (const FileWriteError& e) {
-                throw UsageError("--save: cannot write " + e.file().string());
+                throw writeFailure("--save", e);
             } catch (const LineBreakInValueError& e) {
                 throw UsageError(
-                    "--save: cannot write " + *settingsFiles.save + ": the value of " + e.key() +
+                    "--save: cannot write " + shown(*settingsFiles.save) + ": the value of " +
+                    e.key() +
                     " holds a line break or a NUL byte, which a settings file cannot keep");
             }
         }
-        const std::string markup = buildMarkup(settings, TagNameTable{});
-        const std::string bytes = output.encoding == kCp932 ? markup : cp932ToUtf8(markup);
+        if (settingsFiles.saveStartup) {
+            try {
+                writeStartupSettings(files, *settingsFiles.saveStartup,
+                                     startupOf(settings, window.startupSettings()));
+            } catch (const FileWriteError& e) {
+                throw writeFailure("--save-startup", e);
+            }
+        }
         if (output.file) {
-            writeFileAtomically(*output.file, bytes);
+            try {
+                const std::unique_ptr<OutputTarget> target = openOutput(*output.file, out);
+                target->write(bytes);
+                target->finish();
+            } catch (const FileWriteError& e) {
+                throw writeFailure("--output", e);
+            }
         }
         if (output.lengthOnly) {
-            out << decimal(markup.size()) << '\n';
+            emit(out, decimal(markup.size()) + '\n');
         } else if (!output.file) {
-            out << bytes << '\n';
-        }
-        out.flush();
-        if (!out) {
-            return fail(err, "cannot write to standard output");
+            emit(out, bytes + '\n');
         }
         return 0;
     } catch (const UsageError& e) {
-        return fail(err, e.what());
-    } catch (const ConversionError& e) {
-        return fail(err, e.what());
-    } catch (const FileWriteError& e) {
-        return fail(err, "--output: cannot write " + e.file().string());
+        return fail(e.what());
     } catch (const std::exception& e) {
-        return fail(err, e.what(), kFailure);
+        return fail(e.what());
     }
 }
 

@@ -79,28 +79,30 @@ class FlagMaker {
     void operator()(const Binding<ColourValue, ColourSlot>& binding) {
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member](const std::string& code) {
+                [&store = store_, member = binding.member, flag = name()](std::string code) {
+                    requireValid(colourCode(), flag, code);
                     store = [member, colour = *parseColourCode(code)](GradationSettings& s) {
                         s.*member = colour;
                     };
                 },
                 help() + defaultValue(colourCodeOf(defaults_.*binding.member)))
             ->type_name("CODE")
-            ->check(colourCode())
             ->group(group());
     }
 
     void operator()(const Binding<int, SpinField>& binding) {
         const SpinRange range = rangeOf(binding.item);
-        app_.add_option_function<int>(
+        app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member](int value) {
-                    store = [member, value](GradationSettings& s) { s.*member = value; };
+                [&store = store_, member = binding.member, flag = name(), range](std::string text) {
+                    requireValid(wholeNumberIn(range.minimum, range.maximum), flag, text);
+                    store = [member, value = std::stoi(text)](GradationSettings& s) {
+                        s.*member = value;
+                    };
                 },
                 help() + ", " + decimal(range.minimum) + " to " + decimal(range.maximum) +
                     defaultValue(decimal(defaults_.*binding.member)))
             ->type_name("N")
-            ->check(wholeNumberIn(range.minimum, range.maximum))
             ->group(group());
     }
 
@@ -109,14 +111,15 @@ class FlagMaker {
         const bool positional = field_.flag.empty();
         const std::string shown =
             positional ? "" : defaultValue(cp932ToUtf8(defaults_.*binding.member));
+        const std::string flag = positional ? "text" : name();
         app_.add_option_function<std::string>(
-                positional ? "text" : name(),
-                [&store = store_, member = binding.member](const std::string& text) {
+                flag,
+                [&store = store_, member = binding.member, flag](std::string text) {
+                    requireValid(codePage932Text(), flag, text);
                     store = [member, text](GradationSettings& s) { s.*member = text; };
                 },
                 help() + shown)
             ->type_name(positional ? "TEXT" : typeNameOfText(binding.item))
-            ->transform(codePage932Text())
             ->group(group());
     }
 
@@ -127,7 +130,9 @@ class FlagMaker {
         }
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member](const std::string& chosen) {
+                [&store = store_, member = binding.member, flag = name(),
+                 check = oneOf(std::move(names))](std::string chosen) {
+                    requireValid(check, flag, chosen);
                     for (const auto& [kindName, kind] : kPatternKinds) {
                         if (chosen == kindName) {
                             store = [member, kind = kind](GradationSettings& s) {
@@ -138,7 +143,6 @@ class FlagMaker {
                 },
                 help() + defaultValue(patternKindName(defaults_.*binding.member)))
             ->type_name("KIND")
-            ->check(oneOf(std::move(names)))
             ->group(group());
     }
 

@@ -12,7 +12,9 @@
 namespace huewright {
 
 /// The font face box, whose text is set without firing anything when it comes from code.
-struct FaceNameBox {};
+struct FaceNameBox {
+    friend bool operator==(FaceNameBox, FaceNameBox) = default;
+};
 /// The gradation-mode radio group: gradient, or alternating colours.
 struct ModeGroup {};
 /// The size-pattern radio group: falling, valley, alternating, or none checked.

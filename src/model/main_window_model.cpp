@@ -349,15 +349,21 @@ void MainWindowModel::regenerate() {
     }
 }
 
-void MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
+LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
+    LoadReport report;
     if (file) {
         const SettingsFileReader reader(files_, *file);
         for (const GradationKey& entry : kGradationReadOrder) {
             std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);
+            report.heldSettings = report.heldSettings || reader.holds(entry.key);
+            if (reader.unrepresentable(entry.key)) {
+                report.unrepresentableKeys.emplace_back(entry.key.key);
+            }
         }
     }
     takeFaceFromFaceName();
     regenerate();
+    return report;
 }
 
 void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, ColourSlot slot) {

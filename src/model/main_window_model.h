@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generator/gradation_settings.h"
 #include "generator/preview.h"
@@ -17,6 +18,12 @@
 #include "persistence/startup_settings.h"
 
 namespace huewright {
+
+/// What loading a gradation settings file found.
+struct LoadReport {
+    bool heldSettings = false;
+    std::vector<std::string> unrepresentableKeys;
+};
 
 /// The main window's state (every control the output or the files read, the current colours, the
 /// size-pattern limits, the preview font) and the rules that tie them: which change enables,
@@ -87,7 +94,9 @@ class MainWindowModel {
     /// Loads `file` as the window does: each key applied in turn with the firing rules, the
     /// current item's state as every key's default, then one regeneration. With no file (the
     /// dialog was cancelled) only the closing repaint and regeneration run.
-    void loadGradationFile(const std::optional<std::filesystem::path>& file);
+    /// Returns what a script may want to hear of: whether the file held any setting, and the keys
+    /// whose values code page 932 cannot hold (they kept their defaults).
+    LoadReport loadGradationFile(const std::optional<std::filesystem::path>& file);
     /// Saves the window's state into `file` in one atomic save. Throws FileWriteError.
     void saveGradationFile(const std::filesystem::path& file) const;
 

@@ -22,6 +22,10 @@ std::optional<std::string> SettingsFileReader::text(SettingsKey key) const {
     return document_.read(key.section, key.key);
 }
 
+bool SettingsFileReader::holds(SettingsKey key) const {
+    return text(key) || unrepresentable(key);
+}
+
 void saveSettingsValues(FileSystem& files, const std::filesystem::path& file,
                         std::span<const SettingsValue> values) {
     ProfileDocument document = loadProfileForUpdate(files, file);

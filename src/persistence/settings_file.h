@@ -32,6 +32,12 @@ class SettingsFileReader {
     std::optional<bool> switchOn(SettingsKey key) const;
     /// A text key's value, whole; nullopt when the key is missing.
     std::optional<std::string> text(SettingsKey key) const;
+    /// Whether the file holds a value for `key`, readable or not.
+    bool holds(SettingsKey key) const;
+    /// Whether `key` holds a value that code page 932 cannot hold (only a Unicode file can).
+    bool unrepresentable(SettingsKey key) const {
+        return document_.unrepresentable(key.section, key.key);
+    }
 
   private:
     ProfileDocument document_;

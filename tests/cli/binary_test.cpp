@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
@@ -29,6 +30,43 @@ TEST(CliBinaryTest, PrintsWhatRunPrints) {
     run({"abc"}, in, expected, err);
     EXPECT_EQ(out, expected.str());
     EXPECT_NE(out.find("ＭＳ Ｐゴシック"), std::string::npos);
+}
+
+// What a shell does with the real binary's descriptors: a redirected standard output is written
+// into, not replaced, and failures to write or read it are failures.
+TEST(CliBinaryTest, KeepsToTheShellsRedirections) {
+    const std::string cli = "'" HUEWRIGHT_CLI_BINARY "'";
+    const struct {
+        std::string script;
+        int status;
+        std::string file;  // what page.txt holds afterwards
+    } rows[] = {
+        {"printf 'a\\n' > page.txt; " + cli + " -o /dev/stdout x >> page.txt", 0, "a\n"},
+        {"{ echo HEAD; " + cli + " -o /dev/fd/1 x; echo FOOT; } > page.txt", 0, "HEAD\n"},
+        {cli + " --help > /dev/full", 2, ""},
+        {cli + " < /", 2, ""},
+        {cli + " <&-", 2, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        std::remove("page.txt");
+        const int status = std::system(("sh -c \"" + row.script + "\" 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), row.status);
+        FILE* page = std::fopen("page.txt", "r");
+        std::string text;
+        for (int c; page != nullptr && (c = std::fgetc(page)) != EOF;) {
+            text += static_cast<char>(c);
+        }
+        if (page != nullptr) {
+            std::fclose(page);
+        }
+        EXPECT_TRUE(text.starts_with(row.file)) << text;
+        if (row.script.find("FOOT") != std::string::npos) {
+            EXPECT_TRUE(text.ends_with("FOOT\n")) << text;
+        }
+    }
+    std::remove("page.txt");
 }
 
 }  // namespace

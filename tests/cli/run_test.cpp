@@ -35,12 +35,13 @@ Outcome runCli(const std::vector<std::string>& args, const std::string& input = 
     return {status, out.str(), err.str()};
 }
 
-// The arguments of a command line whose arguments hold no blanks.
+// The arguments of a command line whose arguments hold no blanks; "" stands for an empty one.
 std::vector<std::string> words(std::string_view line) {
     std::vector<std::string> args;
     for (std::size_t at = 0; at < line.size();) {
         const std::size_t end = std::min(line.find(' ', at), line.size());
-        args.emplace_back(line.substr(at, end - at));
+        const std::string_view word = line.substr(at, end - at);
+        args.emplace_back(word == "\"\"" ? std::string_view() : word);
         at = end + 1;
     }
     return args;
@@ -134,6 +135,7 @@ TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
 
 TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
     writeBytes("kept.html", "kept");
+    writeBytes("lone.DAT", "[DATA]\r\ntext=ab\x82\r\n");
     const struct {
         const char* name;
         std::string_view args;
@@ -169,11 +171,20 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "sequence 0xE3 0x81",
          "ab\xE3\x81\n"},
         {"output in a missing directory", "-o missing/x.html a",
-         "--output: cannot write missing/x.html"},
+         "--output: cannot write missing/x.html: No such file or directory"},
+        {"output into a directory", "-o . a", "--output: cannot write .: Is a directory"},
         {"standard output", "abc", "cannot write to standard output", "", true},
-        {"missing settings file", "--load missing.DAT", "--load: cannot read missing.DAT"},
+        {"missing settings file", "--load missing.DAT",
+         "--load: cannot read missing.DAT: No such file or directory"},
+        {"settings file with a lone lead byte", "--load lone.DAT --save out.DAT",
+         "--load: lone.DAT: text: 0x82 at byte 3 (counting bytes from 1) is a lead byte without "
+         "its second byte"},
+        {"empty settings file name", "--save \"\" a",
+         "--save: cannot write \"\": No such file or directory"},
         {"settings file in a missing directory", "--save no/c.DAT a",
-         "--save: cannot write no/c.DAT"},
+         "--save: cannot write no/c.DAT: No such file or directory"},
+        {"start-up file in a missing directory", "--save-startup no/lumo.ini a",
+         "--save-startup: cannot write no/lumo.ini: No such file or directory"},
         {"settings file with a line break", "--save d.DAT",
          "--save: cannot write d.DAT: the value of text holds a line break or a NUL byte, which a "
          "settings file cannot keep",
@@ -185,7 +196,7 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(outcome.err, "huewright-cli: " + row.message + "\n");
-        EXPECT_EQ(dir_.entries(), std::set<std::string>{"kept.html"});
+        EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT"}));
         EXPECT_EQ(readBytes("kept.html"), "kept");
     }
 }
@@ -207,6 +218,30 @@ TEST_F(CliTest, LoadsASettingsFileAsTheWindowWouldThenAppliesTheFlags) {
     EXPECT_EQ(outcome.out,
               "<table border=\"99\"><tr><td><b><font color=\"#ff0000\">a</font>"
               "<font color=\"#0000ff\">b</font></b></td></tr></table>\n");
+}
+
+TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
+    writeBytes("lumo.ini", "[Stat]\r\nTB=0\r\nKB=1\r\n");
+    EXPECT_EQ(runCli({"a"}).out, "<font color=\"#ff00ff\">a</font><br>\n");
+    EXPECT_EQ(runCli({"--no-startup-file", "a"}).out, markupOf(startSettings("a")));
+    EXPECT_EQ(runCli(words("--save-startup lumo.ini --strong-for-bold --end-colour 00FF00 a")).err,
+              "");
+    EXPECT_EQ(readBytes("lumo.ini"),
+              "[Stat]\r\nTB=0\r\nKB=1\r\nCol1=16711935\r\nCol2=65535\r\nCol3=65280\r\n"
+              "ColB=16777215\r\nSS=0\r\nFS=0\r\nCS=1\r\nF_TAG=1\r\nS_TAG=0\r\n");
+}
+
+TEST_F(CliTest, WarnsOfWhatALoadedFileDoesNotHold) {
+    writeBytes("noise.DAT", std::string("\xFF\x00\x12 no keys here\n", 18));
+    writeBytes("emoji.DAT", "\xEF\xBB\xBF[DATA]\r\ntext=\xF0\x9F\x98\x80\r\n");
+    Outcome outcome = runCli({"--load", "noise.DAT"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "huewright-cli: warning: --load: noise.DAT holds no settings\n");
+    outcome = runCli({"--load", "emoji.DAT"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err,
+              "huewright-cli: warning: --load: emoji.DAT: the value of text is not in code page "
+              "932, so it keeps its default\n");
 }
 
 TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {

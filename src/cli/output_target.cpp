@@ -1,0 +1,151 @@
+#include "cli/output_target.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "persistence/atomic_file.h"
+
+namespace huewright {
+
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// The descriptor that a name such as "/dev/stdout" or "/proc/self/fd/3" stands for.
+std::optional<int> descriptorOf(std::string_view name) {
+    if (name == "/dev/stdin") {
+        return 0;
+    }
+    if (name == "/dev/stdout") {
+        return 1;
+    }
+    if (name == "/dev/stderr") {
+        return 2;
+    }
+    for (const std::string_view prefix : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (name.starts_with(prefix)) {
+            const std::string_view digits = name.substr(prefix.size());
+            int fd = -1;
+            const auto [end, error] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), fd);
+            if (!digits.empty() && error == std::errc() && end == digits.data() + digits.size()) {
+                return fd;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+class StreamTarget final : public OutputTarget {
+  public:
+    explicit StreamTarget(std::ostream& out) : out_(out) {}
+    void write(std::string_view bytes) override {
+        try {
+            out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        } catch (const std::system_error& e) {
+            throw FileWriteError("-", e.code());
+        }
+        check();
+    }
+    void finish() override {
+        try {
+            out_.flush();
+        } catch (const std::system_error& e) {
+            throw FileWriteError("-", e.code());
+        }
+        check();
+    }
+
+  private:
+    void check() {
+        if (!out_) {
+            throw FileWriteError("-");
+        }
+    }
+    std::ostream& out_;
+};
+
+// Writes straight into a descriptor, at its own position and with its own flags (O_APPEND).
+class DescriptorTarget final : public OutputTarget {
+  public:
+    DescriptorTarget(std::string name, int fd, bool owned)
+        : name_(std::move(name)), fd_(fd), owned_(owned) {}
+    ~DescriptorTarget() override {
+        if (owned_) {
+            ::close(fd_);
+        }
+    }
+    DescriptorTarget(const DescriptorTarget&) = delete;
+    DescriptorTarget& operator=(const DescriptorTarget&) = delete;
+
+    void write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                throw FileWriteError(
+                    name_, written == 0 ? std::make_error_code(std::errc::no_space_on_device)
+                                        : lastError());
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    void finish() override {}
+
+  private:
+    std::string name_;
+    int fd_;
+    bool owned_;
+};
+
+class ReplacedFileTarget final : public OutputTarget {
+  public:
+    explicit ReplacedFileTarget(const std::string& name) : writer_(name, calls_) {}
+    void write(std::string_view bytes) override { writer_.write(bytes); }
+    void finish() override { writer_.commit(); }
+
+  private:
+    SystemCalls calls_;
+    AtomicFileWriter writer_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& standardOutput) {
+    if (name == "-") {
+        return std::make_unique<StreamTarget>(standardOutput);
+    }
+    if (const std::optional<int> fd = descriptorOf(name)) {
+        struct stat status {};
+        if (::fstat(*fd, &status) != 0) {
+            throw FileWriteError(name, lastError());
+        }
+        if (*fd == STDOUT_FILENO) {
+            standardOutput.flush();  // what went to standard output before goes first
+        }
+        return std::make_unique<DescriptorTarget>(name, *fd, false);
+    }
+    struct stat status {};
+    if (::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+        !S_ISDIR(status.st_mode)) {
+        const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            throw FileWriteError(name, lastError());
+        }
+        return std::make_unique<DescriptorTarget>(name, fd, true);
+    }
+    return std::make_unique<ReplacedFileTarget>(name);
+}
+
+}  // namespace huewright
