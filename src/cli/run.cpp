@@ -257,6 +257,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         // Everything is read, converted and checked first; files are written last.
         DiskFileSystem files;
         MainWindowModel window(files);
+        window.setBuildsOutput(false);
         if (settingsFiles.noStartupFile) {
             window.startUp(std::filesystem::current_path(), StartupSettings{});
         } else {

@@ -336,6 +336,10 @@ bool MainWindowModel::valueOf(StartupOption option) const {
 }
 
 void MainWindowModel::regenerate() {
+    if (!buildsOutput_) {
+        ++regenerations_;
+        return;
+    }
     const GradationSettings settings = snapshot();
     if (surface_ != nullptr) {
         PreviewPainter painter(*surface_, settings, previewFont_);
@@ -352,7 +356,11 @@ void MainWindowModel::regenerate() {
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
     LoadReport report;
     if (file) {
-        const SettingsFileReader reader(files_, *file);
+        std::vector<SettingsKey> keys;
+        for (const GradationKey& entry : kGradationReadOrder) {
+            keys.push_back(entry.key);
+        }
+        const SettingsFileReader reader(files_, *file, keys);
         for (const GradationKey& entry : kGradationReadOrder) {
             std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);
             report.heldSettings = report.heldSettings || reader.holds(entry.key);

@@ -129,6 +129,11 @@ class MainWindowModel {
     /// How many times the output has been regenerated.
     int regenerationCount() const { return regenerations_; }
 
+    /// Whether a regeneration builds the markup and preview (the default). A front end that
+    /// makes its own output from snapshot() turns it off, so that loading a file with a long
+    /// text does not build its markup once per key; regenerations are still counted.
+    void setBuildsOutput(bool builds) { buildsOutput_ = builds; }
+
     /// Where the preview is drawn; none by default.
     void setDrawingSurface(DrawingSurface* surface) { surface_ = surface; }
     /// Called after every regeneration.
@@ -206,6 +211,7 @@ class MainWindowModel {
     PreviewFont previewFont_;
 
     std::string markup_;
+    bool buildsOutput_ = true;
     int regenerations_ = 0;
     DrawingSurface* surface_ = nullptr;
     std::function<void()> regenerated_;

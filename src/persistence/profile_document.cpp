@@ -1,5 +1,7 @@
 #include "persistence/profile_document.h"
 
+#include <algorithm>
+
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
 #include "text/iconv_converter.h"
@@ -115,10 +117,6 @@ Line lineAt(ProfileEncoding encoding, std::string_view text, std::size_t begin) 
     return line;
 }
 
-std::string indexKey(ProfileEncoding encoding, std::string_view section, std::string_view key) {
-    return folded(encoding, section) + '\n' + folded(encoding, key);
-}
-
 // Where a key lives, or would be added, in the first section of a given name.
 struct KeyPlace {
     bool sectionFound = false;
@@ -209,35 +207,59 @@ std::string ProfileDocument::bytes() const {
     return out;
 }
 
-void ProfileDocument::buildIndex() const {
-    index_.clear();
+std::vector<ProfileDocument::Entry> ProfileDocument::readAll(std::span<const KeyName> keys) const {
+    // The first line of each key in the first section of its name; a key without "=" counts as
+    // found, with no value.
+    std::vector<std::optional<Line>> found(keys.size());
+    std::vector<std::string> wantedSections;
+    std::vector<std::string> wantedKeys;
+    for (const KeyName& name : keys) {
+        wantedSections.push_back(folded(encoding_, name.section));
+        wantedKeys.push_back(folded(encoding_, name.key));
+    }
+    std::vector<std::string> sectionsSeen;
     std::string section;
     bool firstOfItsName = false;
-    std::unordered_map<std::string, bool> sectionsSeen;
     for (std::size_t begin = 0; begin < text_.size();) {
         const Line line = lineAt(encoding_, text_, begin);
         begin = line.end;
         if (line.kind == LineKind::Section) {
             section = folded(encoding_, line.name);
-            firstOfItsName = sectionsSeen.emplace(section, true).second;
+            firstOfItsName = std::find(sectionsSeen.begin(), sectionsSeen.end(), section) ==
+                             sectionsSeen.end();
+            if (firstOfItsName) {
+                sectionsSeen.push_back(section);
+            }
         } else if (line.kind == LineKind::Key && firstOfItsName) {
-            index_.emplace(section + '\n' + folded(encoding_, line.name),
-                           line.hasValue ? std::optional(line.value) : std::nullopt);
+            std::string name;  // folded only when some key of this section may match
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                if (found[i] || wantedKeys[i].size() != line.name.size() ||
+                    wantedSections[i] != section) {
+                    continue;
+                }
+                if (name.empty()) {
+                    name = folded(encoding_, line.name);
+                }
+                if (wantedKeys[i] == name) {
+                    found[i] = line;
+                }
+            }
         }
     }
-    indexed_ = true;
+    std::vector<Entry> entries;
+    entries.reserve(keys.size());
+    for (const std::optional<Line>& line : found) {
+        entries.push_back(entryOf(line && line->hasValue ? std::optional(line->value)
+                                                         : std::nullopt));
+    }
+    return entries;
 }
 
-std::optional<std::string_view> ProfileDocument::rawValue(std::string_view section,
-                                                          std::string_view key) const {
-    if (!indexed_) {
-        buildIndex();
+ProfileDocument::Entry ProfileDocument::entryOf(std::optional<std::string_view> raw) const {
+    if (!raw) {
+        return {};
     }
-    const auto found = index_.find(indexKey(encoding_, section, key));
-    if (found == index_.end() || !found->second) {
-        return std::nullopt;
-    }
-    std::string_view value = *found->second;
+    std::string_view value = *raw;
     // The platform reads a value as a C string: a NUL byte ends it.
     if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
         value = trimmed(value.substr(0, nul));
@@ -245,27 +267,25 @@ std::optional<std::string_view> ProfileDocument::rawValue(std::string_view secti
     if (value.size() > 1 && isMatchingQuote(value.front(), value.back())) {
         value = value.substr(1, value.size() - 2);
     }
-    return value;
+    if (encoding_ == ProfileEncoding::CodePage932) {
+        return {std::string(value), false};
+    }
+    try {
+        return {utf8ToCp932(value), false};
+    } catch (const ConversionError&) {
+        return {std::nullopt, true};
+    }
 }
 
 std::optional<std::string> ProfileDocument::read(std::string_view section,
                                                  std::string_view key) const {
-    const std::optional<std::string_view> value = rawValue(section, key);
-    if (!value) {
-        return std::nullopt;
-    }
-    if (encoding_ == ProfileEncoding::CodePage932) {
-        return std::string(*value);
-    }
-    try {
-        return utf8ToCp932(*value);
-    } catch (const ConversionError&) {
-        return std::nullopt;
-    }
+    const KeyName name{section, key};
+    return readAll({&name, 1})[0].value;
 }
 
 bool ProfileDocument::unrepresentable(std::string_view section, std::string_view key) const {
-    return rawValue(section, key) && !read(section, key);
+    const KeyName name{section, key};
+    return readAll({&name, 1})[0].unrepresentable;
 }
 
 void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view text) {
@@ -274,7 +294,6 @@ void ProfileDocument::write(std::string_view section, std::string_view key, std:
         value = cp932ToUtf8(value);
     }
     const KeyPlace place = findKey(encoding_, text_, section, key);
-    indexed_ = false;
     if (place.key && place.key->hasValue) {
         text_.replace(place.key->valueBegin, place.key->contentEnd - place.key->valueBegin, value);
         return;

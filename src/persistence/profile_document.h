@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <span>
+#include <vector>
 #include <utility>
 
 namespace huewright {
@@ -60,6 +61,20 @@ class ProfileDocument {
     /// a Unicode mark can).
     bool unrepresentable(std::string_view section, std::string_view key) const;
 
+    /// A key as a reader asks for it.
+    struct KeyName {
+        std::string_view section;
+        std::string_view key;
+    };
+    /// What the file holds under one key.
+    struct Entry {
+        std::optional<std::string> value;  ///< as read() gives it
+        bool unrepresentable = false;      ///< as unrepresentable() tells
+    };
+    /// The entries of every key of `keys`, found in one pass over the file however many keys
+    /// it holds.
+    std::vector<Entry> readAll(std::span<const KeyName> keys) const;
+
     /// Sets `key` in `section` so that read() gives back `text` byte for byte: the value is
     /// replaced where it stands (a key without a value gets its "=" and value); a missing key is
     /// added after the last key of its section, a missing section at the end of the file; new
@@ -69,18 +84,13 @@ class ProfileDocument {
     void write(std::string_view section, std::string_view key, std::string_view text);
 
   private:
-    /// The raw value of the first line of `key` in `section`, as the file's text holds it.
-    std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
-    void buildIndex() const;
+    /// The entry of a key whose first line holds the raw value `raw` (none for no such line).
+    Entry entryOf(std::optional<std::string_view> raw) const;
 
     ProfileEncoding encoding_ = ProfileEncoding::CodePage932;
     bool intact_ = true;
     /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark.
     std::string text_;
-    /// Where each key's first line stands, by section and key name with ASCII letters folded;
-    /// built by the first read, dropped by a write.
-    mutable std::unordered_map<std::string, std::optional<std::string_view>> index_;
-    mutable bool indexed_ = false;
 };
 
 }  // namespace huewright

@@ -1,29 +1,55 @@
 #include "persistence/settings_file.h"
 
+#include <stdexcept>
+
 #include "persistence/profile_file.h"
 #include "persistence/value_rules.h"
 
 namespace huewright {
 
-SettingsFileReader::SettingsFileReader(const FileSystem& files, const std::filesystem::path& file)
-    : document_(files.readFile(file).value_or(std::string())) {}
+SettingsFileReader::SettingsFileReader(const FileSystem& files, const std::filesystem::path& file,
+                                       std::span<const SettingsKey> keys)
+    : SettingsFileReader(ProfileDocument(files.readFile(file).value_or(std::string())), keys) {}
+
+SettingsFileReader::SettingsFileReader(const ProfileDocument& document,
+                                       std::span<const SettingsKey> keys)
+    : keys_(keys.begin(), keys.end()) {
+    std::vector<ProfileDocument::KeyName> names;
+    for (const SettingsKey& key : keys) {
+        names.push_back({key.section, key.key});
+    }
+    entries_ = document.readAll(names);
+}
+
+const ProfileDocument::Entry& SettingsFileReader::entry(SettingsKey key) const {
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        if (keys_[i].section == key.section && keys_[i].key == key.key) {
+            return entries_[i];
+        }
+    }
+    throw std::logic_error("the reader was not asked for the key " + std::string(key.key));
+}
 
 std::optional<std::int32_t> SettingsFileReader::number(SettingsKey key) const {
-    const std::optional<std::string> value = document_.read(key.section, key.key);
+    const std::optional<std::string>& value = entry(key).value;
     return value ? parseSettingInteger(*value) : std::nullopt;
 }
 
 std::optional<bool> SettingsFileReader::switchOn(SettingsKey key) const {
-    const std::optional<std::string> value = document_.read(key.section, key.key);
+    const std::optional<std::string>& value = entry(key).value;
     return value ? parseSettingSwitch(*value) : std::nullopt;
 }
 
 std::optional<std::string> SettingsFileReader::text(SettingsKey key) const {
-    return document_.read(key.section, key.key);
+    return entry(key).value;
 }
 
 bool SettingsFileReader::holds(SettingsKey key) const {
-    return text(key) || unrepresentable(key);
+    return entry(key).value || entry(key).unrepresentable;
+}
+
+bool SettingsFileReader::unrepresentable(SettingsKey key) const {
+    return entry(key).unrepresentable;
 }
 
 void saveSettingsValues(FileSystem& files, const std::filesystem::path& file,

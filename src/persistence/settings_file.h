@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
@@ -18,13 +19,15 @@ struct SettingsKey {
     std::string_view key;
 };
 
-/// Answers, key by key, what a settings file holds, by the value rules.
+/// Answers, key by key, what a settings file holds, by the value rules. The file is read and
+/// searched once, for the keys named when the reader is made; it answers only for those.
 class SettingsFileReader {
   public:
     /// Reads `file`; a file that is missing or cannot be read holds no keys.
-    SettingsFileReader(const FileSystem& files, const std::filesystem::path& file);
+    SettingsFileReader(const FileSystem& files, const std::filesystem::path& file,
+                       std::span<const SettingsKey> keys);
     /// Reads a file already in memory.
-    explicit SettingsFileReader(ProfileDocument document) : document_(std::move(document)) {}
+    SettingsFileReader(const ProfileDocument& document, std::span<const SettingsKey> keys);
 
     /// A colour or integer key's value; nullopt when the key is missing or not a number.
     std::optional<std::int32_t> number(SettingsKey key) const;
@@ -35,12 +38,13 @@ class SettingsFileReader {
     /// Whether the file holds a value for `key`, readable or not.
     bool holds(SettingsKey key) const;
     /// Whether `key` holds a value that code page 932 cannot hold (only a Unicode file can).
-    bool unrepresentable(SettingsKey key) const {
-        return document_.unrepresentable(key.section, key.key);
-    }
+    bool unrepresentable(SettingsKey key) const;
 
   private:
-    ProfileDocument document_;
+    const ProfileDocument::Entry& entry(SettingsKey key) const;
+
+    std::vector<SettingsKey> keys_;
+    std::vector<ProfileDocument::Entry> entries_;
 };
 
 /// A value to store under a key, already written by the value rules.

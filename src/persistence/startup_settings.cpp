@@ -50,11 +50,13 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
     if (!files.exists(file)) {
         return settings;
     }
-    const ProfileDocument document(files.readFile(file).value_or(std::string()));
+    std::vector<SettingsKey> keys;
     for (const StartupKey& entry : kStartupKeys) {
-        const std::optional<std::string> text = document.read(kSection, entry.key);
-        const std::int32_t value =
-            text ? parseSettingInteger(*text).value_or(entry.keyMissing) : entry.keyMissing;
+        keys.push_back({kSection, entry.key});
+    }
+    const SettingsFileReader reader(files, file, keys);
+    for (const StartupKey& entry : kStartupKeys) {
+        const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
         if (entry.kind == ValueKind::Switch) {
             settings.*entry.flag = value != 0;
         } else {
