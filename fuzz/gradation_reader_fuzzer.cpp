@@ -10,6 +10,7 @@
 
 #include "fuzz_check.h"
 #include "model/main_window_model.h"
+#include "persistence/atomic_file.h"
 
 namespace {
 
@@ -40,7 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     huewright::MainWindowModel before(file);
     before.loadGradationFile(name);
-    before.saveGradationFile(name);
+    try {
+        before.saveGradationFile(name);
+    } catch (const huewright::FileWriteError&) {
+        // A file whose mark promises an encoding its bytes break is never saved over.
+        check(file.bytes() == std::string(reinterpret_cast<const char*>(data), size),
+              "a refused save changed the file");
+        return 0;
+    }
     const std::string saved = file.bytes();
 
     huewright::MainWindowModel after(file);

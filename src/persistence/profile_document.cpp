@@ -214,8 +214,8 @@ std::vector<ProfileDocument::Entry> ProfileDocument::readAll(std::span<const Key
     std::vector<std::string> wantedSections;
     std::vector<std::string> wantedKeys;
     for (const KeyName& name : keys) {
-        wantedSections.push_back(folded(encoding_, name.section));
-        wantedKeys.push_back(folded(encoding_, name.key));
+        wantedSections.push_back(folded(encoding_, inFileText(name.section)));
+        wantedKeys.push_back(folded(encoding_, inFileText(name.key)));
     }
     std::vector<std::string> sectionsSeen;
     std::string section;
@@ -225,8 +225,8 @@ std::vector<ProfileDocument::Entry> ProfileDocument::readAll(std::span<const Key
         begin = line.end;
         if (line.kind == LineKind::Section) {
             section = folded(encoding_, line.name);
-            firstOfItsName = std::find(sectionsSeen.begin(), sectionsSeen.end(), section) ==
-                             sectionsSeen.end();
+            firstOfItsName =
+                std::find(sectionsSeen.begin(), sectionsSeen.end(), section) == sectionsSeen.end();
             if (firstOfItsName) {
                 sectionsSeen.push_back(section);
             }
@@ -249,8 +249,8 @@ std::vector<ProfileDocument::Entry> ProfileDocument::readAll(std::span<const Key
     std::vector<Entry> entries;
     entries.reserve(keys.size());
     for (const std::optional<Line>& line : found) {
-        entries.push_back(entryOf(line && line->hasValue ? std::optional(line->value)
-                                                         : std::nullopt));
+        entries.push_back(
+            entryOf(line && line->hasValue ? std::optional(line->value) : std::nullopt));
     }
     return entries;
 }
@@ -288,11 +288,15 @@ bool ProfileDocument::unrepresentable(std::string_view section, std::string_view
     return readAll({&name, 1})[0].unrepresentable;
 }
 
-void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view text) {
-    std::string value = encodeProfileValue(key, text);
-    if (encoding_ != ProfileEncoding::CodePage932) {
-        value = cp932ToUtf8(value);
-    }
+std::string ProfileDocument::inFileText(std::string_view cp932) const {
+    return encoding_ == ProfileEncoding::CodePage932 ? std::string(cp932) : cp932ToUtf8(cp932);
+}
+
+void ProfileDocument::write(std::string_view cp932Section, std::string_view cp932Key,
+                            std::string_view text) {
+    const std::string value = inFileText(encodeProfileValue(cp932Key, text));
+    const std::string section = inFileText(cp932Section);
+    const std::string key = inFileText(cp932Key);
     const KeyPlace place = findKey(encoding_, text_, section, key);
     if (place.key && place.key->hasValue) {
         text_.replace(place.key->valueBegin, place.key->contentEnd - place.key->valueBegin, value);

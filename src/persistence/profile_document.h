@@ -1,12 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <span>
-#include <vector>
 #include <utility>
+#include <vector>
 
 namespace huewright {
 
@@ -30,7 +30,7 @@ enum class ProfileEncoding { CodePage932, Utf8, Utf16Le, Utf16Be };
 
 /// An initialisation file, read and changed one key at a time the way the platform's profile
 /// functions do it. Every byte a write does not have to change stays, and the file keeps its
-/// encoding and byte-order mark. Values go in and come out as code page 932.
+/// encoding and byte-order mark. Names and values go in and come out as code page 932.
 ///
 /// Lines end in CRLF, LF or CR. A line "[name]" opens a section; a line starting with ";" is a
 /// comment; any other line of a section is a key: "key=value", or a key without a value when it
@@ -84,6 +84,8 @@ class ProfileDocument {
     void write(std::string_view section, std::string_view key, std::string_view text);
 
   private:
+    /// `cp932` as the file's text holds it.
+    std::string inFileText(std::string_view cp932) const;
     /// The entry of a key whose first line holds the raw value `raw` (none for no such line).
     Entry entryOf(std::optional<std::string_view> raw) const;
 
