@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "generator/colour.h"
 #include "generator/extended.h"
 #include "generator/gradation_settings.h"
+#include "generator/oklab.h"
 #include "generator/shift_jis.h"
 
 namespace huewright {
@@ -31,8 +34,9 @@ class SegmentColours {
         return colour;
     }
 
-    /// The first colour of the second segment of three-colour mode: `middle` moved one step of
-    /// `count` towards `end`, or `end` itself for a one-character segment.
+    /// The first colour of a segment after the first: `middle` (the stop that ended the segment
+    /// before) moved one step of `count` towards `end`, or `end` itself for a one-character
+    /// segment.
     static ColourValue secondSegmentBase(ColourValue middle, ColourValue end, std::int64_t count);
 
   private:
@@ -95,16 +99,61 @@ class SizeSteps {
     std::int64_t t_ = 1;    // valley step counter
 };
 
-/// Hands every character of `s.text` on to `visit(character, colour, size)` in order, with the
-/// colour of its mode and, while the size pattern is on, its size (otherwise PatternMax).
-/// An empty text hands on nothing.
-template <typename Visit>
-void forEachCharacter(const GradationSettings& s, Visit&& visit) {
+/// The most colour stops a run can have.
+inline constexpr std::size_t kMostStops = 16;
+
+/// The colours of a run: the stops in order and how the colour moves between them.
+struct ColourPlan {
+    std::span<const ColourValue> stops;  ///< 2..kMostStops colours
+    Blend blend = Blend::Rgb;
+    bool exactEnds = false;  ///< Blend::Rgb: each segment's last character takes its target
+};
+
+/// Code page 932 characters, the window's: one byte, or a lead byte and the byte after it.
+struct Cp932Characters {
+    std::int64_t count(std::string_view text) const { return characterCount(text); }
+    std::size_t lengthAt(std::string_view text, std::size_t pos) const {
+        return characterLengthAt(text, pos);
+    }
+};
+
+/// The end, in bytes, of the character that starts at byte `start` of UTF-8 `text`
+/// (start < text.size()).
+using CharacterEnd = std::size_t (*)(std::string_view text, std::size_t start);
+
+/// UTF-8 characters as a CharacterEnd finds them.
+struct Utf8Characters {
+    CharacterEnd end;
+
+    std::int64_t count(std::string_view text) const {
+        std::int64_t n = 0;
+        for (std::size_t pos = 0; pos < text.size(); pos = end(text, pos)) {
+            ++n;
+        }
+        return n;
+    }
+    std::size_t lengthAt(std::string_view text, std::size_t pos) const {
+        return end(text, pos) - pos;
+    }
+};
+
+/// Hands every character of `s.text`, as `characters` splits it, on to
+/// `visit(character, colour, size)` in order, with the colour `plan` gives it and, while the size
+/// pattern is on, its size (otherwise PatternMax). An empty text hands on nothing.
+///
+/// Gradient mode splits the text into one segment fewer than there are stops, the earlier
+/// segments taking the extra characters (a text shorter than that leaves the last segments
+/// empty). The first segment runs from the first stop to the second; every later segment starts
+/// one step past its first stop, so a stop that ends one segment is not repeated. Alternate mode
+/// gives the characters the stops in turn.
+template <typename Characters, typename Visit>
+void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
+                      const Characters& characters, Visit&& visit) {
     const std::string_view text = s.text;
     if (text.empty()) {
         return;
     }
-    const std::int64_t n = characterCount(text);
+    const std::int64_t n = characters.count(text);
     SizeSteps sizes(s.patternKind, s.patternMax, s.patternMin, n);
     int size = sizes.first();
     std::int64_t g = 1;
@@ -114,7 +163,7 @@ void forEachCharacter(const GradationSettings& s, Visit&& visit) {
         ColourValue colour = colourAfter(0);
         std::size_t pos = 0;
         for (std::int64_t j = 1; pos < segment.size(); ++j) {
-            const std::size_t length = characterLengthAt(segment, pos);
+            const std::size_t length = characters.lengthAt(segment, pos);
             visit(segment.substr(pos, length), colour, size);
             pos += length;
             // After the only character of a segment nothing moves on: no colour, size or g step.
@@ -128,39 +177,74 @@ void forEachCharacter(const GradationSettings& s, Visit&& visit) {
         }
     };
 
+    const std::span<const ColourValue> stops = plan.stops;
     if (s.mode == GradationMode::Alternate) {
-        const std::array<ColourValue, 3> colours = {s.startColour, s.middleColour, s.endColour};
-        int state = s.threeColours ? 1 : 2;
         runSegment(text, n, [&](std::int64_t j) {
-            if (j == 0) {
-                return s.startColour;
-            }
-            const ColourValue next = colours[static_cast<std::size_t>(state)];
-            state = state == 0 ? (s.threeColours ? 1 : 2) : (state == 1 ? 2 : 0);
-            return next;
+            return stops[static_cast<std::size_t>(j % static_cast<std::int64_t>(stops.size()))];
         });
         return;
     }
 
-    if (!s.threeColours || n == 1) {
-        const SegmentColours colours(s.startColour, s.endColour, n);
-        runSegment(text, n, [&](std::int64_t j) { return colours.colourAfter(j); });
-        return;
+    const auto segments = static_cast<std::int64_t>(stops.size() - 1);
+    const bool exactEnds = plan.exactEnds;
+    std::optional<SrgbRounding> rounding;
+    if (plan.blend != Blend::Rgb) {
+        rounding.emplace();
     }
+    std::size_t begin = 0;
+    for (std::int64_t i = 0; i < segments; ++i) {
+        const std::int64_t count = n / segments + (i < n % segments ? 1 : 0);
+        if (count == 0) {
+            break;
+        }
+        std::size_t end = text.size();
+        if (i + 1 < segments) {
+            end = begin;
+            for (std::int64_t k = 0; k < count; ++k) {
+                end += characters.lengthAt(text, end);
+            }
+        }
+        const std::string_view segment = text.substr(begin, end - begin);
+        const ColourValue from = stops[static_cast<std::size_t>(i)];
+        const ColourValue to = stops[static_cast<std::size_t>(i + 1)];
+        if (rounding) {
+            const PerceptualBlend blend(from, to, plan.blend, *rounding);
+            // A later segment's characters sit at 1/count .. count/count of its way.
+            const std::int64_t past = i == 0 ? 0 : 1;
+            const std::int64_t steps = count - 1 + past;
+            runSegment(segment, count, [&](std::int64_t j) { return blend.at(j + past, steps); });
+        } else {
+            const ColourValue base =
+                i == 0 ? from : SegmentColours::secondSegmentBase(from, to, count);
+            const SegmentColours colours(base, to, count);
+            const ColourValue target = (to & 0xFFFFFFu) | (base & 0xFF000000u);
+            runSegment(segment, count, [&](std::int64_t j) {
+                return exactEnds && j == count - 1 && count >= 2 ? target : colours.colourAfter(j);
+            });
+        }
+        begin = end;
+    }
+}
 
-    // Three colours: the first segment takes the odd character; the middle colour ends it and is
-    // not repeated at the start of the second.
-    const std::int64_t second = n / 2;
-    const std::int64_t first = n - second;
-    std::size_t split = 0;
-    for (std::int64_t i = 0; i < first; ++i) {
-        split += characterLengthAt(text, split);
-    }
-    const SegmentColours one(s.startColour, s.middleColour, first);
-    runSegment(text.substr(0, split), first, [&](std::int64_t j) { return one.colourAfter(j); });
-    const SegmentColours two(SegmentColours::secondSegmentBase(s.middleColour, s.endColour, second),
-                             s.endColour, second);
-    runSegment(text.substr(split), second, [&](std::int64_t j) { return two.colourAfter(j); });
+/// The settings' own colours as stops: start, the middle colour in three-colour mode, end.
+class SettingsStops {
+  public:
+    explicit SettingsStops(const GradationSettings& s)
+        : colours_{s.startColour, s.threeColours ? s.middleColour : s.endColour, s.endColour},
+          count_(s.threeColours ? 3 : 2) {}
+
+    std::span<const ColourValue> stops() const { return {colours_.data(), count_}; }
+
+  private:
+    std::array<ColourValue, 3> colours_;
+    std::size_t count_;
+};
+
+/// forEachCharacter over the settings' own colours, blended by the window's rule.
+template <typename Visit>
+void forEachCharacter(const GradationSettings& s, Visit&& visit) {
+    const SettingsStops stops(s);
+    forEachCharacter(s, ColourPlan{stops.stops()}, Cp932Characters{}, visit);
 }
 
 }  // namespace huewright

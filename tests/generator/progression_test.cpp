@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,10 +12,14 @@ namespace huewright {
 namespace {
 
 // Colours written as RRGGBB, the order of a colour code; colour values hold red in the low byte.
+constexpr ColourValue rgb(std::uint32_t code) {
+    return ((code >> 16) & 0xFF) | (code & 0xFF00) | ((code & 0xFF) << 16);
+}
+
 std::vector<ColourValue> codes(std::initializer_list<std::uint32_t> list) {
     std::vector<ColourValue> out;
     for (const auto c : list) {
-        out.push_back(((c >> 16) & 0xFF) | (c & 0xFF00) | ((c & 0xFF) << 16));
+        out.push_back(rgb(c));
     }
     return out;
 }
@@ -137,6 +144,76 @@ TEST(ShiftJis, CountsByCharacterAndNeverReadsPastTheEnd) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(characterCount(row.text), row.count) << row.name;
+    }
+}
+
+std::vector<ColourValue> coloursOf(std::size_t n, const ColourPlan& plan) {
+    GradationSettings s;
+    s.text = std::string(n, 'x');
+    std::vector<ColourValue> colours;
+    forEachCharacter(s, plan, Cp932Characters{},
+                     [&](std::string_view, ColourValue c, int) { colours.push_back(c); });
+    return colours;
+}
+
+TEST(Progression, EverySegmentEndsOnItsStop) {
+    // By the window's rule a difference of 1 over 42 characters stops one short; exact ends
+    // must reach it.
+    const std::vector<ColourValue> short42 = {rgb(0x000000), rgb(0x000001), rgb(0x000000)};
+    std::mt19937 random(7);
+    for (const Blend blend : {Blend::Rgb, Blend::Oklab, Blend::Oklch}) {
+        for (std::size_t n = 1; n <= 84; ++n) {
+            std::vector<ColourValue> stops = short42;
+            if (n < 84) {
+                stops.resize(2 + n % 5);
+                std::generate(stops.begin(), stops.end(), [&] { return random() & 0xFFFFFFu; });
+            }
+            const std::vector<ColourValue> colours = coloursOf(n, {stops, blend, true});
+            EXPECT_EQ(colours.front(), stops.front());
+            // Segments of n / k characters, the first n % k of them one longer.
+            const std::size_t k = stops.size() - 1;
+            std::size_t last = 0;
+            for (std::size_t i = 0; i < k && last < n; ++i) {
+                last += n / k + (i < n % k ? 1 : 0);
+                if (last > 1) {
+                    EXPECT_EQ(colours[last - 1], stops[i + 1]) << n << " characters, stop " << i;
+                }
+            }
+        }
+    }
+}
+
+TEST(Progression, EmptyTextHandsOnNothing) {
+    GradationSettings s;
+    s.text.clear();
+    EXPECT_TRUE(run(s).characters.empty());
+}
+
+TEST(Oklab, RoundsBackToEveryColour) {
+    const SrgbRounding rounding;
+    for (std::uint32_t r = 0; r < 256; r += 3) {
+        for (std::uint32_t g = 0; g < 256; g += 3) {
+            for (std::uint32_t b = 0; b < 256; b += 3) {
+                const ColourValue c = r | (g << 8) | (b << 16);
+                ASSERT_EQ(rounding.nearest(toOklab(c)), c) << r << " " << g << " " << b;
+            }
+        }
+    }
+}
+
+double hueOf(ColourValue c) {
+    const Oklab lab = toOklab(c);
+    return std::atan2(lab.b, lab.a);
+}
+
+// The golden "markup" case shows the blends' colours, worked out apart from the generator, and
+// the hue taking the shorter arc across the point where it wraps.
+TEST(Oklab, GreyTakesItsPartnersHue) {
+    const SrgbRounding rounding;
+    // White's own hue would be about 1.6 radians; the blend keeps red's 0.5, up to 8-bit rounding.
+    const PerceptualBlend whiteToRed(rgb(0xFFFFFF), rgb(0xFF0000), Blend::Oklch, rounding);
+    for (int p = 1; p < 8; ++p) {
+        EXPECT_NEAR(hueOf(whiteToRed.at(p, 8)), hueOf(rgb(0xFF0000)), 0.09) << p << "/8";
     }
 }
 

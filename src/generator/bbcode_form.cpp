@@ -1,0 +1,123 @@
+// The bbcode form is the tag set most forums share: [color=#RRGGBB] (lower-case tag names,
+// upper-case digits, whatever the upper-case option says), [b], [i], [u], [s], [font=Name],
+// [url=address] and [size=N]. N is the HTML size 1..7 itself, the scale vBulletin- and
+// XenForo-style boards read; phpBB reads N as a percentage and would show these sizes tiny.
+// Forums have no common table tag, so the frame and its background are left out; the line
+// break is a line end.
+#include <array>
+#include <utility>
+
+#include "generator/form_writer.h"
+
+namespace huewright {
+
+namespace {
+
+char sizeDigit(int size) {
+    return static_cast<char>('0' + htmlSizeInRange(size));
+}
+
+class BbcodeWriter final : public FormWriter {
+  public:
+    BbcodeWriter(std::string& out, const GradationSettings& s, TextEncoding encoding)
+        : out_(out), s_(s), encoding_(encoding) {}
+
+    void open() override {
+        if (s_.link) {
+            // A bracket would end the tag early; in an address its percent form means the same.
+            out_.append("[url=");
+            forEachUnit(s_.linkTarget, [&](std::string_view unit) {
+                out_.append(unit == "[" ? "%5B" : (unit == "]" ? "%5D" : unit));
+            });
+            out_.append("]");
+        }
+        if (s_.useFace) {
+            out_.append("[font=").append(s_.faceName).append("]");
+        }
+        if (s_.useSize && !s_.sizePattern) {
+            out_.append("[size=").append(1, sizeDigit(s_.size)).append("]");
+        }
+        for (const auto& [on, tag] : styles()) {
+            if (on) {
+                out_.append("[").append(tag).append("]");
+            }
+        }
+    }
+
+    void run(std::string_view characters, ColourValue colour, int size) override {
+        // "[size=N]" when sizes go by character, then "[color=#RRGGBB]", in one append.
+        char head[24] = "[size=0][color=#000000]";
+        const std::size_t sizeTag = s_.sizePattern ? 8 : 0;
+        head[6] = sizeDigit(size);
+        writeColourCode(head + 16, colour, true);
+        const std::string_view openColour(head + 8, 15);
+        out_.append(head + 8 - sizeTag, sizeTag + 15);
+        // A "[" typed in the text ends its tag, so that no run of typed characters such as
+        // "[b]" can form a tag of its own.
+        if (characters.find('[') == std::string_view::npos) {
+            out_.append(characters);
+        } else {
+            appendSplitAtBrackets(characters, openColour);
+        }
+        out_.append(s_.sizePattern ? "[/color][/size]" : "[/color]");
+    }
+
+    void close() override {
+        const auto tags = styles();
+        for (auto it = tags.rbegin(); it != tags.rend(); ++it) {
+            if (it->first) {
+                out_.append("[/").append(it->second).append("]");
+            }
+        }
+        if (s_.useSize && !s_.sizePattern) {
+            out_.append("[/size]");
+        }
+        if (s_.useFace) {
+            out_.append("[/font]");
+        }
+        if (s_.link) {
+            out_.append("[/url]");
+        }
+        if (s_.lineBreak) {
+            out_.append("\n");
+        }
+    }
+
+  private:
+    void appendSplitAtBrackets(std::string_view characters, std::string_view openColour) {
+        std::size_t pos = 0;
+        forEachUnit(characters, [&](std::string_view unit) {
+            out_.append(unit);
+            pos += unit.size();
+            if (unit == "[" && pos < characters.size()) {
+                out_.append("[/color]").append(openColour);
+            }
+        });
+    }
+
+    std::array<std::pair<bool, std::string_view>, 4> styles() const {
+        return {{{s_.bold, "b"}, {s_.italic, "i"}, {s_.underline, "u"}, {s_.strike, "s"}}};
+    }
+
+    template <typename Visit>
+    void forEachUnit(std::string_view text, Visit&& visit) const {
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t length = escapeUnitAt(text, pos, encoding_);
+            visit(text.substr(pos, length));
+            pos += length;
+        }
+    }
+
+    std::string& out_;
+    const GradationSettings& s_;
+    TextEncoding encoding_;
+};
+
+}  // namespace
+
+std::unique_ptr<FormWriter> makeBbcodeWriter(std::string& out, const GradationSettings& s,
+                                             TextEncoding encoding) {
+    return std::make_unique<BbcodeWriter>(out, s, encoding);
+}
+
+}  // namespace huewright

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/colour.h"
+#include "generator/gradation_settings.h"
+#include "generator/oklab.h"
+#include "generator/progression.h"
+
+namespace huewright {
+
+/// The kind of output a run writes.
+enum class OutputForm {
+    Font,    ///< the window's markup: a FONT tag per character, the texts as they are
+    Span,    ///< HTML5: a span with a colour style per character, the texts escaped
+    Bbcode,  ///< forum markup: a [color=#RRGGBB] tag per character
+    Ansi,    ///< terminal escapes: a 24-bit colour per character, then a reset
+};
+
+/// How a run is written, beyond what GradationSettings says. The defaults give the window's
+/// markup, byte for byte as buildMarkup writes it.
+struct OutputOptions {
+    OutputForm form = OutputForm::Font;
+    /// Neighbouring characters of the same colour (and, where sizes show, of the same size)
+    /// share one tag.
+    bool mergeRuns = false;
+    /// 2..16 colours to run through; empty for the settings' own: start, the middle colour in
+    /// three-colour mode, end. Alternate mode gives the characters the stops in turn.
+    std::vector<ColourValue> stops;
+    Blend blend = Blend::Rgb;
+    /// Blend::Rgb: every segment ends exactly on its target colour, where the window's rule may
+    /// stop one short in a channel. The other blends always end on their stops.
+    bool exactEnds = false;
+    /// Null: the texts (text, face name, link target) are code page 932, and so is the output.
+    /// Otherwise they are UTF-8, and so is the output; this finds where each character of the
+    /// text ends. text/graphemes.h's graphemeEnd gives user-perceived characters.
+    CharacterEnd utf8Characters = nullptr;
+};
+
+/// Receives the output in pieces, in order.
+class OutputSink {
+  public:
+    virtual ~OutputSink() = default;
+    virtual void write(std::string_view piece) = 0;
+};
+
+/// The options ask for something the output cannot hold; nothing has been written.
+class OutputError : public std::invalid_argument {
+  public:
+    enum class Reason {
+        StopCount,           ///< fewer than 2 or more than 16 stops
+        BracketInBbcodeFace  ///< "[" or "]" in the face name would end the [font] tag
+    };
+    OutputError(Reason reason, const std::string& message)
+        : std::invalid_argument(message), reason_(reason) {}
+    Reason reason() const { return reason_; }
+
+  private:
+    Reason reason_;
+};
+
+/// Writes the output of `settings` in the form `options` asks for to `sink`, in pieces of about
+/// 64 KiB, so that a long text never needs its whole output in memory. Throws OutputError before
+/// writing anything.
+void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink);
+
+/// The whole output of `settings` in the form `options` asks for. Throws OutputError.
+std::string buildOutput(const GradationSettings& settings, const OutputOptions& options);
+
+}  // namespace huewright

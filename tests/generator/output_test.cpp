@@ -1,0 +1,106 @@
+#include "generator/output.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "generator/markup.h"
+
+namespace huewright {
+namespace {
+
+TEST(Output, TwoAndThreeStopsAreTheWindowsModesByteForByte) {
+    std::mt19937 random(12);
+    const TagNameTable names;
+    GradationSettings s;
+    s.patternKind = SizePatternKind::Valley;
+    for (int n = 1; n <= 300; ++n) {
+        // One character more, ASCII or double-byte at random, on the text before.
+        s.text += random() % 3 == 0 ? std::string("\x82\xa0") : std::string(1, 'a');
+        s.startColour = random() & 0xFFFFFFu;
+        s.middleColour = random() & 0xFFFFFFu;
+        s.endColour = random() & 0xFFFFFFu;
+        s.sizePattern = n % 2 == 0;
+        for (const bool three : {false, true}) {
+            for (const auto mode : {GradationMode::Gradient, GradationMode::Alternate}) {
+                s.threeColours = three;
+                s.mode = mode;
+                const std::string markup = buildMarkup(s, names);
+                OutputOptions options;
+                ASSERT_EQ(buildOutput(s, options), markup) << n << " characters";
+                options.stops = three ? std::vector{s.startColour, s.middleColour, s.endColour}
+                                      : std::vector{s.startColour, s.endColour};
+                s.threeColours = !three;  // the stops, not the switch, now say how many colours
+                ASSERT_EQ(buildOutput(s, options), markup) << n << " characters as stops";
+            }
+        }
+    }
+}
+
+TEST(Output, MergedRunsShareOneTag) {
+    struct Row {
+        OutputForm form;
+        std::string text;
+        bool sizePattern;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {OutputForm::Font, "a\x82\xa0", false, "<FONT COLOR=\"#FF00FF\">a\x82\xa0</FONT>"},
+        {OutputForm::Font, "ab", true,
+         R"(<FONT COLOR="#FF00FF" SIZE="7">a</FONT><FONT COLOR="#FF00FF" SIZE="3">b</FONT>)"},
+        {OutputForm::Span, "a  b", false, R"(<span style="color:#ff00ff">a &nbsp;b</span>)"},
+        // A typed "[b]" must not become a tag, so the run parts after the bracket.
+        {OutputForm::Bbcode, "[b]", false, "[color=#FF00FF][[/color][color=#FF00FF]b][/color]"},
+        // A terminal shows no sizes, so they part no runs.
+        {OutputForm::Ansi, "abc", true, "\x1b[38;2;255;0;255mabc\x1b[0m"},
+    };
+    for (const Row& row : rows) {
+        GradationSettings s;
+        s.text = row.text;
+        s.endColour = s.startColour | 0x01000000u;  // one colour; bits 24-31 part no runs
+        s.useFace = s.useSize = s.lineBreak = false;
+        s.sizePattern = row.sizePattern;
+        OutputOptions options;
+        options.form = row.form;
+        options.mergeRuns = true;
+        EXPECT_EQ(buildOutput(s, options), row.expected) << row.text;
+    }
+}
+
+TEST(Output, RefusesWhatItCannotHold) {
+    GradationSettings s;
+    OutputOptions options;
+    for (const std::size_t count : {1u, 17u}) {
+        options.stops.assign(count, 0);
+        EXPECT_THROW(buildOutput(s, options), OutputError) << count;
+    }
+    options.stops.assign(16, 0);  // two stops, the other end, pass in every other test
+    EXPECT_NO_THROW(buildOutput(s, options));
+    options.stops.clear();
+    options.form = OutputForm::Bbcode;
+    s.faceName = "\x83\x5d";  // "ゾ", whose trail byte is "]"
+    EXPECT_NO_THROW(buildOutput(s, options));
+    s.faceName = "a]";
+    EXPECT_THROW(buildOutput(s, options), OutputError);
+}
+
+TEST(Output, StreamsInBoundedPiecesThatJoinToTheWhole) {
+    struct Pieces : OutputSink {
+        std::string joined;
+        std::size_t largest = 0;
+        void write(std::string_view piece) override {
+            joined += piece;
+            largest = std::max(largest, piece.size());
+        }
+    } pieces;
+    GradationSettings s;
+    s.text = std::string(100'000, 'x');
+    writeOutput(s, {}, pieces);
+    EXPECT_EQ(pieces.joined, buildOutput(s, {}));
+    EXPECT_LT(pieces.largest, 2 * 65'536u);  // the whole is some 3 MB
+}
+
+}  // namespace
+}  // namespace huewright
