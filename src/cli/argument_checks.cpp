@@ -4,6 +4,7 @@
 
 #include "cli/colour_argument.h"
 #include "text/cp932.h"
+#include "text/utf8.h"
 
 namespace huewright {
 namespace {
@@ -63,17 +64,8 @@ CLI::Validator oneOf(std::vector<std::string> choices) {
         "");
 }
 
-CLI::Validator codePage932Text() {
-    return CLI::Validator(
-        [](std::string& value) -> std::string {
-            try {
-                value = utf8ToCp932(value);
-            } catch (const ConversionError& e) {
-                return e.what();
-            }
-            return {};
-        },
-        "");
+CLI::Validator utf8Text() {
+    return CLI::Validator([](std::string& value) { return utf8Problem(value); }, "");
 }
 
 void requireValid(const CLI::Validator& check, const std::string& flag, std::string& value) {

@@ -16,9 +16,8 @@ CLI::Validator wholeNumberIn(int lowest, int highest);
 /// Accepts exactly one of `choices`.
 CLI::Validator oneOf(std::vector<std::string> choices);
 
-/// Converts a UTF-8 value to code page 932 bytes in place; refuses malformed UTF-8 and characters
-/// that code page 932 cannot hold.
-CLI::Validator codePage932Text();
+/// Accepts well-formed UTF-8.
+CLI::Validator utf8Text();
 
 /// Runs `check` on the value a flag took, which it may transform in place. Checking the value
 /// the flag keeps, not every value it was given, lets a repeated flag take its last value.

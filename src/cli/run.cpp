@@ -20,10 +20,11 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/argument_checks.h"
+#include "cli/form_flags.h"
 #include "cli/help_formatter.h"
 #include "cli/output_target.h"
 #include "cli/settings_flags.h"
-#include "generator/markup.h"
+#include "generator/output.h"
 #include "generator/tag_names.h"
 #include "model/gradation_keys.h"
 #include "model/main_window_model.h"
@@ -32,6 +33,8 @@
 #include "persistence/profile_document.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
+#include "text/graphemes.h"
+#include "text/utf8.h"
 
 namespace huewright {
 namespace {
@@ -83,13 +86,13 @@ void addSettingsFileFlags(CLI::App& app, SettingsFiles& files) {
         ->group("Settings files");
 }
 
-struct OutputOptions {
+struct OutputFlags {
     std::string encoding = kUtf8;
     std::optional<std::string> file;
     bool lengthOnly = false;
 };
 
-void addOutputFlags(CLI::App& app, OutputOptions& output) {
+void addOutputFlags(CLI::App& app, OutputFlags& output) {
     app.add_option_function<std::string>(
            "--encoding",
            [&output](std::string encoding) {
@@ -145,7 +148,7 @@ UsageError writeFailure(const std::string& flag, const FileWriteError& error) {
     return UsageError(message);
 }
 
-// The text from standard input, less one trailing line end, in code page 932.
+// The text from standard input, less one trailing line end, as well-formed UTF-8.
 std::string readText(std::istream& in) {
     std::string text;
     try {
@@ -158,11 +161,10 @@ std::string readText(std::istream& in) {
     } else if (text.ends_with('\n')) {
         text.pop_back();
     }
-    try {
-        return utf8ToCp932(text);
-    } catch (const ConversionError& e) {
-        throw UsageError(std::string("standard input: ") + e.what());
+    if (const std::string problem = utf8Problem(text); !problem.empty()) {
+        throw UsageError("standard input: " + problem);
     }
+    return text;
 }
 
 // Why `file` cannot be read, or nothing when it can.
@@ -181,14 +183,20 @@ std::optional<std::string> unreadable(const std::string& file) {
     return std::nullopt;
 }
 
-// The texts a loaded file may have brought; each must be whole code page 932 characters, or the
-// markup would swallow the bytes after it.
-void checkLoadedTexts(const GradationSettings& settings, const std::string& file) {
-    const std::pair<const std::string GradationSettings::*, FileItem> texts[] = {
-        {&GradationSettings::text, LineEdit::Text},
-        {&GradationSettings::faceName, FaceNameBox{}},
-        {&GradationSettings::linkTarget, LineEdit::LinkTarget}};
-    for (const auto& [member, item] : texts) {
+// The three texts of the settings, with the item that holds each in the window.
+const std::pair<std::string GradationSettings::*, FileItem> kTexts[] = {
+    {&GradationSettings::text, LineEdit::Text},
+    {&GradationSettings::faceName, FaceNameBox{}},
+    {&GradationSettings::linkTarget, LineEdit::LinkTarget}};
+
+// The texts a loaded file brought and the flags leave; each must be whole code page 932
+// characters, or the markup would swallow the bytes after it.
+void checkLoadedTexts(const GradationSettings& settings, const SettingsOverrides& overrides,
+                      const std::string& file) {
+    for (const auto& [member, item] : kTexts) {
+        if (overrides.sets(member)) {
+            continue;
+        }
         try {
             cp932ToUtf8(settings.*member);
         } catch (const ConversionError& e) {
@@ -198,6 +206,38 @@ void checkLoadedTexts(const GradationSettings& settings, const std::string& file
         }
     }
 }
+
+// `settings` with its texts in code page 932, as the settings files keep them.
+GradationSettings inCodePage932(GradationSettings settings, const std::string& flag) {
+    for (const auto& [member, item] : kTexts) {
+        try {
+            settings.*member = utf8ToCp932(settings.*member);
+        } catch (const ConversionError& e) {
+            throw UsageError(flag + ": " + e.what());
+        }
+    }
+    return settings;
+}
+
+// Hands the output on to where it goes, in code page 932 or converted to UTF-8, and counts its
+// bytes as they were made.
+class OutputDestination final : public OutputSink {
+  public:
+    OutputDestination(OutputTarget* target, bool toUtf8) : target_(target), toUtf8_(toUtf8) {}
+    void write(std::string_view piece) override {
+        length_ += piece.size();
+        if (target_ != nullptr) {
+            // A piece ends after a whole character's tag, so no double-byte character is split.
+            target_->write(toUtf8_ ? cp932ToUtf8(piece) : std::string(piece));
+        }
+    }
+    std::size_t length() const { return length_; }
+
+  private:
+    OutputTarget* target_;
+    bool toUtf8_;
+    std::size_t length_ = 0;
+};
 
 // The start-up settings that the flags' state describes, where `startup` gave the rest.
 StartupSettings startupOf(const GradationSettings& s, const StartupSettings& startup) {
@@ -235,8 +275,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     addSettingsFlags(app, overrides);
     SettingsFiles settingsFiles;
     addSettingsFileFlags(app, settingsFiles);
-    OutputOptions output;
+    OutputFlags output;
     addOutputFlags(app, output);
+    OutputOptions form;
+    addFormFlags(app, form);
 
     try {
         // CLI11 takes the arguments last first.
@@ -279,18 +321,29 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
                     << key << " is not in code page 932, so it keeps its default\n";
             }
         } else if (!overrides.setsText()) {
-            overrides.setText(readText(in));
+            overrides.setText(readText(in), "standard input");
         }
+        // The Unicode forms keep UTF-8 texts whole, any character and every grapheme cluster.
+        const bool utf8Texts = form.form != OutputForm::Font && output.encoding == kUtf8;
         GradationSettings settings = window.snapshot();
-        overrides.applyTo(settings);
         if (settingsFiles.load) {
-            checkLoadedTexts(settings, *settingsFiles.load);
+            checkLoadedTexts(settings, overrides, *settingsFiles.load);
         }
-        const std::string markup = buildMarkup(settings, TagNameTable{});
-        const std::string bytes = output.encoding == kCp932 ? markup : cp932ToUtf8(markup);
+        if (utf8Texts) {
+            for (const auto& [member, item] : kTexts) {
+                settings.*member = cp932ToUtf8(settings.*member);
+            }
+            form.utf8Characters = graphemeEnd;
+        }
+        overrides.applyTo(settings, utf8Texts);
+        // The settings files keep code page 932: what they cannot hold stops the run now.
+        const GradationSettings saved =
+            utf8Texts && (settingsFiles.save || settingsFiles.saveStartup)
+                ? inCodePage932(settings, settingsFiles.save ? "--save" : "--save-startup")
+                : settings;
 
         if (settingsFiles.save) {
-            window.apply(settings);
+            window.apply(saved);
             try {
                 window.saveGradationFile(*settingsFiles.save);
             } catch (const FileWriteError& e) {
@@ -305,28 +358,43 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         if (settingsFiles.saveStartup) {
             try {
                 writeStartupSettings(files, *settingsFiles.saveStartup,
-                                     startupOf(settings, window.startupSettings()));
+                                     startupOf(saved, window.startupSettings()));
             } catch (const FileWriteError& e) {
                 throw writeFailure("--save-startup", e);
             }
         }
-        if (output.file) {
-            try {
-                const std::unique_ptr<OutputTarget> target = openOutput(*output.file, out);
-                target->write(bytes);
-                target->finish();
-            } catch (const FileWriteError& e) {
-                throw writeFailure("--output", e);
+        // The output streams to its destination as it is made, so it is never held whole.
+        const bool toUtf8 = output.encoding == kUtf8 && !utf8Texts;
+        const std::string destination = output.file.value_or("-");
+        const bool toStandardOutput = destination == "-" && !output.file;
+        std::unique_ptr<OutputTarget> target;
+        try {
+            if (output.file || !output.lengthOnly) {
+                target = openOutput(destination, out);
             }
-        }
-        if (output.lengthOnly) {
-            emit(out, decimal(markup.size()) + '\n');
-        } else if (!output.file) {
-            emit(out, bytes + '\n');
+            OutputDestination sink(target.get(), toUtf8);
+            writeOutput(settings, form, sink);
+            if (target != nullptr) {
+                if (toStandardOutput) {
+                    target->write("\n");
+                }
+                target->finish();
+            }
+            if (output.lengthOnly) {
+                emit(out, decimal(sink.length()) + '\n');
+            }
+        } catch (const FileWriteError& e) {
+            if (toStandardOutput || e.file() == "-") {
+                throw UsageError(std::string("cannot write to standard output") +
+                                 (e.reason() ? ": " + e.reason().message() : ""));
+            }
+            throw writeFailure("--output", e);
         }
         return 0;
     } catch (const UsageError& e) {
         return fail(e.what());
+    } catch (const OutputError& e) {
+        return fail(std::string("--format: ") + e.what());
     } catch (const std::exception& e) {
         return fail(e.what());
     }

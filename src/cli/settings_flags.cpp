@@ -51,10 +51,26 @@ const char* patternKindName(SizePatternKind kind) {
     return "";
 }
 
+// Sets a text field from `utf8`, converted to code page 932 unless texts stay UTF-8.
+std::function<void(GradationSettings&, bool)> textSetter(std::string GradationSettings::*member,
+                                                         std::string utf8, std::string source) {
+    return [=](GradationSettings& s, bool utf8Texts) {
+        if (utf8Texts) {
+            s.*member = utf8;
+            return;
+        }
+        try {
+            s.*member = utf8ToCp932(utf8);
+        } catch (const ConversionError& e) {
+            throw UsageError(source + ": " + e.what());
+        }
+    };
+}
+
 // Registers the flag of one field; `store` keeps the setter that a given flag makes.
 class FlagMaker {
   public:
-    using Setter = std::function<void(GradationSettings&)>;
+    using Setter = std::function<void(GradationSettings&, bool)>;
 
     FlagMaker(CLI::App& app, const GradationField& field, Setter& store)
         : app_(app), field_(field), store_(store) {}
@@ -63,14 +79,14 @@ class FlagMaker {
     void operator()(const Binding<bool, Item>& binding) {
         const bool on = defaults_.*binding.member;
         addSwitch(on, [member = binding.member](bool value) {
-            return [=](GradationSettings& s) { s.*member = value; };
+            return [=](GradationSettings& s, bool) { s.*member = value; };
         });
     }
 
     void operator()(const Binding<GradationMode, ModeGroup>& binding) {
         const bool on = defaults_.*binding.member == GradationMode::Alternate;
         addSwitch(on, [member = binding.member](bool value) {
-            return [=](GradationSettings& s) {
+            return [=](GradationSettings& s, bool) {
                 s.*member = value ? GradationMode::Alternate : GradationMode::Gradient;
             };
         });
@@ -81,7 +97,7 @@ class FlagMaker {
                 name(),
                 [&store = store_, member = binding.member, flag = name()](std::string code) {
                     requireValid(colourCode(), flag, code);
-                    store = [member, colour = *parseColourCode(code)](GradationSettings& s) {
+                    store = [member, colour = *parseColourCode(code)](GradationSettings& s, bool) {
                         s.*member = colour;
                     };
                 },
@@ -96,7 +112,7 @@ class FlagMaker {
                 name(),
                 [&store = store_, member = binding.member, flag = name(), range](std::string text) {
                     requireValid(wholeNumberIn(range.minimum, range.maximum), flag, text);
-                    store = [member, value = std::stoi(text)](GradationSettings& s) {
+                    store = [member, value = std::stoi(text)](GradationSettings& s, bool) {
                         s.*member = value;
                     };
                 },
@@ -115,8 +131,8 @@ class FlagMaker {
         app_.add_option_function<std::string>(
                 flag,
                 [&store = store_, member = binding.member, flag](std::string text) {
-                    requireValid(codePage932Text(), flag, text);
-                    store = [member, text](GradationSettings& s) { s.*member = text; };
+                    requireValid(utf8Text(), flag, text);
+                    store = textSetter(member, std::move(text), flag);
                 },
                 help() + shown)
             ->type_name(positional ? "TEXT" : typeNameOfText(binding.item))
@@ -135,7 +151,7 @@ class FlagMaker {
                     requireValid(check, flag, chosen);
                     for (const auto& [kindName, kind] : kPatternKinds) {
                         if (chosen == kindName) {
-                            store = [member, kind = kind](GradationSettings& s) {
+                            store = [member, kind = kind](GradationSettings& s, bool) {
                                 s.*member = kind;
                             };
                         }
@@ -179,14 +195,29 @@ class FlagMaker {
 
 }  // namespace
 
-void SettingsOverrides::setText(std::string text) {
-    setters_[kTextField] = [text = std::move(text)](GradationSettings& s) { s.text = text; };
+bool SettingsOverrides::sets(const std::string GradationSettings::*member) const {
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        const auto* binding =
+            std::get_if<Binding<std::string, LineEdit>>(&kGradationFields[i].binding);
+        const auto* face =
+            std::get_if<Binding<std::string, FaceNameBox>>(&kGradationFields[i].binding);
+        if (((binding != nullptr && binding->member == member) ||
+             (face != nullptr && face->member == member)) &&
+            setters_[i]) {
+            return true;
+        }
+    }
+    return false;
 }
 
-void SettingsOverrides::applyTo(GradationSettings& settings) const {
-    for (const auto& set : setters_) {
+void SettingsOverrides::setText(std::string utf8, const std::string& source) {
+    setters_[kTextField] = textSetter(&GradationSettings::text, std::move(utf8), source);
+}
+
+void SettingsOverrides::applyTo(GradationSettings& settings, bool utf8Texts) const {
+    for (const Setter& set : setters_) {
         if (set) {
-            set(settings);
+            set(settings, utf8Texts);
         }
     }
 }

@@ -63,15 +63,13 @@ std::string utf8ToCp932(std::string_view utf8) {
     IconvConverter toCp932(kCp932, kUtf8);
     std::string out;
     out.reserve(utf8.size());
+    if (std::string problem = utf8Problem(utf8); !problem.empty()) {
+        throw ConversionError(std::move(problem));
+    }
     std::size_t character = 0;
     for (std::size_t offset = 0; offset < utf8.size();) {
         ++character;
         const Utf8Step step = decodeUtf8(utf8, offset);
-        if (!step.problem.empty()) {
-            throw ConversionError("invalid UTF-8 at character " + positionText(character) +
-                                  ", byte " + positionText(offset + 1) +
-                                  " (counting from 1): " + step.problem);
-        }
         if (!appendHeld(toCp932, utf8.substr(offset, step.length), step.codePoint, out)) {
             throw ConversionError(describeCodePoint(step.codePoint) + " (character " +
                                   positionText(character) +

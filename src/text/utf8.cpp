@@ -1,5 +1,6 @@
 #include "text/utf8.h"
 
+#include <charconv>
 #include <utility>
 
 #include "text/describe.h"
@@ -80,6 +81,24 @@ void appendUtf8(std::string& out, char32_t codePoint) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+std::string utf8Problem(std::string_view text) {
+    const auto decimal = [](std::size_t value) {
+        char digits[24];
+        return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    };
+    std::size_t character = 0;
+    for (std::size_t offset = 0; offset < text.size();) {
+        ++character;
+        const Utf8Step step = decodeUtf8(text, offset);
+        if (!step.problem.empty()) {
+            return "invalid UTF-8 at character " + decimal(character) + ", byte " +
+                   decimal(offset + 1) + " (counting from 1): " + step.problem;
+        }
+        offset += step.length;
+    }
+    return {};
 }
 
 }  // namespace huewright

@@ -18,6 +18,10 @@ struct Utf8Step {
 /// U+10FFFF.
 Utf8Step decodeUtf8(std::string_view text, std::size_t offset);
 
+/// Why `text` is not UTF-8: "invalid UTF-8 at character N, byte M (counting from 1): ..." for
+/// its first fault; empty for well-formed UTF-8.
+std::string utf8Problem(std::string_view text);
+
 /// Appends the UTF-8 form of `codePoint`, which must be a Unicode scalar value.
 void appendUtf8(std::string& out, char32_t codePoint);
 

@@ -161,6 +161,14 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "--frame-width: expected a whole number from 0 to 99, not \"100\""},
         {"pattern kind", "--pattern-kind rising a",
          "--pattern-kind: expected one of falling, valley, alternating, none, not \"rising\""},
+        {"one colour stop", "--colours FF0000 a",
+         "--colours: expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, not "
+         "\"FF0000\""},
+        {"form", "--format html a",
+         "--format: expected one of font, span, bbcode, ansi, not \"html\""},
+        {"emoji in the FONT form", "x😀",
+         "text: U+1F600 \"😀\" (character 2, counting Unicode "
+         "characters from 1) is not in code page 932"},
         {"encoding", "--encoding shift_jis a",
          "--encoding: expected one of utf-8, cp932, not \"shift_jis\""},
         {"text outside code page 932 with an output file", "-o kept.html café",
@@ -218,6 +226,24 @@ TEST_F(CliTest, LoadsASettingsFileAsTheWindowWouldThenAppliesTheFlags) {
     EXPECT_EQ(outcome.out,
               "<table border=\"99\"><tr><td><b><font color=\"#ff0000\">a</font>"
               "<font color=\"#0000ff\">b</font></b></td></tr></table>\n");
+}
+
+TEST_F(CliTest, ColourStopsAndUnicodeForms) {
+    // Two and three stops are the two- and three-colour modes, byte for byte.
+    EXPECT_EQ(runCli(words("--colours #112233,#445566 abcdefg")).out,
+              runCli(words("--start-colour #112233 --end-colour #445566 abcdefg")).out);
+    EXPECT_EQ(runCli(words("--colours FF0000,00FF00,0000FF abcdefg")).out,
+              runCli(words("--three-colours --start-colour FF0000 --middle-colour 00FF00 "
+                           "--end-colour 0000FF abcdefg"))
+                  .out);
+    // The Unicode forms take any character and keep a family emoji in one colour; code page 932
+    // output cannot.
+    const std::string family = "👨‍👩‍👧";
+    EXPECT_EQ(
+        runCli({"--format", "span", "--no-line-break", "--no-face", "--no-size", family + "!"}).out,
+        "<span style=\"color:#ff00ff\">" + family +
+            "</span><span style=\"color:#0000ff\">!</span>\n");
+    EXPECT_EQ(runCli({"--format", "span", "--encoding", "cp932", family}).status, 2);
 }
 
 TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {

@@ -1,0 +1,106 @@
+#include "cli/form_flags.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/argument_checks.h"
+#include "cli/colour_argument.h"
+
+namespace huewright {
+
+namespace {
+
+constexpr const char* kGroup = "Output form";
+
+template <typename Value>
+struct Named {
+    const char* name;
+    Value value;
+};
+
+constexpr Named<OutputForm> kForms[] = {{"font", OutputForm::Font},
+                                        {"span", OutputForm::Span},
+                                        {"bbcode", OutputForm::Bbcode},
+                                        {"ansi", OutputForm::Ansi}};
+constexpr Named<Blend> kBlends[] = {
+    {"rgb", Blend::Rgb}, {"oklab", Blend::Oklab}, {"oklch", Blend::Oklch}};
+
+// A flag that takes one of `choices` by name.
+template <typename Value, std::size_t N>
+void addChoice(CLI::App& app, const std::string& flag, const Named<Value> (&choices)[N],
+               Value& target, const std::string& help) {
+    std::vector<std::string> names;
+    for (const auto& choice : choices) {
+        names.emplace_back(choice.name);
+    }
+    app.add_option_function<std::string>(
+           flag,
+           [&target, &choices, flag, check = oneOf(names)](std::string chosen) {
+               requireValid(check, flag, chosen);
+               for (const auto& choice : choices) {
+                   if (chosen == choice.name) {
+                       target = choice.value;
+                   }
+               }
+           },
+           help + " (default: " + names.front() + ")")
+        ->type_name("NAME")
+        ->group(kGroup);
+}
+
+// The stops of "C1,C2,...", or the reason there are none.
+std::string parseStops(const std::string& list, std::vector<ColourValue>& stops) {
+    stops.clear();
+    for (std::size_t at = 0; at <= list.size();) {
+        const std::size_t comma = std::min(list.find(',', at), list.size());
+        const std::optional<ColourValue> colour =
+            parseColourCode(std::string_view(list).substr(at, comma - at));
+        if (!colour) {
+            break;
+        }
+        stops.push_back(*colour);
+        at = comma + 1;
+        if (comma == list.size()) {
+            if (stops.size() >= 2 && stops.size() <= kMostStops) {
+                return {};
+            }
+            break;
+        }
+    }
+    stops.clear();
+    return "expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, not \"" + list +
+           "\"";
+}
+
+}  // namespace
+
+void addFormFlags(CLI::App& app, OutputOptions& options) {
+    addChoice(app, "--format", kForms, options.form,
+              "font (FONT tags, as the window makes them), span (HTML5), bbcode (forums) or "
+              "ansi (terminal colours); span, bbcode and ansi take any Unicode text and colour "
+              "each user-perceived character as one when the encoding is utf-8");
+    app.add_flag("--merge-runs", options.mergeRuns,
+                 "give neighbouring characters of the same colour and size one tag")
+        ->group(kGroup);
+    app.add_option_function<std::string>(
+           "--colours",
+           [&options](const std::string& list) {
+               if (std::string problem = parseStops(list, options.stops); !problem.empty()) {
+                   throw CLI::ValidationError("--colours", problem);
+               }
+           },
+           "run through these 2 to 16 colours instead of the start, middle and end colours, the "
+           "text split into one segment fewer (default: the start and end colours)")
+        ->type_name("C1,C2,...")
+        ->group(kGroup);
+    app.add_flag("--exact-ends", options.exactEnds,
+                 "end every segment exactly on its colour, where the window's steps may stop one "
+                 "short")
+        ->group(kGroup);
+    addChoice(app, "--blend", kBlends, options.blend,
+              "blend the colours in sRGB by the window's exact steps, or in the perceptual OKLab "
+              "or OKLCh space");
+}
+
+}  // namespace huewright
