@@ -8,6 +8,7 @@
 
 #include "generator/colour_code.h"
 #include "generator/markup.h"
+#include "generator/progression.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_keys.h"
 #include "persistence/settings_file.h"
@@ -280,6 +281,12 @@ void MainWindowModel::storeStartupSettings(const StartupSettings& startup) {
     startup_ = startup;
 }
 
+void MainWindowModel::chooseOutputForm(OutputForm form) {
+    writeStartupOutputForm(files_, startupFilePath(startupDir_), static_cast<int>(form));
+    startup_.outputForm = static_cast<std::int32_t>(form);
+    regenerate();
+}
+
 void MainWindowModel::colourChosen(ColourSlot slot, std::optional<ColourValue> chosen) {
     if (chosen) {
         setColour(slot, *chosen);
@@ -341,11 +348,23 @@ void MainWindowModel::regenerate() {
         return;
     }
     const GradationSettings settings = snapshot();
+    std::optional<PreviewPainter> painter;
     if (surface_ != nullptr) {
-        PreviewPainter painter(*surface_, settings, previewFont_);
-        markup_ = buildMarkup(settings, tagNames_, &painter);
+        painter.emplace(*surface_, settings, previewFont_);
+    }
+    if (outputForm() == OutputForm::Font) {
+        markup_ = buildMarkup(settings, tagNames_, painter ? &*painter : nullptr);
     } else {
-        markup_ = buildMarkup(settings, tagNames_);
+        // The other forms colour the characters alike, so the preview is drawn the same.
+        OutputOptions options;
+        options.form = outputForm();
+        markup_ = buildOutput(settings, options);
+        if (painter) {
+            forEachCharacter(settings,
+                             [&](std::string_view character, ColourValue colour, int size) {
+                                 painter->onCharacter(character, colour, size);
+                             });
+        }
     }
     ++regenerations_;
     if (regenerated_) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generator/gradation_settings.h"
+#include "generator/output.h"
 #include "generator/preview.h"
 #include "generator/tag_names.h"
 #include "model/controls.h"
@@ -128,6 +129,13 @@ class MainWindowModel {
     const std::string& markup() const { return markup_; }
     /// How many times the output has been regenerated.
     int regenerationCount() const { return regenerations_; }
+
+    /// The form the markup is made in, as the start-up settings remember it.
+    OutputForm outputForm() const { return static_cast<OutputForm>(startup_.outputForm); }
+    /// Makes the markup in `form` from now on and remembers it in the start-up file (its other
+    /// keys kept); regenerates. Throws FileWriteError, changing nothing, when the file cannot be
+    /// written.
+    void chooseOutputForm(OutputForm form);
 
     /// Whether a regeneration builds the markup and preview (the default). A front end that
     /// makes its own output from snapshot() turns it off, so that loading a file with a long

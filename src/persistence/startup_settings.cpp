@@ -39,6 +39,10 @@ constexpr StartupKey kStartupKeys[] = {
     {"S_TAG", ValueKind::Integer, 0, &StartupSettings::italicTagForm, nullptr},
 };
 
+// Other readers of the file pass over a key they do not know, so old and new files mix freely.
+constexpr std::string_view kOutputFormKey = "Form";
+constexpr std::int32_t kLastOutputForm = 2;
+
 }  // namespace
 
 std::filesystem::path startupFilePath(const std::filesystem::path& startupDir) {
@@ -54,7 +58,10 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
     for (const StartupKey& entry : kStartupKeys) {
         keys.push_back({kSection, entry.key});
     }
+    keys.push_back({kSection, kOutputFormKey});
     const SettingsFileReader reader(files, file, keys);
+    const std::int32_t form = reader.number({kSection, kOutputFormKey}).value_or(0);
+    settings.outputForm = form >= 0 && form <= kLastOutputForm ? form : 0;
     for (const StartupKey& entry : kStartupKeys) {
         const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
         if (entry.kind == ValueKind::Switch) {
@@ -64,6 +71,11 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
         }
     }
     return settings;
+}
+
+void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file, int form) {
+    const SettingsValue value{{kSection, kOutputFormKey}, formatSettingInteger(form)};
+    saveSettingsValues(files, file, {&value, 1});
 }
 
 void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,

@@ -22,6 +22,10 @@ struct StartupSettings {
     std::int32_t boldTagForm = 0;              ///< bold tag: 0 for "B", anything else "STRONG"
     std::int32_t italicTagForm = 0;            ///< italic tag: 0 for "I", anything else "EM"
 
+    /// The window's output form, 0 FONT, 1 SPAN, 2 BBCode; kept under its own key, which the
+    /// settings dialog does not write.
+    std::int32_t outputForm = 0;
+
     friend bool operator==(const StartupSettings&, const StartupSettings&) = default;
 };
 
@@ -32,6 +36,10 @@ std::filesystem::path startupFilePath(const std::filesystem::path& startupDir);
 /// values; otherwise a key that is missing or not a number gives its own default, which for "SS",
 /// "FS" and "KB" is off. A file that cannot be read reads as one without keys. Never fails.
 StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file);
+
+/// Writes the output form alone into section "Stat" of `file` in one save, keeping everything
+/// else the file holds. Throws FileWriteError naming `file`, which is then unchanged.
+void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file, int form);
 
 /// Writes the eleven keys into section "Stat" of `file` in one save, keeping everything else the
 /// file holds, and creates it when missing. Throws FileWriteError naming `file`, which is then

@@ -1,5 +1,6 @@
 #include "ui/error_messages.h"
 
+#include "generator/output.h"
 #include "persistence/atomic_file.h"
 #include "persistence/profile_document.h"
 
@@ -13,6 +14,9 @@ QString windowMessage(const std::exception& error) {
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
         return QStringLiteral("%1 の値は改行を含むため書き込めません")
             .arg(QString::fromStdString(lineBreak->key()));
+    }
+    if (dynamic_cast<const OutputError*>(&error) != nullptr) {
+        return QStringLiteral("BBCode のフォント名には [ と ] を使えません");
     }
     return QString::fromStdString(error.what());
 }

@@ -210,5 +210,21 @@ TEST_F(MainWindowModelTest, AppliedSettingsSaveAndLoadBackWhole) {
     EXPECT_EQ(files.files[kDat], saved);
 }
 
+// The chosen form is made at once, remembered beside the start-up keys, and read back at start.
+TEST_F(MainWindowModelTest, TheOutputFormIsRememberedInTheStartupFile) {
+    files.files["/work/lumo.ini"] = "[Stat]\r\nTB=0\r\n; mine\r\n";
+    model.startUp(kDir);
+    EXPECT_EQ(regenerationsOf([&] { model.chooseOutputForm(OutputForm::Span); }), 1);
+    EXPECT_TRUE(model.markup().starts_with("<span style="));
+    EXPECT_EQ(files.files["/work/lumo.ini"], "[Stat]\r\nTB=0\r\nForm=1\r\n; mine\r\n");
+    MainWindowModel restarted(files);
+    restarted.startUp(kDir);
+    EXPECT_EQ(restarted.outputForm(), OutputForm::Span);
+
+    files.unwritable.insert("/work/lumo.ini");
+    EXPECT_THROW(model.chooseOutputForm(OutputForm::Bbcode), FileWriteError);
+    EXPECT_EQ(model.outputForm(), OutputForm::Span);
+}
+
 }  // namespace
 }  // namespace huewright
