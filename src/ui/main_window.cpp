@@ -21,6 +21,7 @@
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/main_window_layout.h"
+#include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/spin_edit.h"
@@ -70,7 +71,7 @@ void MainWindow::createControls() {
     textEdit_ = child<QLineEdit>(client, nameOf(LineEdit::Text));
     linkEdit_ = child<QLineEdit>(client, nameOf(LineEdit::LinkTarget));
     faceNameBox_ = child<QComboBox>(client, "Fname");
-    markupEdit_ = child<QLineEdit>(client, "html_e");
+    markupEdit_ = child<MarkupEdit>(client, "html_e");
     lengthLabel_ = child<QLabel>(client, "tag_len");
     colourPanels_ = {child<QFrame>(client, "sc"), child<QFrame>(client, "tc"),
                      child<QFrame>(client, "ec")};
@@ -217,9 +218,7 @@ void MainWindow::showModelState() {
 }
 
 void MainWindow::showOutput() {
-    markupEdit_->setText(fromCp932(model_.markup()));
-    // Show the fragment from its start, as a freshly filled edit box does.
-    markupEdit_->setCursorPosition(0);
+    markupEdit_->setMarkup(fromCp932(model_.markup()));
     // The length counts code page 932 bytes: a double-byte character counts 2.
     lengthLabel_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
     lengthLabel_->adjustSize();

@@ -20,6 +20,7 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/markup_edit.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -43,6 +44,7 @@ class MainWindowTest : public QObject {
     }
     int regenerations() const { return model_->regenerationCount(); }
     QString markup() const { return QString::fromStdString(cp932ToUtf8(model_->markup())); }
+    QString shownMarkup() { return widget<MarkupEdit>("html_e")->markup(); }
     void click(const char* name) {
         QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
     }
@@ -142,8 +144,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(form_->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
         const QString expected = QStringLiteral(
             "<FONT FACE=\"ＭＳ Ｐゴシック\" SIZE=\"3\" ><FONT COLOR=\"#FF00FF\">H</FONT>");
-        QVERIFY(widget<QLineEdit>("html_e")->text().startsWith(expected));
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QVERIFY(shownMarkup().startsWith(expected));
+        QCOMPARE(shownMarkup(), markup());
         QCOMPARE(widget<QLabel>("tag_len")->text(),
                  QStringLiteral("(%1)").arg(model_->markup().size()));
         QCOMPARE(model_->previewFont().points, 12);
@@ -180,7 +182,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(regenerations() - before, 3);
         QCOMPARE(model_->text(LineEdit::Text), std::string("a\x82\xa0"
                                                            "b"));
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QCOMPARE(shownMarkup(), markup());
     }
 
     void longTextsStayWhole() {
@@ -190,7 +192,7 @@ class MainWindowTest : public QObject {
         edit->insert(QString(39999, QLatin1Char('x')));  // as a paste
         type(edit, QStringLiteral("y"));
         QCOMPARE(edit->text().size(), 40000);
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QCOMPARE(shownMarkup(), markup());
         QVERIFY(markup().endsWith(QStringLiteral(">y</FONT></FONT><BR>")));
     }
 
@@ -335,11 +337,17 @@ class MainWindowTest : public QObject {
     }
 
     void clipboardHelpAndQuitting() {
-        auto* html = widget<QLineEdit>("html_e");
-        html->setText(QStringLiteral("edited by hand"));
+        // An edit at the far end of a long fragment, which the box does not show.
+        auto* edit = widget<QLineEdit>("Edit1");
+        edit->selectAll();
+        edit->insert(QString(500, QLatin1Char('x')));
+        auto* html = widget<MarkupEdit>("html_e");
+        QTest::mouseClick(html, Qt::LeftButton, {}, QPoint(4, 10));
+        QTest::keyClick(html, Qt::Key_End);
+        QTest::keyClicks(html, QStringLiteral("<!-- by hand -->"));
         click("Button2");
-        QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("edited by hand"));
-        QCOMPARE(html->selectedText(), QStringLiteral("edited by hand"));
+        QCOMPARE(platform_->copiedTexts.back(), markup() + QStringLiteral("<!-- by hand -->"));
+        QCOMPARE(html->selectedText(), html->text());
         click("bmpb");
         QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
 
