@@ -40,7 +40,8 @@ class Cp932ValidatorTest : public QObject {
   private slots:
     void typingKeepsToCodePage932_data();
     void typingKeepsToCodePage932();
-    void pasteIsTakenOrRefusedWhole();
+    void pasteKeepsWhatCodePage932Holds_data();
+    void pasteKeepsWhatCodePage932Holds();
     void textFromCodeIsNeverRefused();
     void guardsTheFieldOfAnEditableComboBox();
 };
@@ -77,21 +78,37 @@ void Cp932ValidatorTest::typingKeepsToCodePage932() {
     QCOMPARE(scene.beeps, beeps);
 }
 
-void Cp932ValidatorTest::pasteIsTakenOrRefusedWhole() {
+void Cp932ValidatorTest::pasteKeepsWhatCodePage932Holds_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("selected");  // characters selected from the cursor
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("all held") << "ab漢" << 0 << "xab漢y" << 4 << 0;
+    QTest::newRow("emoji between kept characters") << "a😀b" << 0 << "xaby" << 3 << 1;
+    QTest::newRow("several dropped, one beep") << "é1😀2¥" << 0 << "x12y" << 3 << 1;
+    QTest::newRow("nothing held changes nothing") << "😀é" << 0 << "xy" << 1 << 1;
+    QTest::newRow("nothing held over a selection removes it") << "😀" << 1 << "x" << 1 << 1;
+    QTest::newRow("the same character as the one replaced") << "ay" << 1 << "xay" << 3 << 0;
+}
+
+void Cp932ValidatorTest::pasteKeepsWhatCodePage932Holds() {
+    QFETCH(QString, pasted);
+    QFETCH(int, selected);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(int, beeps);
     Scene scene(QStringLiteral("xy"));
-    scene.edit.setCursorPosition(1);
-    QSignalSpy changedSpy(&scene.edit, &QLineEdit::textChanged);
+    scene.edit.setSelection(1, selected);
+    QSignalSpy editedSpy(&scene.edit, &QLineEdit::textEdited);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("ab😀"));
+    QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(&scene.edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(scene.edit.text(), QStringLiteral("xy"));
-    QCOMPARE(scene.beeps, 1);
-    QCOMPARE(changedSpy.count(), 0);
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("ab漢"));
-    QTest::keyClick(&scene.edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(scene.edit.text(), QStringLiteral("xab漢y"));
-    QCOMPARE(scene.beeps, 1);
+    QCOMPARE(scene.edit.text(), text);
+    QCOMPARE(scene.edit.cursorPosition(), cursor);
+    QCOMPARE(scene.beeps, beeps);
+    QCOMPARE(editedSpy.count(), text == QStringLiteral("xy") ? 0 : 1);
 }
 
 void Cp932ValidatorTest::textFromCodeIsNeverRefused() {
