@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <exception>
 
@@ -176,6 +178,10 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
         const QSignalBlocker blocker(faceNameBox_);
         faceNameBox_->addItems(fontFamilyList());
     }
+    // The drop-down list is as wide as its longest name, however narrow the box.
+    QAbstractItemView* list = faceNameBox_->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     act([&] { model_.startUp(workingDirectory); });
 }
 

@@ -14,8 +14,8 @@ class FontsTest : public QObject {
     void faceNamesAreSortedWithoutRegardToCase_data();
     void faceNamesAreSortedWithoutRegardToCase();
     void installedFamiliesAreListedOnceWithoutFoundry();
-    void missingWindowFacesAreDrawnWithTheIpaFaces_data();
-    void missingWindowFacesAreDrawnWithTheIpaFaces();
+    void missingWindowFacesAreDrawnWithMetricCompatibleFaces_data();
+    void missingWindowFacesAreDrawnWithMetricCompatibleFaces();
 };
 
 void FontsTest::faceNamesAreSortedWithoutRegardToCase_data() {
@@ -52,22 +52,22 @@ void FontsTest::installedFamiliesAreListedOnceWithoutFoundry() {
     }
 }
 
-void FontsTest::missingWindowFacesAreDrawnWithTheIpaFaces_data() {
+void FontsTest::missingWindowFacesAreDrawnWithMetricCompatibleFaces_data() {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("substitute");
-    QTest::newRow("proportional") << kWindowFace << "IPAPGothic";
+    QTest::newRow("proportional") << kWindowFace << "Monapo";
     QTest::newRow("fixed pitch") << "ＭＳ ゴシック"
                                  << "IPAGothic";
 }
 
-void FontsTest::missingWindowFacesAreDrawnWithTheIpaFaces() {
+void FontsTest::missingWindowFacesAreDrawnWithMetricCompatibleFaces() {
     QFETCH(QString, face);
     QFETCH(QString, substitute);
     if (QFontDatabase::hasFamily(face)) {
         QSKIP("the Windows face itself is installed");
     }
     if (!QFontDatabase::hasFamily(substitute)) {
-        QSKIP("the IPA Gothic fonts (Debian's fonts-ipafont-gothic) are not installed");
+        QSKIP("the substitute (Debian's fonts-monapo, fonts-ipafont-gothic) is not installed");
     }
     QFont font = windowFont(12);
     font.setFamilies({face});
