@@ -46,7 +46,10 @@ Widget* child(const QWidget* parent, std::string_view name) {
 }  // namespace
 
 MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), model_(model), platform_(platform), surface_(kDesignPixelsPerInch) {
+    : QMainWindow(parent),
+      model_(model),
+      platform_(platform),
+      surface_(kDesignPixelsPerInch, devicePixelRatioF()) {
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont(12));
     createControls();
@@ -81,7 +84,7 @@ void MainWindow::createControls() {
         panel->setAutoFillBackground(true);
     }
     preview_ = child<ImageView>(client, "mihon");
-    preview_->setImage(&surface_.image());
+    preview_->setImage(&surface_.screenImage());
 
     auto* lumo = child<GradientLabel>(client, "Lumo");
     lumo->setDecoder(fromCp932);
