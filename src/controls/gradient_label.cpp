@@ -107,8 +107,15 @@ void GradientLabel::fitToCaption() {
     if (!autoSize_ || caption_.empty()) {
         return;
     }
+    // The caption's extent as painted, character by character: with whole-pixel advances, as
+    // the label's arithmetic assumes, that is the whole caption's extent, but a font's
+    // fractional advances, each rounded, can add up to a pixel or two more.
     const QFontMetrics metrics = fontMetrics();
-    const QSize extent(metrics.horizontalAdvance(decoder_(caption_)), metrics.height());
+    int width = 0;
+    for (const GradientCharacter& character : gradientCharacters(caption_, 0, 0)) {
+        width += metrics.horizontalAdvance(decoder_(character.bytes));
+    }
+    const QSize extent(width, metrics.height());
     if (size() != extent) {
         resize(extent);
     }

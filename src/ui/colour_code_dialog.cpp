@@ -31,6 +31,10 @@ const ControlLayout kLayout[] = {
 
 }  // namespace
 
+std::span<const ControlLayout> colourCodeDialogLayout() {
+    return kLayout;
+}
+
 ColourCodeDialog::ColourCodeDialog(Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),

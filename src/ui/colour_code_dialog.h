@@ -2,11 +2,18 @@
 
 #include <QDialog>
 
+#include <span>
+
+#include "ui/control_layout.h"
+
 class QLineEdit;
 
 namespace huewright {
 
 class Platform;
+
+/// Every control of the colour-code dialog.
+std::span<const ControlLayout> colourCodeDialogLayout();
 
 /// The small dialog that shows a colour as its code: the code can be copied to the clipboard or
 /// typed over. It has no cancel: however it closes, the caller reads the code back.

@@ -16,6 +16,7 @@
 #include "controls/gradient_label.h"
 #include "ui/fonts.h"
 #include "ui/image_view.h"
+#include "ui/markup_edit.h"
 #include "ui/qt_text.h"
 #include "ui/spin_edit.h"
 
@@ -49,6 +50,11 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
         case ControlKind::LineEdit: {
             auto* edit = new QLineEdit(caption, parent);
             // A line edit holds 32767 characters unless told otherwise; ours hold any length.
+            edit->setMaxLength(std::numeric_limits<int>::max());
+            return edit;
+        }
+        case ControlKind::MarkupEdit: {
+            auto* edit = new MarkupEdit(parent);
             edit->setMaxLength(std::numeric_limits<int>::max());
             return edit;
         }

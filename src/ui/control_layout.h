@@ -16,6 +16,7 @@ enum class ControlKind {
     Container,       ///< a plain area that only holds other controls
     Image,           ///< a picture strip
     LineEdit,        ///< a single-line edit
+    MarkupEdit,      ///< a single-line edit for a long fragment that shows its start
     ComboBox,        ///< an editable text with a drop-down list
     FixedSpinEdit,   ///< a spin edit that takes no typing, one character long
     TypingSpinEdit,  ///< a spin edit that takes digits and signs, two characters long

@@ -8,6 +8,7 @@
 
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
+#include "ui/classic_style.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
     QApplication::setApplicationDisplayName(QStringLiteral("HuewrightHTML"));
     huewright::installFaceSubstitutes();
+    huewright::installClassicStyle();
     huewright::installJapaneseTranslations(application);
     // Qt's own dialogs would keep custom colours and file histories in the user's settings;
     // this program stores nothing but its own two files, so point those settings nowhere.

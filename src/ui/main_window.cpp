@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <exception>
 
@@ -21,6 +23,7 @@
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/main_window_layout.h"
+#include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
 #include "ui/spin_edit.h"
@@ -43,7 +46,10 @@ Widget* child(const QWidget* parent, std::string_view name) {
 }  // namespace
 
 MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), model_(model), platform_(platform), surface_(kDesignPixelsPerInch) {
+    : QMainWindow(parent),
+      model_(model),
+      platform_(platform),
+      surface_(kDesignPixelsPerInch, devicePixelRatioF()) {
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont(12));
     createControls();
@@ -70,7 +76,7 @@ void MainWindow::createControls() {
     textEdit_ = child<QLineEdit>(client, nameOf(LineEdit::Text));
     linkEdit_ = child<QLineEdit>(client, nameOf(LineEdit::LinkTarget));
     faceNameBox_ = child<QComboBox>(client, "Fname");
-    markupEdit_ = child<QLineEdit>(client, "html_e");
+    markupEdit_ = child<MarkupEdit>(client, "html_e");
     lengthLabel_ = child<QLabel>(client, "tag_len");
     colourPanels_ = {child<QFrame>(client, "sc"), child<QFrame>(client, "tc"),
                      child<QFrame>(client, "ec")};
@@ -78,7 +84,7 @@ void MainWindow::createControls() {
         panel->setAutoFillBackground(true);
     }
     preview_ = child<ImageView>(client, "mihon");
-    preview_->setImage(&surface_.image());
+    preview_->setImage(&surface_.screenImage());
 
     auto* lumo = child<GradientLabel>(client, "Lumo");
     lumo->setDecoder(fromCp932);
@@ -175,6 +181,10 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
         const QSignalBlocker blocker(faceNameBox_);
         faceNameBox_->addItems(fontFamilyList());
     }
+    // The drop-down list is as wide as its longest name, however narrow the box.
+    QAbstractItemView* list = faceNameBox_->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     act([&] { model_.startUp(workingDirectory); });
 }
 
@@ -217,9 +227,7 @@ void MainWindow::showModelState() {
 }
 
 void MainWindow::showOutput() {
-    markupEdit_->setText(fromCp932(model_.markup()));
-    // Show the fragment from its start, as a freshly filled edit box does.
-    markupEdit_->setCursorPosition(0);
+    markupEdit_->setMarkup(fromCp932(model_.markup()));
     // The length counts code page 932 bytes: a double-byte character counts 2.
     lengthLabel_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
     lengthLabel_->adjustSize();

@@ -21,6 +21,7 @@ namespace huewright {
 
 class ColourCodeDialog;
 class ImageView;
+class MarkupEdit;
 class Platform;
 class SettingsDialog;
 class SpinEdit;
@@ -80,7 +81,7 @@ class MainWindow : public QMainWindow {
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;
-    QLineEdit* markupEdit_ = nullptr;
+    MarkupEdit* markupEdit_ = nullptr;
     QLabel* lengthLabel_ = nullptr;
     std::array<QFrame*, 3> colourPanels_{};  // start, middle, end
     std::map<CheckBox, QAbstractButton*> checkBoxes_;

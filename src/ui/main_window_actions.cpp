@@ -9,6 +9,7 @@
 
 #include "ui/colour_code_dialog.h"
 #include "ui/main_window.h"
+#include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/settings_dialog.h"
 
@@ -92,8 +93,8 @@ void MainWindow::showColourCode(ColourSlot slot) {
 
 void MainWindow::copyMarkup() {
     // The box's text as it stands, the user's edits included.
-    markupEdit_->selectAll();
-    platform_.copyText(markupEdit_->text());
+    markupEdit_->selectWhole();
+    platform_.copyText(markupEdit_->markup());
 }
 
 void MainWindow::copyPreview() {

@@ -48,7 +48,7 @@ const ControlLayout kLayout[] = {
     {"FSsize", K::FixedSpinEdit, "", "3", "最小文字サイズ", {229, 137, 33, 21}, 26},
     {"FS", K::CheckBox, "", "ﾌｫﾝﾄ指定", "フォントの指定をします", {265, 141, 72, 17}, 20},
     {"SS", K::CheckBox, "", "ｻｲｽﾞ指定", "サイズの指定をします", {340, 141, 70, 17}, 30},
-    {"html_e", K::LineEdit, "", "", "完成ＨＴＭＬ", {1, 161, 336, 20}, 13},
+    {"html_e", K::MarkupEdit, "", "", "完成ＨＴＭＬ", {1, 161, 336, 20}, 13},
     {"tag_len", K::Label, "", "", "", {346, 163, 0, 0}, -1, 13},
     // The frame lies over the length display, so resting the mouse there shows its hint.
     {"Bevel1", K::Bevel, "", "", "タグ文字数", {344, 160, 65, 20}, -1},

@@ -12,16 +12,35 @@ QColor toQColour(ColourValue colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
 
-QtDrawingSurface::QtDrawingSurface(int pixelsPerInch)
+QtDrawingSurface::QtDrawingSurface(int pixelsPerInch, qreal devicePixelRatio)
     : pixelsPerInch_(pixelsPerInch),
       image_(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32),
       metrics_(font_) {
     image_.fill(Qt::white);
+    if (devicePixelRatio != 1.0) {
+        screenImage_ = QImage(static_cast<int>(std::ceil(kPreviewWidth * devicePixelRatio)),
+                              static_cast<int>(std::ceil(kPreviewHeight * devicePixelRatio)),
+                              QImage::Format_RGB32);
+        screenImage_.setDevicePixelRatio(devicePixelRatio);
+        screenImage_.fill(Qt::white);
+    }
+}
+
+template <typename Draw>
+void QtDrawingSurface::paint(const Draw& draw) {
+    for (QImage* target : {&image_, &screenImage_}) {
+        if (!target->isNull()) {
+            // Both take the same coordinates; the screen's image scales them to its pixels.
+            QPainter painter(target);
+            draw(painter);
+        }
+    }
 }
 
 void QtDrawingSurface::fillRectangle(int left, int top, int right, int bottom, ColourValue colour) {
-    QPainter painter(&image_);
-    painter.fillRect(left, top, right - left, bottom - top, toQColour(colour));
+    paint([&](QPainter& painter) {
+        painter.fillRect(left, top, right - left, bottom - top, toQColour(colour));
+    });
 }
 
 void QtDrawingSurface::setFont(const PreviewFont& font) {
@@ -44,11 +63,13 @@ TextExtent QtDrawingSurface::measure(std::string_view text) {
 }
 
 void QtDrawingSurface::drawTransparent(int x, int y, std::string_view text) {
-    QPainter painter(&image_);
-    painter.setFont(font_);
-    painter.setPen(colour_);
-    // Text is placed by the top-left corner of its cell; Qt draws from the baseline.
-    painter.drawText(x, y + metrics_.ascent(), fromCp932(text));
+    const QString characters = fromCp932(text);
+    paint([&](QPainter& painter) {
+        painter.setFont(font_);
+        painter.setPen(colour_);
+        // Text is placed by the top-left corner of its cell; Qt draws from the baseline.
+        painter.drawText(x, y + metrics_.ascent(), characters);
+    });
 }
 
 }  // namespace huewright

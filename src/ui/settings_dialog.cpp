@@ -93,6 +93,10 @@ std::size_t index(ColourSlot slot) {
 
 }  // namespace
 
+std::span<const ControlLayout> settingsDialogLayout() {
+    return kLayout;
+}
+
 SettingsDialog::SettingsDialog(MainWindowModel& model, Platform& platform,
                                ColourCodeDialog& colourCode, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

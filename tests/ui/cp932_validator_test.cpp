@@ -54,17 +54,29 @@ class Cp932ValidatorTest : public QObject {
         }
     }
 
-    void pasteIsTakenOrRefusedWhole() {
-        Scene scene(QStringLiteral("xy"));
-        scene.edit.setCursorPosition(1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("ab😀"));
-        QTest::keyClick(&scene.edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(scene.edit.text(), QStringLiteral("xy"));
-        QCOMPARE(scene.beeps, 1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("ab漢"));
-        QTest::keyClick(&scene.edit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(scene.edit.text(), QStringLiteral("xab漢y"));
-        QCOMPARE(scene.beeps, 1);
+    // A paste keeps what code page 932 holds, drops the rest and beeps once.
+    void pasteKeepsWhatCodePage932Holds() {
+        const struct {
+            QString pasted;
+            int selected;  // characters selected from the cursor
+            QString text;
+            int cursor;
+            int beeps;
+        } rows[] = {
+            {"ab漢", 0, "xab漢y", 4, 0},
+            {"a😀b¥", 0, "xaby", 3, 1},
+            {"😀é", 0, "xy", 1, 1},
+            {"😀", 1, "x", 1, 1},
+        };
+        for (const auto& row : rows) {
+            Scene scene(QStringLiteral("xy"));
+            scene.edit.setSelection(1, row.selected);
+            QGuiApplication::clipboard()->setText(row.pasted);
+            QTest::keyClick(&scene.edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(scene.edit.text(), row.text);
+            QCOMPARE(scene.edit.cursorPosition(), row.cursor);
+            QCOMPARE(scene.beeps, row.beeps);
+        }
     }
 
     // An undecodable byte of a loaded file shows as U+FFFD, which code page 932 cannot hold:

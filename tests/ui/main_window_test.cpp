@@ -20,6 +20,8 @@
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/markup_edit.h"
+#include "ui/qt_drawing_surface.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -43,6 +45,7 @@ class MainWindowTest : public QObject {
     }
     int regenerations() const { return model_->regenerationCount(); }
     QString markup() const { return QString::fromStdString(cp932ToUtf8(model_->markup())); }
+    QString shownMarkup() { return widget<MarkupEdit>("html_e")->markup(); }
     void click(const char* name) {
         QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
     }
@@ -142,8 +145,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(form_->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
         const QString expected = QStringLiteral(
             "<FONT FACE=\"ＭＳ Ｐゴシック\" SIZE=\"3\" ><FONT COLOR=\"#FF00FF\">H</FONT>");
-        QVERIFY(widget<QLineEdit>("html_e")->text().startsWith(expected));
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QVERIFY(shownMarkup().startsWith(expected));
+        QCOMPARE(shownMarkup(), markup());
         QCOMPARE(widget<QLabel>("tag_len")->text(),
                  QStringLiteral("(%1)").arg(model_->markup().size()));
         QCOMPARE(model_->previewFont().points, 12);
@@ -180,7 +183,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(regenerations() - before, 3);
         QCOMPARE(model_->text(LineEdit::Text), std::string("a\x82\xa0"
                                                            "b"));
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QCOMPARE(shownMarkup(), markup());
     }
 
     void longTextsStayWhole() {
@@ -190,7 +193,7 @@ class MainWindowTest : public QObject {
         edit->insert(QString(39999, QLatin1Char('x')));  // as a paste
         type(edit, QStringLiteral("y"));
         QCOMPARE(edit->text().size(), 40000);
-        QCOMPARE(widget<QLineEdit>("html_e")->text(), markup());
+        QCOMPARE(shownMarkup(), markup());
         QVERIFY(markup().endsWith(QStringLiteral(">y</FONT></FONT><BR>")));
     }
 
@@ -284,6 +287,21 @@ class MainWindowTest : public QObject {
         QCOMPARE(heights[1], heights[3]);
     }
 
+    // On a screen of two device pixels per pixel the preview is drawn anew at that resolution,
+    // while the bitmap stays 407 × 47.
+    void previewAtTheScreensResolution() {
+        QtDrawingSurface surface(96, 2.0);
+        surface.fillRectangle(0, 0, 407, 47, 0xFFFFFF);
+        surface.setFont(PreviewFont{});
+        surface.setTextColour(0x0000FF);
+        surface.drawTransparent(100, 10, "\x81\xa1");  // a black square
+        QCOMPARE(surface.image().size(), QSize(407, 47));
+        QCOMPARE(surface.screenImage().size(), QSize(814, 94));
+        QCOMPARE(surface.screenImage().devicePixelRatio(), 2.0);
+        QCOMPARE(surface.screenImage().pixelColor(2 * 106, 2 * 20), QColor(Qt::red));
+        QCOMPARE(surface.image().pixelColor(106, 20), QColor(Qt::red));
+    }
+
     void colourButtonsAndSwap() {
         platform_->colourAnswers = {ColourValue{0x00FF00}, std::nullopt, std::nullopt};
         int before = regenerations();
@@ -335,11 +353,12 @@ class MainWindowTest : public QObject {
     }
 
     void clipboardHelpAndQuitting() {
-        auto* html = widget<QLineEdit>("html_e");
-        html->setText(QStringLiteral("edited by hand"));
+        auto* html = widget<MarkupEdit>("html_e");
+        QTest::mouseClick(html, Qt::LeftButton, {}, QPoint(3, 10));
+        QTest::keyClicks(html, QStringLiteral("<!-- by hand -->"));
         click("Button2");
-        QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("edited by hand"));
-        QCOMPARE(html->selectedText(), QStringLiteral("edited by hand"));
+        QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("<!-- by hand -->") + markup());
+        QCOMPARE(html->selectedText(), html->text());
         click("bmpb");
         QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
 

@@ -10,6 +10,7 @@
 
 #include "../persistence/memory_file_system.h"
 #include "ui/main_window.h"
+#include "ui/markup_edit.h"
 #include "ui/qt_platform.h"
 
 namespace huewright {
@@ -47,7 +48,7 @@ class SystemClipboardTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-        const QString fragment = window.findChild<QLineEdit*>(QStringLiteral("html_e"))->text();
+        const QString fragment = window.findChild<MarkupEdit*>(QStringLiteral("html_e"))->markup();
         QCOMPARE(QString::fromUtf8(clipboard(QStringLiteral("UTF8_STRING"))), fragment);
 
         window.findChild<QPushButton*>(QStringLiteral("bmpb"))->click();
