@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -124,6 +125,21 @@ void MainWindow::createMenu() {
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("K1"));
     edit->addAction(QStringLiteral("初期設定(&O)"))->setObjectName(QStringLiteral("K2"));
+    // The forms a web page or a forum takes; the window's own FONT tags first.
+    QMenu* forms = edit->addMenu(QStringLiteral("出力形式(&F)"));
+    forms->setObjectName(QStringLiteral("FormMenu"));
+    auto* group = new QActionGroup(forms);
+    const std::pair<const char*, OutputForm> items[] = {
+        {"FONT", OutputForm::Font}, {"SPAN", OutputForm::Span}, {"BBCode", OutputForm::Bbcode}};
+    for (const auto& [caption, form] : items) {
+        QAction* item = forms->addAction(QString::fromLatin1(caption));
+        item->setObjectName(QStringLiteral("Form") + QString::fromLatin1(caption));
+        item->setCheckable(true);
+        item->setActionGroup(group);
+        connect(item, &QAction::triggered, this,
+                [this, form = form] { act([&] { model_.chooseOutputForm(form); }); });
+        formItems_.push_back({item, form});
+    }
     QMenu* help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction* topics = help->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"));
@@ -216,6 +232,9 @@ void MainWindow::showModelState() {
     }
     for (const auto& [control, widget] : switchable_) {
         widget->setEnabled(model_.enabled(control));
+    }
+    for (const auto& [item, form] : formItems_) {
+        item->setChecked(model_.outputForm() == form);
     }
     const std::array<ColourSlot, 3> panelSlots = {ColourSlot::Start, ColourSlot::Middle,
                                                   ColourSlot::End};

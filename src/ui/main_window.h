@@ -6,11 +6,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "model/main_window_model.h"
 #include "ui/qt_drawing_surface.h"
 
 class QAbstractButton;
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -88,6 +91,7 @@ class MainWindow : public QMainWindow {
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;
     std::map<Switchable, QWidget*> switchable_;
+    std::vector<std::pair<QAction*, OutputForm>> formItems_;
 };
 
 }  // namespace huewright

@@ -398,6 +398,19 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform_->errors.back().text, QStringLiteral("/work/a.DAT に書き込めません."));
     }
 
+    // The form chosen in 編集 → 出力形式 fills the box, its length and the copy, and is remembered.
+    void outputFormMenuSwitchesAndRemembers() {
+        form_->findChild<QAction*>(QStringLiteral("FormSPAN"))->trigger();
+        QVERIFY(markup().startsWith(QStringLiteral("<span style=")));
+        QCOMPARE(widget<QLabel>("tag_len")->text(),
+                 QStringLiteral("(%1)").arg(model_->markup().size()));
+        click("Button2");
+        QCOMPARE(platform_->copiedTexts.back(), markup());
+        QVERIFY(files_->files["/work/lumo.ini"].find("Form=1") != std::string::npos);
+        QVERIFY(form_->findChild<QAction*>(QStringLiteral("FormSPAN"))->isChecked());
+        QVERIFY(!form_->findChild<QAction*>(QStringLiteral("FormFONT"))->isChecked());
+    }
+
   private:
     QFont previewFont() const {
         QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
