@@ -375,7 +375,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             OutputDestination sink(target.get(), toUtf8);
             writeOutput(settings, form, sink);
             if (target != nullptr) {
-                if (toStandardOutput) {
+                // The terminal form ends its own line when the line break is on; the others get a
+                // line end on standard output, so that the shell's prompt starts on a line of its
+                // own.
+                if (toStandardOutput && form.form != OutputForm::Ansi) {
                     target->write("\n");
                 }
                 target->finish();
