@@ -53,7 +53,8 @@ const char* patternKindName(SizePatternKind kind) {
 
 // Sets a text field from `utf8`, converted to code page 932 unless texts stay UTF-8.
 std::function<void(GradationSettings&, bool)> textSetter(std::string GradationSettings::*member,
-                                                         std::string utf8, std::string source) {
+                                                         const std::string& utf8,
+                                                         const std::string& source) {
     return [=](GradationSettings& s, bool utf8Texts) {
         if (utf8Texts) {
             s.*member = utf8;
@@ -132,7 +133,7 @@ class FlagMaker {
                 flag,
                 [&store = store_, member = binding.member, flag](std::string text) {
                     requireValid(utf8Text(), flag, text);
-                    store = textSetter(member, std::move(text), flag);
+                    store = textSetter(member, text, flag);
                 },
                 help() + shown)
             ->type_name(positional ? "TEXT" : typeNameOfText(binding.item))
@@ -210,8 +211,8 @@ bool SettingsOverrides::sets(const std::string GradationSettings::*member) const
     return false;
 }
 
-void SettingsOverrides::setText(std::string utf8, const std::string& source) {
-    setters_[kTextField] = textSetter(&GradationSettings::text, std::move(utf8), source);
+void SettingsOverrides::setText(const std::string& utf8, const std::string& source) {
+    setters_[kTextField] = textSetter(&GradationSettings::text, utf8, source);
 }
 
 void SettingsOverrides::applyTo(GradationSettings& settings, bool utf8Texts) const {

@@ -27,7 +27,7 @@ class SettingsOverrides {
     /// True when the text to colour was given.
     bool setsText() const { return sets(&GradationSettings::text); }
     /// Sets the text to colour, UTF-8, as `source` (such as "standard input") gave it.
-    void setText(std::string utf8, const std::string& source);
+    void setText(const std::string& utf8, const std::string& source);
     /// Sets every field of `settings` that the command line gives; texts go in as UTF-8 when
     /// `utf8Texts`, else as code page 932. Throws UsageError naming the flag of a text that code
     /// page 932 cannot hold.

@@ -12,7 +12,7 @@ namespace huewright {
 
 namespace {
 
-constexpr std::size_t kPieceSize = 64 * 1024;
+constexpr std::size_t kPieceSize = std::size_t{64} * 1024;
 
 TextEncoding encodingOf(const OutputOptions& options) {
     return options.utf8Characters != nullptr ? TextEncoding::Utf8 : TextEncoding::Cp932;

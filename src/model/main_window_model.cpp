@@ -375,10 +375,8 @@ void MainWindowModel::regenerate() {
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
     LoadReport report;
     if (file) {
-        std::vector<SettingsKey> keys;
-        for (const GradationKey& entry : kGradationReadOrder) {
-            keys.push_back(entry.key);
-        }
+        std::array<SettingsKey, kGradationReadOrder.size()> keys;
+        std::ranges::transform(kGradationReadOrder, keys.begin(), &GradationKey::key);
         const SettingsFileReader reader(files_, *file, keys);
         for (const GradationKey& entry : kGradationReadOrder) {
             std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);

@@ -110,6 +110,25 @@ struct AtomicFileWriter::State {
         return directoryOf(target) / ("." + stem + "." + randomSuffix() + ".tmp");
     }
 
+    // Gives the temporary file a fresh name beside the target by `take(candidate)`, which
+    // creates or links it there; the name is known to the interrupt cleanup before it exists.
+    template <typename Take>
+    void claimName(Take take) {
+        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+            const fs::path candidate = freshName();
+            cleanup.emplace(candidate);
+            if (take(candidate)) {
+                name = candidate;
+                return;
+            }
+            cleanup.reset();
+            if (errno != EEXIST) {
+                fail(lastError());
+            }
+        }
+        fail(std::make_error_code(std::errc::file_exists));
+    }
+
     void create() {
         // An unnamed file leaves nothing behind whatever happens to the process.
         fd =
@@ -120,21 +139,11 @@ struct AtomicFileWriter::State {
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
             fail(lastError());
         }
-        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-            const fs::path candidate = freshName();
-            cleanup.emplace(candidate);
+        claimName([&](const fs::path& candidate) {
             fd = calls.open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
                             kNewFileMode);
-            if (fd >= 0) {
-                name = candidate;
-                return;
-            }
-            cleanup.reset();
-            if (errno != EEXIST) {
-                fail(lastError());
-            }
-        }
-        fail(std::make_error_code(std::errc::file_exists));
+            return fd >= 0;
+        });
     }
 
     void keepOwnerAndMode() {
@@ -155,19 +164,8 @@ struct AtomicFileWriter::State {
         if (!name.empty()) {
             return;
         }
-        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-            const fs::path candidate = freshName();
-            cleanup.emplace(candidate);
-            if (calls.linkFile(fd, candidate.c_str()) == 0) {
-                name = candidate;
-                return;
-            }
-            cleanup.reset();
-            if (errno != EEXIST) {
-                fail(lastError());
-            }
-        }
-        fail(std::make_error_code(std::errc::file_exists));
+        claimName(
+            [&](const fs::path& candidate) { return calls.linkFile(fd, candidate.c_str()) == 0; });
     }
 
     ~State() {

@@ -63,8 +63,8 @@ std::string utf8ToCp932(std::string_view utf8) {
     IconvConverter toCp932(kCp932, kUtf8);
     std::string out;
     out.reserve(utf8.size());
-    if (std::string problem = utf8Problem(utf8); !problem.empty()) {
-        throw ConversionError(std::move(problem));
+    if (const std::string problem = utf8Problem(utf8); !problem.empty()) {
+        throw ConversionError(problem);
     }
     std::size_t character = 0;
     for (std::size_t offset = 0; offset < utf8.size();) {
