@@ -153,16 +153,6 @@ class GradientLabelTest : public QObject {
         label.setCaption("hidden");
         QApplication::processEvents();
         QCOMPARE(counter.count, hidden);
-
-        GradientLabel orphan;
-        orphan.resize(100, 20);
-        orphan.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&orphan));
-        QApplication::processEvents();
-        PaintCounter orphanCounter;
-        orphan.installEventFilter(&orphanCounter);
-        orphan.setCaption("no parent");
-        QCOMPARE(orphanCounter.count, 0);
     }
 };
 

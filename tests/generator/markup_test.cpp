@@ -23,20 +23,6 @@ TEST(Markup, Fragments) {
          "<FONT FACE=\"" + face +
              "\" SIZE=\"3\" ><FONT COLOR=\"#FF00FF\">a</FONT>"
              "<FONT COLOR=\"#8000FF\">b</FONT><FONT COLOR=\"#0000FF\">c</FONT></FONT><BR>"},
-        {"every wrapper in lower case", "abcde",
-         [](GradationSettings& s) {
-             s.upperCaseTags = s.useFace = s.lineBreak = false;
-             s.frame = s.frameBackground = s.link = s.sizePattern = true;
-             s.frameWidth = 2;
-             s.backgroundColour = 0x00FFFF;  // FFFF00
-             s.bold = s.strongForBold = s.italic = s.emForItalic = s.underline = s.strike = true;
-             s.patternKind = SizePatternKind::Valley;
-         },
-         "<table border=\"2\"><tr><td bgcolor=\"#ffff00\"><a href=\"http://\"><strong><em><u>"
-         "<strike><font color=\"#ff00ff\" size=\"7\">a</font><font color=\"#c000ff\" size=\"5\">b"
-         "</font><font color=\"#8000ff\" size=\"3\">c</font><font color=\"#4000ff\" size=\"5\">d"
-         "</font><font color=\"#0000ff\" size=\"7\">e</font></strike></u></em></strong></a></td>"
-         "</tr></table>"},
         {"size pattern leaves SIZE off the wrapper", "ab",
          [](GradationSettings& s) { s.sizePattern = true; },
          "<FONT FACE=\"" + face +

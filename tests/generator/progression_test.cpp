@@ -183,12 +183,6 @@ TEST(Progression, EverySegmentEndsOnItsStop) {
     }
 }
 
-TEST(Progression, EmptyTextHandsOnNothing) {
-    GradationSettings s;
-    s.text.clear();
-    EXPECT_TRUE(run(s).characters.empty());
-}
-
 TEST(Oklab, RoundsBackToEveryColour) {
     const SrgbRounding rounding;
     for (std::uint32_t r = 0; r < 256; r += 3) {

@@ -133,16 +133,6 @@ TEST(Cp932Test, RefusesWhatItCannotConvert) {
     }
 }
 
-TEST(Cp932Test, CanHold) {
-    for (const char32_t held : {U'\\', U'~', U'あ', U'①', U'髙', U'ｱ'}) {
-        EXPECT_TRUE(cp932CanHold(held)) << static_cast<std::uint32_t>(held);
-    }
-    for (const char32_t refused :
-         {U'é', U'¥', U'‾', U'\U0001F600', char32_t{0xD800}, char32_t{0x110000}}) {
-        EXPECT_FALSE(cp932CanHold(refused)) << static_cast<std::uint32_t>(refused);
-    }
-}
-
 TEST(Cp932Test, LenientDecodingShowsEachBadByte) {
     EXPECT_EQ(cp932ToUtf8Lenient("a\x81"), "a\uFFFD");
     EXPECT_EQ(cp932ToUtf8Lenient("\x81\x20"
