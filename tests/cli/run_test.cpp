@@ -256,7 +256,7 @@ TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
 }
 
 TEST_F(CliTest, WarnsOfWhatALoadedFileDoesNotHold) {
-    writeBytes("noise.DAT", std::string("\xFF\x00\x12 no keys here\n", 18));
+    writeBytes("noise.DAT", std::string("\xFF\x00\x12 no keys here\n", 17));
     writeBytes("emoji.DAT", "\xEF\xBB\xBF[DATA]\r\ntext=\xF0\x9F\x98\x80\r\n");
     Outcome outcome = runCli({"--load", "noise.DAT"});
     EXPECT_EQ(outcome.status, 0);

@@ -8,6 +8,12 @@
 namespace huewright {
 namespace {
 
+// The bytes of a literal that holds NULs, without its terminating one.
+template <std::size_t N>
+std::string bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
+
 // Files as people write them by hand or with other editors, read as the platform reads them.
 TEST(ProfileReading, ReadsWhatThePlatformReads) {
     struct Row {
@@ -27,14 +33,14 @@ TEST(ProfileReading, ReadsWhatThePlatformReads) {
          "TB",
          "\x81\x40"
          "1"},
-        {"NUL ends the value", std::string("[Stat]\r\nTB=1\0 2\r\n", 17), "TB", "1"},
+        {"NUL ends the value", bytes("[Stat]\r\nTB=1\0 2\r\n"), "TB", "1"},
         {"UTF-8 mark", "\xEF\xBB\xBF[Stat]\r\nTB=\xE3\x81\x82\r\n", "TB", "\x82\xA0"},
         {"UTF-8 value that code page 932 cannot hold",
          "\xEF\xBB\xBF[Stat]\r\nTB=\xF0\x9F\x98\x80\r\n", "TB", std::nullopt},
-        {"UTF-16LE mark", std::string("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\0B\x30\n\0", 28), "TB",
+        {"UTF-16LE mark", bytes("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\0B\x30\n\0"), "TB",
          "\x82\xA0"},
-        {"UTF-16BE mark", std::string("\xFE\xFF\0[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\x30\x42\0\n", 28),
-         "TB", "\x82\xA0"},
+        {"UTF-16BE mark", bytes("\xFE\xFF\0[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\x30\x42\0\n"), "TB",
+         "\x82\xA0"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(ProfileDocument(row.file).read("Stat", row.key), row.expected) << row.name;
@@ -46,10 +52,10 @@ TEST(ProfileReading, WritesKeepTheLineAndTheEncoding) {
     valueless.write("Stat", "TB", "1");
     EXPECT_EQ(valueless.bytes(), "[Stat]\r\n  TB=1\r\nTB=0\r\n");
 
-    const std::string utf16(std::string("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0", 16));
+    const std::string utf16(bytes("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"));
     ProfileDocument unicode(utf16);
     unicode.write("Stat", "text", "\x82\xA0");
-    EXPECT_EQ(unicode.bytes(), utf16 + std::string("t\0e\0x\0t\0=\0B\x30\r\0\n\0", 16));
+    EXPECT_EQ(unicode.bytes(), utf16 + bytes("t\0e\0x\0t\0=\0B\x30\r\0\n\0"));
     EXPECT_EQ(ProfileDocument(unicode.bytes()).read("Stat", "text"), "\x82\xA0");
 
     // Half a UTF-16 unit is text the mark promised and the bytes do not keep.
