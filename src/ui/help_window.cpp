@@ -81,8 +81,8 @@ void HelpWindow::listTopics(const QString& word) {
             !topic.text.contains(word, Qt::CaseInsensitive)) {
             continue;
         }
-        auto* item =
-            new QListWidgetItem(QString(qsizetype{2} * (topic.level - 1), QLatin1Char(' ')) + topic.title);
+        auto* item = new QListWidgetItem(
+            QString(qsizetype{2} * (topic.level - 1), QLatin1Char(' ')) + topic.title);
         item->setData(Qt::UserRole, static_cast<int>(i));
         contents_->addItem(item);
     }
