@@ -282,8 +282,10 @@ void MainWindowModel::storeStartupSettings(const StartupSettings& startup) {
 }
 
 void MainWindowModel::chooseOutputForm(OutputForm form) {
-    writeStartupOutputForm(files_, startupFilePath(startupDir_), static_cast<int>(form));
-    startup_.outputForm = static_cast<std::int32_t>(form);
+    StartupSettings chosen = startup_;
+    chosen.outputForm = static_cast<std::int32_t>(form);
+    writeStartupOutputForm(files_, startupFilePath(startupDir_), chosen);
+    startup_ = chosen;
     regenerate();
 }
 

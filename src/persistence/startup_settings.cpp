@@ -73,13 +73,10 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
     return settings;
 }
 
-void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file, int form) {
-    const SettingsValue value{{kSection, kOutputFormKey}, formatSettingInteger(form)};
-    saveSettingsValues(files, file, {&value, 1});
-}
+namespace {
 
-void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
-                          const StartupSettings& settings) {
+// The eleven keys of `settings`, by the value rules.
+std::vector<SettingsValue> startupValues(const StartupSettings& settings) {
     std::vector<SettingsValue> values;
     for (const StartupKey& entry : kStartupKeys) {
         values.push_back({{kSection, entry.key},
@@ -87,7 +84,26 @@ void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
                               ? std::string(formatSettingSwitch(settings.*entry.flag))
                               : formatSettingInteger(settings.*entry.number)});
     }
+    return values;
+}
+
+}  // namespace
+
+void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
+                            const StartupSettings& settings) {
+    // A start-up file that exists but lacks SS, FS and KB switches them off at the next start,
+    // so a new file gets every key the settings hold, not the form alone.
+    std::vector<SettingsValue> values;
+    if (!files.exists(file)) {
+        values = startupValues(settings);
+    }
+    values.push_back({{kSection, kOutputFormKey}, formatSettingInteger(settings.outputForm)});
     saveSettingsValues(files, file, values);
+}
+
+void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
+                          const StartupSettings& settings) {
+    saveSettingsValues(files, file, startupValues(settings));
 }
 
 }  // namespace huewright

@@ -37,9 +37,11 @@ std::filesystem::path startupFilePath(const std::filesystem::path& startupDir);
 /// "FS" and "KB" is off. A file that cannot be read reads as one without keys. Never fails.
 StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file);
 
-/// Writes the output form alone into section "Stat" of `file` in one save, keeping everything
-/// else the file holds. Throws FileWriteError naming `file`, which is then unchanged.
-void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file, int form);
+/// Writes the output form of `settings` into section "Stat" of `file` in one save, keeping
+/// everything else the file holds; a file that does not exist yet is created with the eleven keys
+/// as well. Throws FileWriteError naming `file`, which is then unchanged.
+void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
+                            const StartupSettings& settings);
 
 /// Writes the eleven keys into section "Stat" of `file` in one save, keeping everything else the
 /// file holds, and creates it when missing. Throws FileWriteError naming `file`, which is then

@@ -224,6 +224,17 @@ TEST_F(MainWindowModelTest, TheOutputFormIsRememberedInTheStartupFile) {
     files.unwritable.insert("/work/lumo.ini");
     EXPECT_THROW(model.chooseOutputForm(OutputForm::Bbcode), FileWriteError);
     EXPECT_EQ(model.outputForm(), OutputForm::Span);
+
+    // Without a start-up file the built-in defaults are written too, so the next start keeps
+    // the size, font and line-break switches on.
+    test::MemoryFileSystem fresh;
+    MainWindowModel first(fresh);
+    first.startUp(kDir);
+    first.chooseOutputForm(OutputForm::Bbcode);
+    MainWindowModel next(fresh);
+    next.startUp(kDir);
+    EXPECT_EQ(next.startupSettings(), first.startupSettings());
+    EXPECT_TRUE(next.checked(CheckBox::UseSize));
 }
 
 }  // namespace
