@@ -7,14 +7,11 @@
 #include <utility>
 
 #include "controls/gradient_steps.h"
+#include "controls/qt_colour.h"
 
 namespace huewright {
 
 namespace {
-
-QColor toQColour(ColourValue c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
 
 QString decodeLatin1(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));

@@ -17,6 +17,7 @@
 #include <exception>
 
 #include "controls/gradient_label.h"
+#include "controls/qt_colour.h"
 #include "model/help_file.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/cp932_validator.h"

@@ -4,13 +4,10 @@
 
 #include <cmath>
 
+#include "controls/qt_colour.h"
 #include "ui/qt_text.h"
 
 namespace huewright {
-
-QColor toQColour(ColourValue colour) {
-    return {redOf(colour), greenOf(colour), blueOf(colour)};
-}
 
 QtDrawingSurface::QtDrawingSurface(int pixelsPerInch, qreal devicePixelRatio)
     : pixelsPerInch_(pixelsPerInch),

@@ -44,7 +44,4 @@ class QtDrawingSurface final : public DrawingSurface {
     QColor colour_;
 };
 
-/// A colour value (red in the low byte) as a QColor.
-QColor toQColour(ColourValue colour);
-
 }  // namespace huewright

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "controls/qt_colour.h"
 #include "generator/colour_code.h"
 #include "model/main_window_model.h"
 #include "ui/colour_code_dialog.h"
@@ -14,7 +15,6 @@
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
-#include "ui/qt_drawing_surface.h"
 
 namespace huewright {
 
