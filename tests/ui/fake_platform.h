@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/platform.h"
@@ -17,49 +18,34 @@ namespace huewright {
 /// with its queue empty answers as if cancelled.
 class FakePlatform : public Platform {
   public:
-    struct ColourRun {
-        QWidget* parent;
-        ColourValue initial;
-    };
-    struct FileRun {
-        QWidget* parent;
-        QString id;
-        FileDialogSpec spec;
-    };
-    struct Shown {
-        QWidget* parent;
-        QString text;  ///< the error message or the help file
-    };
-
     /// Answers of the colour dialog, first first; nullopt is a cancel.
     std::deque<std::optional<ColourValue>> colourAnswers;
     /// Answers of the file dialogs, whatever their id, first first; nullopt is a cancel.
     std::deque<std::optional<QString>> fileAnswers;
+    /// What a modal dialog does while it is "open"; it is shown nothing and closes at once.
+    std::function<void(QDialog&)> modalScript;
 
     int beeps = 0;
-    std::vector<ColourRun> colourRuns;
-    std::vector<FileRun> fileRuns;
-    std::vector<Shown> errors;
-    std::vector<Shown> helpShown;
+    int modalRuns = 0;
+    std::vector<ColourValue> colourOffers;  ///< the colour each colour dialog opened with
+    std::vector<std::pair<QString, FileDialogSpec>> fileRuns;  ///< each file dialog's id and spec
+    QStringList errors;
+    QStringList helpFiles;
     QStringList copiedTexts;
     std::vector<QImage> copiedImages;
 
     void beep() override { ++beeps; }
 
-    std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) override {
-        colourRuns.push_back({parent, initial});
+    std::optional<ColourValue> chooseColour(QWidget* /*parent*/, ColourValue initial) override {
+        colourOffers.push_back(initial);
         return next(colourAnswers);
     }
 
-    std::optional<QString> chooseFile(QWidget* parent, const QString& id,
+    std::optional<QString> chooseFile(QWidget* /*parent*/, const QString& id,
                                       const FileDialogSpec& spec) override {
-        fileRuns.push_back({parent, id, spec});
+        fileRuns.emplace_back(id, spec);
         return next(fileAnswers);
     }
-
-    /// What a modal dialog does while it is "open"; it is shown nothing and closes at once.
-    std::function<void(QDialog&)> modalScript;
-    int modalRuns = 0;
 
     void runModal(QDialog& dialog) override {
         ++modalRuns;
@@ -68,16 +54,14 @@ class FakePlatform : public Platform {
         }
     }
 
-    void showError(QWidget* parent, const QString& message) override {
-        errors.push_back({parent, message});
-    }
+    void showError(QWidget* /*parent*/, const QString& message) override { errors.append(message); }
 
-    void copyText(const QString& text) override { copiedTexts.push_back(text); }
+    void copyText(const QString& text) override { copiedTexts.append(text); }
 
     void copyImage(const QImage& image) override { copiedImages.push_back(image.copy()); }
 
-    void showHelp(QWidget* parent, const QString& helpFile) override {
-        helpShown.push_back({parent, helpFile});
+    void showHelp(QWidget* /*parent*/, const QString& helpFile) override {
+        helpFiles.append(helpFile);
     }
 
   private:

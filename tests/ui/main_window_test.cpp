@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTest>
 #include <QToolButton>
 
@@ -18,14 +19,48 @@
 #include "fake_platform.h"
 #include "model/startup_draft.h"
 #include "text/cp932.h"
+#include "ui/classic_style.h"
+#include "ui/colour_code_dialog.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_drawing_surface.h"
+#include "ui/settings_dialog.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
+namespace {
+
+/// The width a control's caption takes and the width the control leaves it, or {0, 0} for a
+/// control without a caption.
+std::pair<int, int> captionFit(const ControlLayout& control, const QWidget* widget) {
+    const QString caption = QString::fromUtf8(control.caption);
+    QStyleOptionButton button;
+    button.initFrom(widget);
+    button.text = caption;
+    int width = 0;
+    for (const QChar character : caption) {
+        width += widget->fontMetrics().horizontalAdvance(character);
+    }
+    const auto room = [&](QStyle::SubElement element) {
+        return std::pair(width, widget->style()->subElementRect(element, &button, widget).width());
+    };
+    switch (control.kind) {
+        case ControlKind::CheckBox:
+            return room(QStyle::SE_CheckBoxContents);
+        case ControlKind::RadioButton:
+            return room(QStyle::SE_RadioButtonContents);
+        case ControlKind::Button:
+            return room(QStyle::SE_PushButtonContents);
+        case ControlKind::GradientLabel:  // drawn character by character
+            return {width, widget->width()};
+        default:
+            return {0, 0};
+    }
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -92,7 +127,11 @@ class MainWindowTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { installFaceSubstitutes(); }
+    // The fonts and the style the program draws with.
+    void initTestCase() {
+        installFaceSubstitutes();
+        installClassicStyle();
+    }
 
     void init() {
         files_ = std::make_unique<test::MemoryFileSystem>();
@@ -146,14 +185,33 @@ class MainWindowTest : public QObject {
         QCOMPARE(order.first(), QStringLiteral("Edit1"));
     }
 
+    // Every caption of the three windows' layout tables fits the room its control gives it.
+    void everyCaptionFits() {
+        const std::pair<QWidget*, std::span<const ControlLayout>> windows[] = {
+            {form_->centralWidget(), mainWindowLayout()},
+            {widget<QDialog>("stat_form"), settingsDialogLayout()},
+            {widget<QDialog>("colorform"), colourCodeDialogLayout()},
+        };
+        QStringList tooWide;
+        for (const auto& [window, layout] : windows) {
+            for (const ControlLayout& control : layout) {
+                const auto* w =
+                    window->findChild<QWidget*>(QString::fromLatin1(control.name.data()));
+                if (const auto [needed, room] = captionFit(control, w); needed > room) {
+                    tooWide.append(
+                        QStringLiteral("%1 %2 > %3").arg(w->objectName()).arg(needed).arg(room));
+                }
+            }
+        }
+        QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QStringLiteral(", "))));
+    }
+
     void startState() {
-        // The widgets mirror the model's state, which the model's own tests cover.
+        // The widgets mirror the model's state, which the model's own tests cover; the tab
+        // order test shows which are enabled.
         for (const CheckBox box : kAllCheckBoxes) {
             QCOMPARE(widget<QAbstractButton>(nameOf(box).data())->isChecked(),
                      model_->checked(box));
-        }
-        for (const Switchable control : kAllSwitchables) {
-            QCOMPARE(widget(nameOf(control).data())->isEnabled(), model_->enabled(control));
         }
         QCOMPARE(form_->centralWidget()->size(), QSize(kMainClientWidth, kMainClientHeight));
         QCOMPARE(shownMarkup(), markup());
@@ -287,14 +345,14 @@ class MainWindowTest : public QObject {
         platform_->colourAnswers = {ColourValue{0x00FF00}, std::nullopt, std::nullopt};
         int before = regenerations();
         click("scb");
-        QCOMPARE(platform_->colourRuns.back().initial, ColourValue{0xFF00FF});
+        QCOMPARE(platform_->colourOffers.back(), ColourValue{0xFF00FF});
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0x00FF00});
         QCOMPARE(widget("sc")->palette().color(QPalette::Window), QColor(0, 255, 0));
         click("ecb");  // cancelled: nothing changes, nothing regenerates
         QCOMPARE(regenerations() - before, 1);
         click("bcb");  // cancelled, yet the background colour regenerates
         QCOMPARE(regenerations() - before, 2);
-        QCOMPARE(platform_->colourRuns.size(), std::size_t{3});
+        QCOMPARE(platform_->colourOffers.size(), std::size_t{3});
 
         click("Button1");
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0xFF0000});
@@ -344,8 +402,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
 
         form_->findChild<QAction*>(QStringLiteral("SearchforHelpOn1"))->trigger();
-        QCOMPARE(platform_->helpShown.size(), std::size_t{1});
-        QVERIFY(platform_->helpShown[0].text.endsWith(QStringLiteral("/main_window_test.hlp")));
+        QCOMPARE(platform_->helpFiles.size(), 1);
+        QVERIFY(platform_->helpFiles[0].endsWith(QStringLiteral("/main_window_test.hlp")));
 
         click("Button3");
         QVERIFY(!form_->isVisible());
@@ -360,23 +418,22 @@ class MainWindowTest : public QObject {
                                   QStringLiteral("/work/a.DAT"), QStringLiteral("/work/a.DAT")};
         click("WB");
         menu("save");
-        QCOMPARE(platform_->fileRuns[0].id, QStringLiteral("SD1"));
-        QCOMPARE(platform_->fileRuns[0].spec.title, QStringLiteral("グラデーション設定保存"));
-        QVERIFY(platform_->fileRuns[0].spec.save);
+        QCOMPARE(platform_->fileRuns[0].first, QStringLiteral("SD1"));
+        QVERIFY(platform_->fileRuns[0].second.save);
         QVERIFY(files_->files["/work/a.DAT"].find("WB=1\r\n") != std::string::npos);
 
         click("WB");
         int before = regenerations();
         menu("Open");  // cancelled: only the closing regeneration
         QCOMPARE(regenerations() - before, 1);
-        QCOMPARE(platform_->fileRuns[1].id, QStringLiteral("OD1"));
-        QVERIFY(!platform_->fileRuns[1].spec.save);
+        QCOMPARE(platform_->fileRuns[1].first, QStringLiteral("OD1"));
+        QVERIFY(!platform_->fileRuns[1].second.save);
         menu("Open");
         QVERIFY(widget<QCheckBox>("WB")->isChecked());
 
         files_->unwritable.insert("/work/a.DAT");
         menu("save");
-        QCOMPARE(platform_->errors.back().text, QStringLiteral("/work/a.DAT に書き込めません."));
+        QCOMPARE(platform_->errors.back(), QStringLiteral("/work/a.DAT に書き込めません."));
     }
 
     // The form chosen in 編集 → 出力形式 fills the box, its length and the copy, and is remembered.
@@ -450,7 +507,7 @@ class MainWindowTest : public QObject {
             press(dialog, "Button2");
         });
         QCOMPARE(result, int{QDialog::Rejected});
-        QCOMPARE(platform_->errors.back().text, QStringLiteral("/work/lumo.ini に書き込めません."));
+        QCOMPARE(platform_->errors.back(), QStringLiteral("/work/lumo.ini に書き込めません."));
         QCOMPARE(files_->files[std::filesystem::path("/work/lumo.ini")],
                  std::string("[Stat]\r\nCol1=1\r\n"));
         QCOMPARE(model_->startupSettings(), before);
