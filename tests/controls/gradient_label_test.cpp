@@ -1,6 +1,5 @@
 #include "controls/gradient_label.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -68,48 +67,38 @@ class GradientLabelTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The characters' own colours are the steps' arithmetic; here they need only be drawn, red
+    // and blue, on the yellow background or, transparent, on the parent's.
     void drawsTheCharactersOnItsBackgroundOrTheParents() {
-        const QRgb red = qRgb(255, 0, 0);
-        const QRgb blue = qRgb(0, 0, 255);
-        const QRgb yellow = qRgb(255, 255, 0);
-        const struct {
-            const char* name;
-            std::string caption;
-            bool transparent;
-            std::set<QRgb> colours;
-        } rows[] = {
-            {"opaque empty caption fills with the background", "", false, {yellow}},
-            {"opaque caption stands on the background", "WM", false, {yellow, red, blue}},
-            {"transparent empty caption draws nothing", "", true, {kParentBackground}},
-            {"transparent caption shows the parent", "WM", true, {kParentBackground, red, blue}},
-        };
-        for (const auto& row : rows) {
+        for (const bool transparent : {false, true}) {
             Scene scene;
-            scene.label->setCaption(row.caption);
+            scene.label->setCaption("WM");
             scene.label->setStartColour(0x0000FF);
             scene.label->setEndColour(0xFF0000);
             scene.label->setBackgroundColour(0x00FFFF);
-            scene.label->setTransparent(row.transparent);
-            QVERIFY2(scene.colours() == row.colours, row.name);
+            scene.label->setTransparent(transparent);
+            const QRgb under = transparent ? kParentBackground : qRgb(255, 255, 0);
+            QVERIFY2(scene.colours() == (std::set<QRgb>{under, qRgb(255, 0, 0), qRgb(0, 0, 255)}),
+                     transparent ? "transparent" : "opaque");
         }
     }
 
     void autoSizeFollowsTheCaptionAndFont() {
         // The label holds its caption as painted, each character at its own advance; a font's
         // fractional advances make that wider than the whole caption's extent.
-        const auto painted = [](const QFontMetrics& metrics, const QString& caption) {
+        const auto painted = [](const QFont& font) {
+            const QFontMetrics metrics(font);
             int width = 0;
-            for (const QChar character : caption) {
+            for (const QChar character : QStringLiteral("HuewrightHTML")) {
                 width += metrics.horizontalAdvance(character);
             }
             return QSize(width, metrics.height());
         };
         Scene scene;
-        const QFontMetrics metrics(scene.label->font());
         scene.label->setCaption("HuewrightHTML");
         QCOMPARE(scene.label->size(), QSize(200, 20));
         scene.label->setAutoSize(true);
-        const QSize fitted = painted(metrics, QStringLiteral("HuewrightHTML"));
+        const QSize fitted = painted(scene.label->font());
         QCOMPARE(scene.label->size(), fitted);
         scene.label->resize(300, 40);
         QCOMPARE(scene.label->size(), fitted);
@@ -117,8 +106,7 @@ class GradientLabelTest : public QObject {
         QFont larger = scene.label->font();
         larger.setPixelSize(26);
         scene.label->setFont(larger);
-        QCOMPARE(scene.label->size(),
-                 painted(QFontMetrics(larger), QStringLiteral("HuewrightHTML")));
+        QCOMPARE(scene.label->size(), painted(larger));
 
         // An empty caption leaves the size alone.
         scene.label->setAutoSize(false);
@@ -147,12 +135,6 @@ class GradientLabelTest : public QObject {
             write();
             QVERIFY2(counter.count == before + 1, name);
         }
-
-        label.hide();
-        const int hidden = counter.count;
-        label.setCaption("hidden");
-        QApplication::processEvents();
-        QCOMPARE(counter.count, hidden);
     }
 };
 
