@@ -69,11 +69,15 @@ TEST(Output, MergedRunsShareOneTag) {
     }
 }
 
-// Sixteen stops, the most the command line passes on, run. A BBCode face name cannot hold a
+// From 2 to 16 stops, which the command line checks first. A BBCode face name cannot hold a
 // bracket, though a double-byte character's trail byte may look like one.
-TEST(Output, TakesSixteenStopsButNoBracketInABbcodeFace) {
+TEST(Output, RefusesWhatItCannotHold) {
     GradationSettings s;
     OutputOptions options;
+    for (const std::size_t count : {1u, 17u}) {
+        options.stops.assign(count, 0);
+        EXPECT_THROW(buildOutput(s, options), OutputError) << count;
+    }
     options.stops.assign(16, 0);
     EXPECT_NO_THROW(buildOutput(s, options));
     options.stops.clear();
