@@ -12,32 +12,22 @@ using test::MemoryFileSystem;
 
 const std::filesystem::path kFile = startupFilePath("/home/user/work/");
 
-TEST(StartupSettings, WithoutAFileAllBuiltInsAndNothingIsCreated) {
+// Without a file, the built-in values; a file without keys switches size, font and line break off;
+// any other key that is missing or not a number falls back on its built-in value on its own.
+TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
     MemoryFileSystem files;
     EXPECT_EQ(readStartupSettings(files, kFile), StartupSettings{});
-    EXPECT_TRUE(files.files.empty());
-}
 
-TEST(StartupSettings, AFileWithoutKeysSwitchesSizeFontAndLineBreakOff) {
     StartupSettings keysMissing;
     keysMissing.useSize = keysMissing.useFace = keysMissing.lineBreak = false;
     for (const char* content : {"", "[Stat]\r\n", "[Other]\r\nSS=1\r\n", "Stat\r\nSS=1\r\n"}) {
-        MemoryFileSystem files;
         files.files[kFile] = content;
         EXPECT_EQ(readStartupSettings(files, kFile), keysMissing) << content;
     }
-    MemoryFileSystem files;
-    files.files[kFile] = "[Stat]\r\nSS=1\r\n";
-    files.unreadable.insert(kFile);
-    EXPECT_EQ(readStartupSettings(files, kFile), keysMissing);
-}
 
-TEST(StartupSettings, EachKeyFallsBackOnItsOwn) {
-    MemoryFileSystem files;
     files.files[kFile] =
         "[Stat]\r\nCol1=0xFF\r\nCol2=FF\r\nCol3=$ff\r\nColB=0x\r\nSS=2\r\nFS=on\r\nKB=$10\r\n"
         "TB=0\r\nCS=yes\r\nF_TAG=5\r\nS_TAG=-1\r\n";
-    // Missing or not a number, FS falls back on off, Col2, ColB and CS on the built-in values.
     const StartupSettings expected{.startColour = 255,
                                    .endColour = 255,
                                    .useFace = false,
@@ -45,9 +35,12 @@ TEST(StartupSettings, EachKeyFallsBackOnItsOwn) {
                                    .boldTagForm = 5,
                                    .italicTagForm = -1};
     EXPECT_EQ(readStartupSettings(files, kFile), expected);
+    // A file that cannot be read reads as one without keys.
+    files.unreadable.insert(kFile);
+    EXPECT_EQ(readStartupSettings(files, kFile), keysMissing);
 }
 
-TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRest) {
+TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
     MemoryFileSystem files;
     files.files[kFile] = "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
     const StartupSettings settings{.startColour = 255,
@@ -62,7 +55,6 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRest) {
               "Col1=255\r\nCol2=65535\r\nCol3=16711680\r\nColB=-1\r\n"
               "SS=0\r\nFS=1\r\nKB=1\r\nCS=0\r\nF_TAG=1\r\nS_TAG=0\r\n"
               "\r\n[Other]\r\nCol1=9\r\n");
-    EXPECT_EQ(readStartupSettings(files, kFile), settings);
 
     const StartupSettings extremes[] = {
         {-2147483647 - 1, 2147483647, 0, -1, false, false, false, false, false, -1, 2147483647},
@@ -72,15 +64,11 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRest) {
         writeStartupSettings(files, kFile, extreme);
         EXPECT_EQ(readStartupSettings(files, kFile), extreme);
     }
-}
 
-// Saving over a file that cannot be read would lose what it holds.
-TEST(StartupSettings, RefusesToSaveOverAFileItCannotRead) {
-    MemoryFileSystem files;
-    files.files[kFile] = "[Stat]\r\nCol1=1\r\n";
+    // Saving over a file that cannot be read would lose what it holds.
     files.unreadable.insert(kFile);
-    EXPECT_THROW(writeStartupSettings(files, kFile, StartupSettings{}), FileWriteError);
-    EXPECT_EQ(files.replaceCount, 0);
+    EXPECT_THROW(writeStartupSettings(files, kFile, settings), FileWriteError);
+    EXPECT_EQ(files.replaceCount, 3);
 }
 
 }  // namespace
