@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QtTest>
 
 namespace huewright {
@@ -39,10 +38,8 @@ struct Scene {
     Scene(bool typingEnabled, const QString& text)
         : spin(new SpinEdit(
               typingEnabled, 2, [this] { ++beeps; }, &window)) {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(spin);
-        layout->addWidget(other);
-        spin->setFixedSize(33, 21);
+        spin->setGeometry(0, 0, 33, 21);
+        other->move(0, 30);
         spin->setText(text);
         window.show();
         QApplication::setActiveWindow(&window);
