@@ -1,8 +1,12 @@
 #include "cli/run.h"
 
+#include <sys/wait.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,13 +51,6 @@ std::vector<std::string> words(std::string_view line) {
     return args;
 }
 
-// The window's start without a start-up file, over `text`.
-GradationSettings startSettings(std::string text) {
-    GradationSettings s;
-    s.text = std::move(text);
-    return s;
-}
-
 // What the command prints for `s`.
 std::string markupOf(const GradationSettings& s) {
     return cp932ToUtf8(buildMarkup(s, TagNameTable{})) + "\n";
@@ -69,47 +66,34 @@ class CliTest : public testing::Test {
     std::filesystem::path previous_ = std::filesystem::current_path();
 };
 
+// Every kind of flag once: colour codes are red first, with or without a hash, in either case;
+// texts are converted to code page 932; the last of a flag given twice wins; a text after "--"
+// may begin with "-".
 TEST_F(CliTest, FlagsSetTheirFields) {
-    GradationSettings s = startSettings("-abc");
+    GradationSettings s{.text = "-abc"};
     s.threeColours = s.frame = s.frameBackground = s.link = s.sizePattern = true;
-    s.italic = s.underline = s.strike = s.emForItalic = true;
+    s.bold = s.italic = s.underline = s.strike = s.strongForBold = s.emForItalic = true;
     s.upperCaseTags = s.lineBreak = false;
     s.mode = GradationMode::Alternate;
     s.startColour = 0xC2B1A0;
     s.middleColour = 0x0C0B0A;
-    s.endColour = 0x332211;
-    s.backgroundColour = 0x00FFFF;
     s.frameWidth = 99;
     s.linkTarget = utf8ToCp932("https://例.jp/");
     s.faceName = utf8ToCp932("メイリオ\"x\"");
     s.patternKind = SizePatternKind::Valley;
-    s.patternMax = 6;
-    s.patternMin = 2;
-    // Colour codes are red first, with or without a hash, in either case; a text after "--" may
-    // begin with "-".
-    EXPECT_EQ(runCli(words("--three-colours --start-colour #a0b1c2 --middle-colour 0A0B0C "
-                           "--end-colour #112233 --background-colour FFFF00 --alternate --frame "
-                           "--frame-width 99 --frame-background --link --link-target "
-                           "https://例.jp/ --face-name メイリオ\"x\" --size-pattern --pattern-kind "
-                           "valley --pattern-max 6 --pattern-min 2 --italic --underline --strike "
-                           "--em-for-italic --lower-case-tags --no-line-break -- -abc"))
-                  .out,
-              markupOf(s));
-
-    // The last of a flag given twice wins.
-    s = startSettings("a");
-    s.useFace = false;
-    s.bold = s.strongForBold = true;
-    s.size = 1;
-    EXPECT_EQ(runCli(words("--no-face --no-bold --bold --strong-for-bold --size-value 7 "
-                           "--size-value 1 --lower-case-tags --upper-case-tags a"))
-                  .out,
-              markupOf(s));
+    EXPECT_EQ(
+        runCli(words("--three-colours --start-colour #a0b1c2 --middle-colour 0A0B0C "
+                     "--alternate --frame --frame-width 7 --frame-width 99 --frame-background "
+                     "--link --link-target https://例.jp/ --face-name メイリオ\"x\" "
+                     "--size-pattern --pattern-kind valley --italic --underline --strike "
+                     "--no-bold --bold --strong-for-bold --em-for-italic --upper-case-tags "
+                     "--lower-case-tags --no-line-break -- -abc"))
+            .out,
+        markupOf(s));
 }
 
 TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
-    const std::string markup = buildMarkup(startSettings("abc"), TagNameTable{});
-    EXPECT_EQ(runCli({"--encoding", "cp932", "abc"}).out, markup + "\n");
+    const std::string markup = buildMarkup({.text = "abc"}, TagNameTable{});
     // The face name's seven double-byte characters count two bytes each, not three.
     EXPECT_EQ(runCli({"--length", "abc"}).out, "140\n");
 
@@ -221,12 +205,13 @@ TEST_F(CliTest, ColourStopsAndUnicodeForms) {
 TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
     writeBytes("lumo.ini", "[Stat]\r\nTB=0\r\nKB=1\r\n");
     EXPECT_EQ(runCli({"a"}).out, "<font color=\"#ff00ff\">a</font><br>\n");
-    EXPECT_EQ(runCli({"--no-startup-file", "a"}).out, markupOf(startSettings("a")));
-    EXPECT_EQ(runCli(words("--save-startup lumo.ini --strong-for-bold --end-colour 00FF00 a")).err,
-              "");
-    EXPECT_EQ(readBytes("lumo.ini"),
-              "[Stat]\r\nTB=0\r\nKB=1\r\nCol1=16711935\r\nCol2=65535\r\nCol3=65280\r\n"
-              "ColB=16777215\r\nSS=0\r\nFS=0\r\nCS=1\r\nF_TAG=1\r\nS_TAG=0\r\n");
+    EXPECT_EQ(runCli({"--no-startup-file", "a"}).out, markupOf({.text = "a"}));
+    // The saved values and the file's own keys come back on the next start; the persistence
+    // tests pin the file's bytes.
+    const std::string saving =
+        runCli(words("--save-startup lumo.ini --strong-for-bold --end-colour 00FF00 --bold ab"))
+            .out;
+    EXPECT_EQ(runCli(words("--bold ab")).out, saving);
 }
 
 TEST_F(CliTest, WarnsOfWhatALoadedFileDoesNotHold) {
@@ -246,11 +231,40 @@ TEST_F(CliTest, WarnsOfWhatALoadedFileDoesNotHold) {
 // later flags apply over the file.
 TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
     const std::string flags = "--frame --frame-width 3 --size-pattern --pattern-kind valley xyzあ";
-    const Outcome saved = runCli(words("--save b.DAT " + flags));
-    EXPECT_EQ(saved.err, "");
-    EXPECT_EQ(saved.out, runCli(words(flags)).out);
-    EXPECT_EQ(runCli({"--load", "b.DAT"}).out, saved.out);
+    const std::string saved = runCli(words("--save b.DAT " + flags)).out;
+    EXPECT_EQ(saved, runCli(words(flags)).out);
+    EXPECT_EQ(runCli({"--load", "b.DAT"}).out, saved);
     EXPECT_EQ(runCli({"--load", "b.DAT", "--bold"}).out, runCli(words("--bold " + flags)).out);
+}
+
+// What a shell does with the real binary's descriptors: standard output gets what run() prints,
+// a redirected standard output is written into, not replaced, and failures to write or read it
+// are failures.
+TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
+    const std::string line = runCli({"x"}).out;
+    const std::string markup = line.substr(0, line.size() - 1);  // -o adds no line end
+    const std::string cli = "'" HUEWRIGHT_CLI_BINARY "'";
+    const struct {
+        std::string script;
+        int status;
+        std::string file;  // what page.txt holds afterwards
+    } rows[] = {
+        {cli + " x > page.txt", 0, line},
+        {"printf 'a\\n' > page.txt; " + cli + " -o /dev/stdout x >> page.txt", 0, "a\n" + markup},
+        {"{ echo HEAD; " + cli + " -o /dev/fd/1 x; echo FOOT; } > page.txt", 0,
+         "HEAD\n" + markup + "FOOT\n"},
+        {cli + " --help > /dev/full", 2, ""},
+        {cli + " < /", 2, ""},
+        {cli + " <&-", 2, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        std::remove("page.txt");
+        const int status = std::system(("sh -c \"" + row.script + "\" 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), row.status);
+        EXPECT_EQ(readBytes("page.txt"), row.file);
+    }
 }
 
 }  // namespace

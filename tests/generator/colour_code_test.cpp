@@ -14,17 +14,16 @@ TEST(ColourCode, ShownWithTheHashAndCaseOptions) {
 
 TEST(ColourCode, ReadBackOrTheFallback) {
     constexpr ColourValue kFallback = 0x123456;
-    struct Row {
+    const struct {
         const char* code;
         ColourValue expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"#FF8000", 0x0080FF},   {"#ff8000", 0x0080FF}, {"FF8000", 0x0080FF},
         {"#F", 0x00000F},        {"#FFF", 0x000FFF},    {"#FF0000ZZ", 0x0000FF},
         {"", kFallback},         {"#", kFallback},      {"#FF 000", kFallback},
         {"##FF8000", kFallback}, {"+F", kFallback},     {"FF80001", 0x0080FF},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         EXPECT_EQ(codeToColour(row.code, kFallback), row.expected) << row.code;
     }
 }

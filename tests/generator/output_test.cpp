@@ -40,13 +40,12 @@ TEST(Output, TwoAndThreeStopsAreTheWindowsModesByteForByte) {
 }
 
 TEST(Output, MergedRunsShareOneTag) {
-    struct Row {
+    const struct {
         OutputForm form;
         std::string text;
         bool sizePattern;
         std::string expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {OutputForm::Font, "a\x82\xa0", false, "<FONT COLOR=\"#FF00FF\">a\x82\xa0</FONT>"},
         {OutputForm::Font, "ab", true,
          R"(<FONT COLOR="#FF00FF" SIZE="7">a</FONT><FONT COLOR="#FF00FF" SIZE="3">b</FONT>)"},
@@ -56,7 +55,7 @@ TEST(Output, MergedRunsShareOneTag) {
         // A terminal shows no sizes, so they part no runs.
         {OutputForm::Ansi, "abc", true, "\x1b[38;2;255;0;255mabc\x1b[0m"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         GradationSettings s;
         s.text = row.text;
         s.endColour = s.startColour | 0x01000000u;  // one colour; bits 24-31 part no runs

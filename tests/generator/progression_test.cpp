@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,47 +12,31 @@
 namespace huewright {
 namespace {
 
-// Colours written as RRGGBB, the order of a colour code; colour values hold red in the low byte.
-constexpr ColourValue rgb(std::uint32_t code) {
-    return ((code >> 16) & 0xFF) | (code & 0xFF00) | ((code & 0xFF) << 16);
-}
-
 struct Handed {
     std::vector<ColourValue> colours;
     std::vector<int> sizes;
 };
 
-Handed run(const GradationSettings& s) {
+// What forEachCharacter hands on for `s`, coloured by `plan` or else by the settings' own stops.
+Handed run(const GradationSettings& s, std::optional<ColourPlan> plan = std::nullopt) {
+    const SettingsStops own(s);
     Handed h;
-    forEachCharacter(s, [&](std::string_view, ColourValue colour, int size) {
-        h.colours.push_back(colour);
-        h.sizes.push_back(size);
-    });
+    forEachCharacter(s, plan.value_or(ColourPlan{own.stops()}), Cp932Characters{},
+                     [&](std::string_view, ColourValue colour, int size) {
+                         h.colours.push_back(colour);
+                         h.sizes.push_back(size);
+                     });
     return h;
-}
-
-// The window's start over `text`, in two or three colours and the given mode.
-GradationSettings over(std::string text, bool threeColours,
-                       GradationMode mode = GradationMode::Gradient) {
-    GradationSettings s;
-    s.text = std::move(text);
-    s.threeColours = threeColours;
-    s.mode = mode;
-    return s;
 }
 
 // The gradient's colours are pinned by the markup's own start and the golden files (two and three
 // stops in the window's arithmetic), and every split of a text among the stops by
-// EverySegmentEndsOnItsStop; alternate mode hands the colours out in turn.
-TEST(Progression, AlternateModeGivesTheColoursInTurn) {
-    const GradationSettings colours;
-    const ColourValue start = colours.startColour;
-    const ColourValue middle = colours.middleColour;
-    const ColourValue end = colours.endColour;
-    EXPECT_EQ(run(over("abcde", false, GradationMode::Alternate)).colours,
-              (std::vector{start, end, start, end, start}));
-    EXPECT_EQ(run(over("abcde", true, GradationMode::Alternate)).colours,
-              (std::vector{start, middle, end, start, middle}));
+// EverySegmentEndsOnItsStop; alternate mode hands the stops out in turn. Which stops the
+// settings give, two or three, the output's byte-identity test shows.
+TEST(Progression, AlternateModeGivesTheStopsInTurn) {
+    const std::vector<ColourValue> stops = {0x123456, 0xABCDEF, 0x000001};
+    EXPECT_EQ(run({.text = "abcde", .mode = GradationMode::Alternate}, {{stops}}).colours,
+              (std::vector{stops[0], stops[1], stops[2], stops[0], stops[1]}));
 }
 
 TEST(Progression, SizePatterns) {
@@ -75,11 +60,12 @@ TEST(Progression, SizePatterns) {
     };
     for (const auto& row : rows) {
         for (const bool three : {false, true}) {
-            GradationSettings s = over(std::string(static_cast<std::size_t>(row.n), 'x'), three);
-            s.sizePattern = true;
-            s.patternKind = row.kind;
-            s.patternMax = row.maximum;
-            s.patternMin = row.minimum;
+            const GradationSettings s{.text = std::string(static_cast<std::size_t>(row.n), 'x'),
+                                      .threeColours = three,
+                                      .sizePattern = true,
+                                      .patternKind = row.kind,
+                                      .patternMax = row.maximum,
+                                      .patternMin = row.minimum};
             // Two characters in three-colour mode are two one-character segments: no step runs.
             const std::vector<int> expected =
                 three && row.n == 2 ? std::vector<int>{row.maximum, row.maximum} : row.expected;
@@ -105,21 +91,13 @@ TEST(ShiftJis, CountsByCharacterAndNeverReadsPastTheEnd) {
     }
 }
 
-std::vector<ColourValue> coloursOf(std::size_t n, const ColourPlan& plan) {
-    GradationSettings s;
-    s.text = std::string(n, 'x');
-    std::vector<ColourValue> colours;
-    forEachCharacter(s, plan, Cp932Characters{},
-                     [&](std::string_view, ColourValue c, int) { colours.push_back(c); });
-    return colours;
-}
-
 TEST(Progression, EverySegmentEndsOnItsStop) {
     // Segments of 42 characters: by the window's rule (1/41) × 41, in extended precision, falls
     // just below 1, so a difference of 1 stops one short (53-bit arithmetic would reach it); exact
     // ends must reach it. The top byte rides along unchanged.
     const std::vector<ColourValue> short42 = {0x12000000, 0x12010000, 0x12000000};
-    EXPECT_EQ(coloursOf(84, {short42, Blend::Rgb, false})[41], 0x12000000u);
+    EXPECT_EQ(run({.text = std::string(84, 'x')}, {{short42, Blend::Rgb, false}}).colours[41],
+              0x12000000u);
     std::mt19937 random(7);
     for (const Blend blend : {Blend::Rgb, Blend::Oklab, Blend::Oklch}) {
         for (std::size_t n = 1; n <= 84; ++n) {
@@ -128,7 +106,8 @@ TEST(Progression, EverySegmentEndsOnItsStop) {
                 stops.resize(2 + n % 5);
                 std::generate(stops.begin(), stops.end(), [&] { return random() & 0xFFFFFFu; });
             }
-            const std::vector<ColourValue> colours = coloursOf(n, {stops, blend, true});
+            const std::vector<ColourValue> colours =
+                run({.text = std::string(n, 'x')}, {{stops, blend, true}}).colours;
             EXPECT_EQ(colours.front(), stops.front());
             // Segments of n / k characters, the first n % k of them one longer.
             const std::size_t k = stops.size() - 1;
@@ -165,9 +144,11 @@ double hueOf(ColourValue c) {
 TEST(Oklab, GreyTakesItsPartnersHue) {
     const SrgbRounding rounding;
     // White's own hue would be about 1.6 radians; the blend keeps red's 0.5, up to 8-bit rounding.
-    const PerceptualBlend whiteToRed(rgb(0xFFFFFF), rgb(0xFF0000), Blend::Oklch, rounding);
+    // Colour values hold red in the low byte.
+    const ColourValue red = 0x0000FF;
+    const PerceptualBlend whiteToRed(0xFFFFFF, red, Blend::Oklch, rounding);
     for (int p = 1; p < 8; ++p) {
-        EXPECT_NEAR(hueOf(whiteToRed.at(p, 8)), hueOf(rgb(0xFF0000)), 0.09) << p << "/8";
+        EXPECT_NEAR(hueOf(whiteToRed.at(p, 8)), hueOf(red), 0.09) << p << "/8";
     }
 }
 

@@ -6,15 +6,15 @@ namespace huewright {
 namespace {
 
 TEST(HelpFile, ReplacesOrAppendsTheExtension) {
-    struct Row {
+    const struct {
         const char* path;
         PathEncoding encoding;
         const char* expected;
-    };
-    // 0x95 0x5C is one code page 932 character whose trail byte looks like a backslash: taken
-    // for a separator, it would hide the dot before it. In UTF-8, "あ" (E3 81 82) holds bytes that
-    // code page 932 would pair with the next one.
-    const Row rows[] = {
+    } rows[] = {
+        // 0x95 0x5C is one code page 932 character whose trail byte looks like a backslash: taken
+        // for a separator, it would hide the dot before it. In UTF-8, "あ" (E3 81 82) holds bytes
+        // that
+        // code page 932 would pair with the next one.
         {"C:\\tools\\tool.exe", PathEncoding::CodePage932, "C:\\tools\\tool.hlp"},
         {"/opt/v1.2/huewright", PathEncoding::Utf8, "/opt/v1.2/huewright.hlp"},
         {"C:tool.x.exe", PathEncoding::CodePage932, "C:tool.x.hlp"},
@@ -23,7 +23,7 @@ TEST(HelpFile, ReplacesOrAppendsTheExtension) {
         {"/home/\xE3\x81\x82.bin", PathEncoding::Utf8, "/home/\xE3\x81\x82.hlp"},
         {"", PathEncoding::Utf8, ".hlp"},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         EXPECT_EQ(helpFileName(row.path, row.encoding), row.expected) << row.path;
     }
 }

@@ -24,10 +24,6 @@ class MainWindowModelTest : public ::testing::Test {
         change();
         return model.regenerationCount() - before;
     }
-    void loadFile(const std::string& content) {
-        files.files[kDat] = content;
-        model.loadGradationFile(kDat);
-    }
 };
 
 TEST_F(MainWindowModelTest, StartsWithTheBuiltInDefaultsWithoutAStartupFile) {
@@ -136,9 +132,10 @@ TEST_F(StartedModelTest, TypedFrameWidths) {
 TEST_F(StartedModelTest, LoadingAppliesEachKeyWithTheFiringRules) {
     const std::string longText(1500, 'x');
     model.setText(LineEdit::Text, longText);
-    loadFile(
+    files.files[kDat] =
         "[Stat]\r\nFontSize=9\r\nWS=150\r\nWB=0\r\nHB=1\r\nGtype1B=0\r\nFDsize=-3\r\n"
-        "FontName=\r\nCol_B=255\r\n");
+        "FontName=\r\nCol_B=255\r\n";
+    model.loadGradationFile(kDat);
     EXPECT_EQ(model.spinValue(SpinField::Size), 7);
     EXPECT_EQ(model.spinValue(SpinField::FrameWidth), 99);
     EXPECT_EQ(model.spinValue(SpinField::PatternMax), 1);
@@ -152,7 +149,8 @@ TEST_F(StartedModelTest, LoadingAppliesEachKeyWithTheFiringRules) {
     EXPECT_EQ(model.colour(ColourSlot::Background), 255u);
     // A missing "text" keeps the current text, whole; an empty one empties it.
     EXPECT_EQ(model.text(LineEdit::Text), longText);
-    loadFile("[DATA]\r\ntext=\r\n");
+    files.files[kDat] = "[DATA]\r\ntext=\r\n";
+    model.loadGradationFile(kDat);
     EXPECT_EQ(model.text(LineEdit::Text), "");
 }
 
