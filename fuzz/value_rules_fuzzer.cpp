@@ -1,5 +1,6 @@
 // Compares the reading of integer settings with a plain transcription of the rules, and checks
-// that every written integer reads back as itself.
+// that a switch is on for any integer but 0 and refused with a text that is none, and that every
+// written integer reads back as itself.
 
 #include <cctype>
 #include <cstddef>
