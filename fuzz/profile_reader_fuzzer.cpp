@@ -34,9 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t target = choice & 15u;
     std::string value =
         bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), choice >> 4));
-    std::erase(value, '\r');
-    std::erase(value, '\n');
-    std::erase(value, '\0');
+    std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
 
     huewright::ProfileDocument document(bytes);
     const auto read = [&](std::size_t i) { return document.read(kSections[i % 4], kKeys[i / 4]); };

@@ -1,5 +1,6 @@
 // Compares the reading of integer settings with a plain transcription of the rules, and checks
-// that every written integer reads back as itself.
+// that a switch is on for any integer but 0 and refused with a text that is none, and that every
+// written integer reads back as itself.
 
 #include <cctype>
 #include <cstddef>
@@ -19,26 +20,23 @@ std::optional<std::int32_t> byTheRules(std::string text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         text = "$" + text.substr(2);
     }
-    std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string::npos) {
-        return std::nullopt;
+    text.erase(0, text.find_first_not_of(" \t"));
+    const bool hex = text.starts_with('$');
+    const bool negative = text.starts_with('-');
+    if (hex || negative || text.starts_with('+')) {
+        text.erase(0, 1);
     }
-    const bool hex = text[i] == '$';
-    const bool negative = text[i] == '-';
-    if (hex || negative || text[i] == '+') {
-        ++i;
-    }
-    if (i == text.size()) {
+    if (text.empty()) {
         return std::nullopt;
     }
     const std::string_view digits = hex ? "0123456789abcdef" : "0123456789";
     std::int64_t value = 0;
-    for (; i < text.size(); ++i) {
-        const std::size_t digit = digits.find(static_cast<char>(std::tolower(text[i] & 0xFF)));
+    for (const char c : text) {
+        const std::size_t digit = digits.find(static_cast<char>(std::tolower(c & 0xFF)));
         if (digit == std::string_view::npos) {
             return std::nullopt;
         }
-        value = value * static_cast<std::int64_t>(digits.size()) + static_cast<std::int64_t>(digit);
+        value = value * std::ssize(digits) + static_cast<std::int64_t>(digit);
         if (value > (hex ? 0xFFFFFFFF : 2147483648)) {
             return std::nullopt;
         }
@@ -46,9 +44,7 @@ std::optional<std::int32_t> byTheRules(std::string text) {
     if (hex) {
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     }
-    if (negative) {
-        value = -value;
-    }
+    value = negative ? -value : value;
     return value > 2147483647 ? std::nullopt : std::optional(static_cast<std::int32_t>(value));
 }
 
@@ -62,9 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(huewright::parseSettingSwitch(text) ==
               (value ? std::optional<bool>(*value != 0) : std::nullopt),
           "switch differs from its integer");
-    if (value) {
-        check(huewright::parseSettingInteger(huewright::formatSettingInteger(*value)) == value,
-              "written integer does not read back");
-    }
+    check(
+        !value || huewright::parseSettingInteger(huewright::formatSettingInteger(*value)) == value,
+        "written integer does not read back");
     return 0;
 }

@@ -21,11 +21,10 @@ class MemoryFileSystem : public FileSystem {
 
     bool exists(const std::filesystem::path& file) const override { return files.count(file) != 0; }
     std::optional<std::string> readFile(const std::filesystem::path& file) const override {
-        const auto found = files.find(file);
-        if (found == files.end() || unreadable.count(file) != 0) {
+        if (!exists(file) || unreadable.count(file) != 0) {
             return std::nullopt;
         }
-        return found->second;
+        return files.at(file);
     }
     void replaceFile(const std::filesystem::path& file, std::string_view bytes) override {
         if (unwritable.count(file) != 0) {

@@ -1,5 +1,6 @@
 #include "persistence/profile_document.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -68,12 +69,10 @@ TEST(ProfileDocument, RefusesLineBreaksAndNulsAndChangesNothing) {
     const std::string_view texts[] = {"two\r\nlines", "cr\r", "\nlf", {"nul\0", 4}};
     for (const std::string_view text : texts) {
         ProfileDocument file(kFile);
-        try {
-            file.write("DATA", "text", text);
-            ADD_FAILURE() << "no error for " << testing::PrintToString(text);
-        } catch (const LineBreakInValueError& error) {
-            EXPECT_EQ(error.key(), "text");
-        }
+        EXPECT_THAT([&] { file.write("DATA", "text", text); },
+                    testing::Throws<LineBreakInValueError>(
+                        testing::Property(&LineBreakInValueError::key, "text")))
+            << testing::PrintToString(text);
         EXPECT_EQ(file.bytes(), kFile);
     }
 }

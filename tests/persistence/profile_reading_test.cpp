@@ -8,11 +8,7 @@
 namespace huewright {
 namespace {
 
-// The bytes of a literal that holds NULs, without its terminating one.
-template <std::size_t N>
-std::string bytes(const char (&literal)[N]) {
-    return std::string(literal, N - 1);
-}
+using namespace std::string_literals;
 
 // Files as people write them by hand or with other editors, read as the platform reads them.
 TEST(ProfileReading, ReadsWhatThePlatformReads) {
@@ -50,14 +46,12 @@ TEST(ProfileReading, ReadsWhatThePlatformReads) {
         {"vertical tab and form feed are blanks", "[Stat]\r\n\vTB\f=\t1\v\r\n", "TB", "1"},
         {"a full-width space is no blank", "[Stat]\r\nTB=\x81\x40x\x81\x40\r\n", "TB",
          "\x81\x40x\x81\x40"},
-        {"NUL ends the value", bytes("[Stat]\r\nTB=1\0 2\r\n"), "TB", "1"},
+        {"NUL ends the value", "[Stat]\r\nTB=1\0 2\r\n"s, "TB", "1"},
         {"UTF-8 mark", "\xEF\xBB\xBF[Stat]\r\nTB=\xE3\x81\x82\r\n", "TB", "\x82\xA0"},
         {"UTF-8 value that code page 932 cannot hold",
          "\xEF\xBB\xBF[Stat]\r\nTB=\xF0\x9F\x98\x80\r\n", "TB", std::nullopt},
-        {"UTF-16LE mark", bytes("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\0B\x30\n\0"), "TB",
-         "\x82\xA0"},
-        {"UTF-16BE mark", bytes("\xFE\xFF\0[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\x30\x42\0\n"), "TB",
-         "\x82\xA0"},
+        {"UTF-16LE mark", "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\0B\x30\n\0"s, "TB", "\x82\xA0"},
+        {"UTF-16BE mark", "\xFE\xFF\0[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\x30\x42\0\n"s, "TB", "\x82\xA0"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(ProfileDocument(row.file).read(row.section, row.key), row.expected) << row.name;
@@ -65,10 +59,10 @@ TEST(ProfileReading, ReadsWhatThePlatformReads) {
 }
 
 TEST(ProfileReading, WritesKeepTheEncoding) {
-    const std::string utf16(bytes("\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"));
+    const std::string utf16 = "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"s;
     ProfileDocument unicode(utf16);
     unicode.write("Stat", "text", "\x82\xA0");
-    EXPECT_EQ(unicode.bytes(), utf16 + bytes("t\0e\0x\0t\0=\0B\x30\r\0\n\0"));
+    EXPECT_EQ(unicode.bytes(), utf16 + "t\0e\0x\0t\0=\0B\x30\r\0\n\0"s);
 
     // Half a UTF-16 unit is text the mark promised and the bytes do not keep.
     EXPECT_FALSE(ProfileDocument(utf16 + "x").intact());

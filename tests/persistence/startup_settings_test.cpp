@@ -18,8 +18,7 @@ TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
     MemoryFileSystem files;
     EXPECT_EQ(readStartupSettings(files, kFile), StartupSettings{});
 
-    StartupSettings keysMissing;
-    keysMissing.useSize = keysMissing.useFace = keysMissing.lineBreak = false;
+    const StartupSettings keysMissing{.useSize = false, .useFace = false, .lineBreak = false};
     for (const char* content : {"", "[Stat]\r\n", "[Other]\r\nSS=1\r\n", "Stat\r\nSS=1\r\n"}) {
         files.files[kFile] = content;
         EXPECT_EQ(readStartupSettings(files, kFile), keysMissing) << content;
