@@ -1,19 +1,12 @@
 #include "cli/argument_checks.h"
 
-#include <charconv>
-
 #include "cli/colour_argument.h"
 #include "text/cp932.h"
+#include "text/decimal.h"
 #include "text/utf8.h"
 
 namespace huewright {
 namespace {
-
-std::string decimal(int value) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, end);
-}
 
 std::string inQuotes(const std::string& value) {
     return "\"" + value + "\"";

@@ -9,6 +9,7 @@
 
 #include "cli/run.h"
 #include "persistence/interrupt_cleanup.h"
+#include "persistence/system_calls.h"
 
 namespace {
 
@@ -61,20 +62,14 @@ class DescriptorOutput final : public std::streambuf {
         return traits_type::not_eof(c);
     }
     int sync() override {
-        const char* next = pbase();
-        while (next < pptr()) {
-            const ssize_t written =
-                ::write(STDOUT_FILENO, next, static_cast<std::size_t>(pptr() - next));
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                setp(buffer_, buffer_ + sizeof buffer_);
-                throw std::system_error(written == 0 ? ENOSPC : errno, std::generic_category());
-            }
-            next += written;
-        }
+        huewright::SystemCalls calls;
+        const std::error_code error = huewright::writeAll(
+            calls, STDOUT_FILENO,
+            std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
         setp(buffer_, buffer_ + sizeof buffer_);
+        if (error) {
+            throw std::system_error(error);
+        }
         return 0;
     }
 

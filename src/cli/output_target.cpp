@@ -88,17 +88,9 @@ class DescriptorTarget final : public OutputTarget {
     DescriptorTarget& operator=(const DescriptorTarget&) = delete;
 
     void write(std::string_view bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                throw FileWriteError(
-                    name_, written == 0 ? std::make_error_code(std::errc::no_space_on_device)
-                                        : lastError());
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
+        SystemCalls calls;
+        if (const std::error_code error = writeAll(calls, fd_, bytes)) {
+            throw FileWriteError(name_, error);
         }
     }
     void finish() override {}

@@ -33,6 +33,7 @@
 #include "persistence/profile_document.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
+#include "text/decimal.h"
 #include "text/graphemes.h"
 #include "text/utf8.h"
 
@@ -113,12 +114,6 @@ void addOutputFlags(CLI::App& app, OutputFlags& output) {
                  "print only the markup's length in code page 932 bytes, such as 140 (--output "
                  "still gets the markup)")
         ->group("Output");
-}
-
-std::string decimal(std::size_t value) {
-    char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, end);
 }
 
 // Writes `text` to standard output; a failure there is the run's failure.
@@ -242,10 +237,10 @@ class OutputDestination final : public OutputSink {
 // The start-up settings that the flags' state describes, where `startup` gave the rest.
 StartupSettings startupOf(const GradationSettings& s, const StartupSettings& startup) {
     StartupSettings out = startup;
-    out.startColour = static_cast<std::int32_t>(s.startColour);
-    out.middleColour = static_cast<std::int32_t>(s.middleColour);
-    out.endColour = static_cast<std::int32_t>(s.endColour);
-    out.backgroundColour = static_cast<std::int32_t>(s.backgroundColour);
+    out.startColour = s.startColour;
+    out.middleColour = s.middleColour;
+    out.endColour = s.endColour;
+    out.backgroundColour = s.backgroundColour;
     out.useSize = s.useSize;
     out.useFace = s.useFace;
     out.lineBreak = s.lineBreak;

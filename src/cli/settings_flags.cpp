@@ -1,12 +1,12 @@
 #include "cli/settings_flags.h"
 
-#include <charconv>
 #include <string>
 #include <vector>
 
 #include "cli/argument_checks.h"
 #include "cli/colour_argument.h"
 #include "text/cp932.h"
+#include "text/decimal.h"
 
 namespace huewright {
 namespace {
@@ -28,12 +28,6 @@ constexpr PatternKindName kPatternKinds[] = {
 
 std::string defaultValue(const std::string& value) {
     return " (default: " + value + ")";
-}
-
-std::string decimal(int value) {
-    char digits[16];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, end);
 }
 
 std::string colourCodeOf(ColourValue colour) {

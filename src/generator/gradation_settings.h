@@ -14,6 +14,13 @@ inline constexpr std::string_view kWindowFaceName =
 /// The sample text the window starts with.
 inline constexpr std::string_view kSampleText = "HuewrightHTML!";
 
+/// The colours the window starts with when no start-up file says otherwise: fuchsia, yellow,
+/// blue, and a white background.
+inline constexpr ColourValue kBuiltInStartColour = 0xFF00FF;
+inline constexpr ColourValue kBuiltInMiddleColour = 0x00FFFF;
+inline constexpr ColourValue kBuiltInEndColour = 0xFF0000;
+inline constexpr ColourValue kBuiltInBackgroundColour = 0xFFFFFF;
+
 enum class GradationMode { Gradient, Alternate };
 enum class SizePatternKind { Falling, Valley, Alternating, None };
 
@@ -23,10 +30,10 @@ struct GradationSettings {
     std::string text{kSampleText};
     GradationMode mode = GradationMode::Gradient;
     bool threeColours = false;
-    ColourValue startColour = 0xFF00FF;
-    ColourValue middleColour = 0x00FFFF;
-    ColourValue endColour = 0xFF0000;
-    ColourValue backgroundColour = 0xFFFFFF;
+    ColourValue startColour = kBuiltInStartColour;
+    ColourValue middleColour = kBuiltInMiddleColour;
+    ColourValue endColour = kBuiltInEndColour;
+    ColourValue backgroundColour = kBuiltInBackgroundColour;
     bool frame = false;
     int frameWidth = 0;  ///< 0..99, or whatever the user is still typing (e.g. -5)
     bool frameBackground = false;

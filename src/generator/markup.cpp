@@ -1,6 +1,6 @@
 #include "generator/markup.h"
 
-#include <charconv>
+#include "text/decimal.h"
 
 #include "generator/font_tags.h"
 #include "generator/progression.h"
@@ -10,12 +10,6 @@ namespace huewright {
 namespace {
 
 constexpr char kQuote = '"';
-
-void appendNumber(std::string& out, std::int64_t value) {
-    char digits[24];
-    const auto result = std::to_chars(std::begin(digits), std::end(digits), value);
-    out.append(digits, result.ptr);
-}
 
 bool hasWrapper(const GradationSettings& s) {
     return s.sizePattern ? s.useFace : (s.useFace || s.useSize);
@@ -30,7 +24,7 @@ void appendFontOpeningTags(std::string& out, const GradationSettings& s,
     if (s.frame) {
         out.append("<").append(name(Tag::Table)).append(" ").append(name(Tag::Border));
         out.append("=\"");
-        appendNumber(out, s.frameWidth);
+        appendDecimal(out, s.frameWidth);
         out.append("\"><").append(name(Tag::Tr)).append("><").append(name(Tag::Td));
         // The background attribute belongs inside the cell tag, so it needs the frame too.
         if (s.frameBackground) {
@@ -51,7 +45,7 @@ void appendFontOpeningTags(std::string& out, const GradationSettings& s,
         }
         if (s.useSize && !s.sizePattern) {
             out.append(name(Tag::Size)).append("=\"");
-            appendNumber(out, s.size);
+            appendDecimal(out, s.size);
             out.append("\" ");
         }
         out.append(">");

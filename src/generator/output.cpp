@@ -1,12 +1,12 @@
 #include "generator/output.h"
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 #include <span>
 
 #include "generator/form_writer.h"
 #include "generator/progression.h"
+#include "text/decimal.h"
 
 namespace huewright {
 
@@ -21,10 +21,8 @@ TextEncoding encodingOf(const OutputOptions& options) {
 void check(const GradationSettings& settings, const OutputOptions& options) {
     const std::size_t stops = options.stops.size();
     if (stops != 0 && (stops < 2 || stops > kMostStops)) {
-        char digits[24];
-        const std::string count(digits, std::to_chars(digits, digits + sizeof digits, stops).ptr);
         throw OutputError(OutputError::Reason::StopCount,
-                          "a run needs 2 to 16 colour stops, not " + count);
+                          "a run needs 2 to 16 colour stops, not " + decimal(stops));
     }
     if (options.form == OutputForm::Bbcode && settings.useFace) {
         const std::string_view face = settings.faceName;

@@ -3,9 +3,9 @@
 // turned into the style a browser gives it, and the texts escaped.
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "generator/form_writer.h"
+#include "text/decimal.h"
 
 namespace huewright {
 
@@ -29,11 +29,6 @@ bool isGenericFamily(std::string_view name) {
             return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
         });
     });
-}
-
-void appendDecimal(std::string& out, int value) {
-    char digits[12];
-    out.append(digits, std::to_chars(std::begin(digits), std::end(digits), value).ptr);
 }
 
 // The characters HTML gives meaning to. All lie below 0x40, where no code page 932 trail byte

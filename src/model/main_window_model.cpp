@@ -51,8 +51,7 @@ std::int32_t colourForFile(ColourValue colour) {
 
 // The start, middle, end and background colours the start-up settings give.
 std::array<ColourValue, 4> startupColours(const StartupSettings& startup) {
-    return {colourFromFile(startup.startColour), colourFromFile(startup.middleColour),
-            colourFromFile(startup.endColour), colourFromFile(startup.backgroundColour)};
+    return {startup.startColour, startup.middleColour, startup.endColour, startup.backgroundColour};
 }
 
 }  // namespace

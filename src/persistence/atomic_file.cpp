@@ -206,17 +206,8 @@ AtomicFileWriter::~AtomicFileWriter() = default;
 
 void AtomicFileWriter::write(std::string_view bytes) {
     State& s = *state_;
-    while (!bytes.empty()) {
-        const ssize_t written = s.calls.write(s.fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            // A write of nothing is a full disk that did not say so.
-            s.fail(written == 0 ? std::make_error_code(std::errc::no_space_on_device)
-                                : lastError());
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+    if (const std::error_code error = writeAll(s.calls, s.fd, bytes)) {
+        s.fail(error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "persistence/startup_settings.h"
 
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "persistence/settings_file.h"
@@ -13,31 +14,55 @@ namespace {
 constexpr std::string_view kSection = "Stat";
 constexpr StartupSettings kBuiltIn{};
 
-// A key of the start-up file and the field it fills: `number` for colours and integers, `flag`
-// for switches. `keyMissing` applies when the file exists but the key is absent or invalid.
+// A key of the start-up file and the field it fills. `keyMissing` applies when the file exists but
+// the key is absent or invalid.
 struct StartupKey {
     std::string_view key;
-    ValueKind kind;
+    std::variant<ColourValue StartupSettings::*, bool StartupSettings::*,
+                 std::int32_t StartupSettings::*>
+        field;
     std::int32_t keyMissing;
-    std::int32_t StartupSettings::*number;
-    bool StartupSettings::*flag;
 };
+
+// A colour is kept in the file as the signed integer of the same 32 bits.
+constexpr std::int32_t inFile(ColourValue colour) {
+    return static_cast<std::int32_t>(colour);
+}
 
 // Read at start and written by the settings dialog in this order.
 constexpr StartupKey kStartupKeys[] = {
-    {"Col1", ValueKind::Colour, kBuiltIn.startColour, &StartupSettings::startColour, nullptr},
-    {"Col2", ValueKind::Colour, kBuiltIn.middleColour, &StartupSettings::middleColour, nullptr},
-    {"Col3", ValueKind::Colour, kBuiltIn.endColour, &StartupSettings::endColour, nullptr},
-    {"ColB", ValueKind::Colour, kBuiltIn.backgroundColour, &StartupSettings::backgroundColour,
-     nullptr},
-    {"SS", ValueKind::Switch, 0, nullptr, &StartupSettings::useSize},
-    {"FS", ValueKind::Switch, 0, nullptr, &StartupSettings::useFace},
-    {"KB", ValueKind::Switch, 0, nullptr, &StartupSettings::lineBreak},
-    {"TB", ValueKind::Switch, 1, nullptr, &StartupSettings::upperCaseTags},
-    {"CS", ValueKind::Switch, 1, nullptr, &StartupSettings::hashInColourCodes},
-    {"F_TAG", ValueKind::Integer, 0, &StartupSettings::boldTagForm, nullptr},
-    {"S_TAG", ValueKind::Integer, 0, &StartupSettings::italicTagForm, nullptr},
+    {"Col1", &StartupSettings::startColour, inFile(kBuiltIn.startColour)},
+    {"Col2", &StartupSettings::middleColour, inFile(kBuiltIn.middleColour)},
+    {"Col3", &StartupSettings::endColour, inFile(kBuiltIn.endColour)},
+    {"ColB", &StartupSettings::backgroundColour, inFile(kBuiltIn.backgroundColour)},
+    {"SS", &StartupSettings::useSize, 0},
+    {"FS", &StartupSettings::useFace, 0},
+    {"KB", &StartupSettings::lineBreak, 0},
+    {"TB", &StartupSettings::upperCaseTags, 1},
+    {"CS", &StartupSettings::hashInColourCodes, 1},
+    {"F_TAG", &StartupSettings::boldTagForm, 0},
+    {"S_TAG", &StartupSettings::italicTagForm, 0},
 };
+
+// Each field as the file writes it, and from the integer the file holds.
+std::string fileText(const StartupSettings& s, ColourValue StartupSettings::*colour) {
+    return formatSettingInteger(inFile(s.*colour));
+}
+std::string fileText(const StartupSettings& s, bool StartupSettings::*flag) {
+    return std::string(formatSettingSwitch(s.*flag));
+}
+std::string fileText(const StartupSettings& s, std::int32_t StartupSettings::*number) {
+    return formatSettingInteger(s.*number);
+}
+void take(StartupSettings& s, ColourValue StartupSettings::*colour, std::int32_t value) {
+    s.*colour = static_cast<ColourValue>(value);
+}
+void take(StartupSettings& s, bool StartupSettings::*flag, std::int32_t value) {
+    s.*flag = value != 0;
+}
+void take(StartupSettings& s, std::int32_t StartupSettings::*number, std::int32_t value) {
+    s.*number = value;
+}
 
 // Other readers of the file pass over a key they do not know, so old and new files mix freely.
 constexpr std::string_view kOutputFormKey = "Form";
@@ -64,11 +89,7 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
     settings.outputForm = form >= 0 && form <= kLastOutputForm ? form : 0;
     for (const StartupKey& entry : kStartupKeys) {
         const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
-        if (entry.kind == ValueKind::Switch) {
-            settings.*entry.flag = value != 0;
-        } else {
-            settings.*entry.number = value;
-        }
+        std::visit([&](auto field) { take(settings, field, value); }, entry.field);
     }
     return settings;
 }
@@ -79,10 +100,9 @@ namespace {
 std::vector<SettingsValue> startupValues(const StartupSettings& settings) {
     std::vector<SettingsValue> values;
     for (const StartupKey& entry : kStartupKeys) {
-        values.push_back({{kSection, entry.key},
-                          entry.kind == ValueKind::Switch
-                              ? std::string(formatSettingSwitch(settings.*entry.flag))
-                              : formatSettingInteger(settings.*entry.number)});
+        values.push_back(
+            {{kSection, entry.key},
+             std::visit([&](auto field) { return fileText(settings, field); }, entry.field)});
     }
     return values;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "generator/gradation_settings.h"
 #include "persistence/file_system.h"
 
 namespace huewright {
@@ -10,17 +11,17 @@ namespace huewright {
 /// The eleven start-up values, one field per key of the start-up file ("Col1" .. "S_TAG"). The
 /// initial values are the built-in ones, used when there is no start-up file.
 struct StartupSettings {
-    std::int32_t startColour = 16711935;       ///< start colour, fuchsia
-    std::int32_t middleColour = 65535;         ///< middle colour, yellow
-    std::int32_t endColour = 16711680;         ///< end colour, blue
-    std::int32_t backgroundColour = 16777215;  ///< background colour of the frame, white
-    bool useSize = true;                       ///< the size option starts switched on
-    bool useFace = true;                       ///< the font option starts switched on
-    bool lineBreak = true;                     ///< the line break starts switched on
-    bool upperCaseTags = true;                 ///< markup and colour codes in upper case
-    bool hashInColourCodes = true;             ///< colour codes shown and typed with "#"
-    std::int32_t boldTagForm = 0;              ///< bold tag: 0 for "B", anything else "STRONG"
-    std::int32_t italicTagForm = 0;            ///< italic tag: 0 for "I", anything else "EM"
+    ColourValue startColour = kBuiltInStartColour;
+    ColourValue middleColour = kBuiltInMiddleColour;
+    ColourValue endColour = kBuiltInEndColour;
+    ColourValue backgroundColour = kBuiltInBackgroundColour;  ///< of the frame
+    bool useSize = true;                                      ///< the size option starts on
+    bool useFace = true;                                      ///< the font option starts on
+    bool lineBreak = true;                                    ///< the line break starts on
+    bool upperCaseTags = true;       ///< markup and colour codes in upper case
+    bool hashInColourCodes = true;   ///< colour codes shown and typed with "#"
+    std::int32_t boldTagForm = 0;    ///< bold tag: 0 for "B", anything else "STRONG"
+    std::int32_t italicTagForm = 0;  ///< italic tag: 0 for "I", anything else "EM"
 
     /// The window's output form, 0 FONT, 1 SPAN, 2 BBCode; kept under its own key, which the
     /// settings dialog does not write.

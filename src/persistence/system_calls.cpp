@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -44,6 +45,20 @@ int SystemCalls::linkFile(int fd, const char* to) {
 
 int SystemCalls::unlink(const char* path) {
     return ::unlink(path);
+}
+
+std::error_code writeAll(SystemCalls& calls, int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = calls.write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return {written == 0 ? ENOSPC : errno, std::generic_category()};
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
 }
 
 }  // namespace huewright

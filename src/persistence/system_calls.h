@@ -3,6 +3,8 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <string_view>
+#include <system_error>
 
 namespace huewright {
 
@@ -31,5 +33,10 @@ class SystemCalls {
     /// unlink(2): 0, or -1 with errno set.
     virtual int unlink(const char* path);
 };
+
+/// Writes the whole of `bytes` to `fd` through `calls`, going on after a short or interrupted
+/// write. Returns the system's reason when a write fails; a write that takes nothing counts as a
+/// full disk.
+std::error_code writeAll(SystemCalls& calls, int fd, std::string_view bytes);
 
 }  // namespace huewright

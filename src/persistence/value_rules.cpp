@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/decimal.h"
+
 namespace huewright {
 
 namespace {
@@ -38,9 +40,7 @@ std::optional<std::int32_t> hexadecimal(std::string_view digits) {
 }  // namespace
 
 std::string formatSettingInteger(std::int32_t value) {
-    char digits[12];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, result.ptr);
+    return decimal(value);
 }
 
 std::string_view formatSettingSwitch(bool on) {

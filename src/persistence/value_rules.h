@@ -7,9 +7,6 @@
 
 namespace huewright {
 
-/// The kinds of value a settings file holds; colours are written and read as integers.
-enum class ValueKind { Colour, Switch, Integer, Text };
-
 /// An integer as a settings file holds it: decimal, "-" when negative, no leading zeros or blanks.
 std::string formatSettingInteger(std::int32_t value);
 

@@ -1,9 +1,9 @@
 #include "text/cp932.h"
 
-#include <charconv>
 #include <string>
 
 #include "text/cp932_bytes.h"
+#include "text/decimal.h"
 #include "text/describe.h"
 #include "text/iconv_converter.h"
 #include "text/utf8.h"
@@ -15,12 +15,6 @@ namespace {
 constexpr const char* kCp932 = "CP932";
 constexpr const char* kUtf8 = "UTF-8";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-std::string positionText(std::size_t position) {
-    char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, position);
-    return std::string(digits, end);
-}
 
 // Appends the code page 932 bytes of one character given as its UTF-8 `bytes`; false, with `out`
 // unchanged, when code page 932 does not hold it. iconv alone is not enough: it also maps yen and
@@ -46,7 +40,7 @@ bool appendHeld(IconvConverter& toCp932, std::string_view bytes, char32_t codePo
 
 std::string undecodableMessage(std::string_view bytes, std::size_t offset) {
     const auto byte = static_cast<unsigned char>(bytes[offset]);
-    const std::string where = " at byte " + positionText(offset + 1) + " (counting bytes from 1)";
+    const std::string where = " at byte " + decimal(offset + 1) + " (counting bytes from 1)";
     if (!isLeadByte(byte)) {
         return describeBytes(bytes.substr(offset, 1)) + where + " is not a code page 932 character";
     }
@@ -72,7 +66,7 @@ std::string utf8ToCp932(std::string_view utf8) {
         const Utf8Step step = decodeUtf8(utf8, offset);
         if (!appendHeld(toCp932, utf8.substr(offset, step.length), step.codePoint, out)) {
             throw ConversionError(describeCodePoint(step.codePoint) + " (character " +
-                                  positionText(character) +
+                                  decimal(character) +
                                   ", counting Unicode characters from 1) is not in code page 932");
         }
         offset += step.length;

@@ -1,8 +1,8 @@
 #include "text/utf8.h"
 
-#include <charconv>
 #include <utility>
 
+#include "text/decimal.h"
 #include "text/describe.h"
 
 namespace huewright {
@@ -84,10 +84,6 @@ void appendUtf8(std::string& out, char32_t codePoint) {
 }
 
 std::string utf8Problem(std::string_view text) {
-    const auto decimal = [](std::size_t value) {
-        char digits[24];
-        return std::string(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-    };
     std::size_t character = 0;
     for (std::size_t offset = 0; offset < text.size();) {
         ++character;

@@ -83,7 +83,7 @@ constexpr std::array<const char*, 5> kSwitchNames = {"SS", "FS", "KB", "TB", "CS
 
 constexpr std::array<ColourSlot, 4> kSlots = {ColourSlot::Start, ColourSlot::Middle,
                                               ColourSlot::End, ColourSlot::Background};
-constexpr std::array<std::int32_t StartupSettings::*, 4> kColourFields = {
+constexpr std::array<ColourValue StartupSettings::*, 4> kColourFields = {
     &StartupSettings::startColour, &StartupSettings::middleColour, &StartupSettings::endColour,
     &StartupSettings::backgroundColour};
 
@@ -155,12 +155,11 @@ void SettingsDialog::fill() {
 }
 
 ColourValue SettingsDialog::colour(ColourSlot slot) const {
-    // The start-up file keeps a colour as the signed integer of the same 32 bits.
-    return static_cast<ColourValue>(draft_.values().*kColourFields[index(slot)]);
+    return draft_.values().*kColourFields[index(slot)];
 }
 
 void SettingsDialog::setColour(ColourSlot slot, ColourValue colour) {
-    draft_.values().*kColourFields[index(slot)] = static_cast<std::int32_t>(colour);
+    draft_.values().*kColourFields[index(slot)] = colour;
 }
 
 void SettingsDialog::showDraft() {

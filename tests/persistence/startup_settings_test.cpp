@@ -43,7 +43,7 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
     MemoryFileSystem files;
     files.files[kFile] = "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
     const StartupSettings settings{.startColour = 255,
-                                   .backgroundColour = -1,
+                                   .backgroundColour = 0xFFFFFFFF,
                                    .useSize = false,
                                    .hashInColourCodes = false,
                                    .boldTagForm = 1};
@@ -56,7 +56,7 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
               "\r\n[Other]\r\nCol1=9\r\n");
 
     const StartupSettings extremes[] = {
-        {-2147483647 - 1, 2147483647, 0, -1, false, false, false, false, false, -1, 2147483647},
+        {0x80000000, 0x7FFFFFFF, 0, 0xFFFFFFFF, false, false, false, false, false, -1, 2147483647},
         {0x12345678, 1, 2, 3, true, false, true, false, true, 0, -2147483647 - 1},
     };
     for (const StartupSettings& extreme : extremes) {
