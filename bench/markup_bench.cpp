@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "generator/markup.h"
 #include "generator/output.h"
 #include "text/graphemes.h"
 
@@ -40,10 +39,9 @@ GradationSettings everythingOn(std::int64_t characters) {
 
 void generation(benchmark::State& state) {
     const GradationSettings s = everythingOn(state.range(0));
-    const TagNameTable names;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::string fragment = buildMarkup(s, names);
+        std::string fragment = buildOutput(s, {});
         bytes = fragment.size();
         benchmark::DoNotOptimize(fragment.data());
     }
@@ -53,8 +51,7 @@ void generation(benchmark::State& state) {
 }
 
 void memcpyOfTheSameOutput(benchmark::State& state) {
-    const TagNameTable names;
-    const std::size_t bytes = buildMarkup(everythingOn(state.range(0)), names).size();
+    const std::size_t bytes = buildOutput(everythingOn(state.range(0)), {}).size();
     const std::vector<char> source(bytes, 'x');
     for (auto _ : state) {
         // A fresh destination each time, as the generator allocates its fragment.

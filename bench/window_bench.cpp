@@ -15,7 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "generator/markup.h"
+#include "generator/output.h"
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
 #include "text/cp932.h"
@@ -105,9 +105,8 @@ void keystroke(benchmark::State& state) {
 void markupAlone(benchmark::State& state) {
     GradationSettings settings;
     settings.text = utf8ToCp932(sampleText(state.range(0)).toStdString());
-    const TagNameTable names;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(buildMarkup(settings, names).data());
+        benchmark::DoNotOptimize(buildOutput(settings, {}).data());
     }
 }
 

@@ -10,11 +10,11 @@ namespace huewright {
 
 namespace {
 
-class AnsiWriter final : public FormWriter {
+class AnsiWriter {
   public:
     AnsiWriter(std::string& out, const GradationSettings& s) : out_(out), s_(s) {}
 
-    void open() override {
+    void open() {
         std::string styles;
         for (const auto& [on, code] : {std::pair{s_.bold, '1'}, std::pair{s_.italic, '3'},
                                        std::pair{s_.underline, '4'}, std::pair{s_.strike, '9'}}) {
@@ -27,7 +27,7 @@ class AnsiWriter final : public FormWriter {
         }
     }
 
-    void run(std::string_view characters, ColourValue colour, int) override {
+    void run(std::string_view characters, ColourValue colour, int) {
         char escape[24] = "\x1b[38;2";
         char* p = escape + 6;
         for (const int channel : {redOf(colour), greenOf(colour), blueOf(colour)}) {
@@ -38,7 +38,7 @@ class AnsiWriter final : public FormWriter {
         out_.append(escape, static_cast<std::size_t>(p - escape)).append(characters);
     }
 
-    void close() override {
+    void close() {
         out_.append("\x1b[0m");
         if (s_.lineBreak) {
             out_.append("\n");
@@ -52,8 +52,9 @@ class AnsiWriter final : public FormWriter {
 
 }  // namespace
 
-std::unique_ptr<FormWriter> makeAnsiWriter(std::string& out, const GradationSettings& s) {
-    return std::make_unique<AnsiWriter>(out, s);
+void writeAnsiForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to) {
+    AnsiWriter writer(to.out, s);
+    writeForm(writer, s, options, to);
 }
 
 }  // namespace huewright

@@ -17,12 +17,12 @@ char sizeDigit(int size) {
     return static_cast<char>('0' + htmlSizeInRange(size));
 }
 
-class BbcodeWriter final : public FormWriter {
+class BbcodeWriter {
   public:
     BbcodeWriter(std::string& out, const GradationSettings& s, TextEncoding encoding)
         : out_(out), s_(s), encoding_(encoding) {}
 
-    void open() override {
+    void open() {
         if (s_.link) {
             // A bracket would end the tag early; in an address its percent form means the same.
             out_.append("[url=");
@@ -44,7 +44,7 @@ class BbcodeWriter final : public FormWriter {
         }
     }
 
-    void run(std::string_view characters, ColourValue colour, int size) override {
+    void run(std::string_view characters, ColourValue colour, int size) {
         // "[size=N]" when sizes go by character, then "[color=#RRGGBB]", in one append.
         char head[24] = "[size=0][color=#000000]";
         const std::size_t sizeTag = s_.sizePattern ? 8 : 0;
@@ -62,7 +62,7 @@ class BbcodeWriter final : public FormWriter {
         out_.append(s_.sizePattern ? "[/color][/size]" : "[/color]");
     }
 
-    void close() override {
+    void close() {
         const auto tags = styles();
         for (auto it = tags.rbegin(); it != tags.rend(); ++it) {
             if (it->first) {
@@ -115,9 +115,10 @@ class BbcodeWriter final : public FormWriter {
 
 }  // namespace
 
-std::unique_ptr<FormWriter> makeBbcodeWriter(std::string& out, const GradationSettings& s,
-                                             TextEncoding encoding) {
-    return std::make_unique<BbcodeWriter>(out, s, encoding);
+void writeBbcodeForm(const GradationSettings& s, const OutputOptions& options,
+                     const FormTarget& to) {
+    BbcodeWriter writer(to.out, s, encodingOf(options));
+    writeForm(writer, s, options, to);
 }
 
 }  // namespace huewright

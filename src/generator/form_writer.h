@@ -1,12 +1,15 @@
 #pragma once
 
 #include <algorithm>
-#include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "generator/colour.h"
 #include "generator/gradation_settings.h"
+#include "generator/output.h"
+#include "generator/progression.h"
 #include "generator/shift_jis.h"
 
 namespace huewright {
@@ -14,28 +17,27 @@ namespace huewright {
 /// How a run's texts are encoded.
 enum class TextEncoding { Cp932, Utf8 };
 
-/// Writes one output form, appending to the string it was made with: the wrappers that open the
-/// output, then runs of characters, then the wrappers that close it.
-class FormWriter {
-  public:
-    virtual ~FormWriter() = default;
-    virtual void open() = 0;
-    /// `characters`, one or more whole characters in a row of the text, all in `colour` and of
-    /// HTML size `size` (meaningful only while the size pattern is on).
-    virtual void run(std::string_view characters, ColourValue colour, int size) = 0;
-    virtual void close() = 0;
+/// The encoding of the texts `options` describe.
+inline TextEncoding encodingOf(const OutputOptions& options) {
+    return options.utf8Characters != nullptr ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+/// Where a form's output goes as it is made: it grows in `out`, which is handed to `sink` (when
+/// there is one) whenever a piece is full; `observer` (when there is one) hears of each character
+/// first.
+struct FormTarget {
+    std::string& out;
+    OutputSink* sink;
+    CharacterObserver* observer;
 };
 
-/// The window's markup: a FONT tag per run.
-std::unique_ptr<FormWriter> makeFontWriter(std::string& out, const GradationSettings& s);
-/// HTML5: a span with a colour style per run, the text escaped.
-std::unique_ptr<FormWriter> makeSpanWriter(std::string& out, const GradationSettings& s,
-                                           TextEncoding encoding);
-/// Forum markup: a [color] tag per run.
-std::unique_ptr<FormWriter> makeBbcodeWriter(std::string& out, const GradationSettings& s,
-                                             TextEncoding encoding);
-/// Terminal escapes: a 24-bit foreground colour per run.
-std::unique_ptr<FormWriter> makeAnsiWriter(std::string& out, const GradationSettings& s);
+/// One output form each; the options are checked already. Each instantiates writeForm with its
+/// own writer, so that a character reaches its writer without a virtual call.
+void writeFontForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to);
+void writeSpanForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to);
+void writeBbcodeForm(const GradationSettings& s, const OutputOptions& options,
+                     const FormTarget& to);
+void writeAnsiForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to);
 
 /// The length of the unit of `text` at `pos` that escaping looks at. A code page 932 lead byte
 /// keeps the byte after it, which may look like "[", "]" or "\"; UTF-8 never puts an ASCII byte
@@ -47,6 +49,85 @@ inline std::size_t escapeUnitAt(std::string_view text, std::size_t pos, TextEnco
 /// The HTML size `size` held to 1..7, as browsers hold a FONT tag's SIZE.
 inline int htmlSizeInRange(int size) {
     return std::clamp(size, 1, 7);
+}
+
+namespace detail {
+
+inline constexpr std::size_t kPieceSize = std::size_t{64} * 1024;
+
+// Hands the characters to the writer one by one, or gathered into runs of one colour and size;
+// passes the output on to the sink, when there is one, whenever a piece is full.
+template <typename Writer, typename Characters>
+void writeCharacters(const GradationSettings& s, const OutputOptions& options,
+                     const ColourPlan& plan, const Characters& characters, Writer& writer,
+                     const FormTarget& to) {
+    const auto passOn = [&] {
+        if (to.sink != nullptr && to.out.size() >= kPieceSize) {
+            to.sink->write(to.out);
+            to.out.clear();
+        }
+    };
+    const auto observe = [&](std::string_view character, ColourValue colour, int size) {
+        if (to.observer != nullptr) {
+            to.observer->onCharacter(character, colour, size);
+        }
+    };
+    if (!options.mergeRuns) {
+        forEachCharacter(s, plan, characters,
+                         [&](std::string_view character, ColourValue colour, int size) {
+                             observe(character, colour, size);
+                             writer.run(character, colour, size);
+                             passOn();
+                         });
+        return;
+    }
+    // A terminal shows no sizes, so there they do not part runs.
+    const bool sizesShow = s.sizePattern && options.form != OutputForm::Ansi;
+    std::string_view run;
+    ColourValue runColour = 0;
+    int runSize = 0;
+    forEachCharacter(s, plan, characters,
+                     [&](std::string_view character, ColourValue colour, int size) {
+                         observe(character, colour, size);
+                         if (!run.empty() && ((colour ^ runColour) & 0xFFFFFFu) == 0 &&
+                             (!sizesShow || size == runSize)) {
+                             // The characters come in text order, so a run stays one slice.
+                             run = std::string_view(run.data(), run.size() + character.size());
+                             return;
+                         }
+                         if (!run.empty()) {
+                             writer.run(run, runColour, runSize);
+                             passOn();
+                         }
+                         run = character;
+                         runColour = colour;
+                         runSize = size;
+                     });
+    if (!run.empty()) {
+        writer.run(run, runColour, runSize);
+    }
+}
+
+}  // namespace detail
+
+/// Writes one form with `writer`: its open(), then run(characters, colour, size) for each
+/// character or run of one colour and size (characters are whole characters in text order;
+/// `size` is meaningful only while the size pattern is on), then close().
+template <typename Writer>
+void writeForm(Writer& writer, const GradationSettings& s, const OutputOptions& options,
+               const FormTarget& to) {
+    const SettingsStops ownStops(s);
+    const ColourPlan plan{
+        options.stops.empty() ? ownStops.stops() : std::span<const ColourValue>(options.stops),
+        options.blend, options.exactEnds};
+    writer.open();
+    if (options.utf8Characters != nullptr) {
+        detail::writeCharacters(s, options, plan, Utf8Characters{options.utf8Characters}, writer,
+                                to);
+    } else {
+        detail::writeCharacters(s, options, plan, Cp932Characters{}, writer, to);
+    }
+    writer.close();
 }
 
 }  // namespace huewright

@@ -22,7 +22,7 @@ enum class OutputForm {
 };
 
 /// How a run is written, beyond what GradationSettings says. The defaults give the window's
-/// markup, byte for byte as buildMarkup writes it.
+/// markup.
 struct OutputOptions {
     OutputForm form = OutputForm::Font;
     /// Neighbouring characters of the same colour (and, where sizes show, of the same size)
@@ -39,6 +39,16 @@ struct OutputOptions {
     /// Otherwise they are UTF-8, and so is the output; this finds where each character of the
     /// text ends. text/graphemes.h's graphemeEnd gives user-perceived characters.
     CharacterEnd utf8Characters = nullptr;
+};
+
+/// Told of each character, in order, just before the output receives it (the window's preview
+/// draws here).
+class CharacterObserver {
+  public:
+    virtual ~CharacterObserver() = default;
+    /// `character` is one character of the text; `size` is the HTML size 1..7, meaningful only
+    /// while the size pattern is on.
+    virtual void onCharacter(std::string_view character, ColourValue colour, int size) = 0;
 };
 
 /// Receives the output in pieces, in order.
@@ -64,11 +74,14 @@ class OutputError : public std::invalid_argument {
 };
 
 /// Writes the output of `settings` in the form `options` asks for to `sink`, in pieces of about
-/// 64 KiB, so that a long text never needs its whole output in memory. Throws OutputError before
-/// writing anything.
-void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink);
+/// 64 KiB, so that a long text never needs its whole output in memory; `observer`, when given,
+/// is told of every character. Throws OutputError before writing anything.
+void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink,
+                 CharacterObserver* observer = nullptr);
 
-/// The whole output of `settings` in the form `options` asks for. Throws OutputError.
-std::string buildOutput(const GradationSettings& settings, const OutputOptions& options);
+/// The whole output of `settings` in the form `options` asks for; in code page 932 texts, its
+/// byte length is the length the window shows. Throws OutputError.
+std::string buildOutput(const GradationSettings& settings, const OutputOptions& options,
+                        CharacterObserver* observer = nullptr);
 
 }  // namespace huewright

@@ -5,7 +5,7 @@
 
 #include "generator/colour.h"
 #include "generator/gradation_settings.h"
-#include "generator/markup.h"
+#include "generator/output.h"
 
 namespace huewright {
 

@@ -240,11 +240,4 @@ class SettingsStops {
     std::size_t count_;
 };
 
-/// forEachCharacter over the settings' own colours, blended by the window's rule.
-template <typename Visit>
-void forEachCharacter(const GradationSettings& s, Visit&& visit) {
-    const SettingsStops stops(s);
-    forEachCharacter(s, ColourPlan{stops.stops()}, Cp932Characters{}, visit);
-}
-
 }  // namespace huewright

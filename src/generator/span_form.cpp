@@ -112,12 +112,12 @@ void appendStyle(std::string& out, std::initializer_list<std::string_view> decla
     }
 }
 
-class SpanWriter final : public FormWriter {
+class SpanWriter {
   public:
     SpanWriter(std::string& out, const GradationSettings& s, TextEncoding encoding)
         : out_(out), s_(s), encoding_(encoding) {}
 
-    void open() override {
+    void open() {
         if (s_.frame) {
             // A browser draws a BORDER table outset and its cells 1px inset, in gray; a width it
             // cannot read (one still being typed, such as -5) counts as 1.
@@ -169,7 +169,7 @@ class SpanWriter final : public FormWriter {
         }
     }
 
-    void run(std::string_view characters, ColourValue colour, int size) override {
+    void run(std::string_view characters, ColourValue colour, int size) {
         // The head is put together on the stack and joins the output in one append.
         char head[64] = "<span style=\"color:#";
         char* p = writeColourCode(head + 20, colour, false);
@@ -185,7 +185,7 @@ class SpanWriter final : public FormWriter {
         out_.append("</span>");
     }
 
-    void close() override {
+    void close() {
         if (s_.italic) {
             out_.append(s_.emForItalic ? "</em>" : "</i>");
         }
@@ -240,9 +240,9 @@ class SpanWriter final : public FormWriter {
 
 }  // namespace
 
-std::unique_ptr<FormWriter> makeSpanWriter(std::string& out, const GradationSettings& s,
-                                           TextEncoding encoding) {
-    return std::make_unique<SpanWriter>(out, s, encoding);
+void writeSpanForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to) {
+    SpanWriter writer(to.out, s, encodingOf(options));
+    writeForm(writer, s, options, to);
 }
 
 }  // namespace huewright

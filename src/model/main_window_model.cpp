@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "generator/colour_code.h"
-#include "generator/markup.h"
-#include "generator/progression.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_keys.h"
 #include "persistence/settings_file.h"
@@ -353,20 +351,9 @@ void MainWindowModel::regenerate() {
     if (surface_ != nullptr) {
         painter.emplace(*surface_, settings, previewFont_);
     }
-    if (outputForm() == OutputForm::Font) {
-        markup_ = buildMarkup(settings, tagNames_, painter ? &*painter : nullptr);
-    } else {
-        // The other forms colour the characters alike, so the preview is drawn the same.
-        OutputOptions options;
-        options.form = outputForm();
-        markup_ = buildOutput(settings, options);
-        if (painter) {
-            forEachCharacter(settings,
-                             [&](std::string_view character, ColourValue colour, int size) {
-                                 painter->onCharacter(character, colour, size);
-                             });
-        }
-    }
+    OutputOptions options;
+    options.form = outputForm();
+    markup_ = buildOutput(settings, options, painter ? &*painter : nullptr);
     ++regenerations_;
     if (regenerated_) {
         regenerated_();

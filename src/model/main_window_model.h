@@ -11,7 +11,6 @@
 #include "generator/gradation_settings.h"
 #include "generator/output.h"
 #include "generator/preview.h"
-#include "generator/tag_names.h"
 #include "model/controls.h"
 #include "model/gradation_fields.h"
 #include "persistence/file_system.h"
@@ -207,7 +206,6 @@ class MainWindowModel {
     FileSystem& files_;
     std::filesystem::path startupDir_;
     StartupSettings startup_;
-    TagNameTable tagNames_;
 
     std::array<std::string, 2> texts_;
     std::string faceName_;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../persistence/temporary_directory.h"
-#include "generator/markup.h"
+#include "generator/output.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -53,7 +53,7 @@ std::vector<std::string> words(std::string_view line) {
 
 // What the command prints for `s`.
 std::string markupOf(const GradationSettings& s) {
-    return cp932ToUtf8(buildMarkup(s, TagNameTable{})) + "\n";
+    return cp932ToUtf8(buildOutput(s, {})) + "\n";
 }
 
 // Each test runs in a fresh working directory, where the start-up file is looked for.
@@ -93,7 +93,7 @@ TEST_F(CliTest, FlagsSetTheirFields) {
 }
 
 TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
-    const std::string markup = buildMarkup({.text = "abc"}, TagNameTable{});
+    const std::string markup = buildOutput({.text = "abc"}, {});
     // The face name's seven double-byte characters count two bytes each, not three.
     EXPECT_EQ(runCli({"--length", "abc"}).out, "140\n");
 

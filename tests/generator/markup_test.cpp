@@ -1,4 +1,4 @@
-#include "generator/markup.h"
+#include "generator/output.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ TEST(Markup, Fragments) {
         GradationSettings s;  // as the window starts without a start-up file
         s.text = row.text;
         row.change(s);
-        EXPECT_EQ(buildMarkup(s, TagNameTable{}), row.expected) << row.name;
+        EXPECT_EQ(buildOutput(s, {}), row.expected) << row.name;
     }
 }
 
@@ -76,7 +76,7 @@ TEST(Preview, ClearsThenDrawsEachCharacterBottomAlignedWithinTheStrip) {
     const auto drawn = [&s] {
         RecordingSurface surface;
         PreviewPainter painter(surface, s, PreviewFont{});
-        buildMarkup(s, TagNameTable{}, &painter);
+        buildOutput(s, {}, &painter);
         return surface.calls;
     };
     s.text = "abcde";

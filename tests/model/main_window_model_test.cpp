@@ -29,7 +29,7 @@ class MainWindowModelTest : public ::testing::Test {
 TEST_F(MainWindowModelTest, StartsWithTheBuiltInDefaultsWithoutAStartupFile) {
     // SS, FS and KB each change from unchecked, then the closing regeneration.
     EXPECT_EQ(regenerationsOf([&] { model.startUp(kDir); }), 4);
-    EXPECT_EQ(model.markup(), buildMarkup(GradationSettings{}, TagNameTable{}));
+    EXPECT_EQ(model.markup(), buildOutput(GradationSettings{}, {}));
 }
 
 TEST_F(MainWindowModelTest, AStartupFileWithoutTheSwitchesStartsThemOff) {
@@ -181,7 +181,7 @@ TEST_F(StartedModelTest, AppliedSettingsSaveAndLoadBackWhole) {
     s.endColour = 3;
     s.backgroundColour = 4;
     model.apply(s);
-    EXPECT_EQ(model.markup(), buildMarkup(s, TagNameTable{}));
+    EXPECT_EQ(model.markup(), buildOutput(s, {}));
     model.saveGradationFile(kDat);
     const std::string saved = files.files[kDat];
 
