@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
 
 namespace huewright {
@@ -99,7 +100,8 @@ struct AtomicFileWriter::State {
     fs::path target;  // the file the links lead to
     std::optional<struct stat> existing;
     int fd = -1;
-    fs::path name;  // the temporary file's name, while it has one
+    fs::path name;          // the temporary file's name, while it has one
+    bool prepared = false;  // synced and named, waiting only for the rename
     std::optional<InterruptCleanupName> cleanup;
 
     [[noreturn]] void fail(std::error_code reason) const { throw FileWriteError(file, reason); }
@@ -189,7 +191,7 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& file, SystemCalls& calls)
             s.fail(std::make_error_code(std::errc::is_a_directory));
         }
         if (!S_ISREG(status.st_mode)) {
-            s.fail(std::make_error_code(std::errc::operation_not_permitted));
+            s.fail(notRegularFile());
         }
         if ((status.st_mode & kAnyWriteBit) == 0 ||
             ::faccessat(AT_FDCWD, s.target.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -211,8 +213,11 @@ void AtomicFileWriter::write(std::string_view bytes) {
     }
 }
 
-void AtomicFileWriter::commit() {
+void AtomicFileWriter::prepareCommit() {
     State& s = *state_;
+    if (s.prepared) {
+        return;
+    }
     s.keepOwnerAndMode();
     if (s.calls.fsync(s.fd) != 0) {
         s.fail(lastError());
@@ -223,6 +228,12 @@ void AtomicFileWriter::commit() {
     if (s.calls.close(fd) != 0) {
         s.fail(lastError());
     }
+    s.prepared = true;
+}
+
+void AtomicFileWriter::commit() {
+    prepareCommit();
+    State& s = *state_;
     if (s.calls.rename(s.name.c_str(), s.target.c_str()) != 0) {
         s.fail(lastError());
     }

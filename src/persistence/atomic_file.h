@@ -45,7 +45,12 @@ class AtomicFileWriter {
 
     /// Appends `bytes` to the new content.
     void write(std::string_view bytes);
-    /// Makes the new content the file's.
+    /// Puts the new content on the disk under a temporary name beside the file, so that all that
+    /// commit() has left to do is one rename. Several files saved together are each prepared
+    /// before any is committed.
+    void prepareCommit();
+    /// Makes the new content the file's, preparing it first when that is not done yet. After any
+    /// failure the writer is spent: it only removes its temporary file.
     void commit();
 
   private:

@@ -10,36 +10,61 @@
 
 namespace huewright {
 
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// Reasons of the files' own that the system has no number for.
+class FileCategory final : public std::error_category {
+  public:
+    const char* name() const noexcept override { return "huewright-file"; }
+    std::string message(int) const override { return "not a regular file"; }
+};
+
+}  // namespace
+
+std::error_code notRegularFile() {
+    static const FileCategory category;
+    return {1, category};
+}
+
 bool DiskFileSystem::exists(const std::filesystem::path& file) const {
     struct stat status {};
     return ::stat(file.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
-std::optional<std::string> DiskFileSystem::readFile(const std::filesystem::path& file) const {
+FileRead DiskFileSystem::readFile(const std::filesystem::path& file) const {
     // Not blocking on open keeps a FIFO under the settings file's name from hanging the program.
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return std::nullopt;
+        return {std::nullopt, lastError()};
     }
-    std::optional<std::string> content;
+    FileRead read;
     struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        content.emplace();
+    if (::fstat(fd, &status) != 0) {
+        read.error = lastError();
+    } else if (!S_ISREG(status.st_mode)) {
+        read.error = S_ISDIR(status.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                             : notRegularFile();
+    } else {
+        read.bytes.emplace();
         char buffer[65536];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got > 0) {
-                content->append(buffer, static_cast<std::size_t>(got));
+                read.bytes->append(buffer, static_cast<std::size_t>(got));
             } else if (got == 0) {
                 break;
             } else if (errno != EINTR) {
-                content.reset();
+                read = {std::nullopt, lastError()};
                 break;
             }
         }
     }
     ::close(fd);
-    return content;
+    return read;
 }
 
 void DiskFileSystem::replaceFile(const std::filesystem::path& file, std::string_view bytes) {

@@ -4,10 +4,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "persistence/system_calls.h"
 
 namespace huewright {
+
+/// What reading a whole file gave: its bytes, or the reason there are none.
+struct FileRead {
+    std::optional<std::string> bytes;
+    /// Set when there are no bytes: the system's reason, such as "No such file or directory",
+    /// or notRegularFile() for a directory, device or pipe.
+    std::error_code error;
+};
+
+/// The reason given for a file that is not a regular file: "not a regular file".
+std::error_code notRegularFile();
 
 /// The files the settings are kept in. The program uses DiskFileSystem; tests substitute their own.
 class FileSystem {
@@ -16,8 +28,8 @@ class FileSystem {
 
     /// True when something other than a directory exists under `file`.
     virtual bool exists(const std::filesystem::path& file) const = 0;
-    /// The whole content of `file`; nullopt when it is missing or cannot be read.
-    virtual std::optional<std::string> readFile(const std::filesystem::path& file) const = 0;
+    /// The whole content of `file`, or why it is missing or cannot be read.
+    virtual FileRead readFile(const std::filesystem::path& file) const = 0;
     /// Replaces the whole content of `file` with `bytes` in one step, creating it when missing.
     /// Throws FileWriteError naming `file`, which is then left exactly as it was.
     virtual void replaceFile(const std::filesystem::path& file, std::string_view bytes) = 0;
@@ -31,7 +43,7 @@ class DiskFileSystem final : public FileSystem {
     explicit DiskFileSystem(SystemCalls& calls) : calls_(&calls) {}
 
     bool exists(const std::filesystem::path& file) const override;
-    std::optional<std::string> readFile(const std::filesystem::path& file) const override;
+    FileRead readFile(const std::filesystem::path& file) const override;
     void replaceFile(const std::filesystem::path& file, std::string_view bytes) override;
 
   private:

@@ -1,6 +1,7 @@
 #include "persistence/profile_document.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
@@ -117,6 +118,31 @@ Line lineAt(ProfileEncoding encoding, std::string_view text, std::size_t begin) 
     return line;
 }
 
+// Walks the lines of `text` in order, telling `visit(line, section, counts)` each one with the
+// folded name of the section it stands in and whether that section is the first of its name
+// (later ones do not count); `visit` returns false to stop.
+template <typename Visit>
+void scanLines(ProfileEncoding encoding, std::string_view text, Visit&& visit) {
+    std::vector<std::string> sectionsSeen;
+    std::string section;
+    bool counts = false;
+    for (std::size_t begin = 0; begin < text.size();) {
+        const Line line = lineAt(encoding, text, begin);
+        begin = line.end;
+        if (line.kind == LineKind::Section) {
+            section = folded(encoding, line.name);
+            counts =
+                std::find(sectionsSeen.begin(), sectionsSeen.end(), section) == sectionsSeen.end();
+            if (counts) {
+                sectionsSeen.push_back(section);
+            }
+        }
+        if (!visit(line, std::as_const(section), counts)) {
+            return;
+        }
+    }
+}
+
 // Where a key lives, or would be added, in the first section of a given name.
 struct KeyPlace {
     bool sectionFound = false;
@@ -130,27 +156,26 @@ KeyPlace findKey(ProfileEncoding encoding, std::string_view text, std::string_vi
     const std::string wantedSection = folded(encoding, section);
     const std::string wantedKey = folded(encoding, key);
     KeyPlace place;
-    for (std::size_t begin = 0; begin < text.size();) {
-        const Line line = lineAt(encoding, text, begin);
-        begin = line.end;
+    scanLines(encoding, text, [&](const Line& line, const std::string& in, bool counts) {
         if (line.kind == LineKind::Section) {
             if (place.sectionFound) {
-                break;
+                return false;
             }
-            if (folded(encoding, line.name) != wantedSection) {
-                continue;
+            place.sectionFound = counts && in == wantedSection;
+            if (!place.sectionFound) {
+                return true;
             }
-            place.sectionFound = true;
         } else if (!place.sectionFound || line.kind != LineKind::Key) {
-            continue;
+            return true;
         } else if (folded(encoding, line.name) == wantedKey) {
             place.key = line;
-            return place;
+            return false;
         }
         // The section's header or one of its keys: a new key goes after the last of them.
         place.insertAt = line.end;
         place.insertAfterUnendedLine = line.end == line.contentEnd;
-    }
+        return true;
+    });
     return place;
 }
 
@@ -207,45 +232,36 @@ std::string ProfileDocument::bytes() const {
     return out;
 }
 
-std::vector<ProfileDocument::Entry> ProfileDocument::readAll(std::span<const KeyName> keys) const {
+std::vector<ProfileDocument::Entry> ProfileDocument::readAll(
+    std::span<const SettingsKey> keys) const {
     // The first line of each key in the first section of its name; a key without "=" counts as
     // found, with no value.
     std::vector<std::optional<Line>> found(keys.size());
     std::vector<std::string> wantedSections;
     std::vector<std::string> wantedKeys;
-    for (const KeyName& name : keys) {
+    for (const SettingsKey& name : keys) {
         wantedSections.push_back(folded(encoding_, inFileText(name.section)));
         wantedKeys.push_back(folded(encoding_, inFileText(name.key)));
     }
-    std::vector<std::string> sectionsSeen;
-    std::string section;
-    bool firstOfItsName = false;
-    for (std::size_t begin = 0; begin < text_.size();) {
-        const Line line = lineAt(encoding_, text_, begin);
-        begin = line.end;
-        if (line.kind == LineKind::Section) {
-            section = folded(encoding_, line.name);
-            firstOfItsName =
-                std::find(sectionsSeen.begin(), sectionsSeen.end(), section) == sectionsSeen.end();
-            if (firstOfItsName) {
-                sectionsSeen.push_back(section);
+    scanLines(encoding_, text_, [&](const Line& line, const std::string& section, bool counts) {
+        if (line.kind != LineKind::Key || !counts) {
+            return true;
+        }
+        std::string name;  // folded only when some key of this section may match
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (found[i] || wantedKeys[i].size() != line.name.size() ||
+                wantedSections[i] != section) {
+                continue;
             }
-        } else if (line.kind == LineKind::Key && firstOfItsName) {
-            std::string name;  // folded only when some key of this section may match
-            for (std::size_t i = 0; i < keys.size(); ++i) {
-                if (found[i] || wantedKeys[i].size() != line.name.size() ||
-                    wantedSections[i] != section) {
-                    continue;
-                }
-                if (name.empty()) {
-                    name = folded(encoding_, line.name);
-                }
-                if (wantedKeys[i] == name) {
-                    found[i] = line;
-                }
+            if (name.empty()) {
+                name = folded(encoding_, line.name);
+            }
+            if (wantedKeys[i] == name) {
+                found[i] = line;
             }
         }
-    }
+        return true;
+    });
     std::vector<Entry> entries;
     entries.reserve(keys.size());
     for (const std::optional<Line>& line : found) {
@@ -279,13 +295,8 @@ ProfileDocument::Entry ProfileDocument::entryOf(std::optional<std::string_view> 
 
 std::optional<std::string> ProfileDocument::read(std::string_view section,
                                                  std::string_view key) const {
-    const KeyName name{section, key};
+    const SettingsKey name{section, key};
     return readAll({&name, 1})[0].value;
-}
-
-bool ProfileDocument::unrepresentable(std::string_view section, std::string_view key) const {
-    const KeyName name{section, key};
-    return readAll({&name, 1})[0].unrepresentable;
 }
 
 std::string ProfileDocument::inFileText(std::string_view cp932) const {

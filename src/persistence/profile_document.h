@@ -25,6 +25,12 @@ class LineBreakInValueError : public std::runtime_error {
     std::string key_;
 };
 
+/// A key of a settings file and the section it stands in.
+struct SettingsKey {
+    std::string_view section;
+    std::string_view key;
+};
+
 /// How a settings file is encoded: code page 932, or the encoding its byte-order mark names.
 enum class ProfileEncoding { CodePage932, Utf8, Utf16Le, Utf16Be };
 
@@ -57,23 +63,16 @@ class ProfileDocument {
     /// one code page 932 cannot hold. An empty value is an empty text.
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
 
-    /// Whether `key` in `section` holds a value that code page 932 cannot hold (only a file with
-    /// a Unicode mark can).
-    bool unrepresentable(std::string_view section, std::string_view key) const;
-
-    /// A key as a reader asks for it.
-    struct KeyName {
-        std::string_view section;
-        std::string_view key;
-    };
     /// What the file holds under one key.
     struct Entry {
         std::optional<std::string> value;  ///< as read() gives it
-        bool unrepresentable = false;      ///< as unrepresentable() tells
+        /// The key holds a value that code page 932 cannot hold (only a file with a Unicode mark
+        /// can).
+        bool unrepresentable = false;
     };
     /// The entries of every key of `keys`, found in one pass over the file however many keys
     /// it holds.
-    std::vector<Entry> readAll(std::span<const KeyName> keys) const;
+    std::vector<Entry> readAll(std::span<const SettingsKey> keys) const;
 
     /// Sets `key` in `section` so that read() gives back `text` byte for byte: the value is
     /// replaced where it stands (a key without a value gets its "=" and value); a missing key is

@@ -9,17 +9,12 @@ namespace huewright {
 
 SettingsFileReader::SettingsFileReader(const FileSystem& files, const std::filesystem::path& file,
                                        std::span<const SettingsKey> keys)
-    : SettingsFileReader(ProfileDocument(files.readFile(file).value_or(std::string())), keys) {}
+    : SettingsFileReader(ProfileDocument(files.readFile(file).bytes.value_or(std::string())),
+                         keys) {}
 
 SettingsFileReader::SettingsFileReader(const ProfileDocument& document,
                                        std::span<const SettingsKey> keys)
-    : keys_(keys.begin(), keys.end()) {
-    std::vector<ProfileDocument::KeyName> names;
-    for (const SettingsKey& key : keys) {
-        names.push_back({key.section, key.key});
-    }
-    entries_ = document.readAll(names);
-}
+    : keys_(keys.begin(), keys.end()), entries_(document.readAll(keys)) {}
 
 const ProfileDocument::Entry& SettingsFileReader::entry(SettingsKey key) const {
     for (std::size_t i = 0; i < keys_.size(); ++i) {
@@ -52,13 +47,18 @@ bool SettingsFileReader::unrepresentable(SettingsKey key) const {
     return entry(key).unrepresentable;
 }
 
-void saveSettingsValues(FileSystem& files, const std::filesystem::path& file,
-                        std::span<const SettingsValue> values) {
+std::string updatedSettingsFile(const FileSystem& files, const std::filesystem::path& file,
+                                std::span<const SettingsValue> values) {
     ProfileDocument document = loadProfileForUpdate(files, file);
     for (const SettingsValue& value : values) {
         document.write(value.key.section, value.key.key, value.text);
     }
-    files.replaceFile(file, document.bytes());
+    return document.bytes();
+}
+
+void saveSettingsValues(FileSystem& files, const std::filesystem::path& file,
+                        std::span<const SettingsValue> values) {
+    files.replaceFile(file, updatedSettingsFile(files, file, values));
 }
 
 }  // namespace huewright

@@ -13,12 +13,6 @@
 
 namespace huewright {
 
-/// A key of a settings file and the section it stands in.
-struct SettingsKey {
-    std::string_view section;
-    std::string_view key;
-};
-
 /// Answers, key by key, what a settings file holds, by the value rules. The file is read and
 /// searched once, for the keys named when the reader is made; it answers only for those.
 class SettingsFileReader {
@@ -52,6 +46,13 @@ struct SettingsValue {
     SettingsKey key;
     std::string text;
 };
+
+/// The bytes `file` holds once `values` are written into it in their order: existing keys replaced
+/// where they stand, everything else the file holds kept; from an empty file when it is missing.
+/// Throws LineBreakInValueError, or FileWriteError naming `file` when it exists but cannot be
+/// read or decoded whole (saving over it would lose what it holds).
+std::string updatedSettingsFile(const FileSystem& files, const std::filesystem::path& file,
+                                std::span<const SettingsValue> values);
 
 /// Writes `values` into `file` in their order as one save: existing keys are replaced where they
 /// stand and everything else the file holds is kept; a missing file is created. Throws

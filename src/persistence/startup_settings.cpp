@@ -94,10 +94,7 @@ StartupSettings readStartupSettings(const FileSystem& files, const std::filesyst
     return settings;
 }
 
-namespace {
-
-// The eleven keys of `settings`, by the value rules.
-std::vector<SettingsValue> startupValues(const StartupSettings& settings) {
+std::vector<SettingsValue> startupFileValues(const StartupSettings& settings) {
     std::vector<SettingsValue> values;
     for (const StartupKey& entry : kStartupKeys) {
         values.push_back(
@@ -107,15 +104,13 @@ std::vector<SettingsValue> startupValues(const StartupSettings& settings) {
     return values;
 }
 
-}  // namespace
-
 void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
                             const StartupSettings& settings) {
     // A start-up file that exists but lacks SS, FS and KB switches them off at the next start,
     // so a new file gets every key the settings hold, not the form alone.
     std::vector<SettingsValue> values;
     if (!files.exists(file)) {
-        values = startupValues(settings);
+        values = startupFileValues(settings);
     }
     values.push_back({{kSection, kOutputFormKey}, formatSettingInteger(settings.outputForm)});
     saveSettingsValues(files, file, values);
@@ -123,7 +118,7 @@ void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file
 
 void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
                           const StartupSettings& settings) {
-    saveSettingsValues(files, file, startupValues(settings));
+    saveSettingsValues(files, file, startupFileValues(settings));
 }
 
 }  // namespace huewright

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include "generator/gradation_settings.h"
 #include "persistence/file_system.h"
+#include "persistence/settings_file.h"
 
 namespace huewright {
 
@@ -37,6 +39,9 @@ std::filesystem::path startupFilePath(const std::filesystem::path& startupDir);
 /// values; otherwise a key that is missing or not a number gives its own default, which for "SS",
 /// "FS" and "KB" is off. A file that cannot be read reads as one without keys. Never fails.
 StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file);
+
+/// The eleven keys of `settings` in the order the settings dialog writes them, by the value rules.
+std::vector<SettingsValue> startupFileValues(const StartupSettings& settings);
 
 /// Writes the output form of `settings` into section "Stat" of `file` in one save, keeping
 /// everything else the file holds; a file that does not exist yet is created with the eleven keys

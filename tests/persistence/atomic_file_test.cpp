@@ -167,14 +167,21 @@ TEST(DiskFileSystem, ReadsWholeRegularFilesOnly) {
     ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
 
     const DiskFileSystem files;
-    EXPECT_EQ(files.readFile(dir / "lumo.ini"), bytes);
-    EXPECT_EQ(files.readFile(dir / "missing.ini"), std::nullopt);
-    EXPECT_FALSE(files.exists(dir / "missing.ini"));
-    EXPECT_EQ(files.readFile(dir / "folder.ini"), std::nullopt);
-    EXPECT_FALSE(files.exists(dir / "folder.ini"));
-    // Exists but cannot be read; opening it must not wait for a writer.
-    EXPECT_EQ(files.readFile(dir / "pipe.ini"), std::nullopt);
-    EXPECT_TRUE(files.exists(dir / "pipe.ini"));
+    EXPECT_EQ(files.readFile(dir / "lumo.ini").bytes, bytes);
+    // What cannot be read says why; opening a FIFO must not wait for a writer.
+    const struct {
+        const char* name;
+        std::string reason;
+        bool exists;
+    } refused[] = {{"missing.ini", "No such file or directory", false},
+                   {"folder.ini", "Is a directory", false},
+                   {"pipe.ini", "not a regular file", true}};
+    for (const auto& row : refused) {
+        const FileRead read = files.readFile(dir / row.name);
+        EXPECT_EQ(read.bytes, std::nullopt) << row.name;
+        EXPECT_EQ(read.error.message(), row.reason) << row.name;
+        EXPECT_EQ(files.exists(dir / row.name), row.exists) << row.name;
+    }
 }
 
 }  // namespace

@@ -20,11 +20,14 @@ class MemoryFileSystem : public FileSystem {
     int replaceCount = 0;
 
     bool exists(const std::filesystem::path& file) const override { return files.count(file) != 0; }
-    std::optional<std::string> readFile(const std::filesystem::path& file) const override {
-        if (!exists(file) || unreadable.count(file) != 0) {
-            return std::nullopt;
+    FileRead readFile(const std::filesystem::path& file) const override {
+        if (!exists(file)) {
+            return {std::nullopt, std::make_error_code(std::errc::no_such_file_or_directory)};
         }
-        return files.at(file);
+        if (unreadable.count(file) != 0) {
+            return {std::nullopt, std::make_error_code(std::errc::permission_denied)};
+        }
+        return {files.at(file), {}};
     }
     void replaceFile(const std::filesystem::path& file, std::string_view bytes) override {
         if (unwritable.count(file) != 0) {
