@@ -31,7 +31,7 @@ class BbcodeWriter {
             });
             out_.append("]");
         }
-        if (s_.useFace) {
+        if (hasFace()) {
             out_.append("[font=").append(s_.faceName).append("]");
         }
         if (s_.useSize && !s_.sizePattern) {
@@ -72,7 +72,7 @@ class BbcodeWriter {
         if (s_.useSize && !s_.sizePattern) {
             out_.append("[/size]");
         }
-        if (s_.useFace) {
+        if (hasFace()) {
             out_.append("[/font]");
         }
         if (s_.link) {
@@ -84,6 +84,9 @@ class BbcodeWriter {
     }
 
   private:
+    // "[font=]" would name no face.
+    bool hasFace() const { return s_.useFace && !s_.faceName.empty(); }
+
     void appendSplitAtBrackets(std::string_view characters, std::string_view openColour) {
         std::size_t pos = 0;
         forEachUnit(characters, [&](std::string_view unit) {

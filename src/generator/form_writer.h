@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "generator/colour.h"
 #include "generator/gradation_settings.h"
@@ -44,6 +45,39 @@ void writeAnsiForm(const GradationSettings& s, const OutputOptions& options, con
 /// inside a longer sequence, so there every byte is a unit of its own.
 inline std::size_t escapeUnitAt(std::string_view text, std::size_t pos, TextEncoding encoding) {
     return encoding == TextEncoding::Cp932 ? characterLengthAt(text, pos) : 1;
+}
+
+/// Whether a form we made refuses `c` in a text: C0 controls (tab only where `tabAllowed`), DEL,
+/// C1 controls and noncharacters, which an HTML5 parser rejects and a terminal obeys.
+constexpr bool isControlOrNoncharacter(char32_t c, bool tabAllowed) {
+    if (c == U'\t') {
+        return !tabAllowed;
+    }
+    const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    const bool noncharacter = (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFEu) == 0xFFFEu;
+    return control || noncharacter;
+}
+
+/// The character at `pos` of `text` and its length in bytes. UTF-8 (well-formed; a byte that
+/// starts no sequence stands for itself) gives its code point. Code page 932 holds controls only
+/// as single bytes in their ASCII places, so a single byte gives its value and a double-byte
+/// character U+FFFD, which is neither.
+inline std::pair<char32_t, std::size_t> characterAt(std::string_view text, std::size_t pos,
+                                                    TextEncoding encoding) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (encoding == TextEncoding::Cp932) {
+        const std::size_t length = characterLengthAt(text, pos);
+        return {length == 1 ? lead : U'\uFFFD', length};
+    }
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || pos + length > text.size()) {
+        return {lead, 1};
+    }
+    char32_t c = lead & (0xFFu >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i) {
+        c = (c << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3Fu);
+    }
+    return {c, length};
 }
 
 /// The HTML size `size` held to 1..7, as browsers hold a FONT tag's SIZE.

@@ -1,35 +1,18 @@
 #include "generator/output.h"
 
 #include <algorithm>
+#include <array>
 
 #include "generator/form_writer.h"
-#include "text/decimal.h"
+#include "generator/output_refusals.h"
 
 namespace huewright {
 
 namespace {
 
-void check(const GradationSettings& settings, const OutputOptions& options) {
-    const std::size_t stops = options.stops.size();
-    if (stops != 0 && (stops < 2 || stops > kMostStops)) {
-        throw OutputError(OutputError::Reason::StopCount,
-                          "a run needs 2 to 16 colour stops, not " + decimal(stops));
-    }
-    if (options.form == OutputForm::Bbcode && settings.useFace) {
-        const std::string_view face = settings.faceName;
-        for (std::size_t pos = 0; pos < face.size();
-             pos += escapeUnitAt(face, pos, encodingOf(options))) {
-            if (face[pos] == '[' || face[pos] == ']') {
-                throw OutputError(OutputError::Reason::BracketInBbcodeFace,
-                                  "a bbcode face name cannot hold \"[\" or \"]\"");
-            }
-        }
-    }
-}
-
 void generate(const GradationSettings& settings, const OutputOptions& options, std::string& out,
               OutputSink* sink, CharacterObserver* observer) {
-    check(settings, options);
+    refuseWhatCannotBeWritten(settings, options);
     // A character's tag is some forty bytes around its text; a stream needs a piece at a time.
     const std::size_t expected = settings.text.size() * 40 + 256;
     out.reserve(sink != nullptr ? std::min(expected, detail::kPieceSize + 256) : expected);
@@ -47,6 +30,11 @@ void generate(const GradationSettings& settings, const OutputOptions& options, s
 }
 
 }  // namespace
+
+std::string_view formName(OutputForm form) {
+    static constexpr std::array<std::string_view, 4> kNames = {"font", "span", "bbcode", "ansi"};
+    return kNames[static_cast<std::size_t>(form)];
+}
 
 void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink,
                  CharacterObserver* observer) {

@@ -58,20 +58,50 @@ class OutputSink {
     virtual void write(std::string_view piece) = 0;
 };
 
-/// The options ask for something the output cannot hold; nothing has been written.
+/// The settings or options ask for something the output form must not write; nothing has been
+/// written. It carries the facts; front ends word them for their readers (what() is a plain
+/// English summary).
 class OutputError : public std::invalid_argument {
   public:
     enum class Reason {
-        StopCount,           ///< fewer than 2 or more than 16 stops
-        BracketInBbcodeFace  ///< "[" or "]" in the face name would end the [font] tag
+        StopCount,            ///< fewer than 2 or more than 16 stops
+        ControlCharacter,     ///< a control character or a noncharacter in a text
+        BracketInBbcodeFace,  ///< "[" or "]" in the face name would end the [font] tag
+        LinkScheme,           ///< a link that is not relative nor http, https, mailto or ftp
     };
-    OutputError(Reason reason, const std::string& message)
-        : std::invalid_argument(message), reason_(reason) {}
+    /// The text a refusal is about.
+    enum class Field { None, Text, FaceName, LinkTarget };
+
+    OutputError(Reason reason, Field field, const std::string& message)
+        : std::invalid_argument(message), reason_(reason), field_(field) {}
+
     Reason reason() const { return reason_; }
+    Field field() const { return field_; }
+    /// ControlCharacter: the character (a Unicode scalar value; in a code page 932 text a
+    /// single-byte control stands for itself) and its position, counting characters from 1.
+    char32_t character() const { return character_; }
+    std::size_t position() const { return position_; }
+    /// LinkScheme: the scheme as written, with its colon, such as "javascript:".
+    const std::string& scheme() const { return scheme_; }
+    /// StopCount: how many stops were given.
+    std::size_t stopCount() const { return stopCount_; }
+
+    static OutputError stopCount(std::size_t count);
+    static OutputError controlCharacter(Field field, char32_t character, std::size_t position);
+    static OutputError bracketInBbcodeFace();
+    static OutputError linkScheme(std::string scheme);
 
   private:
     Reason reason_;
+    Field field_;
+    char32_t character_ = 0;
+    std::size_t position_ = 0;
+    std::string scheme_;
+    std::size_t stopCount_ = 0;
 };
+
+/// The name of `form` as the command line and the window's menu spell it, in lower case.
+std::string_view formName(OutputForm form);
 
 /// Writes the output of `settings` in the form `options` asks for to `sink`, in pieces of about
 /// 64 KiB, so that a long text never needs its whole output in memory; `observer`, when given,

@@ -142,10 +142,12 @@ struct Utf8Characters {
 /// pattern is on, its size (otherwise PatternMax). An empty text hands on nothing.
 ///
 /// Gradient mode splits the text into one segment fewer than there are stops, the earlier
-/// segments taking the extra characters (a text shorter than that leaves the last segments
-/// empty). The first segment runs from the first stop to the second; every later segment starts
-/// one step past its first stop, so a stop that ends one segment is not repeated. Alternate mode
-/// gives the characters the stops in turn.
+/// segments taking the extra characters. The first segment runs from the first stop to the
+/// second; every later segment starts one step past its first stop, so a stop that ends one
+/// segment is not repeated. With three stops a single character is the first segment alone;
+/// from four stops on, a text too short for a character per segment takes the stops spread
+/// evenly over its characters, from the first stop to the last. Alternate mode gives the
+/// characters the stops in turn.
 template <typename Characters, typename Visit>
 void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
                       const Characters& characters, Visit&& visit) {
@@ -186,6 +188,16 @@ void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
     }
 
     const auto segments = static_cast<std::int64_t>(stops.size() - 1);
+    if (stops.size() >= 4 && n < segments) {
+        // Too few characters for a segment each: the stops are spread over the characters, the
+        // first taking the first stop and the last the last.
+        const auto last = static_cast<std::int64_t>(stops.size() - 1);
+        runSegment(text, n, [&](std::int64_t j) {
+            const std::int64_t stop = n == 1 ? 0 : (j * last + (n - 1) / 2) / (n - 1);
+            return stops[static_cast<std::size_t>(stop)];
+        });
+        return;
+    }
     const bool exactEnds = plan.exactEnds;
     std::optional<SrgbRounding> rounding;
     if (plan.blend != Blend::Rgb) {

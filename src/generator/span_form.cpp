@@ -3,6 +3,8 @@
 // turned into the style a browser gives it, and the texts escaped.
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdint>
 
 #include "generator/form_writer.h"
 #include "text/decimal.h"
@@ -59,7 +61,7 @@ void appendHtmlEscaped(std::string& out, std::string_view text) {
 }
 
 // A FACE is a comma-separated list of names, as font-family is; each name other than a generic
-// family becomes a quoted CSS string, so that no name can end the declaration.
+// family becomes a quoted CSS string, so that no name can end the declaration or the property.
 std::string fontFamily(std::string_view face, TextEncoding encoding) {
     std::string family;
     std::size_t begin = 0;
@@ -84,11 +86,21 @@ std::string fontFamily(std::string_view face, TextEncoding encoding) {
         }
         family.push_back('\'');
         for (std::size_t pos = 0; pos < name.size();) {
-            const std::size_t length = escapeUnitAt(name, pos, encoding);
-            if (length == 1 && (name[pos] == '\'' || name[pos] == '\\')) {
+            const auto [c, length] = characterAt(name, pos, encoding);
+            if (isControlOrNoncharacter(c, false)) {
+                // A line break or form feed would end the CSS string; its hex escape cannot.
+                char digits[8];
                 family.push_back('\\');
+                family.append(digits, std::to_chars(digits, digits + sizeof digits,
+                                                    static_cast<std::uint32_t>(c), 16)
+                                          .ptr);
+                family.push_back(' ');
+            } else {
+                if (c == '\'' || c == '\\') {
+                    family.push_back('\\');
+                }
+                family.append(name.substr(pos, length));
             }
-            family.append(name.substr(pos, length));
             pos += length;
         }
         family.push_back('\'');
