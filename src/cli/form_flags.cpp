@@ -6,6 +6,7 @@
 
 #include "cli/argument_checks.h"
 #include "cli/colour_argument.h"
+#include "text/decimal.h"
 
 namespace huewright {
 
@@ -57,20 +58,21 @@ std::string parseStops(const std::string& list, std::vector<ColourValue>& stops)
         const std::optional<ColourValue> colour =
             parseColourCode(std::string_view(list).substr(at, comma - at));
         if (!colour) {
-            break;
+            stops.clear();
+            return "expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, "
+                   "not \"" +
+                   list + "\"";
         }
         stops.push_back(*colour);
         at = comma + 1;
-        if (comma == list.size()) {
-            if (stops.size() >= 2 && stops.size() <= kMostStops) {
-                return {};
-            }
-            break;
-        }
     }
+    if (stops.size() >= 2 && stops.size() <= kMostStops) {
+        return {};
+    }
+    const std::size_t given = stops.size();
     stops.clear();
-    return "expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, not \"" + list +
-           "\"";
+    return decimal(given) + (given == 1 ? " colour code" : " colour codes") +
+           " given; a run takes 2 to 16";
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ class StreamTarget final : public OutputTarget {
         }
         check();
     }
-    void finish() override {
+    void prepare() override {
         try {
             out_.flush();
         } catch (const std::system_error& e) {
@@ -64,6 +64,8 @@ class StreamTarget final : public OutputTarget {
         }
         check();
     }
+    void commit() override {}
+    bool direct() const override { return true; }
 
   private:
     void check() {
@@ -93,7 +95,9 @@ class DescriptorTarget final : public OutputTarget {
             throw FileWriteError(name_, error);
         }
     }
-    void finish() override {}
+    void prepare() override {}
+    void commit() override {}
+    bool direct() const override { return true; }
 
   private:
     std::string name_;
@@ -103,18 +107,30 @@ class DescriptorTarget final : public OutputTarget {
 
 class ReplacedFileTarget final : public OutputTarget {
   public:
-    explicit ReplacedFileTarget(const std::string& name) : writer_(name, calls_) {}
+    ReplacedFileTarget(const std::string& name, SystemCalls& calls) : writer_(name, calls) {}
     void write(std::string_view bytes) override { writer_.write(bytes); }
-    void finish() override { writer_.commit(); }
+    void prepare() override { writer_.prepareCommit(); }
+    void commit() override { writer_.commit(); }
+    bool direct() const override { return false; }
 
   private:
-    SystemCalls calls_;
     AtomicFileWriter writer_;
 };
 
+bool specialFile(const std::string& name) {
+    struct stat status {};
+    return ::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+           !S_ISDIR(status.st_mode);
+}
+
 }  // namespace
 
-std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& standardOutput) {
+bool writtenInPlace(const std::string& name) {
+    return name == "-" || descriptorOf(name) || specialFile(name);
+}
+
+std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& standardOutput,
+                                         SystemCalls& calls) {
     if (name == "-") {
         return std::make_unique<StreamTarget>(standardOutput);
     }
@@ -128,16 +144,14 @@ std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& 
         }
         return std::make_unique<DescriptorTarget>(name, *fd, false);
     }
-    struct stat status {};
-    if (::stat(name.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
-        !S_ISDIR(status.st_mode)) {
+    if (specialFile(name)) {
         const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) {
             throw FileWriteError(name, lastError());
         }
         return std::make_unique<DescriptorTarget>(name, fd, true);
     }
-    return std::make_unique<ReplacedFileTarget>(name);
+    return std::make_unique<ReplacedFileTarget>(name, calls);
 }
 
 }  // namespace huewright

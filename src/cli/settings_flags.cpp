@@ -45,56 +45,30 @@ const char* patternKindName(SizePatternKind kind) {
     return "";
 }
 
-// Sets a text field from `utf8`, converted to code page 932 unless texts stay UTF-8.
-std::function<void(GradationSettings&, bool)> textSetter(std::string GradationSettings::*member,
-                                                         const std::string& utf8,
-                                                         const std::string& source) {
-    return [=](GradationSettings& s, bool utf8Texts) {
-        if (utf8Texts) {
-            s.*member = utf8;
-            return;
-        }
-        try {
-            s.*member = utf8ToCp932(utf8);
-        } catch (const ConversionError& e) {
-            throw UsageError(source + ": " + e.what());
-        }
-    };
-}
-
-// Registers the flag of one field; `store` keeps the setter that a given flag makes.
+// Registers the flag of one field; `store` keeps the value a given flag brings.
 class FlagMaker {
   public:
-    using Setter = std::function<void(GradationSettings&, bool)>;
-
-    FlagMaker(CLI::App& app, const GradationField& field, Setter& store)
-        : app_(app), field_(field), store_(store) {}
+    FlagMaker(CLI::App& app, const GradationField& field, std::optional<FieldValue>& store,
+              std::vector<std::string>& switches)
+        : app_(app), field_(field), store_(store), switches_(switches) {}
 
     template <typename Item>
     void operator()(const Binding<bool, Item>& binding) {
-        const bool on = defaults_.*binding.member;
-        addSwitch(on, [member = binding.member](bool value) {
-            return [=](GradationSettings& s, bool) { s.*member = value; };
-        });
+        addSwitch(defaults_.*binding.member, [](bool on) { return FieldValue(on); });
     }
 
     void operator()(const Binding<GradationMode, ModeGroup>& binding) {
-        const bool on = defaults_.*binding.member == GradationMode::Alternate;
-        addSwitch(on, [member = binding.member](bool value) {
-            return [=](GradationSettings& s, bool) {
-                s.*member = value ? GradationMode::Alternate : GradationMode::Gradient;
-            };
+        addSwitch(defaults_.*binding.member == GradationMode::Alternate, [](bool on) {
+            return FieldValue(on ? GradationMode::Alternate : GradationMode::Gradient);
         });
     }
 
     void operator()(const Binding<ColourValue, ColourSlot>& binding) {
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member, flag = name()](std::string code) {
+                [&store = store_, flag = name()](std::string code) {
                     requireValid(colourCode(), flag, code);
-                    store = [member, colour = *parseColourCode(code)](GradationSettings& s, bool) {
-                        s.*member = colour;
-                    };
+                    store = *parseColourCode(code);
                 },
                 help() + defaultValue(colourCodeOf(defaults_.*binding.member)))
             ->type_name("CODE")
@@ -105,11 +79,9 @@ class FlagMaker {
         const SpinRange range = rangeOf(binding.item);
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member, flag = name(), range](std::string text) {
+                [&store = store_, flag = name(), range](std::string text) {
                     requireValid(wholeNumberIn(range.minimum, range.maximum), flag, text);
-                    store = [member, value = std::stoi(text)](GradationSettings& s, bool) {
-                        s.*member = value;
-                    };
+                    store = std::stoi(text);
                 },
                 help() + ", " + decimal(range.minimum) + " to " + decimal(range.maximum) +
                     defaultValue(decimal(defaults_.*binding.member)))
@@ -125,9 +97,9 @@ class FlagMaker {
         const std::string flag = positional ? "text" : name();
         app_.add_option_function<std::string>(
                 flag,
-                [&store = store_, member = binding.member, flag](std::string text) {
+                [&store = store_, flag](std::string text) {
                     requireValid(utf8Text(), flag, text);
-                    store = textSetter(member, text, flag);
+                    store = std::move(text);
                 },
                 help() + shown)
             ->type_name(positional ? "TEXT" : typeNameOfText(binding.item))
@@ -141,14 +113,12 @@ class FlagMaker {
         }
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, member = binding.member, flag = name(),
+                [&store = store_, flag = name(),
                  check = oneOf(std::move(names))](std::string chosen) {
                     requireValid(check, flag, chosen);
                     for (const auto& [kindName, kind] : kPatternKinds) {
                         if (chosen == kindName) {
-                            store = [member, kind = kind](GradationSettings& s, bool) {
-                                s.*member = kind;
-                            };
+                            store = kind;
                         }
                     }
                 },
@@ -166,17 +136,17 @@ class FlagMaker {
     const char* group() const { return kGroupNames[static_cast<int>(field_.group)]; }
 
     // "--bold,!--no-bold": the flag and its negation, which CLI11 reports as a count below 1.
-    template <typename MakeSetter>
-    void addSwitch(bool on, MakeSetter makeSetter) {
-        const std::string names = name() + ",!--" + std::string(field_.negation);
-        const std::string inForce = on ? name() : "--" + std::string(field_.negation);
+    template <typename ValueOf>
+    void addSwitch(bool on, ValueOf valueOf) {
+        const std::string negation = "--" + std::string(field_.negation);
+        switches_.push_back(name());
+        switches_.push_back(negation);
+        const std::string inForce = on ? name() : negation;
         // A flag function runs only for a flag that is given; flag functions sum their
         // occurrences unless told to take the last.
         app_.add_flag_function(
-                names,
-                [&store = store_, makeSetter](std::int64_t count) {
-                    store = makeSetter(count > 0);
-                },
+                name() + ",!" + negation,
+                [&store = store_, valueOf](std::int64_t count) { store = valueOf(count > 0); },
                 help() + " (default: " + inForce + ")")
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
             ->group(group());
@@ -184,44 +154,25 @@ class FlagMaker {
 
     CLI::App& app_;
     const GradationField& field_;
-    Setter& store_;
+    std::optional<FieldValue>& store_;
+    std::vector<std::string>& switches_;
     const GradationSettings defaults_{};
 };
 
 }  // namespace
 
-bool SettingsOverrides::sets(const std::string GradationSettings::*member) const {
+void addSettingsFlags(CLI::App& app,
+                      std::array<std::optional<FieldValue>, kGradationFields.size()>& fields,
+                      std::vector<std::string>& switches) {
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
-        const auto* binding =
-            std::get_if<Binding<std::string, LineEdit>>(&kGradationFields[i].binding);
-        const auto* face =
-            std::get_if<Binding<std::string, FaceNameBox>>(&kGradationFields[i].binding);
-        if (((binding != nullptr && binding->member == member) ||
-             (face != nullptr && face->member == member)) &&
-            setters_[i]) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void SettingsOverrides::setText(const std::string& utf8, const std::string& source) {
-    setters_[kTextField] = textSetter(&GradationSettings::text, utf8, source);
-}
-
-void SettingsOverrides::applyTo(GradationSettings& settings, bool utf8Texts) const {
-    for (const Setter& set : setters_) {
-        if (set) {
-            set(settings, utf8Texts);
-        }
-    }
-}
-
-void addSettingsFlags(CLI::App& app, SettingsOverrides& overrides) {
-    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
-        std::visit(FlagMaker(app, kGradationFields[i], overrides.setters_[i]),
+        std::visit(FlagMaker(app, kGradationFields[i], fields[i], switches),
                    kGradationFields[i].binding);
     }
+}
+
+std::string flagOf(std::size_t index) {
+    const std::string_view flag = kGradationFields[index].flag;
+    return flag.empty() ? "text" : "--" + std::string(flag);
 }
 
 }  // namespace huewright

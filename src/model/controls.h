@@ -70,6 +70,10 @@ inline constexpr Switchable kAllSwitchables[] = {Switchable::MiddleColourButton,
 /// The four current colours.
 enum class ColourSlot { Start, Middle, End, Background };
 
+inline constexpr LineEdit kAllLineEdits[] = {LineEdit::Text, LineEdit::LinkTarget};
+inline constexpr ColourSlot kAllColourSlots[] = {ColourSlot::Start, ColourSlot::Middle,
+                                                 ColourSlot::End, ColourSlot::Background};
+
 /// A spin edit's range.
 struct SpinRange {
     int minimum;

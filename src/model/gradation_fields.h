@@ -1,13 +1,11 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 #include <variant>
 
 #include "generator/gradation_settings.h"
 #include "model/controls.h"
-#include "persistence/startup_settings.h"
 
 namespace huewright {
 
@@ -19,11 +17,19 @@ struct FaceNameBox {
 struct ModeGroup {};
 /// The size-pattern radio group: falling, valley, alternating, or none checked.
 struct PatternGroup {};
-/// A start-up option that the generator reads: a switch, or a tag form that is on when not 0.
-struct StartupOption {
-    bool StartupSettings::*flag = nullptr;
-    std::int32_t StartupSettings::*tagForm = nullptr;
+/// A start-up option that every generator run reads (startup_fields.h says which).
+struct StartupOption {};
+
+/// The size pattern each button of the size-pattern group stands for; none checked is none.
+struct PatternButton {
+    RadioButton button;
+    SizePatternKind kind;
 };
+inline constexpr std::array<PatternButton, 3> kPatternButtons = {{
+    {RadioButton::FallingPattern, SizePatternKind::Falling},
+    {RadioButton::ValleyPattern, SizePatternKind::Valley},
+    {RadioButton::AlternatingPattern, SizePatternKind::Alternating},
+}};
 
 /// A field of GradationSettings and the window item that holds its value.
 template <typename Value, typename Item>
@@ -110,16 +116,13 @@ inline const std::array<GradationField, 28> kGradationFields{{
      "wrap the text in a link", FlagGroup::FrameAndLink},
     {Binding{&GradationSettings::linkTarget, LineEdit::LinkTarget}, "link-target", "",
      "the link's HREF, as given", FlagGroup::FrameAndLink},
-    {Binding{&GradationSettings::upperCaseTags,
-             StartupOption{&StartupSettings::upperCaseTags, nullptr}},
-     "upper-case-tags", "lower-case-tags", "tag names and colour codes in upper or in lower case",
+    {Binding{&GradationSettings::upperCaseTags, StartupOption{}}, "upper-case-tags",
+     "lower-case-tags", "tag names and colour codes in upper or in lower case",
      FlagGroup::MarkupForm},
-    {Binding{&GradationSettings::strongForBold,
-             StartupOption{nullptr, &StartupSettings::boldTagForm}},
-     "strong-for-bold", "b-for-bold", "STRONG or B for bold", FlagGroup::MarkupForm},
-    {Binding{&GradationSettings::emForItalic,
-             StartupOption{nullptr, &StartupSettings::italicTagForm}},
-     "em-for-italic", "i-for-italic", "EM or I for italic", FlagGroup::MarkupForm},
+    {Binding{&GradationSettings::strongForBold, StartupOption{}}, "strong-for-bold", "b-for-bold",
+     "STRONG or B for bold", FlagGroup::MarkupForm},
+    {Binding{&GradationSettings::emForItalic, StartupOption{}}, "em-for-italic", "i-for-italic",
+     "EM or I for italic", FlagGroup::MarkupForm},
 }};
 
 }  // namespace huewright

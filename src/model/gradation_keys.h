@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <variant>
 
@@ -52,12 +51,22 @@ inline constexpr std::array<GradationKey, 28> kGradationWriteOrder{{
     {{"DATA", "text"}, LineEdit::Text},
 }};
 
-/// The keys in the order a load reads and applies them: as written, except that the two
-/// gradation-mode buttons come before the three-colour switch.
-inline constexpr std::array<GradationKey, 28> kGradationReadOrder = [] {
-    std::array<GradationKey, 28> keys = kGradationWriteOrder;
-    std::rotate(keys.begin() + 4, keys.begin() + 5, keys.begin() + 7);
-    return keys;
-}();
+/// The order a load reads and applies the keys, as indices into kGradationWriteOrder: as written,
+/// except that the two gradation-mode buttons come before the three-colour switch.
+inline constexpr std::array<std::size_t, 28> kGradationReadOrder = {
+    0,  1,  2,  3,  5,  6,  4,  7,  8,  9,  10, 11, 12, 13,
+    14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27};
+static_assert(
+    [] {
+        std::array<bool, kGradationWriteOrder.size()> read{};
+        for (const std::size_t key : kGradationReadOrder) {
+            if (key >= read.size() || read[key]) {
+                return false;
+            }
+            read[key] = true;
+        }
+        return true;
+    }(),
+    "a load reads every key once");
 
 }  // namespace huewright

@@ -8,7 +8,9 @@
 
 #include "generator/colour_code.h"
 #include "model/gradation_fields.h"
+#include "model/gradation_file.h"
 #include "model/gradation_keys.h"
+#include "model/startup_fields.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
 #include "text/cp932_bytes.h"
@@ -25,45 +27,42 @@ constexpr std::array<RadioButton, 2> kGradientGroup = {RadioButton::Gradient,
 constexpr std::array<RadioButton, 3> kPatternGroup = {
     RadioButton::FallingPattern, RadioButton::ValleyPattern, RadioButton::AlternatingPattern};
 
-// The size pattern each button of the size-pattern group stands for.
-struct PatternButton {
-    RadioButton button;
-    SizePatternKind kind;
-};
-constexpr std::array<PatternButton, 3> kPatternButtons = {{
-    {RadioButton::FallingPattern, SizePatternKind::Falling},
-    {RadioButton::ValleyPattern, SizePatternKind::Valley},
-    {RadioButton::AlternatingPattern, SizePatternKind::Alternating},
-}};
-
 bool inGradientGroup(RadioButton button) {
     return button == RadioButton::Gradient || button == RadioButton::Alternate;
-}
-
-ColourValue colourFromFile(std::int32_t value) {
-    return static_cast<ColourValue>(value);
-}
-std::int32_t colourForFile(ColourValue colour) {
-    return static_cast<std::int32_t>(colour);
-}
-
-// The start, middle, end and background colours the start-up settings give.
-std::array<ColourValue, 4> startupColours(const StartupSettings& startup) {
-    return {startup.startColour, startup.middleColour, startup.endColour, startup.backgroundColour};
 }
 
 }  // namespace
 
 MainWindowModel::MainWindowModel(FileSystem& files) : files_(files) {
-    texts_[index(LineEdit::Text)] = kSampleText;
-    texts_[index(LineEdit::LinkTarget)] = "http://";
-    faceName_ = kWindowFaceName;
-    radios_[index(RadioButton::Gradient)] = true;
-    radios_[index(RadioButton::FallingPattern)] = true;
-    spinTexts_ = {"3", "0", "7", "3"};
+    // The controls hold what the window's table gives them, which GradationSettings{} describes,
+    // except that every check box starts unchecked until the start-up settings are taken up.
+    const GradationFileItems items = fileItemsOf(GradationSettings{});
+    colours_ = items.colours;
+    radios_ = items.radios;
+    texts_ = items.texts;
+    faceName_ = items.faceName;
+    for (const SpinField spin : kAllSpinFields) {
+        spinTexts_[index(spin)] = formatSettingInteger(items.spins[index(spin)]);
+    }
     enabled_[index(Switchable::Size)] = true;
     enabled_[index(Switchable::UseSize)] = true;
-    colours_ = startupColours(startup_);
+}
+
+template <typename Value>
+void MainWindowModel::setField(Value GradationSettings::*member, const Value& value) {
+    for (const GradationField& field : kGradationFields) {
+        std::visit(
+            [&](const auto& binding) {
+                if constexpr (std::is_same_v<decltype(binding.member),
+                                             Value GradationSettings::*> &&
+                              requires { set(binding.item, value); }) {
+                    if (binding.member == member) {
+                        set(binding.item, value);
+                    }
+                }
+            },
+            field.binding);
+    }
 }
 
 void MainWindowModel::startUp(const std::filesystem::path& workingDirectory) {
@@ -74,10 +73,12 @@ void MainWindowModel::startUp(const std::filesystem::path& workingDirectory,
                               const StartupSettings& startup) {
     startupDir_ = workingDirectory;
     startup_ = startup;
-    colours_ = startupColours(startup_);
-    setChecked(CheckBox::UseSize, startup_.useSize);
-    setChecked(CheckBox::UseFace, startup_.useFace);
-    setChecked(CheckBox::LineBreak, startup_.lineBreak);
+    // The colours and the size, font and line-break check boxes, each as code sets it.
+    GradationSettings takenUp;
+    takeStartupValues(kTakenUpAtStart, startup_, takenUp);
+    for (const StartupField& field : kTakenUpAtStart) {
+        std::visit([&](const auto& f) { setField(f.field, takenUp.*f.field); }, field);
+    }
     previewFont_ = PreviewFont{};
     previewFont_.points = htmlSizeToPoints(3);
     faceName_ = kWindowFaceName;
@@ -314,9 +315,15 @@ void MainWindowModel::takeColourCode(ColourSlot slot, std::string_view code) {
 GradationSettings MainWindowModel::snapshot() const {
     GradationSettings settings;
     for (const GradationField& field : kGradationFields) {
-        std::visit([&](const auto& binding) { settings.*binding.member = valueOf(binding.item); },
-                   field.binding);
+        std::visit(
+            [&](const auto& binding) {
+                if constexpr (requires { valueOf(binding.item); }) {
+                    settings.*binding.member = valueOf(binding.item);
+                }
+            },
+            field.binding);
     }
+    takeStartupValues(kReadAtEachRun, startup_, settings);
     return settings;
 }
 
@@ -335,10 +342,6 @@ SizePatternKind MainWindowModel::valueOf(PatternGroup) const {
         }
     }
     return SizePatternKind::None;
-}
-
-bool MainWindowModel::valueOf(StartupOption option) const {
-    return option.flag != nullptr ? startup_.*option.flag : startup_.*option.tagForm != 0;
 }
 
 void MainWindowModel::regenerate() {
@@ -363,10 +366,13 @@ void MainWindowModel::regenerate() {
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
     LoadReport report;
     if (file) {
-        std::array<SettingsKey, kGradationReadOrder.size()> keys;
-        std::ranges::transform(kGradationReadOrder, keys.begin(), &GradationKey::key);
+        std::array<SettingsKey, kGradationWriteOrder.size()> keys;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            keys[i] = kGradationWriteOrder[i].key;
+        }
         const SettingsFileReader reader(files_, *file, keys);
-        for (const GradationKey& entry : kGradationReadOrder) {
+        for (const std::size_t key : kGradationReadOrder) {
+            const GradationKey& entry = kGradationWriteOrder[key];
             std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);
             report.heldSettings = report.heldSettings || reader.holds(entry.key);
             if (reader.unrepresentable(entry.key)) {
@@ -381,7 +387,7 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
 
 void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, ColourSlot slot) {
     if (const auto value = reader.number(key)) {
-        setColour(slot, colourFromFile(*value));
+        setColour(slot, static_cast<ColourValue>(*value));
     }
 }
 
@@ -416,73 +422,16 @@ void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, Fa
 }
 
 void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const {
-    std::vector<SettingsValue> values;
-    values.reserve(kGradationWriteOrder.size());
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        values.push_back(
-            {entry.key, std::visit([&](auto item) { return fileText(item); }, entry.item)});
+    GradationFileItems items;
+    items.colours = colours_;
+    items.checks = checks_;
+    items.radios = radios_;
+    for (const SpinField spin : kAllSpinFields) {
+        items.spins[index(spin)] = spinValue(spin);
     }
-    saveSettingsValues(files_, file, values);
-}
-
-std::string MainWindowModel::fileText(ColourSlot slot) const {
-    return formatSettingInteger(colourForFile(colour(slot)));
-}
-
-std::string MainWindowModel::fileText(CheckBox box) const {
-    return std::string(formatSettingSwitch(checked(box)));
-}
-
-std::string MainWindowModel::fileText(RadioButton button) const {
-    return std::string(formatSettingSwitch(checked(button)));
-}
-
-std::string MainWindowModel::fileText(SpinField spin) const {
-    return formatSettingInteger(spinValue(spin));
-}
-
-std::string MainWindowModel::fileText(LineEdit edit) const {
-    return text(edit);
-}
-
-std::string MainWindowModel::fileText(FaceNameBox) const {
-    return faceName_;
-}
-
-void MainWindowModel::apply(const GradationSettings& settings) {
-    for (const GradationField& field : kGradationFields) {
-        std::visit([&](const auto& binding) { set(binding.item, settings.*binding.member); },
-                   field.binding);
-    }
-    regenerate();
-}
-
-void MainWindowModel::set(FaceNameBox, const std::string& name) {
-    setFaceNameText(name, false);
-    takeFaceFromFaceName();
-}
-
-void MainWindowModel::set(ModeGroup, GradationMode mode) {
-    checkRadio(mode == GradationMode::Gradient ? RadioButton::Gradient : RadioButton::Alternate);
-}
-
-void MainWindowModel::set(PatternGroup, SizePatternKind kind) {
-    for (const auto& [button, buttonKind] : kPatternButtons) {
-        if (buttonKind == kind) {
-            return checkRadio(button);
-        }
-    }
-    for (const RadioButton button : kPatternGroup) {
-        setRadio(button, false);
-    }
-}
-
-void MainWindowModel::set(StartupOption option, bool on) {
-    if (option.flag != nullptr) {
-        startup_.*option.flag = on;
-    } else {
-        startup_.*option.tagForm = on ? 1 : 0;
-    }
+    items.texts = texts_;
+    items.faceName = faceName_;
+    saveSettingsValues(files_, file, gradationFileValues(items));
 }
 
 }  // namespace huewright

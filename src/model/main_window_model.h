@@ -100,10 +100,6 @@ class MainWindowModel {
     /// Saves the window's state into `file` in one atomic save. Throws FileWriteError.
     void saveGradationFile(const std::filesystem::path& file) const;
 
-    /// Sets every control so that the window describes `settings`; the tag-case and tag-form
-    /// options go to the start-up settings, which the gradation file does not carry.
-    void apply(const GradationSettings& settings);
-
     // The state.
 
     const std::string& text(LineEdit edit) const { return texts_[index(edit)]; }
@@ -179,15 +175,11 @@ class MainWindowModel {
     std::string valueOf(FaceNameBox) const;
     GradationMode valueOf(ModeGroup) const;
     SizePatternKind valueOf(PatternGroup) const;
-    bool valueOf(StartupOption option) const;
     void set(ColourSlot slot, ColourValue colour) { setColour(slot, colour); }
     void set(CheckBox box, bool on) { setChecked(box, on); }
-    void set(SpinField spin, int value) { setSpinValue(spin, value); }
-    void set(LineEdit edit, const std::string& text) { setText(edit, text); }
-    void set(FaceNameBox, const std::string& name);
-    void set(ModeGroup, GradationMode mode);
-    void set(PatternGroup, SizePatternKind kind);
-    void set(StartupOption option, bool on);
+    /// Sets the window item that holds `member` to `value`, as code sets it.
+    template <typename Value>
+    void setField(Value GradationSettings::*member, const Value& value);
 
     // A window item as a gradation settings file stores it: loaded from a key, or its text.
     void load(const SettingsFileReader& reader, SettingsKey key, ColourSlot slot);
@@ -196,24 +188,18 @@ class MainWindowModel {
     void load(const SettingsFileReader& reader, SettingsKey key, SpinField spin);
     void load(const SettingsFileReader& reader, SettingsKey key, LineEdit edit);
     void load(const SettingsFileReader& reader, SettingsKey key, FaceNameBox);
-    std::string fileText(ColourSlot slot) const;
-    std::string fileText(CheckBox box) const;
-    std::string fileText(RadioButton button) const;
-    std::string fileText(SpinField spin) const;
-    std::string fileText(LineEdit edit) const;
-    std::string fileText(FaceNameBox) const;
 
     FileSystem& files_;
     std::filesystem::path startupDir_;
     StartupSettings startup_;
 
-    std::array<std::string, 2> texts_;
+    std::array<std::string, std::size(kAllLineEdits)> texts_;
     std::string faceName_;
-    std::array<bool, 12> checks_{};
-    std::array<bool, 5> radios_{};
-    std::array<std::string, 4> spinTexts_;
-    std::array<bool, 11> enabled_{};
-    std::array<ColourValue, 4> colours_{};
+    std::array<bool, std::size(kAllCheckBoxes)> checks_{};
+    std::array<bool, std::size(kAllRadioButtons)> radios_{};
+    std::array<std::string, std::size(kAllSpinFields)> spinTexts_;
+    std::array<bool, std::size(kAllSwitchables)> enabled_{};
+    std::array<ColourValue, std::size(kAllColourSlots)> colours_{};
     PreviewFont previewFont_;
 
     std::string markup_;

@@ -48,24 +48,6 @@ std::error_code lastError() {
     return {errno, std::generic_category()};
 }
 
-// The file a save replaces: `file` itself, or the end of the chain of links that starts at it.
-fs::path followLinks(const fs::path& file) {
-    fs::path current = file;
-    for (int i = 0; i < kMaxLinks; ++i) {
-        struct stat status {};
-        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return current;
-        }
-        std::error_code error;
-        const fs::path target = fs::read_symlink(current, error);
-        if (error) {
-            throw FileWriteError(file, error);
-        }
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
-    throw FileWriteError(file, std::make_error_code(std::errc::too_many_symbolic_link_levels));
-}
-
 std::string randomSuffix() {
     std::random_device device;
     const std::uint64_t value = (std::uint64_t{device()} << 32) | device();
@@ -180,10 +162,30 @@ struct AtomicFileWriter::State {
     }
 };
 
+fs::path replacedFile(const fs::path& file) {
+    fs::path current = file;
+    for (int i = 0; i < kMaxLinks; ++i) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return current;
+        }
+        std::error_code error;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error) {
+            throw FileWriteError(file, error);
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    throw FileWriteError(file, std::make_error_code(std::errc::too_many_symbolic_link_levels));
+}
+
 AtomicFileWriter::AtomicFileWriter(const fs::path& file, SystemCalls& calls)
     : state_(std::make_unique<State>(file, calls)) {
     State& s = *state_;
-    s.target = followLinks(file);
+    if (file.empty()) {
+        s.fail(std::make_error_code(std::errc::no_such_file_or_directory));
+    }
+    s.target = replacedFile(file);
     struct stat status {};
     if (::stat(s.target.c_str(), &status) == 0) {
         // Root passes every access test, so a file without any write bit counts as read-only too.

@@ -58,6 +58,10 @@ class AtomicFileWriter {
     std::unique_ptr<State> state_;
 };
 
+/// The file that a save of `file` replaces: `file` itself, or the end of the chain of symbolic
+/// links that starts at it. Throws FileWriteError for a chain that is too long or unreadable.
+std::filesystem::path replacedFile(const std::filesystem::path& file);
+
 /// Replaces the whole content of `file` with `bytes` in one step (see AtomicFileWriter).
 void writeFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 

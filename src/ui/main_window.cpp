@@ -186,7 +186,7 @@ void MainWindow::act(const std::function<void()>& action) {
         action();
     } catch (const std::exception& error) {
         // The application's error handler: the message with a full stop, and the window goes on.
-        platform_.showError(this, windowMessage(error) + QStringLiteral("."));
+        platform_.showError(this, windowMessage(error, model_.outputForm()) + QStringLiteral("."));
     }
     showModelState();
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -13,6 +14,8 @@
 
 #include "../persistence/temporary_directory.h"
 #include "generator/output.h"
+#include "model/gradation_fields.h"
+#include "persistence/system_calls.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -37,6 +40,16 @@ Outcome runCli(const std::vector<std::string>& args, const std::string& input = 
     }
     const int status = run(args, in, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Every file of the working directory with its bytes.
+std::map<std::string, std::string> filesHere() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+        files[entry.path().filename().string()] =
+            entry.is_regular_file() ? readBytes(entry.path()) : "(not a file)";
+    }
+    return files;
 }
 
 // The arguments of a command line whose arguments hold no blanks; "" stands for an empty one.
@@ -120,15 +133,29 @@ TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
 TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
     writeBytes("kept.html", "kept");
     writeBytes("lone.DAT", "[DATA]\r\ntext=ab\x82\r\n");
+    std::filesystem::create_symlink("kept.html", "link.html");
+    std::string seventeen = "000000";
+    for (int i = 1; i < 17; ++i) {
+        seventeen += ",000000";
+    }
     const struct {
         const char* name;
-        std::string_view args;
+        std::string args;
         std::string message;
         std::string input = "";
         bool brokenOut = false;
     } rows[] = {
-        {"unknown flag", "--zork a", "The following argument was not expected: --zork"},
-        {"second text", "a b", "The following argument was not expected: b"},
+        {"unknown flag", "--zork a", "unknown flag --zork (see --help)"},
+        {"mistyped flag", "--colors FF0000,00FF00 ab",
+         "unknown flag --colors; did you mean --colours?"},
+        {"a text that looks like a flag", "-abc", "unknown flag -abc; put -- before a text that "
+                                                  "begins with -"},
+        {"second text", "-- a b",
+         "one text is taken, but 2 were given: \"a\", \"b\" (quote a text that holds blanks)"},
+        {"a switch with a word", "--bold=maybe a", "--bold: takes no value, not \"maybe\""},
+        {"a switch with nothing", "--no-frame= a", "--no-frame: takes no value, not \"\""},
+        {"a switch with a huge count", "--merge-runs=99999999999999999999 a",
+         "--merge-runs: takes no value, not \"99999999999999999999\""},
         {"missing value", "a --face-name", "--face-name: 1 required NAME missing"},
         {"five-digit colour", "--start-colour 12345 a",
          "--start-colour: expected #RRGGBB or RRGGBB (six hexadecimal digits, red first), not "
@@ -141,9 +168,12 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "--frame-width: expected a whole number from 0 to 99, not \"-1\""},
         {"pattern kind", "--pattern-kind rising a",
          "--pattern-kind: expected one of falling, valley, alternating, none, not \"rising\""},
-        {"one colour stop", "--colours FF0000 a",
+        {"one colour stop", "--colours FF0000 a", "--colours: 1 colour code given; a run takes 2 to 16"},
+        {"seventeen colour stops", "--colours " + seventeen + " a",
+         "--colours: 17 colour codes given; a run takes 2 to 16"},
+        {"a bad colour stop", "--colours FF0000,red a",
          "--colours: expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, not "
-         "\"FF0000\""},
+         "\"FF0000,red\""},
         {"form", "--format html a",
          "--format: expected one of font, span, bbcode, ansi, not \"html\""},
         {"encoding", "--encoding shift_jis a",
@@ -164,6 +194,14 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"settings file with a lone lead byte", "--load lone.DAT --save out.DAT",
          "--load: lone.DAT: text: 0x82 at byte 3 (counting bytes from 1) is a lead byte without "
          "its second byte"},
+        {"settings file without settings", "--load kept.html", "--load: kept.html holds no "
+                                                                "gradation settings"},
+        {"the same file twice", "--save kept.html -o kept.html a",
+         "--output and --save name the same file, kept.html"},
+        {"the same file through a link", "--save link.html -o kept.html a",
+         "--output and --save name the same file, link.html"},
+        {"a start-up file that is not one", "--save-startup /dev/full a",
+         "--save-startup: cannot write /dev/full: not a regular file"},
         {"empty settings file name", "--save \"\" a",
          "--save: cannot write \"\": No such file or directory"},
         {"start-up file in a missing directory", "--save-startup no/lumo.ini a",
@@ -179,15 +217,35 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(outcome.err, "huewright-cli: " + row.message + "\n");
-        EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT"}));
+        EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT", "link.html"}));
         EXPECT_EQ(readBytes("kept.html"), "kept");
     }
 }
 
-TEST_F(CliTest, HelpShowsTheDefaultsInUtf8) {
+// No switch takes a value, however it is spelt; CLI11 alone would stop on some with an exception.
+TEST_F(CliTest, EverySwitchRefusesAValue) {
+    for (const GradationField& field : kGradationFields) {
+        for (const std::string_view name : {field.flag, field.negation}) {
+            if (field.negation.empty()) {
+                continue;
+            }
+            const std::string flag = "--" + std::string(name);
+            for (const std::string value : {"maybe", "", "99999999999999999999", "1"}) {
+                const Outcome outcome = runCli({flag + "=" + value, "a"});
+                EXPECT_EQ(outcome.status, 2) << flag << "=" << value;
+                EXPECT_EQ(outcome.err, "huewright-cli: " + flag + ": takes no value, not \"" +
+                                           value + "\"\n");
+            }
+        }
+    }
+}
+
+TEST_F(CliTest, HelpShowsTheDefaultsInUtf8AndTheVersion) {
     const Outcome outcome = runCli({"--help"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_NE(outcome.out.find("(default: ＭＳ Ｐゴシック)"), std::string::npos);
+    EXPECT_EQ(runCli({"--version", "ignored"}).out,
+              "huewright-cli (HuewrightHTML) " + std::string(HUEWRIGHT_VERSION) + "\n");
 }
 
 TEST_F(CliTest, ColourStopsAndUnicodeForms) {
@@ -196,6 +254,9 @@ TEST_F(CliTest, ColourStopsAndUnicodeForms) {
               runCli(words("--three-colours --start-colour FF0000 --middle-colour 00FF00 "
                            "--end-colour 0000FF abcdefg"))
                   .out);
+    // From four stops on, the first and the last stop show however few characters there are.
+    EXPECT_EQ(runCli(words("--no-face --no-size --colours 000000,100000,200000,300000 ab")).out,
+              "<FONT COLOR=\"#000000\">a</FONT><FONT COLOR=\"#300000\">b</FONT><BR>\n");
     // The Unicode forms take any character and keep a family emoji whole, in one colour.
     const std::string family = "👨‍👩‍👧";
     EXPECT_NE(runCli({"--format", "span", family + "!"}).out.find('>' + family + '<'),
@@ -212,15 +273,15 @@ TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
         runCli(words("--save-startup lumo.ini --strong-for-bold --end-colour 00FF00 --bold ab"))
             .out;
     EXPECT_EQ(runCli(words("--bold ab")).out, saving);
+    // A tag form keeps its own value while it still says STRONG, with or without --save.
+    writeBytes("lumo.ini", "[Stat]\r\nF_TAG=5\r\n");
+    runCli(words("--save-startup d.ini --save s.DAT x"));
+    EXPECT_NE(readBytes("d.ini").find("F_TAG=5\r\n"), std::string::npos);
 }
 
-TEST_F(CliTest, WarnsOfWhatALoadedFileDoesNotHold) {
-    writeBytes("noise.DAT", std::string("\xFF\x00\x12 no keys here\n", 17));
+TEST_F(CliTest, WarnsOfValuesALoadedFileCannotHold) {
     writeBytes("emoji.DAT", "\xEF\xBB\xBF[DATA]\r\ntext=\xF0\x9F\x98\x80\r\n");
-    Outcome outcome = runCli({"--load", "noise.DAT"});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.err, "huewright-cli: warning: --load: noise.DAT holds no settings\n");
-    outcome = runCli({"--load", "emoji.DAT"});
+    const Outcome outcome = runCli({"--load", "emoji.DAT"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err,
               "huewright-cli: warning: --load: emoji.DAT: the value of text is not in code page "
@@ -235,6 +296,146 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
     EXPECT_EQ(saved, runCli(words(flags)).out);
     EXPECT_EQ(runCli({"--load", "b.DAT"}).out, saved);
     EXPECT_EQ(runCli({"--load", "b.DAT", "--bold"}).out, runCli(words("--bold " + flags)).out);
+}
+
+// Every combination of destinations with one of them failing leaves every file as it was: the
+// output file, the settings file and the start-up file are all prepared before any is committed,
+// and standard output is written before them.
+TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
+    writeBytes("out.html", "old output");
+    writeBytes("s.DAT", "[DATA]\r\ntext=old\r\n");
+    writeBytes("lumo.ini", "[Stat]\r\nTB=1\r\n");
+    writeBytes("utf16.ini", "\xFF\xFE[\x00");  // a mark and half a character: cannot be kept
+    std::filesystem::create_directory("folder");
+    const std::string missing = "no/x";
+    const struct {
+        const char* name;
+        std::string output, save, startup;
+        bool brokenOut = false;
+    } rows[] = {
+        {"output in a missing directory", missing, "s.DAT", "lumo.ini"},
+        {"output into a directory", "folder", "s.DAT", "lumo.ini"},
+        {"settings file in a missing directory", "out.html", missing, "lumo.ini"},
+        {"settings file that is a directory", "-", "folder", "lumo.ini"},
+        {"start-up file that cannot be decoded", "out.html", "s.DAT", "utf16.ini"},
+        {"start-up file in a missing directory", "", "", missing},
+        {"standard output", "-", "s.DAT", "lumo.ini", true},
+        {"standard output alone with a settings file", "", "s.DAT", "", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto before = filesHere();
+        std::vector<std::string> args = {"NEWTEXT"};
+        for (const auto& [flag, file] : {std::pair{"-o", row.output}, {"--save", row.save},
+                                         {"--save-startup", row.startup}}) {
+            if (!file.empty()) {
+                args.insert(args.end(), {flag, file});
+            }
+        }
+        const Outcome outcome = runCli(args, "", row.brokenOut);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(filesHere(), before);
+    }
+}
+
+// A rename that fails after another succeeded cannot be taken back: the message says where
+// things stand.
+TEST_F(CliTest, ACommitThatFailsLateSaysWhatWasWritten) {
+    struct FailingSecondRename : SystemCalls {
+        int renames = 0;
+        int rename(const char* from, const char* to) override {
+            if (++renames == 2) {
+                errno = EIO;
+                return -1;
+            }
+            return SystemCalls::rename(from, to);
+        }
+    } calls;
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run({"-o", "out.html", "--save", "s.DAT", "--save-startup", "d.ini", "x"}, in, out,
+                  err, calls),
+              2);
+    EXPECT_EQ(err.str(),
+              "huewright-cli: --save: cannot write s.DAT: Input/output error (written: out.html; "
+              "not written: s.DAT, d.ini)\n");
+    EXPECT_EQ(dir_.entries(), std::set<std::string>{"out.html"});
+}
+
+// Typed, pasted or loaded text stays text in the forms we made: what would drive a browser or a
+// terminal is refused with its culprit, what HTML gives meaning to is escaped. The FONT form takes
+// its texts as typed.
+TEST_F(CliTest, UntrustedTextStaysText) {
+    writeBytes("ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
+    const std::string cut = ", which the ";
+    const struct {
+        std::vector<std::string> args;
+        std::string expected;  // the output, or the message after "huewright-cli: "
+        bool refused = true;
+    } rows[] = {
+        {{"--format", "ansi", "a\x1b]52;c;eA==\x07"},
+         "text: U+001B (character 2, counting from 1) is a control character" + cut +
+             "ansi form does not pass through"},
+        {{"--format", "ansi", "a\rb"}, "text: U+000D (character 2, counting from 1) is a control "
+                                       "character" + cut + "ansi form does not pass through"},
+        {{"--format", "span", "a\u0085b"},
+         "text: U+0085 (character 2, counting from 1) is a control character" + cut +
+             "span form does not pass through"},
+        {{"--format", "bbcode", "a\uFFFE"},
+         "text: U+FFFE (character 2, counting from 1) is a noncharacter" + cut +
+             "bbcode form does not pass through"},
+        {{"--format", "span", "--link", "--link-target", "a\nb", "x"},
+         "--link-target: U+000A (character 2, counting from 1) is a control character" + cut +
+             "span form does not pass through"},
+        {{"--format", "span", "--link", "--link-target", " JavaScript:alert(1)", "x"},
+         "--link-target: the span form takes links that are relative or use http, https, mailto "
+         "or ftp, not \"JavaScript:\""},
+        {{"--format", "bbcode", "--link", "--link-target", "data:text/html,x", "x"},
+         "--link-target: the bbcode form takes links that are relative or use http, https, mailto "
+         "or ftp, not \"data:\""},
+        {{"--format", "bbcode", "--face-name", "a\nb", "x"},
+         "--face-name: U+000A (character 2, counting from 1) is a control character" + cut +
+             "bbcode form does not pass through"},
+        {{"--format", "bbcode", "--face-name", "a]", "x"},
+         "--face-name: a bbcode face name cannot hold \"[\" or \"]\""},
+        {{"--format", "bbcode", "--load", "ff.DAT"},
+         "--load: ff.DAT: FontName: U+000C (character 2, counting from 1) is a control "
+         "character" + cut + "bbcode form does not pass through"},
+        {{"--format", "span", "--no-size", "--no-line-break", "--load", "ff.DAT"},
+         "<span style=\"font-family:'x\\c ;color:red'\"><span style=\"color:#ff00ff\">a</span>"
+         "<span style=\"color:#0000ff\">b</span></span>\n",
+         false},
+        {{"--format", "span", "--no-face", "--no-size", "--no-line-break", "--link",
+          "--link-target", "mailto:a@b?x=<&>", "a\tb"},
+         "<a href=\"mailto:a@b?x=&lt;&amp;&gt;\"><span style=\"color:#ff00ff\">a</span><span "
+         "style=\"color:#8000ff\">\t</span><span style=\"color:#0000ff\">b</span></a>\n",
+         false},
+        {{"--format", "bbcode", "--face-name", "", "--no-size", "--no-line-break", "--link",
+          "--link-target", "page.html?t=2:30", "x"},
+         "[url=page.html?t=2:30][color=#FF00FF]x[/color][/url]\n",
+         false},
+        {{"--no-face", "--no-size", "--no-line-break", "--link", "--link-target", "javascript:x",
+          "<"},
+         "<A HREF=\"javascript:x\"><FONT COLOR=\"#FF00FF\"><</FONT></A>\n",
+         false},
+    };
+    std::vector<std::string> spans;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        const Outcome outcome = runCli(row.args);
+        EXPECT_EQ(outcome.status, row.refused ? 2 : 0);
+        EXPECT_EQ(row.refused ? outcome.err : outcome.out,
+                  row.refused ? "huewright-cli: " + row.expected + "\n" : row.expected);
+        if (!row.refused && row.args[1] == "span") {
+            spans.push_back(outcome.out);
+        }
+    }
+    // What the span form writes, a strict HTML5 parser reads without a single error.
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        writeBytes("span" + std::to_string(i) + ".html", spans[i]);
+    }
+    EXPECT_EQ(std::system((HUEWRIGHT_PYTHON " " HUEWRIGHT_HTML5_CHECK " span*.html")), 0);
 }
 
 // What a shell does with the real binary's descriptors: standard output gets what run() prints,
@@ -254,6 +455,7 @@ TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
         {"{ echo HEAD; " + cli + " -o /dev/fd/1 x; echo FOOT; } > page.txt", 0,
          "HEAD\n" + markup + "FOOT\n"},
         {cli + " --help > /dev/full", 2, ""},
+        {cli + " --save page.txt x > /dev/full", 2, ""},
         {cli + " < /", 2, ""},
         {cli + " <&-", 2, ""},
     };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../persistence/memory_file_system.h"
+#include "model/gradation_file.h"
 
 namespace huewright {
 namespace {
@@ -162,7 +163,9 @@ TEST_F(StartedModelTest, CancelledOrMissingLoadOnlyRegenerates) {
 }
 
 // Every field differs from the window's start, so a field the file does not carry back shows.
-TEST_F(StartedModelTest, AppliedSettingsSaveAndLoadBackWhole) {
+// The file written from the settings loads into a window that makes their markup and saves the
+// same file again.
+TEST_F(StartedModelTest, SettingsSavedFromTheirFieldsLoadBackWhole) {
     GradationSettings s;
     s.text = "  \"quoted\" text with blanks  " + std::string(1100, 'y');
     s.mode = GradationMode::Alternate;
@@ -180,16 +183,12 @@ TEST_F(StartedModelTest, AppliedSettingsSaveAndLoadBackWhole) {
     s.middleColour = 2;
     s.endColour = 3;
     s.backgroundColour = 4;
-    model.apply(s);
-    EXPECT_EQ(model.markup(), buildOutput(s, {}));
-    model.saveGradationFile(kDat);
+    saveSettingsValues(files, kDat, gradationFileValues(fileItemsOf(s)));
     const std::string saved = files.files[kDat];
 
-    MainWindowModel other(files);
-    other.startUp(kDir);
-    other.loadGradationFile(kDat);
-    EXPECT_EQ(other.markup(), model.markup());
-    other.saveGradationFile(kDat);
+    model.loadGradationFile(kDat);
+    EXPECT_EQ(model.markup(), buildOutput(s, {}));
+    model.saveGradationFile(kDat);
     EXPECT_EQ(files.files[kDat], saved);
 }
 

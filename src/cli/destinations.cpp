@@ -1,0 +1,153 @@
+#include "cli/destinations.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "cli/plan.h"
+
+namespace huewright {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file name as a message shows it: an empty name must still be seen.
+std::string shown(const std::string& name) {
+    return name.empty() ? "\"\"" : name;
+}
+
+std::string failure(const std::string& flag, const FileWriteError& error) {
+    std::string message = flag + ": cannot write " + shown(error.file().string());
+    if (error.reason()) {
+        message += ": " + error.reason().message();
+    }
+    return message;
+}
+
+// Where a save of `name` lands, links followed, as one spelling of the path. A chain of links
+// that cannot be followed is left to the save to report.
+fs::path landing(const std::string& name) {
+    std::error_code ignored;
+    try {
+        return fs::weakly_canonical(fs::absolute(replacedFile(name)), ignored);
+    } catch (const FileWriteError&) {
+        return fs::absolute(name, ignored);
+    }
+}
+
+// "a, b, c".
+std::string listed(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + shown(name);
+    }
+    return list;
+}
+
+}  // namespace
+
+struct Destinations::File {
+    std::string flag;
+    std::string name;
+    std::unique_ptr<AtomicFileWriter> writer;
+};
+
+Destinations::Destinations(const std::optional<std::string>& output, bool lengthOnly,
+                           std::vector<SettingsFileWrite> files, std::ostream& standardOutput,
+                           SystemCalls& calls)
+    : outputName_(output), toStandardOutput_(!output || *output == "-") {
+    // Two destinations that are one file would leave only the one committed last.
+    std::vector<std::pair<std::string, std::string>> named;
+    if (output && !writtenInPlace(*output)) {
+        named.emplace_back("--output", *output);
+    }
+    for (const SettingsFileWrite& file : files) {
+        named.emplace_back(file.flag, file.file);
+    }
+    try {
+        for (std::size_t i = 0; i < named.size(); ++i) {
+            for (std::size_t j = i + 1; j < named.size(); ++j) {
+                if (landing(named[i].second) == landing(named[j].second)) {
+                    throw UsageError(named[i].first + " and " + named[j].first +
+                                     " name the same file, " + shown(named[j].second));
+                }
+            }
+        }
+        if (output || !lengthOnly) {
+            output_ = openOutput(output.value_or("-"), standardOutput, calls);
+        }
+    } catch (const FileWriteError& e) {
+        outputFailed(e);
+    }
+    for (SettingsFileWrite& file : files) {
+        try {
+            auto writer = std::make_unique<AtomicFileWriter>(file.file, calls);
+            writer->write(file.bytes);
+            files_.push_back({file.flag, file.file, std::move(writer)});
+        } catch (const FileWriteError& e) {
+            throw UsageError(failure(file.flag, e));
+        }
+    }
+}
+
+Destinations::~Destinations() = default;
+
+void Destinations::outputFailed(const FileWriteError& error) const {
+    if (toStandardOutput_ || error.file() == "-") {
+        throw UsageError(std::string("cannot write to standard output") +
+                         (error.reason() ? ": " + error.reason().message() : ""));
+    }
+    throw UsageError(failure("--output", error));
+}
+
+void Destinations::commit() {
+    if (output_ != nullptr) {
+        try {
+            output_->prepare();
+        } catch (const FileWriteError& e) {
+            outputFailed(e);
+        }
+    }
+    for (File& file : files_) {
+        try {
+            file.writer->prepareCommit();
+        } catch (const FileWriteError& e) {
+            throw UsageError(failure(file.flag, e));
+        }
+    }
+    // Only renames are left; one that fails after another succeeded cannot be taken back, so
+    // the message says where things stand.
+    std::vector<std::string> written;
+    if (output_ != nullptr && output_->direct()) {
+        written.push_back(toStandardOutput_ ? "standard output" : *outputName_);
+    }
+    std::vector<std::string> pending;
+    if (output_ != nullptr && !output_->direct()) {
+        pending.push_back(*outputName_);
+    }
+    for (const File& file : files_) {
+        pending.push_back(file.name);
+    }
+    const auto commitOne = [&](const std::string& flag, auto&& commitIt) {
+        try {
+            commitIt();
+        } catch (const FileWriteError& e) {
+            std::string message = failure(flag, e);
+            if (!written.empty()) {
+                message +=
+                    " (written: " + listed(written) + "; not written: " + listed(pending) + ")";
+            }
+            throw UsageError(message);
+        }
+        written.push_back(pending.front());
+        pending.erase(pending.begin());
+    };
+    if (output_ != nullptr && !output_->direct()) {
+        commitOne("--output", [&] { output_->commit(); });
+    }
+    for (File& file : files_) {
+        commitOne(file.flag, [&] { file.writer->commit(); });
+    }
+}
+
+}  // namespace huewright

@@ -1,0 +1,90 @@
+#include "model/gradation_file.h"
+
+#include <algorithm>
+#include <variant>
+
+#include "model/gradation_fields.h"
+#include "model/gradation_keys.h"
+#include "persistence/value_rules.h"
+
+namespace huewright {
+
+namespace {
+
+template <typename Enum>
+std::size_t index(Enum value) {
+    return static_cast<std::size_t>(value);
+}
+
+// Puts one field's value into the item that holds it.
+struct ItemSetter {
+    GradationFileItems& items;
+
+    void operator()(ColourSlot slot, ColourValue colour) const {
+        items.colours[index(slot)] = colour;
+    }
+    void operator()(CheckBox box, bool on) const { items.checks[index(box)] = on; }
+    void operator()(SpinField spin, int value) const {
+        const SpinRange range = rangeOf(spin);
+        items.spins[index(spin)] = std::clamp(value, range.minimum, range.maximum);
+    }
+    void operator()(LineEdit edit, const std::string& text) const {
+        items.texts[index(edit)] = text;
+    }
+    void operator()(FaceNameBox, const std::string& name) const { items.faceName = name; }
+    void operator()(ModeGroup, GradationMode mode) const {
+        items.radios[index(RadioButton::Gradient)] = mode == GradationMode::Gradient;
+        items.radios[index(RadioButton::Alternate)] = mode == GradationMode::Alternate;
+    }
+    void operator()(PatternGroup, SizePatternKind kind) const {
+        for (const auto& [button, buttonKind] : kPatternButtons) {
+            items.radios[index(button)] = buttonKind == kind;
+        }
+    }
+    // The tag case and forms live in the start-up file, not in this one.
+    void operator()(StartupOption, bool) const {}
+};
+
+// One item's value as the file writes it.
+struct ItemText {
+    const GradationFileItems& items;
+
+    std::string operator()(ColourSlot slot) const {
+        // A colour is kept as the signed integer of the same 32 bits.
+        return formatSettingInteger(static_cast<std::int32_t>(items.colours[index(slot)]));
+    }
+    std::string operator()(CheckBox box) const {
+        return std::string(formatSettingSwitch(items.checks[index(box)]));
+    }
+    std::string operator()(RadioButton button) const {
+        return std::string(formatSettingSwitch(items.radios[index(button)]));
+    }
+    std::string operator()(SpinField spin) const {
+        return formatSettingInteger(items.spins[index(spin)]);
+    }
+    std::string operator()(LineEdit edit) const { return items.texts[index(edit)]; }
+    std::string operator()(FaceNameBox) const { return items.faceName; }
+};
+
+}  // namespace
+
+GradationFileItems fileItemsOf(const GradationSettings& settings) {
+    GradationFileItems items;
+    const ItemSetter set{items};
+    for (const GradationField& field : kGradationFields) {
+        std::visit([&](const auto& binding) { set(binding.item, settings.*binding.member); },
+                   field.binding);
+    }
+    return items;
+}
+
+std::vector<SettingsValue> gradationFileValues(const GradationFileItems& items) {
+    std::vector<SettingsValue> values;
+    values.reserve(kGradationWriteOrder.size());
+    for (const GradationKey& entry : kGradationWriteOrder) {
+        values.push_back({entry.key, std::visit(ItemText{items}, entry.item)});
+    }
+    return values;
+}
+
+}  // namespace huewright
