@@ -5,7 +5,7 @@
 
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
-#include "text/iconv_converter.h"
+#include "text/utf16.h"
 
 namespace huewright {
 
@@ -195,8 +195,9 @@ std::string encodeProfileValue(std::string_view key, std::string_view text) {
     return '"' + std::string(text) + '"';
 }
 
-const char* utf16Name(ProfileEncoding encoding) {
-    return encoding == ProfileEncoding::Utf16Le ? "UTF-16LE" : "UTF-16BE";
+Utf16ByteOrder utf16ByteOrder(ProfileEncoding encoding) {
+    return encoding == ProfileEncoding::Utf16Le ? Utf16ByteOrder::LittleEndian
+                                                : Utf16ByteOrder::BigEndian;
 }
 
 }  // namespace
@@ -208,9 +209,10 @@ ProfileDocument::ProfileDocument(std::string bytes) {
     } else if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
         encoding_ =
             bytes.starts_with(kUtf16LeMark) ? ProfileEncoding::Utf16Le : ProfileEncoding::Utf16Be;
-        const std::string_view units = std::string_view(bytes).substr(2);
-        IconvConverter toUtf8("UTF-8", utf16Name(encoding_));
-        intact_ = toUtf8.convert(units, text_).error == 0;
+        Utf16Decoded decoded =
+            utf16ToUtf8(std::string_view(bytes).substr(2), utf16ByteOrder(encoding_));
+        text_ = std::move(decoded.utf8);
+        intact_ = decoded.complete;
     } else {
         text_ = std::move(bytes);
     }
@@ -226,10 +228,9 @@ std::string ProfileDocument::bytes() const {
         case ProfileEncoding::Utf16Be:
             break;
     }
-    std::string out(encoding_ == ProfileEncoding::Utf16Le ? kUtf16LeMark : kUtf16BeMark);
-    IconvConverter toUtf16(utf16Name(encoding_), "UTF-8");
-    toUtf16.convert(text_, out);
-    return out;
+    const std::string_view mark =
+        encoding_ == ProfileEncoding::Utf16Le ? kUtf16LeMark : kUtf16BeMark;
+    return std::string(mark) + utf8ToUtf16(text_, utf16ByteOrder(encoding_));
 }
 
 std::vector<ProfileDocument::Entry> ProfileDocument::readAll(

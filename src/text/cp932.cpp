@@ -3,40 +3,15 @@
 #include <string>
 
 #include "text/cp932_bytes.h"
+#include "text/cp932_codec.h"
 #include "text/decimal.h"
 #include "text/describe.h"
-#include "text/iconv_converter.h"
 #include "text/utf8.h"
 
 namespace huewright {
 namespace {
 
-// glibc's CP932 (not its SHIFT_JIS) has Windows' single-byte half: 0x5C backslash, 0x7E tilde.
-constexpr const char* kCp932 = "CP932";
-constexpr const char* kUtf8 = "UTF-8";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-// Appends the code page 932 bytes of one character given as its UTF-8 `bytes`; false, with `out`
-// unchanged, when code page 932 does not hold it. iconv alone is not enough: it also maps yen and
-// overline onto ASCII bytes, and it drops Unicode tag characters without a word.
-bool appendHeld(IconvConverter& toCp932, std::string_view bytes, char32_t codePoint,
-                std::string& out) {
-    if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);  // the ASCII half is the same in code page 932
-        return true;
-    }
-    if (codePoint == 0xA5 || codePoint == 0x203E) {
-        return false;
-    }
-    const std::size_t before = out.size();
-    const auto outcome = toCp932.convert(bytes, out);
-    if (outcome.error != 0 || outcome.consumed != bytes.size() || outcome.irreversible != 0 ||
-        out.size() == before) {
-        out.resize(before);
-        return false;
-    }
-    return true;
-}
 
 std::string undecodableMessage(std::string_view bytes, std::size_t offset) {
     const auto byte = static_cast<unsigned char>(bytes[offset]);
@@ -51,20 +26,53 @@ std::string undecodableMessage(std::string_view bytes, std::size_t offset) {
     return describeBytes(bytes.substr(offset, 2)) + where + " is not a code page 932 character";
 }
 
+std::size_t asciiRunEnd(std::string_view bytes, std::size_t offset) {
+    while (offset < bytes.size() && static_cast<unsigned char>(bytes[offset]) < 0x80) {
+        ++offset;
+    }
+    return offset;
+}
+
+// `bytes` as UTF-8. At a byte that does not begin a character, throws unless `lenient`, in
+// which case it shows U+FFFD and goes on with the byte after it.
+std::string decode(std::string_view bytes, bool lenient) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (std::size_t offset = 0; offset < bytes.size();) {
+        // Markup is mostly ASCII, the same bytes in both: copy it a run at a time.
+        const std::size_t runEnd = asciiRunEnd(bytes, offset);
+        if (runEnd != offset) {
+            out.append(bytes, offset, runEnd - offset);
+            offset = runEnd;
+            continue;
+        }
+        const Cp932Character character = decodeCp932(bytes, offset);
+        if (character.length != 0) {
+            appendUtf8(out, character.codePoint);
+            offset += character.length;
+        } else if (lenient) {
+            out += kReplacement;
+            ++offset;
+        } else {
+            throw ConversionError(undecodableMessage(bytes, offset));
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string utf8ToCp932(std::string_view utf8) {
-    IconvConverter toCp932(kCp932, kUtf8);
-    std::string out;
-    out.reserve(utf8.size());
     if (const std::string problem = utf8Problem(utf8); !problem.empty()) {
         throw ConversionError(problem);
     }
+    std::string out;
+    out.reserve(utf8.size());
     std::size_t character = 0;
     for (std::size_t offset = 0; offset < utf8.size();) {
         ++character;
         const Utf8Step step = decodeUtf8(utf8, offset);
-        if (!appendHeld(toCp932, utf8.substr(offset, step.length), step.codePoint, out)) {
+        if (!appendCp932(out, step.codePoint)) {
             throw ConversionError(describeCodePoint(step.codePoint) + " (character " +
                                   decimal(character) +
                                   ", counting Unicode characters from 1) is not in code page 932");
@@ -75,42 +83,16 @@ std::string utf8ToCp932(std::string_view utf8) {
 }
 
 bool cp932CanHold(char32_t codePoint) {
-    if (codePoint < 0x80) {
-        return true;
-    }
-    if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        return false;
-    }
-    std::string utf8;
-    appendUtf8(utf8, codePoint);
-    IconvConverter toCp932(kCp932, kUtf8);
-    std::string out;
-    return appendHeld(toCp932, utf8, codePoint, out);
+    std::string bytes;
+    return appendCp932(bytes, codePoint);
 }
 
 std::string cp932ToUtf8(std::string_view bytes) {
-    IconvConverter toUtf8(kUtf8, kCp932);
-    std::string out;
-    const auto outcome = toUtf8.convert(bytes, out);
-    if (outcome.error != 0) {
-        throw ConversionError(undecodableMessage(bytes, outcome.consumed));
-    }
-    return out;
+    return decode(bytes, false);
 }
 
 std::string cp932ToUtf8Lenient(std::string_view bytes) {
-    IconvConverter toUtf8(kUtf8, kCp932);
-    std::string out;
-    for (std::size_t offset = 0; offset < bytes.size();) {
-        const auto outcome = toUtf8.convert(bytes.substr(offset), out);
-        offset += outcome.consumed;
-        if (outcome.error == 0) {
-            break;
-        }
-        out += kReplacement;
-        ++offset;
-    }
-    return out;
+    return decode(bytes, true);
 }
 
 }  // namespace huewright
