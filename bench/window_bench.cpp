@@ -20,6 +20,7 @@
 #include "persistence/file_system.h"
 #include "text/cp932.h"
 #include "ui/classic_style.h"
+#include "ui/control_layout.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/platform.h"
@@ -79,7 +80,7 @@ void keystroke(benchmark::State& state) {
     MainWindow form(model, platform);
     form.startUp(kNoStartupFile);
     waitUntilShown(form);
-    auto* edit = form.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    auto* edit = findControl<QLineEdit>(&form, LineEdit::Text);
     edit->setFocus();
     edit->selectAll();
     edit->insert(sampleText(state.range(0)));  // as a paste

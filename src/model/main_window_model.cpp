@@ -44,8 +44,15 @@ MainWindowModel::MainWindowModel(FileSystem& files) : files_(files) {
     for (const SpinField spin : kAllSpinFields) {
         spinTexts_[index(spin)] = formatSettingInteger(items.spins[index(spin)]);
     }
-    enabled_[index(Switchable::Size)] = true;
-    enabled_[index(Switchable::UseSize)] = true;
+    disabled_ = {Button::MiddleColour,
+                 SpinField::FrameWidth,
+                 CheckBox::FrameBackground,
+                 LineEdit::LinkTarget,
+                 RadioButton::FallingPattern,
+                 RadioButton::ValleyPattern,
+                 RadioButton::AlternatingPattern,
+                 SpinField::PatternMax,
+                 SpinField::PatternMin};
 }
 
 template <typename Value>
@@ -239,35 +246,36 @@ void MainWindowModel::onStyleToggled(CheckBox box, bool PreviewFont::*flag) {
 
 void MainWindowModel::onFrameToggled() {
     if (checked(CheckBox::Frame)) {
-        setEnabled(Switchable::FrameBackground, true);
-        setEnabled(Switchable::FrameWidth, true);
+        setEnabled(CheckBox::FrameBackground, true);
+        setEnabled(SpinField::FrameWidth, true);
     } else {
-        setEnabled(Switchable::FrameBackground, false);
+        setEnabled(CheckBox::FrameBackground, false);
         setChecked(CheckBox::FrameBackground, false);
-        setEnabled(Switchable::FrameWidth, false);
+        setEnabled(SpinField::FrameWidth, false);
     }
     onFrameWidthChanged();
 }
 
 void MainWindowModel::onLinkToggled() {
-    setEnabled(Switchable::LinkTarget, checked(CheckBox::Link));
+    setEnabled(LineEdit::LinkTarget, checked(CheckBox::Link));
     regenerate();
 }
 
 void MainWindowModel::onThreeColoursToggled() {
-    setEnabled(Switchable::MiddleColourButton, checked(CheckBox::ThreeColours));
+    setEnabled(Button::MiddleColour, checked(CheckBox::ThreeColours));
     regenerate();
 }
 
 void MainWindowModel::onSizePatternToggled() {
     const bool on = checked(CheckBox::SizePattern);
     for (const Switchable control :
-         {Switchable::FallingPattern, Switchable::ValleyPattern, Switchable::AlternatingPattern,
-          Switchable::PatternMax, Switchable::PatternMin}) {
+         {Switchable(RadioButton::FallingPattern), Switchable(RadioButton::ValleyPattern),
+          Switchable(RadioButton::AlternatingPattern), Switchable(SpinField::PatternMax),
+          Switchable(SpinField::PatternMin)}) {
         setEnabled(control, on);
     }
-    setEnabled(Switchable::Size, !on);
-    setEnabled(Switchable::UseSize, !on);
+    setEnabled(SpinField::Size, !on);
+    setEnabled(CheckBox::UseSize, !on);
     if (!on) {
         onSizeChanged();
     }
@@ -303,13 +311,12 @@ void MainWindowModel::swapColours() {
     regenerate();
 }
 
-std::string MainWindowModel::colourCode(ColourSlot slot) const {
-    return colourToCode(colour(slot), startup_.hashInColourCodes, startup_.upperCaseTags);
+std::string MainWindowModel::colourCode(ColourValue colour) const {
+    return colourToCode(colour, startup_.hashInColourCodes, startup_.upperCaseTags);
 }
 
-void MainWindowModel::takeColourCode(ColourSlot slot, std::string_view code) {
-    setColour(slot, codeToColour(code, colour(slot)));
-    regenerate();
+ColourValue MainWindowModel::colourFromCode(std::string_view code, ColourValue shown) {
+    return codeToColour(code, shown);
 }
 
 GradationSettings MainWindowModel::snapshot() const {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,11 +77,11 @@ class MainWindowModel {
     void colourChosen(ColourSlot slot, std::optional<ColourValue> chosen);
     /// Swaps the start and end colours, leaving the middle one; regenerates.
     void swapColours();
-    /// The code the colour-code dialog shows for a colour, by the start-up options.
-    std::string colourCode(ColourSlot slot) const;
-    /// Reads back the colour-code dialog's text: the colour it spells, or the colour as it was
-    /// when the text cannot be read; regenerates either way.
-    void takeColourCode(ColourSlot slot, std::string_view code);
+    /// The code the colour-code dialog shows for `colour`, by the start-up options.
+    std::string colourCode(ColourValue colour) const;
+    /// Reads back the colour-code dialog's text: the colour it spells, or `shown`, the colour
+    /// the dialog opened with, when the text cannot be read.
+    static ColourValue colourFromCode(std::string_view code, ColourValue shown);
     /// Stores `startup` in the start-up file, all keys in one save, then holds it as the start-up
     /// settings; nothing regenerates. Throws FileWriteError, changing neither, when the file
     /// cannot be written.
@@ -109,7 +110,8 @@ class MainWindowModel {
     const std::string& spinText(SpinField spin) const { return spinTexts_[index(spin)]; }
     /// The integer a spin edit's text spells, or its minimum when the text is not an integer.
     int spinValue(SpinField spin) const;
-    bool enabled(Switchable control) const { return enabled_[index(control)]; }
+    /// Whether a control is enabled; only those the handlers switch are ever disabled.
+    bool enabled(Switchable control) const { return !disabled_.contains(control); }
     ColourValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
     /// The size pattern's largest and smallest sizes, as their spin edits hold them.
     int patternMaximum() const { return spinValue(SpinField::PatternMax); }
@@ -153,7 +155,13 @@ class MainWindowModel {
     void runHandler(CheckBox box);
     void runHandler(RadioButton button);
     void runHandler(SpinField spin);
-    void setEnabled(Switchable control, bool on) { enabled_[index(control)] = on; }
+    void setEnabled(Switchable control, bool on) {
+        if (on) {
+            disabled_.erase(control);
+        } else {
+            disabled_.insert(control);
+        }
+    }
 
     // Handlers, named after the control and event they answer.
     void onFaceNameEdited();
@@ -198,7 +206,7 @@ class MainWindowModel {
     std::array<bool, std::size(kAllCheckBoxes)> checks_{};
     std::array<bool, std::size(kAllRadioButtons)> radios_{};
     std::array<std::string, std::size(kAllSpinFields)> spinTexts_;
-    std::array<bool, std::size(kAllSwitchables)> enabled_{};
+    std::set<Switchable> disabled_;
     std::array<ColourValue, std::size(kAllColourSlots)> colours_{};
     PreviewFont previewFont_;
 

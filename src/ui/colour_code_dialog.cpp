@@ -5,49 +5,25 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <array>
-
+#include "model/main_window_model.h"
 #include "ui/control_layout.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 
 namespace huewright {
 
-namespace {
-
-constexpr QSize kClientSize(104, 51);
-
-const ControlLayout kLayout[] = {
-    {"Edit1", ControlKind::LineEdit, "", "", "カラーコードを設定します", {24, 8, 57, 20}, 0},
-    {"copy_b",
-     ControlKind::Button,
-     "",
-     "COPY",
-     "カラーコードをクリップボードにコピーします",
-     {8, 32, 41, 17},
-     1},
-    {"ok_b", ControlKind::Button, "", "OK", "", {56, 32, 41, 17}, 2},
-};
-
-}  // namespace
-
-std::span<const ControlLayout> colourCodeDialogLayout() {
-    return kLayout;
-}
-
-ColourCodeDialog::ColourCodeDialog(Platform& platform, QWidget* parent)
+ColourCodeDialog::ColourCodeDialog(const MainWindowModel& model, Platform& platform,
+                                   QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      model_(model),
       platform_(platform) {
-    setObjectName(QStringLiteral("colorform"));
-    setWindowTitle(QStringLiteral("ColorNo"));
     setFont(windowFont(12));
-    setFixedSize(kClientSize);
-    buildControls(this, kLayout, [this] { platform_.beep(); });
-    edit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    buildWindow(this, this, colourCodeDialogLayout(), [this] { platform_.beep(); });
+    edit_ = findControl<QLineEdit>(this, ColourCodeControl::Code);
     edit_->installEventFilter(this);
-    auto* copy = findChild<QPushButton*>(QStringLiteral("copy_b"));
-    auto* ok = findChild<QPushButton*>(QStringLiteral("ok_b"));
+    auto* copy = findControl<QPushButton>(this, ColourCodeControl::Copy);
+    auto* ok = findControl<QPushButton>(this, ColourCodeControl::Ok);
     // Neither button answers Enter: the dialog has no default button.
     for (QPushButton* button : {copy, ok}) {
         button->setAutoDefault(false);
@@ -59,13 +35,11 @@ ColourCodeDialog::ColourCodeDialog(Platform& platform, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString ColourCodeDialog::code() const {
-    return edit_->text();
-}
-
-void ColourCodeDialog::setCode(const QString& code) {
-    edit_->setText(code);
+ColourValue ColourCodeDialog::edit(ColourValue colour) {
+    edit_->setText(QString::fromStdString(model_.colourCode(colour)));
     edit_->setFocus();
+    platform_.runModal(*this);
+    return MainWindowModel::colourFromCode(edit_->text().toStdString(), colour);
 }
 
 void ColourCodeDialog::showEvent(QShowEvent* event) {

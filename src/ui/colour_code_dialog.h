@@ -2,36 +2,33 @@
 
 #include <QDialog>
 
-#include <span>
-
-#include "ui/control_layout.h"
+#include "generator/colour.h"
 
 class QLineEdit;
 
 namespace huewright {
 
+class MainWindowModel;
 class Platform;
-
-/// Every control of the colour-code dialog.
-std::span<const ControlLayout> colourCodeDialogLayout();
 
 /// The small dialog that shows a colour as its code: the code can be copied to the clipboard or
 /// typed over. It has no cancel: however it closes, the caller reads the code back.
 class ColourCodeDialog : public QDialog {
     Q_OBJECT
   public:
-    ColourCodeDialog(Platform& platform, QWidget* parent);
+    /// The codes are shown and read by `model`'s start-up options.
+    ColourCodeDialog(const MainWindowModel& model, Platform& platform, QWidget* parent);
 
-    /// The code in the edit box.
-    QString code() const;
-    /// Puts `code` into the edit box, replacing whatever was typed before.
-    void setCode(const QString& code);
+    /// Shows `colour` as its code, runs the dialog modally, and returns the colour the code then
+    /// spells, or `colour` when it spells none.
+    ColourValue edit(ColourValue colour);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
+    const MainWindowModel& model_;
     Platform& platform_;
     QLineEdit* edit_;
 };

@@ -22,11 +22,11 @@
 
 namespace huewright {
 
-namespace {
-
 QString qtName(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+namespace {
 
 QFrame* frame(QWidget* parent, int style) {
     auto* widget = new QFrame(parent);
@@ -144,11 +144,12 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         if (control.fontPixels != 0) {
             widget->setFont(windowFont(control.fontPixels));
         }
-        if (control.geometry.size().isEmpty()) {
-            widget->move(control.geometry.topLeft());
-            widget->adjustSize();
+        const Rect& place = control.geometry;
+        if (place.hasSize()) {
+            widget->setGeometry(place.left, place.top, place.width, place.height);
         } else {
-            widget->setGeometry(control.geometry);
+            widget->move(place.left, place.top);
+            widget->adjustSize();
         }
         if (*control.hint != '\0') {
             widget->setToolTip(QString::fromUtf8(control.hint));
@@ -165,6 +166,14 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         }
         previous = widget;
     }
+}
+
+void buildWindow(QWidget* window, QWidget* client, const WindowLayout& layout,
+                 const std::function<void()>& beep) {
+    window->setObjectName(qtName(layout.name));
+    window->setWindowTitle(QString::fromUtf8(layout.title));
+    client->setFixedSize(layout.clientWidth, layout.clientHeight);
+    buildControls(client, layout.controls, beep);
 }
 
 QStringList tabOrder(std::span<const ControlLayout> layout) {

@@ -11,6 +11,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "ui/control_layout.h"
+
 namespace huewright {
 
 HelpWindow::HelpWindow(QWidget* parent)
@@ -18,15 +20,15 @@ HelpWindow::HelpWindow(QWidget* parent)
       search_(new QLineEdit),
       contents_(new QListWidget),
       text_(new QTextBrowser) {
-    setObjectName(QStringLiteral("help"));
+    setObjectName(qtName(nameOf(Window::Help)));
     // Closing the main window ends the program, whether help is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("HuewrightHTML ヘルプ"));
-    search_->setObjectName(QStringLiteral("search"));
+    search_->setObjectName(qtName(nameOf(HelpControl::Search)));
     search_->setPlaceholderText(QStringLiteral("検索する語"));
     search_->setClearButtonEnabled(true);
-    contents_->setObjectName(QStringLiteral("contents"));
-    text_->setObjectName(QStringLiteral("text"));
+    contents_->setObjectName(qtName(nameOf(HelpControl::Topics)));
+    text_->setObjectName(qtName(nameOf(HelpControl::Text)));
     text_->setOpenExternalLinks(true);
 
     auto* finder = new QWidget;

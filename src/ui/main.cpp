@@ -50,7 +50,6 @@ int main(int argc, char* argv[]) {
     huewright::DiskFileSystem files;
     huewright::MainWindowModel model(files);
     huewright::MainWindow form(model, platform);
-    form.setWindowTitle(QStringLiteral("HuewrightHTML"));
     form.startUp(std::filesystem::current_path());
     form.show();
     return QApplication::exec();

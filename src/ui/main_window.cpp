@@ -6,10 +6,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -18,13 +20,13 @@
 
 #include "controls/gradient_label.h"
 #include "controls/qt_colour.h"
-#include "model/help_file.h"
 #include "ui/colour_code_dialog.h"
+#include "ui/control_layout.h"
 #include "ui/cp932_validator.h"
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
+#include "ui/help_file.h"
 #include "ui/image_view.h"
-#include "ui/main_window_layout.h"
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
@@ -36,15 +38,6 @@ namespace {
 
 constexpr int kDesignPixelsPerInch = 96;
 
-QString qtName(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-template <typename Widget = QWidget>
-Widget* child(const QWidget* parent, std::string_view name) {
-    return parent->findChild<Widget*>(qtName(name));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* parent)
@@ -52,7 +45,6 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
       model_(model),
       platform_(platform),
       surface_(kDesignPixelsPerInch, devicePixelRatioF()) {
-    setObjectName(QStringLiteral("Form1"));
     setFont(windowFont(12));
     createControls();
     createMenu();
@@ -71,24 +63,24 @@ MainWindow::~MainWindow() {
 void MainWindow::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kMainClientWidth, kMainClientHeight);
     setCentralWidget(client);
-    buildControls(client, mainWindowLayout(), [this] { platform_.beep(); });
+    buildWindow(this, client, mainWindowLayout(), [this] { platform_.beep(); });
 
-    textEdit_ = child<QLineEdit>(client, nameOf(LineEdit::Text));
-    linkEdit_ = child<QLineEdit>(client, nameOf(LineEdit::LinkTarget));
-    faceNameBox_ = child<QComboBox>(client, "Fname");
-    markupEdit_ = child<MarkupEdit>(client, "html_e");
-    lengthLabel_ = child<QLabel>(client, "tag_len");
-    colourPanels_ = {child<QFrame>(client, "sc"), child<QFrame>(client, "tc"),
-                     child<QFrame>(client, "ec")};
+    textEdit_ = findControl<QLineEdit>(client, LineEdit::Text);
+    linkEdit_ = findControl<QLineEdit>(client, LineEdit::LinkTarget);
+    faceNameBox_ = findControl<QComboBox>(client, WindowPart::FaceName);
+    markupEdit_ = findControl<MarkupEdit>(client, WindowPart::Markup);
+    lengthLabel_ = findControl<QLabel>(client, WindowPart::Length);
+    colourPanels_ = {findControl<QFrame>(client, WindowPart::StartColour),
+                     findControl<QFrame>(client, WindowPart::MiddleColour),
+                     findControl<QFrame>(client, WindowPart::EndColour)};
     for (QFrame* panel : colourPanels_) {
         panel->setAutoFillBackground(true);
     }
-    preview_ = child<ImageView>(client, "mihon");
+    preview_ = findControl<ImageView>(client, WindowPart::Preview);
     preview_->setImage(&surface_.screenImage());
 
-    auto* lumo = child<GradientLabel>(client, "Lumo");
+    auto* lumo = findControl<GradientLabel>(client, WindowPart::Name);
     lumo->setDecoder(fromCp932);
     lumo->setStartColour(0xFF0000);
     lumo->setEndColour(0xFF00FF);
@@ -101,52 +93,72 @@ void MainWindow::createControls() {
         new Cp932Validator(beep, edit);
     }
     for (const CheckBox box : kAllCheckBoxes) {
-        checkBoxes_[box] = child<QAbstractButton>(client, nameOf(box));
+        checkBoxes_[box] = findControl<QAbstractButton>(client, box);
+        switchable_[box] = checkBoxes_[box];
     }
     for (const RadioButton button : kAllRadioButtons) {
-        radioButtons_[button] = child<QAbstractButton>(client, nameOf(button));
+        radioButtons_[button] = findControl<QAbstractButton>(client, button);
+        switchable_[button] = radioButtons_[button];
     }
     for (const SpinField field : kAllSpinFields) {
-        spinEdits_[field] = child<SpinEdit>(client, nameOf(field));
+        spinEdits_[field] = findControl<SpinEdit>(client, field);
+        switchable_[field] = spinEdits_[field];
     }
-    for (const Switchable control : kAllSwitchables) {
-        switchable_[control] = child(client, nameOf(control));
+    for (const LineEdit edit : kAllLineEdits) {
+        switchable_[edit] = findControl(client, edit);
+    }
+    for (const Button button : kAllButtons) {
+        buttons_[button] = findControl<QPushButton>(client, button);
+        switchable_[button] = buttons_[button];
     }
 }
 
 void MainWindow::createMenu() {
     QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    file->setObjectName(QStringLiteral("File1"));
-    file->addAction(QStringLiteral("開く(&O)"))->setObjectName(QStringLiteral("Open"));
-    file->addAction(QStringLiteral("保存(&S)"))->setObjectName(QStringLiteral("save"));
-    file->addSeparator()->setObjectName(QStringLiteral("N1"));
-    file->addAction(QStringLiteral("終了(&X)"))->setObjectName(QStringLiteral("Exit1"));
-    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
-    edit->setObjectName(QStringLiteral("K1"));
-    edit->addAction(QStringLiteral("初期設定(&O)"))->setObjectName(QStringLiteral("K2"));
-    // The forms a web page or a forum takes; the window's own FONT tags first.
-    QMenu* forms = edit->addMenu(QStringLiteral("出力形式(&F)"));
-    forms->setObjectName(QStringLiteral("FormMenu"));
-    auto* group = new QActionGroup(forms);
-    const std::pair<const char*, OutputForm> items[] = {
-        {"FONT", OutputForm::Font}, {"SPAN", OutputForm::Span}, {"BBCode", OutputForm::Bbcode}};
-    for (const auto& [caption, form] : items) {
-        QAction* item = forms->addAction(QString::fromLatin1(caption));
-        item->setObjectName(QStringLiteral("Form") + QString::fromLatin1(caption));
-        item->setCheckable(true);
-        item->setActionGroup(group);
+    bar->setObjectName(qtName(nameOf(Menu::Bar)));
+    std::map<std::string_view, QMenu*> menus;
+    QActionGroup* choices = nullptr;
+    for (const MenuLayout& entry : mainMenuLayout()) {
+        QMenu* parent = menus[entry.parent];
+        const QString caption = QString::fromUtf8(entry.caption);
+        QAction* action = nullptr;
+        switch (entry.kind) {
+            case MenuLayout::Kind::Menu: {
+                QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
+                menu->setObjectName(qtName(entry.name));
+                menus[entry.name] = menu;
+                continue;
+            }
+            case MenuLayout::Kind::Separator:
+                action = parent->addSeparator();
+                break;
+            case MenuLayout::Kind::Item:
+                action = parent->addAction(caption);
+                break;
+            case MenuLayout::Kind::Choice:
+                if (choices == nullptr || choices->parent() != parent) {
+                    choices = new QActionGroup(parent);
+                }
+                action = parent->addAction(caption);
+                action->setCheckable(true);
+                action->setActionGroup(choices);
+                break;
+        }
+        action->setObjectName(qtName(entry.name));
+        if (*entry.shortcut != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+    }
+    const std::pair<MenuItem, OutputForm> forms[] = {{MenuItem::FontForm, OutputForm::Font},
+                                                     {MenuItem::SpanForm, OutputForm::Span},
+                                                     {MenuItem::BbcodeForm, OutputForm::Bbcode}};
+    for (const auto& [name, form] : forms) {
+        QAction* item = findControl<QAction>(this, name);
         connect(item, &QAction::triggered, this,
                 [this, form = form] { act([&] { model_.chooseOutputForm(form); }); });
         formItems_.push_back({item, form});
     }
-    QMenu* help = bar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    help->setObjectName(QStringLiteral("Help1"));
-    QAction* topics = help->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"));
-    topics->setObjectName(QStringLiteral("SearchforHelpOn1"));
-    topics->setShortcut(Qt::Key_F1);
-    topics->setShortcutContext(Qt::WindowShortcut);
 }
 
 void MainWindow::connectControls() {

@@ -44,8 +44,6 @@ class MainWindow : public QMainWindow {
 
     /// The preview bitmap as last drawn.
     const QImage& previewImage() const { return surface_.image(); }
-    /// The help file beside the executable, named when the window is created.
-    const QString& helpFile() const { return helpFile_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +88,7 @@ class MainWindow : public QMainWindow {
     std::map<CheckBox, QAbstractButton*> checkBoxes_;
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;
+    std::map<Button, QPushButton*> buttons_;
     std::map<Switchable, QWidget*> switchable_;
     std::vector<std::pair<QAction*, OutputForm>> formItems_;
 };

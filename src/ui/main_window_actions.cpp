@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/colour_code_dialog.h"
+#include "ui/control_layout.h"
 #include "ui/main_window.h"
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
@@ -37,35 +38,32 @@ constexpr std::array<ColourSlot, 3> kPanelSlots = {ColourSlot::Start, ColourSlot
 }  // namespace
 
 void MainWindow::connectActions() {
-    colourCodeDialog_ = new ColourCodeDialog(platform_, this);
+    colourCodeDialog_ = new ColourCodeDialog(model_, platform_, this);
     settingsDialog_ = new SettingsDialog(model_, platform_, *colourCodeDialog_, this);
-    const auto button = [this](const char* name) {
-        return findChild<QPushButton*>(QString::fromLatin1(name));
-    };
-    const auto item = [this](const char* name) {
-        return findChild<QAction*>(QString::fromLatin1(name));
-    };
-    const std::pair<const char*, ColourSlot> colourButtons[] = {{"scb", ColourSlot::Start},
-                                                                {"tcb", ColourSlot::Middle},
-                                                                {"ecb", ColourSlot::End},
-                                                                {"bcb", ColourSlot::Background}};
-    for (const auto& [name, slot] : colourButtons) {
-        connect(button(name), &QPushButton::clicked, this,
+    const std::pair<Button, ColourSlot> colourButtons[] = {
+        {Button::StartColour, ColourSlot::Start},
+        {Button::MiddleColour, ColourSlot::Middle},
+        {Button::EndColour, ColourSlot::End},
+        {Button::BackgroundColour, ColourSlot::Background}};
+    for (const auto& [button, slot] : colourButtons) {
+        connect(buttons_[button], &QPushButton::clicked, this,
                 [this, slot = slot] { chooseColour(slot); });
     }
-    connect(button("Button1"), &QPushButton::clicked, this,
+    connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
     for (QFrame* panel : colourPanels_) {
         panel->installEventFilter(this);
     }
-    connect(button("Button2"), &QPushButton::clicked, this, &MainWindow::copyMarkup);
-    connect(button("bmpb"), &QPushButton::clicked, this, &MainWindow::copyPreview);
-    connect(button("Button3"), &QPushButton::clicked, this, &QWidget::close);
-    connect(item("Exit1"), &QAction::triggered, this, &QWidget::close);
-    connect(item("SearchforHelpOn1"), &QAction::triggered, this, &MainWindow::showHelp);
-    connect(item("save"), &QAction::triggered, this, &MainWindow::saveSettingsFile);
-    connect(item("Open"), &QAction::triggered, this, &MainWindow::openSettingsFile);
-    connect(item("K2"), &QAction::triggered, this, &MainWindow::editStartupSettings);
+    connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
+    connect(buttons_[Button::CopyPreview], &QPushButton::clicked, this, &MainWindow::copyPreview);
+    connect(buttons_[Button::Quit], &QPushButton::clicked, this, &QWidget::close);
+    const auto item = [this](MenuItem name) { return findControl<QAction>(this, name); };
+    connect(item(MenuItem::Exit), &QAction::triggered, this, &QWidget::close);
+    connect(item(MenuItem::HelpTopics), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(item(MenuItem::Save), &QAction::triggered, this, &MainWindow::saveSettingsFile);
+    connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
+    connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
+            &MainWindow::editStartupSettings);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -86,9 +84,11 @@ void MainWindow::chooseColour(ColourSlot slot) {
 }
 
 void MainWindow::showColourCode(ColourSlot slot) {
-    colourCodeDialog_->setCode(QString::fromStdString(model_.colourCode(slot)));
-    platform_.runModal(*colourCodeDialog_);
-    act([&] { model_.takeColourCode(slot, colourCodeDialog_->code().toStdString()); });
+    const ColourValue colour = colourCodeDialog_->edit(model_.colour(slot));
+    act([&] {
+        model_.setColour(slot, colour);
+        model_.regenerate();
+    });
 }
 
 void MainWindow::copyMarkup() {
@@ -116,7 +116,7 @@ void MainWindow::saveSettingsFile() {
     static const FileDialogSpec kSpec =
         settingsFileDialog(QStringLiteral("グラデーション設定保存"), true);
     if (const std::optional<QString> file =
-            platform_.chooseFile(this, QStringLiteral("SD1"), kSpec)) {
+            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kSpec)) {
         act([&] { model_.saveGradationFile(localPath(*file)); });
     }
 }
@@ -124,7 +124,8 @@ void MainWindow::saveSettingsFile() {
 void MainWindow::openSettingsFile() {
     static const FileDialogSpec kSpec =
         settingsFileDialog(QStringLiteral("グラデーション設定読込"), false);
-    const std::optional<QString> file = platform_.chooseFile(this, QStringLiteral("OD1"), kSpec);
+    const std::optional<QString> file =
+        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kSpec);
     act([&] { model_.loadGradationFile(file ? std::optional(localPath(*file)) : std::nullopt); });
 }
 

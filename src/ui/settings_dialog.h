@@ -3,12 +3,10 @@
 #include <QDialog>
 
 #include <array>
-#include <span>
 
 #include "generator/colour.h"
 #include "model/controls.h"
 #include "model/startup_draft.h"
-#include "ui/control_layout.h"
 
 class QAbstractButton;
 class QFrame;
@@ -18,9 +16,6 @@ namespace huewright {
 class ColourCodeDialog;
 class MainWindowModel;
 class Platform;
-
-/// Every control of the settings dialog.
-std::span<const ControlLayout> settingsDialogLayout();
 
 /// The dialog that edits the start-up settings: "設定" stores them in the start-up file and in
 /// the window's start-up settings, "取消" and the close box leave both as they were.

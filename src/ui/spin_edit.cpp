@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/control_layout.h"
+
 namespace huewright {
 namespace {
 
@@ -67,9 +69,9 @@ bool typesCharacter(const QKeyEvent& event) {
            first.category() == QChar::Other_PrivateUse;
 }
 
-QToolButton* makeStepButton(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
+QToolButton* makeStepButton(Qt::ArrowType arrow, SpinStep step, QWidget* parent) {
     auto* button = new QToolButton(parent);
-    button->setObjectName(name);
+    button->setObjectName(qtName(nameOf(step)));
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
@@ -85,8 +87,8 @@ SpinEdit::SpinEdit(bool typingEnabled, int maxLength, std::function<void()> beep
       typingEnabled_(typingEnabled),
       beep_(std::move(beep)),
       editor_(new QLineEdit(this)),
-      up_(makeStepButton(Qt::UpArrow, QStringLiteral("up"), this)),
-      down_(makeStepButton(Qt::DownArrow, QStringLiteral("down"), this)) {
+      up_(makeStepButton(Qt::UpArrow, SpinStep::Up, this)),
+      down_(makeStepButton(Qt::DownArrow, SpinStep::Down, this)) {
     editor_->setMaxLength(maxLength);
     if (typingEnabled_) {
         editor_->setValidator(new SpinEditValidator(editor_, beep_));

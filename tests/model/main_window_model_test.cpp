@@ -49,15 +49,13 @@ class StartedModelTest : public MainWindowModelTest {
 
 TEST_F(StartedModelTest, FrameAndBackgroundRegenerateInTheirOrder) {
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::Frame); }), 1);  // onFrameWidthChanged
-    EXPECT_TRUE(model.enabled(Switchable::FrameBackground) &&
-                model.enabled(Switchable::FrameWidth));
+    EXPECT_TRUE(model.enabled(CheckBox::FrameBackground) && model.enabled(SpinField::FrameWidth));
     model.click(CheckBox::FrameBackground);
     model.setSpinValue(SpinField::FrameWidth, 4);
     // Unchecking WB unchecks HB, whose handler regenerates first, then onFrameWidthChanged.
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::Frame); }), 2);
     EXPECT_FALSE(model.checked(CheckBox::FrameBackground));
-    EXPECT_FALSE(model.enabled(Switchable::FrameBackground) ||
-                 model.enabled(Switchable::FrameWidth));
+    EXPECT_FALSE(model.enabled(CheckBox::FrameBackground) || model.enabled(SpinField::FrameWidth));
     EXPECT_EQ(model.spinValue(SpinField::FrameWidth), 4);
     model.click(CheckBox::Frame);
     EXPECT_FALSE(model.checked(CheckBox::FrameBackground));
@@ -67,12 +65,12 @@ TEST_F(StartedModelTest, SizePatternSwitchesTheSizeControls) {
     model.setSpinValue(SpinField::Size, 5);
     EXPECT_EQ(model.previewFont().points, 18);
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::SizePattern); }), 1);
-    EXPECT_FALSE(model.enabled(Switchable::Size) || model.enabled(Switchable::UseSize));
+    EXPECT_FALSE(model.enabled(SpinField::Size) || model.enabled(CheckBox::UseSize));
     EXPECT_TRUE(model.checked(CheckBox::UseSize));
-    EXPECT_TRUE(model.enabled(Switchable::PatternMax));
+    EXPECT_TRUE(model.enabled(SpinField::PatternMax));
     // Unchecking runs onSizeChanged (one regeneration) and then regenerates again.
     EXPECT_EQ(regenerationsOf([&] { model.click(CheckBox::SizePattern); }), 2);
-    EXPECT_TRUE(model.enabled(Switchable::Size));
+    EXPECT_TRUE(model.enabled(SpinField::Size));
     // The limits are independent: the minimum may pass the maximum.
     model.setSpinValue(SpinField::PatternMin, 7);
     model.setSpinValue(SpinField::PatternMax, 2);
@@ -142,7 +140,7 @@ TEST_F(StartedModelTest, LoadingAppliesEachKeyWithTheFiringRules) {
     EXPECT_EQ(model.spinValue(SpinField::PatternMax), 1);
     // HB is applied after WB, which did not change, so nothing unchecks or enables it.
     EXPECT_TRUE(model.checked(CheckBox::FrameBackground));
-    EXPECT_FALSE(model.enabled(Switchable::FrameBackground));
+    EXPECT_FALSE(model.enabled(CheckBox::FrameBackground));
     EXPECT_FALSE(model.checked(RadioButton::Gradient) || model.checked(RadioButton::Alternate));
     EXPECT_EQ(model.snapshot().mode, GradationMode::Alternate);
     EXPECT_EQ(model.faceNameText(), "");

@@ -21,9 +21,9 @@
 #include "text/cp932.h"
 #include "ui/classic_style.h"
 #include "ui/colour_code_dialog.h"
+#include "ui/control_layout.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
-#include "ui/main_window_layout.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_drawing_surface.h"
 #include "ui/settings_dialog.h"
@@ -71,30 +71,32 @@ class MainWindowTest : public QObject {
     std::unique_ptr<MainWindowModel> model_;
     std::unique_ptr<MainWindow> form_;
 
-    template <typename T = QWidget>
-    T* widget(const char* name) {
-        auto* found = form_->findChild<T*>(QString::fromLatin1(name));
+    template <typename T = QWidget, typename Control>
+    T* widget(Control control) {
+        auto* found = findControl<T>(form_.get(), control);
         if (found == nullptr) {
-            qFatal("no widget %s", name);
+            qFatal("no widget %s", nameOf(control).data());
         }
         return found;
     }
     int regenerations() const { return model_->regenerationCount(); }
     QString markup() const { return QString::fromStdString(cp932ToUtf8(model_->markup())); }
-    QString shownMarkup() { return widget<MarkupEdit>("html_e")->markup(); }
-    void click(const char* name) {
-        QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
+    QString shownMarkup() { return widget<MarkupEdit>(WindowPart::Markup)->markup(); }
+    template <typename Control>
+    void click(Control control) {
+        QTest::mouseClick(widget<QAbstractButton>(control), Qt::LeftButton);
     }
+    void trigger(MenuItem item) { findControl<QAction>(form_.get(), item)->trigger(); }
 
     // The controls that hold the focus on `presses` presses of Tab from Edit1; a spin edit's or
     // combo box's focus sits in its editor, which counts as the control.
     QStringList tabRound(qsizetype presses) {
-        widget("Edit1")->setFocus();
+        widget(LineEdit::Text)->setFocus();
         QStringList order;
         for (qsizetype i = 0; i < presses; ++i) {
             QWidget* owner = QApplication::focusWidget();
-            while (owner != nullptr && owner->parentWidget() != widget("client") &&
-                   owner->parentWidget() != widget("Panel1")) {
+            while (owner != nullptr && owner->parentWidget() != form_->centralWidget() &&
+                   owner->parentWidget() != widget(WindowPart::ModeGroup)) {
                 owner = owner->parentWidget();
             }
             order.append(owner != nullptr ? owner->objectName() : QStringLiteral("?"));
@@ -116,14 +118,14 @@ class MainWindowTest : public QObject {
     // Opens the settings dialog from the menu; `script` does what the user does in it.
     void openSettings(const std::function<void(QDialog&)>& script) {
         platform_->modalScript = script;
-        form_->findChild<QAction*>(QStringLiteral("K2"))->trigger();
+        trigger(MenuItem::StartupSettings);
     }
     template <typename T = QAbstractButton>
-    static T* in(QDialog& dialog, const char* name) {
-        return dialog.findChild<T*>(QString::fromLatin1(name));
+    static T* in(QDialog& dialog, SettingsControl control) {
+        return findControl<T>(&dialog, control);
     }
-    static void press(QDialog& dialog, const char* name) {
-        QTest::mouseClick(in(dialog, name), Qt::LeftButton);
+    static void press(QDialog& dialog, SettingsControl control) {
+        QTest::mouseClick(in(dialog, control), Qt::LeftButton);
     }
 
   private slots:
@@ -152,22 +154,27 @@ class MainWindowTest : public QObject {
     // within their parent and clear of their neighbours (the classic layout leaves a few pixels
     // of slack), and every focusable control takes its turn once.
     void layoutTable() {
-        const auto layout = mainWindowLayout();
+        const WindowLayout& window = mainWindowLayout();
+        const auto layout = window.controls;
+        const auto named = [&](std::string_view name) {
+            return form_->findChild<QWidget*>(qtName(name));
+        };
+        const auto rect = [](const Rect& r) { return QRect(r.left, r.top, r.width, r.height); };
         for (const ControlLayout& control : layout) {
-            const QString name = QString::fromLatin1(control.name.data());
-            QWidget* w = widget(control.name.data());
+            const QString name = qtName(control.name);
+            QWidget* w = named(control.name);
             QCOMPARE(w->toolTip(), QString::fromUtf8(control.hint));
-            if (!control.geometry.size().isEmpty()) {
-                QCOMPARE(w->geometry(), control.geometry);
+            if (control.geometry.hasSize()) {
+                QCOMPARE(w->geometry(), rect(control.geometry));
             } else {
-                QCOMPARE(w->pos(), control.geometry.topLeft());
+                QCOMPARE(w->pos(), rect(control.geometry).topLeft());
             }
             if (auto* button = qobject_cast<QAbstractButton*>(w)) {
                 QCOMPARE(button->text(), QString::fromUtf8(control.caption));
             }
             const QRect parent = control.parent.empty()
-                                     ? QRect(0, 0, kMainClientWidth, kMainClientHeight)
-                                     : widget(control.parent.data())->rect();
+                                     ? QRect(0, 0, window.clientWidth, window.clientHeight)
+                                     : named(control.parent)->rect();
             QVERIFY2(parent.adjusted(0, 0, 8, 0).contains(w->geometry()), qPrintable(name));
             for (const ControlLayout& other : layout) {
                 if (&other == &control || other.parent != control.parent ||
@@ -176,27 +183,25 @@ class MainWindowTest : public QObject {
                     control.kind == ControlKind::Container) {
                     continue;
                 }
-                const QRect overlap = w->geometry() & widget(other.name.data())->geometry();
+                const QRect overlap = w->geometry() & named(other.name)->geometry();
                 QVERIFY2(overlap.width() <= 3 || overlap.height() <= 3, qPrintable(name));
             }
         }
         QStringList order = tabOrder(layout);
         QCOMPARE(order.removeDuplicates(), 0);
-        QCOMPARE(order.first(), QStringLiteral("Edit1"));
+        QCOMPARE(order.first(), qtName(nameOf(LineEdit::Text)));
     }
 
     // Every caption of the three windows' layout tables fits the room its control gives it.
     void everyCaptionFits() {
-        const std::pair<QWidget*, std::span<const ControlLayout>> windows[] = {
-            {form_->centralWidget(), mainWindowLayout()},
-            {widget<QDialog>("stat_form"), settingsDialogLayout()},
-            {widget<QDialog>("colorform"), colourCodeDialogLayout()},
-        };
         QStringList tooWide;
-        for (const auto& [window, layout] : windows) {
-            for (const ControlLayout& control : layout) {
-                const auto* w =
-                    window->findChild<QWidget*>(QString::fromLatin1(control.name.data()));
+        for (const WindowLayout* layout : allWindowLayouts()) {
+            const QWidget* window = layout->name == nameOf(Window::Main)
+                                        ? form_.get()
+                                        : form_->findChild<QWidget*>(qtName(layout->name));
+            QCOMPARE(window->windowTitle(), QString::fromUtf8(layout->title));
+            for (const ControlLayout& control : layout->controls) {
+                const auto* w = window->findChild<QWidget*>(qtName(control.name));
                 if (const auto [needed, room] = captionFit(control, w); needed > room) {
                     tooWide.append(
                         QStringLiteral("%1 %2 > %3").arg(w->objectName()).arg(needed).arg(room));
@@ -210,39 +215,47 @@ class MainWindowTest : public QObject {
         // The widgets mirror the model's state, which the model's own tests cover; the tab
         // order test shows which are enabled.
         for (const CheckBox box : kAllCheckBoxes) {
-            QCOMPARE(widget<QAbstractButton>(nameOf(box).data())->isChecked(),
-                     model_->checked(box));
+            QCOMPARE(widget<QAbstractButton>(box)->isChecked(), model_->checked(box));
         }
-        QCOMPARE(form_->centralWidget()->size(), QSize(kMainClientWidth, kMainClientHeight));
+        QCOMPARE(form_->centralWidget()->size(),
+                 QSize(mainWindowLayout().clientWidth, mainWindowLayout().clientHeight));
         QCOMPARE(shownMarkup(), markup());
-        QCOMPARE(QApplication::focusWidget(), widget("Edit1"));
-        QCOMPARE(widget<QLineEdit>("Edit1")->selectedText(), QStringLiteral("HuewrightHTML!"));
-        QCOMPARE(widget("ec")->palette().color(QPalette::Window), QColor(0, 0, 255));
+        QCOMPARE(QApplication::focusWidget(), widget(LineEdit::Text));
+        QCOMPARE(widget<QLineEdit>(LineEdit::Text)->selectedText(),
+                 QStringLiteral("HuewrightHTML!"));
+        QCOMPARE(widget(WindowPart::EndColour)->palette().color(QPalette::Window),
+                 QColor(0, 0, 255));
     }
 
     void tabOrderFollowsTheLayout() {
         // Tab skips disabled controls, and the size pattern disables Fsize and SS while it
         // enables its own five; so go round once with the pattern off and once with it on.
-        click("WB");
-        click("LB");
-        click("CB");
-        const QStringList expected = tabOrder(mainWindowLayout());
-        QStringList withoutPattern = expected;
-        for (const char* name : {"Ftype1B", "Ftype2B", "FDsize", "FSsize", "Ftype3B"}) {
-            withoutPattern.removeAll(QString::fromLatin1(name));
-        }
+        click(CheckBox::Frame);
+        click(CheckBox::Link);
+        click(CheckBox::ThreeColours);
+        const QStringList expected = tabOrder(mainWindowLayout().controls);
+        const auto without = [&](std::initializer_list<std::string_view> names) {
+            QStringList order = expected;
+            for (const std::string_view name : names) {
+                order.removeAll(qtName(name));
+            }
+            return order;
+        };
+        const QStringList withoutPattern =
+            without({nameOf(RadioButton::FallingPattern), nameOf(RadioButton::ValleyPattern),
+                     nameOf(SpinField::PatternMax), nameOf(SpinField::PatternMin),
+                     nameOf(RadioButton::AlternatingPattern)});
         QCOMPARE(tabRound(withoutPattern.size()), withoutPattern);
-        click("TB");
-        QStringList withPattern = expected;
-        withPattern.removeAll(QStringLiteral("Fsize"));
-        withPattern.removeAll(QStringLiteral("SS"));
+        click(CheckBox::SizePattern);
+        const QStringList withPattern =
+            without({nameOf(SpinField::Size), nameOf(CheckBox::UseSize)});
         QCOMPARE(tabRound(withPattern.size()), withPattern);
     }
 
     // One regeneration a key, and the text and markup stay whole far past a line edit's usual
     // 32767 characters.
     void typingRegeneratesOncePerKey() {
-        auto* edit = widget<QLineEdit>("Edit1");
+        auto* edit = widget<QLineEdit>(LineEdit::Text);
         edit->clear();
         const int before = regenerations();
         type(edit, QStringLiteral("aあb"));
@@ -256,7 +269,7 @@ class MainWindowTest : public QObject {
     }
 
     void refusesCharactersCodePage932CannotHold() {
-        auto* edit = widget<QLineEdit>("Edit1");
+        auto* edit = widget<QLineEdit>(LineEdit::Text);
         edit->setFocus();
         edit->setCursorPosition(0);
         const int before = regenerations();
@@ -264,44 +277,45 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform_->beeps, 1);
         QCOMPARE(edit->text(), QStringLiteral("HuewrightHTML!"));
         QCOMPARE(regenerations(), before);
-        click("LB");
-        type(widget<QLineEdit>("link_e"), QString::fromUtf8("\xF0\x9F\x98\x80"));
+        click(CheckBox::Link);
+        type(widget<QLineEdit>(LineEdit::LinkTarget), QString::fromUtf8("\xF0\x9F\x98\x80"));
         QCOMPARE(platform_->beeps, 2);
     }
 
     // Clicks reach the model with its firing rules, and the widgets follow what it changes.
     void clicksFollowTheFiringRules() {
-        click("WB");
-        click("HB");
+        click(CheckBox::Frame);
+        click(CheckBox::FrameBackground);
         const int before = regenerations();
-        click("WB");  // unchecks and disables HB
+        click(CheckBox::Frame);  // unchecks and disables HB
         QCOMPARE(regenerations() - before, 2);
-        QVERIFY(!widget<QCheckBox>("HB")->isChecked());
-        QVERIFY(!widget("HB")->isEnabled());
+        QVERIFY(!widget<QCheckBox>(CheckBox::FrameBackground)->isChecked());
+        QVERIFY(!widget(CheckBox::FrameBackground)->isEnabled());
 
-        QTest::mouseClick(widget<SpinEdit>("Fsize")->findChild<QToolButton*>("up"), Qt::LeftButton);
-        QCOMPARE(widget<SpinEdit>("Fsize")->text(), QStringLiteral("4"));
-        click("TB");
-        QVERIFY(!widget("Fsize")->isEnabled());
-        click("Ftype2B");
-        QVERIFY(!widget<QRadioButton>("Ftype1B")->isChecked());
-        QVERIFY(widget<QRadioButton>("Gtype1b")->isChecked());
+        QTest::mouseClick(findControl<QToolButton>(widget(SpinField::Size), SpinStep::Up),
+                          Qt::LeftButton);
+        QCOMPARE(widget<SpinEdit>(SpinField::Size)->text(), QStringLiteral("4"));
+        click(CheckBox::SizePattern);
+        QVERIFY(!widget(SpinField::Size)->isEnabled());
+        click(RadioButton::ValleyPattern);
+        QVERIFY(!widget<QRadioButton>(RadioButton::FallingPattern)->isChecked());
+        QVERIFY(widget<QRadioButton>(RadioButton::Gradient)->isChecked());
     }
 
     void typedFrameWidth() {
-        click("WB");
-        auto* ws = widget<SpinEdit>("WS");
+        click(CheckBox::Frame);
+        auto* ws = widget<SpinEdit>(SpinField::FrameWidth);
         ws->editor()->setFocus();
         ws->editor()->selectAll();
         QTest::keyClicks(ws->editor(), QStringLiteral("-5"));
         QCOMPARE(model_->snapshot().frameWidth, -5);
-        widget("Edit1")->setFocus();
+        widget(LineEdit::Text)->setFocus();
         QCOMPARE(ws->text(), QStringLiteral("0"));
     }
 
     void previewShowsBackgroundAndCharacterColours() {
         // Black squares fill their cells' middle with exactly the character's colour.
-        auto* edit = widget<QLineEdit>("Edit1");
+        auto* edit = widget<QLineEdit>(LineEdit::Text);
         edit->selectAll();
         type(edit, QStringLiteral("■■■"));
         const QImage image = form_->previewImage();
@@ -335,20 +349,21 @@ class MainWindowTest : public QObject {
     void colourButtonsAndSwap() {
         platform_->colourAnswers = {ColourValue{0x00FF00}, std::nullopt, std::nullopt};
         int before = regenerations();
-        click("scb");
+        click(Button::StartColour);
         QCOMPARE(platform_->colourOffers.back(), ColourValue{0xFF00FF});
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0x00FF00});
-        QCOMPARE(widget("sc")->palette().color(QPalette::Window), QColor(0, 255, 0));
-        click("ecb");  // cancelled: nothing changes, nothing regenerates
+        QCOMPARE(widget(WindowPart::StartColour)->palette().color(QPalette::Window),
+                 QColor(0, 255, 0));
+        click(Button::EndColour);  // cancelled: nothing changes, nothing regenerates
         QCOMPARE(regenerations() - before, 1);
-        click("bcb");  // cancelled, yet the background colour regenerates
+        click(Button::BackgroundColour);  // cancelled, yet the background colour regenerates
         QCOMPARE(regenerations() - before, 2);
         QCOMPARE(platform_->colourOffers.size(), std::size_t{3});
 
-        click("Button1");
+        click(Button::Swap);
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0xFF0000});
         QCOMPARE(model_->colour(ColourSlot::End), ColourValue{0x00FF00});
-        click("Button1");
+        click(Button::Swap);
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0x00FF00});
         QCOMPARE(model_->colour(ColourSlot::Middle), ColourValue{0x00FFFF});
         QCOMPARE(regenerations() - before, 4);
@@ -359,15 +374,15 @@ class MainWindowTest : public QObject {
     void colourCodeDialogReadsBack() {
         QString shown;
         platform_->modalScript = [&](QDialog& dialog) {
-            auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+            auto* edit = findControl<QLineEdit>(&dialog, ColourCodeControl::Code);
             shown = edit->text();
             edit->setText(QStringLiteral("00ff00"));
-            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("copy_b")),
+            QTest::mouseClick(findControl<QPushButton>(&dialog, ColourCodeControl::Copy),
                               Qt::LeftButton);
         };
-        QVERIFY(!widget("tcb")->isEnabled());
+        QVERIFY(!widget(Button::MiddleColour)->isEnabled());
         const int before = regenerations();
-        QTest::mouseDClick(widget("tc"), Qt::LeftButton);
+        QTest::mouseDClick(widget(WindowPart::MiddleColour), Qt::LeftButton);
         QCOMPARE(platform_->modalRuns, 1);
         QCOMPARE(shown, QStringLiteral("#FFFF00"));
         QCOMPARE(platform_->copiedTexts, QStringList{QStringLiteral("00ff00")});
@@ -375,69 +390,67 @@ class MainWindowTest : public QObject {
         QCOMPARE(regenerations() - before, 1);
 
         platform_->modalScript = [](QDialog& dialog) {
-            dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("#zz"));
+            findControl<QLineEdit>(&dialog, ColourCodeControl::Code)
+                ->setText(QStringLiteral("#zz"));
         };
-        QTest::mouseDClick(widget("sc"), Qt::LeftButton);
+        QTest::mouseDClick(widget(WindowPart::StartColour), Qt::LeftButton);
         QCOMPARE(model_->colour(ColourSlot::Start), ColourValue{0xFF00FF});
         QCOMPARE(regenerations() - before, 2);
     }
 
     void clipboardHelpAndQuitting() {
-        auto* html = widget<MarkupEdit>("html_e");
+        auto* html = widget<MarkupEdit>(WindowPart::Markup);
         QTest::mouseClick(html, Qt::LeftButton, {}, QPoint(3, 10));
         QTest::keyClicks(html, QStringLiteral("<!-- by hand -->"));
-        click("Button2");
+        click(Button::CopyMarkup);
         QCOMPARE(platform_->copiedTexts.back(), QStringLiteral("<!-- by hand -->") + markup());
         QCOMPARE(html->selectedText(), html->text());
-        click("bmpb");
+        click(Button::CopyPreview);
         QCOMPARE(platform_->copiedImages.back().size(), QSize(407, 47));
 
-        form_->findChild<QAction*>(QStringLiteral("SearchforHelpOn1"))->trigger();
+        trigger(MenuItem::HelpTopics);
         QCOMPARE(platform_->helpFiles.size(), 1);
         QVERIFY(platform_->helpFiles[0].endsWith(QStringLiteral("/main_window_test.hlp")));
 
-        click("Button3");
+        click(Button::Quit);
         QVERIFY(!form_->isVisible());
         QCOMPARE(files_->replaceCount, 0);
     }
 
     void settingsFilesThroughTheirDialogs() {
-        const auto menu = [&](const char* name) {
-            form_->findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        };
         platform_->fileAnswers = {QStringLiteral("/work/a.DAT"), std::nullopt,
                                   QStringLiteral("/work/a.DAT"), QStringLiteral("/work/a.DAT")};
-        click("WB");
-        menu("save");
-        QCOMPARE(platform_->fileRuns[0].first, QStringLiteral("SD1"));
+        click(CheckBox::Frame);
+        trigger(MenuItem::Save);
+        QCOMPARE(platform_->fileRuns[0].first, qtName(nameOf(Window::SaveDialog)));
         QVERIFY(platform_->fileRuns[0].second.save);
         QVERIFY(files_->files["/work/a.DAT"].find("WB=1\r\n") != std::string::npos);
 
-        click("WB");
+        click(CheckBox::Frame);
         int before = regenerations();
-        menu("Open");  // cancelled: only the closing regeneration
+        trigger(MenuItem::Open);  // cancelled: only the closing regeneration
         QCOMPARE(regenerations() - before, 1);
-        QCOMPARE(platform_->fileRuns[1].first, QStringLiteral("OD1"));
+        QCOMPARE(platform_->fileRuns[1].first, qtName(nameOf(Window::OpenDialog)));
         QVERIFY(!platform_->fileRuns[1].second.save);
-        menu("Open");
-        QVERIFY(widget<QCheckBox>("WB")->isChecked());
+        trigger(MenuItem::Open);
+        QVERIFY(widget<QCheckBox>(CheckBox::Frame)->isChecked());
 
         files_->unwritable.insert("/work/a.DAT");
-        menu("save");
+        trigger(MenuItem::Save);
         QCOMPARE(platform_->errors.back(), QStringLiteral("/work/a.DAT に書き込めません."));
     }
 
     // The form chosen in 編集 → 出力形式 fills the box, its length and the copy, and is remembered.
     void outputFormMenuSwitchesAndRemembers() {
-        form_->findChild<QAction*>(QStringLiteral("FormSPAN"))->trigger();
+        trigger(MenuItem::SpanForm);
         QVERIFY(markup().startsWith(QStringLiteral("<span style=")));
-        QCOMPARE(widget<QLabel>("tag_len")->text(),
+        QCOMPARE(widget<QLabel>(WindowPart::Length)->text(),
                  QStringLiteral("(%1)").arg(model_->markup().size()));
-        click("Button2");
+        click(Button::CopyMarkup);
         QCOMPARE(platform_->copiedTexts.back(), markup());
         QVERIFY(files_->files["/work/lumo.ini"].find("Form=1") != std::string::npos);
-        QVERIFY(form_->findChild<QAction*>(QStringLiteral("FormSPAN"))->isChecked());
-        QVERIFY(!form_->findChild<QAction*>(QStringLiteral("FormFONT"))->isChecked());
+        QVERIFY(findControl<QAction>(form_.get(), MenuItem::SpanForm)->isChecked());
+        QVERIFY(!findControl<QAction>(form_.get(), MenuItem::FontForm)->isChecked());
     }
     // The settings dialog, opened from 編集 → 初期設定.
     void cancelChangesNothingButRegenerates() {
@@ -445,10 +458,10 @@ class MainWindowTest : public QObject {
         const StartupSettings before = model_->startupSettings();
         const int regenerations = model_->regenerationCount();
         openSettings([&](QDialog& dialog) {
-            in(dialog, "TB")->click();
+            in(dialog, SettingsControl::UpperCaseTags)->click();
             platform_->colourAnswers = {ColourValue{0x123456}};
-            press(dialog, "scb");
-            press(dialog, "Button2");
+            press(dialog, SettingsControl::StartButton);
+            press(dialog, SettingsControl::Cancel);
         });
         QCOMPARE(model_->startupSettings(), before);
         QCOMPARE(files_->files[std::filesystem::path("/work/lumo.ini")],
@@ -459,19 +472,20 @@ class MainWindowTest : public QObject {
     // Storing unchanged values writes all eleven keys, creating the file; a restart reads them
     // back; lower-case tags show at once.
     void storeWritesElevenKeysAndTakesEffect() {
-        openSettings([&](QDialog& dialog) { press(dialog, "Button1"); });
+        openSettings([&](QDialog& dialog) { press(dialog, SettingsControl::Store); });
         QCOMPARE(files_->files[std::filesystem::path("/work/lumo.ini")],
                  std::string("[Stat]\r\nCol1=16711935\r\nCol2=65535\r\nCol3=16711680\r\n"
                              "ColB=16777215\r\nSS=1\r\nFS=1\r\nKB=1\r\nTB=1\r\nCS=1\r\n"
                              "F_TAG=0\r\nS_TAG=0\r\n"));
 
         platform_->colourAnswers = {ColourValue{0x00FF00}};
-        form_->findChild<QPushButton*>(QStringLiteral("ecb"))->click();
+        widget<QPushButton>(Button::EndColour)->click();
         openSettings([&](QDialog& dialog) {
-            press(dialog, "Button3");  // the window's current colours, chosen after start
-            in(dialog, "TB")->click();
-            press(dialog, "FR1");
-            press(dialog, "Button1");
+            press(dialog, SettingsControl::TakeCurrentColours);  // the window's current colours,
+                                                                 // chosen after start
+            in(dialog, SettingsControl::UpperCaseTags)->click();
+            press(dialog, SettingsControl::StrongTag);
+            press(dialog, SettingsControl::Store);
         });
         QVERIFY(model_->markup().starts_with("<font face="));
         const StartupSettings stored = model_->startupSettings();
@@ -491,11 +505,12 @@ class MainWindowTest : public QObject {
         const StartupSettings before = model_->startupSettings();
         int result = -1;
         openSettings([&](QDialog& dialog) {
-            in(dialog, "CS")->click();
-            press(dialog, "Button1");
+            in(dialog, SettingsControl::HashInColourCodes)->click();
+            press(dialog, SettingsControl::Store);
             result = dialog.result();
-            QVERIFY(!in(dialog, "CS")->isChecked());  // the user's edit is still there
-            press(dialog, "Button2");
+            QVERIFY(!in(dialog, SettingsControl::HashInColourCodes)
+                         ->isChecked());  // the user's edit is still there
+            press(dialog, SettingsControl::Cancel);
         });
         QCOMPARE(result, int{QDialog::Rejected});
         QCOMPARE(platform_->errors.back(), QStringLiteral("/work/lumo.ini に書き込めません."));

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "ui/control_layout.h"
 #include "ui/help_window.h"
 
 namespace huewright {
@@ -158,11 +159,9 @@ class QtPlatformTest : public QObject {
             }
         }
         QCOMPARE(windows.size(), 1);
-        auto* contents = windows[0]->findChild<QListWidget*>(QStringLiteral("contents"));
+        auto* contents = findControl<QListWidget>(windows[0], HelpControl::Topics);
         QCOMPARE(contents->count(), 3);
-        windows[0]
-            ->findChild<QLineEdit*>(QStringLiteral("search"))
-            ->setText(QStringLiteral("開始"));
+        findControl<QLineEdit>(windows[0], HelpControl::Search)->setText(QStringLiteral("開始"));
         QCOMPARE(contents->count(), 1);
         QCOMPARE(contents->item(0)->text().trimmed(), QStringLiteral("色"));
 

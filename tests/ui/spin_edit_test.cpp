@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "ui/control_layout.h"
+
 namespace huewright {
 namespace {
 
@@ -121,8 +123,8 @@ class SpinEditTest : public QObject {
         QSignalSpy focusSpy(scene.spin, &SpinEdit::focusLost);
         QTest::keyClick(scene.spin->editor(), Qt::Key_Up);
         QTest::keyClick(scene.spin->editor(), Qt::Key_Down);
-        QTest::mouseClick(scene.spin->findChild<QToolButton*>("up"), Qt::LeftButton);
-        QTest::mouseClick(scene.spin->findChild<QToolButton*>("down"), Qt::LeftButton);
+        QTest::mouseClick(findControl<QToolButton>(scene.spin, SpinStep::Up), Qt::LeftButton);
+        QTest::mouseClick(findControl<QToolButton>(scene.spin, SpinStep::Down), Qt::LeftButton);
         QCOMPARE(stepSpy.size(), 4);
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(stepSpy.at(i).at(0).toInt(), i % 2 == 0 ? 1 : -1);

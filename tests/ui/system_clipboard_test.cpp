@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "../persistence/memory_file_system.h"
+#include "ui/control_layout.h"
 #include "ui/main_window.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_platform.h"
@@ -47,11 +48,11 @@ class SystemClipboardTest : public QObject {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        window.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
-        const QString fragment = window.findChild<MarkupEdit*>(QStringLiteral("html_e"))->markup();
+        findControl<QPushButton>(&window, Button::CopyMarkup)->click();
+        const QString fragment = findControl<MarkupEdit>(&window, WindowPart::Markup)->markup();
         QCOMPARE(QString::fromUtf8(clipboard(QStringLiteral("UTF8_STRING"))), fragment);
 
-        window.findChild<QPushButton*>(QStringLiteral("bmpb"))->click();
+        findControl<QPushButton>(&window, Button::CopyPreview)->click();
         const QImage image = QImage::fromData(clipboard(QStringLiteral("image/png")), "PNG");
         QCOMPARE(image.size(), QSize(407, 47));
         QCOMPARE(image.pixelColor(406, 0), QColor(Qt::white));

@@ -1,4 +1,4 @@
-#include "model/help_file.h"
+#include "ui/help_file.h"
 
 #include "text/cp932_bytes.h"
 

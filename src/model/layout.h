@@ -1,0 +1,83 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace huewright {
+
+/// A rectangle in pixels at 96 dpi.
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    bool hasSize() const { return width > 0 && height > 0; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+/// The kinds of control a window is laid out with.
+enum class ControlKind {
+    SunkenPanel,     ///< a frame with a lowered inner bevel
+    ColourPanel,     ///< a small lowered frame filled with a colour
+    Container,       ///< a plain area that only holds other controls
+    Image,           ///< a picture strip
+    LineEdit,        ///< a single-line edit
+    MarkupEdit,      ///< a single-line edit for a long fragment that shows its start
+    ComboBox,        ///< an editable text with a drop-down list
+    FixedSpinEdit,   ///< a spin edit that takes no typing, one character long
+    TypingSpinEdit,  ///< a spin edit that takes digits and signs, two characters long
+    Button,
+    CheckBox,
+    RadioButton,
+    Bevel,          ///< a lowered box frame drawn over what lies beneath
+    Label,          ///< a text sized to itself
+    GradientLabel,  ///< a text in a colour gradient, sized to itself
+    GroupBox,       ///< a captioned frame around other controls
+};
+
+/// One control of a window as it was drawn at 96 dpi.
+struct ControlLayout {
+    std::string_view name;  ///< the object name, from the name table
+    ControlKind kind;
+    std::string_view parent;  ///< the object name of the parent; "" for the window's client area
+    const char* caption;      ///< UTF-8; for an edit or a spin edit, its first text
+    const char* hint;         ///< the tooltip, UTF-8; "" for none
+    Rect geometry;            ///< relative to the parent; a zero size sizes the control to its text
+    int tab;                  ///< position in the tab order within the parent; -1 takes no focus
+    int fontPixels = 0;       ///< the control's own font height; 0 for the window's font
+};
+
+/// One entry of a menu bar: a menu (its items follow it), an item or a separator.
+struct MenuLayout {
+    enum class Kind { Menu, Item, Choice, Separator };  ///< a Choice is one of a checked group
+
+    std::string_view name;  ///< the object name, from the name table
+    Kind kind;
+    std::string_view parent;  ///< the menu that holds it; the bar for a top-level menu
+    const char* caption;      ///< UTF-8, "&" before the access key; "" for a separator
+    const char* shortcut;     ///< a key sequence such as "F1"; "" for none
+};
+
+/// A window as it was drawn at 96 dpi: its name, title, client area and controls.
+struct WindowLayout {
+    std::string_view name;  ///< the object name, from the name table
+    const char* title;      ///< UTF-8, shown exactly as given
+    int clientWidth;
+    int clientHeight;
+    std::span<const ControlLayout> controls;
+};
+
+/// The main window, 413 × 213 without its menu bar.
+const WindowLayout& mainWindowLayout();
+/// The main window's menu bar, each menu before its items.
+std::span<const MenuLayout> mainMenuLayout();
+/// The settings dialog "Ｌｕｍｏ設定".
+const WindowLayout& settingsDialogLayout();
+/// The colour-code dialog "ColorNo".
+const WindowLayout& colourCodeDialogLayout();
+
+/// Every window's layout, the main window first.
+std::span<const WindowLayout* const> allWindowLayouts();
+
+}  // namespace huewright
