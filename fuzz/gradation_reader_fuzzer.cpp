@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "../tests/persistence/memory_file_system.h"
 #include "fuzz_check.h"
 #include "model/main_window_model.h"
 #include "persistence/atomic_file.h"
+#include "support/memory_file_system.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using huewright::fuzz::check;

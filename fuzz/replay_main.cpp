@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../tests/persistence/temporary_directory.h"
+#include "support/temporary_directory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 

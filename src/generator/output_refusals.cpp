@@ -87,9 +87,9 @@ OutputError OutputError::bracketInBbcodeFace() {
 }
 
 OutputError OutputError::linkScheme(std::string scheme) {
-    OutputError error(Reason::LinkScheme, Field::LinkTarget,
-                      "a link must be relative or use http, https, mailto or ftp, not \"" +
-                          scheme + "\"");
+    OutputError error(
+        Reason::LinkScheme, Field::LinkTarget,
+        "a link must be relative or use http, https, mailto or ftp, not \"" + scheme + "\"");
     error.scheme_ = std::move(scheme);
     return error;
 }

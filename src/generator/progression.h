@@ -6,98 +6,14 @@
 #include <span>
 #include <string_view>
 
+#include "generator/characters.h"
 #include "generator/colour.h"
-#include "generator/extended.h"
 #include "generator/gradation_settings.h"
 #include "generator/oklab.h"
-#include "generator/shift_jis.h"
+#include "generator/segment_colours.h"
+#include "generator/size_steps.h"
 
 namespace huewright {
-
-/// Colours the characters of one gradient segment: character j + 1 (j from 0) moves each channel
-/// Trunc((a / (m - 1)) × j) from the base towards the target, always computed from the base.
-class SegmentColours {
-  public:
-    /// A segment of `count` characters from `base` towards `target`.
-    SegmentColours(ColourValue base, ColourValue target, std::int64_t count);
-
-    /// The colour of the character after the first `j` characters of the segment (0 ≤ j < count).
-    ColourValue colourAfter(std::int64_t j) const {
-        ColourValue colour = base_;
-        // A channel never passes its target, so steps never borrow from or carry into another.
-        for (std::size_t c = 0; c < moving_; ++c) {
-            const Channel& channel = channels_[c];
-            const auto r = static_cast<ColourValue>(channel.step.truncatedTimes(j))
-                           << channel.shift;
-            colour = channel.falling ? colour - r : colour + r;
-        }
-        return colour;
-    }
-
-    /// The first colour of a segment after the first: `middle` (the stop that ended the segment
-    /// before) moved one step of `count` towards `end`, or `end` itself for a one-character
-    /// segment.
-    static ColourValue secondSegmentBase(ColourValue middle, ColourValue end, std::int64_t count);
-
-  private:
-    struct Channel {
-        int shift = 0;         // 0, 8 or 16
-        bool falling = false;  // base ≥ target: the channel moves down
-        Extended step;         // a / (m - 1)
-    };
-    ColourValue base_;
-    std::array<Channel, 3> channels_;  // the first `moving_` channels have a step
-    std::size_t moving_ = 0;
-};
-
-/// The size pattern over a whole text of `n` characters; sizes are HTML sizes.
-class SizeSteps {
-  public:
-    SizeSteps(SizePatternKind kind, int maximum, int minimum, std::int64_t n);
-
-    /// The size of the first character.
-    int first() const { return maximum_; }
-
-    /// The size of the character after character `g` (1-based, over the whole text), given the
-    /// current size; advances the valley step counter.
-    int next(std::int64_t g, int current) {
-        switch (kind_) {
-            case SizePatternKind::Falling:
-                return maximum_ - static_cast<int>(fallingStep_.truncatedTimes(g));
-            case SizePatternKind::Valley:
-                return nextValley(g);
-            case SizePatternKind::Alternating:
-                return g % 2 == 0 ? maximum_ : minimum_;
-            case SizePatternKind::None:
-                break;
-        }
-        return current;
-    }
-
-  private:
-    int nextValley(std::int64_t g) {
-        if (valleyFlat_) {
-            return maximum_;
-        }
-        const auto size = static_cast<int>(valleyStep_.roundedDifference(maximum_, t_));
-        // g + 1 against n / 2, compared exactly by doubling both sides.
-        if (2 * (g + 1) < n_) {
-            ++t_;
-        } else if (2 * (g + 1) > n_) {
-            --t_;
-        }
-        return size;
-    }
-
-    SizePatternKind kind_;
-    int maximum_;
-    int minimum_;
-    std::int64_t n_;
-    Extended fallingStep_;  // (maximum - minimum) / (n - 1)
-    Extended valleyStep_;   // (maximum - minimum) / Int((n - 1) / 2)
-    bool valleyFlat_;       // n ≤ 2: the valley stays at the maximum
-    std::int64_t t_ = 1;    // valley step counter
-};
 
 /// The most colour stops a run can have.
 inline constexpr std::size_t kMostStops = 16;
@@ -107,34 +23,6 @@ struct ColourPlan {
     std::span<const ColourValue> stops;  ///< 2..kMostStops colours
     Blend blend = Blend::Rgb;
     bool exactEnds = false;  ///< Blend::Rgb: each segment's last character takes its target
-};
-
-/// Code page 932 characters, the window's: one byte, or a lead byte and the byte after it.
-struct Cp932Characters {
-    std::int64_t count(std::string_view text) const { return characterCount(text); }
-    std::size_t lengthAt(std::string_view text, std::size_t pos) const {
-        return characterLengthAt(text, pos);
-    }
-};
-
-/// The end, in bytes, of the character that starts at byte `start` of UTF-8 `text`
-/// (start < text.size()).
-using CharacterEnd = std::size_t (*)(std::string_view text, std::size_t start);
-
-/// UTF-8 characters as a CharacterEnd finds them.
-struct Utf8Characters {
-    CharacterEnd end;
-
-    std::int64_t count(std::string_view text) const {
-        std::int64_t n = 0;
-        for (std::size_t pos = 0; pos < text.size(); pos = end(text, pos)) {
-            ++n;
-        }
-        return n;
-    }
-    std::size_t lengthAt(std::string_view text, std::size_t pos) const {
-        return end(text, pos) - pos;
-    }
 };
 
 /// Hands every character of `s.text`, as `characters` splits it, on to
@@ -158,7 +46,7 @@ void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
     const std::int64_t n = characters.count(text);
     SizeSteps sizes(s.patternKind, s.patternMax, s.patternMin, n);
     int size = sizes.first();
-    std::int64_t g = 1;
+    std::int64_t position = 1;  // of the character just handed on, over the whole text
 
     // One segment of `count` characters; `colourAfter(j)` gives character j + 1's colour.
     auto runSegment = [&](std::string_view segment, std::int64_t count, auto&& colourAfter) {
@@ -168,13 +56,13 @@ void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
             const std::size_t length = characters.lengthAt(segment, pos);
             visit(segment.substr(pos, length), colour, size);
             pos += length;
-            // After the only character of a segment nothing moves on: no colour, size or g step.
+            // After the only character of a segment nothing moves on: no colour, size or position.
             if (count >= 2) {
                 colour = colourAfter(j);
                 if (s.sizePattern) {
-                    size = sizes.next(g, size);
+                    size = sizes.next(position, size);
                 }
-                ++g;
+                ++position;
             }
         }
     };
@@ -227,7 +115,7 @@ void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
             runSegment(segment, count, [&](std::int64_t j) { return blend.at(j + past, steps); });
         } else {
             const ColourValue base =
-                i == 0 ? from : SegmentColours::secondSegmentBase(from, to, count);
+                i == 0 ? from : SegmentColours::laterSegmentStart(from, to, count);
             const SegmentColours colours(base, to, count);
             const ColourValue target = (to & 0xFFFFFFu) | (base & 0xFF000000u);
             runSegment(segment, count, [&](std::int64_t j) {

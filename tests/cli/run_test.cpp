@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../persistence/temporary_directory.h"
+#include "support/temporary_directory.h"
 #include "generator/output.h"
 #include "model/gradation_fields.h"
 #include "persistence/system_calls.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "../persistence/memory_file_system.h"
 #include "model/gradation_file.h"
+#include "support/memory_file_system.h"
 
 namespace huewright {
 namespace {

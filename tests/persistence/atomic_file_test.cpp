@@ -11,7 +11,7 @@
 
 #include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
-#include "temporary_directory.h"
+#include "support/temporary_directory.h"
 
 namespace huewright {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_file_system.h"
+#include "support/memory_file_system.h"
 #include "persistence/atomic_file.h"
 
 namespace huewright {

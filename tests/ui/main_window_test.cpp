@@ -14,10 +14,9 @@
 
 #include <memory>
 
-#include "../persistence/memory_file_system.h"
 #include "controls/gradient_label.h"
 #include "fake_platform.h"
-#include "model/startup_draft.h"
+#include "support/memory_file_system.h"
 #include "text/cp932.h"
 #include "ui/classic_style.h"
 #include "ui/colour_code_dialog.h"
@@ -517,22 +516,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(files_->files[std::filesystem::path("/work/lumo.ini")],
                  std::string("[Stat]\r\nCol1=1\r\n"));
         QCOMPARE(model_->startupSettings(), before);
-    }
-
-    void tagFormsOpenFromTheStartupValues() {
-        struct Row {
-            std::int32_t value;
-            std::optional<int> item;
-            std::int32_t stored;
-        };
-        // Above 1 selects the last item; a negative value selects none and keeps the form.
-        for (const Row& row : {Row{0, 0, 0}, Row{1, 1, 1}, Row{5, 1, 1}, Row{-1, {}, 1}}) {
-            StartupDraft draft;
-            draft.select(TagForm::Bold, 1);
-            draft.open(StartupSettings{.boldTagForm = row.value});
-            QCOMPARE(draft.selectedItem(TagForm::Bold), row.item);
-            QCOMPARE(draft.values().boldTagForm, row.stored);
-        }
     }
 };
 

@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "../persistence/memory_file_system.h"
+#include "support/memory_file_system.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
 #include "ui/markup_edit.h"
