@@ -9,8 +9,8 @@ namespace {
 using K = ControlKind;
 using M = MenuLayout::Kind;
 
-const char* const kPreviewHint = "こんな感じになるよ";
-const char* const kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
+constexpr const char* kPreviewHint = "こんな感じになるよ";
+constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
 
 constexpr std::string_view kClient = "";
 
