@@ -11,19 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A file name as a message shows it: an empty name must still be seen.
-std::string shown(const std::string& name) {
-    return name.empty() ? "\"\"" : name;
-}
-
-std::string failure(const std::string& flag, const FileWriteError& error) {
-    std::string message = flag + ": cannot write " + shown(error.file().string());
-    if (error.reason()) {
-        message += ": " + error.reason().message();
-    }
-    return message;
-}
-
 // Where a save of `name` lands, links followed, as one spelling of the path. A chain of links
 // that cannot be followed is left to the save to report.
 fs::path landing(const std::string& name) {
@@ -39,7 +26,7 @@ fs::path landing(const std::string& name) {
 std::string listed(const std::vector<std::string>& names) {
     std::string list;
     for (const std::string& name : names) {
-        list += (list.empty() ? "" : ", ") + shown(name);
+        list += (list.empty() ? "" : ", ") + shownName(name);
     }
     return list;
 }
@@ -53,8 +40,8 @@ struct Destinations::File {
 };
 
 Destinations::Destinations(const std::optional<std::string>& output, bool lengthOnly,
-                           std::vector<SettingsFileWrite> files, std::ostream& standardOutput,
-                           SystemCalls& calls)
+                           const std::vector<SettingsFileWrite>& files,
+                           std::ostream& standardOutput, SystemCalls& calls)
     : outputName_(output), toStandardOutput_(!output || *output == "-") {
     // Two destinations that are one file would leave only the one committed last.
     std::vector<std::pair<std::string, std::string>> named;
@@ -69,7 +56,7 @@ Destinations::Destinations(const std::optional<std::string>& output, bool length
             for (std::size_t j = i + 1; j < named.size(); ++j) {
                 if (landing(named[i].second) == landing(named[j].second)) {
                     throw UsageError(named[i].first + " and " + named[j].first +
-                                     " name the same file, " + shown(named[j].second));
+                                     " name the same file, " + shownName(named[j].second));
                 }
             }
         }
@@ -79,13 +66,13 @@ Destinations::Destinations(const std::optional<std::string>& output, bool length
     } catch (const FileWriteError& e) {
         outputFailed(e);
     }
-    for (SettingsFileWrite& file : files) {
+    for (const SettingsFileWrite& file : files) {
         try {
             auto writer = std::make_unique<AtomicFileWriter>(file.file, calls);
             writer->write(file.bytes);
             files_.push_back({file.flag, file.file, std::move(writer)});
         } catch (const FileWriteError& e) {
-            throw UsageError(failure(file.flag, e));
+            throw UsageError(cannotWrite(file.flag, e));
         }
     }
 }
@@ -97,7 +84,7 @@ void Destinations::outputFailed(const FileWriteError& error) const {
         throw UsageError(std::string("cannot write to standard output") +
                          (error.reason() ? ": " + error.reason().message() : ""));
     }
-    throw UsageError(failure("--output", error));
+    throw UsageError(cannotWrite("--output", error));
 }
 
 void Destinations::commit() {
@@ -112,7 +99,7 @@ void Destinations::commit() {
         try {
             file.writer->prepareCommit();
         } catch (const FileWriteError& e) {
-            throw UsageError(failure(file.flag, e));
+            throw UsageError(cannotWrite(file.flag, e));
         }
     }
     // Only renames are left; one that fails after another succeeded cannot be taken back, so
@@ -132,7 +119,7 @@ void Destinations::commit() {
         try {
             commitIt();
         } catch (const FileWriteError& e) {
-            std::string message = failure(flag, e);
+            std::string message = cannotWrite(flag, e);
             if (!written.empty()) {
                 message +=
                     " (written: " + listed(written) + "; not written: " + listed(pending) + ")";

@@ -29,7 +29,7 @@ class Destinations {
     /// with their content. Throws UsageError when two destinations are one file, and UsageError
     /// naming the flag and the file when one cannot be opened.
     Destinations(const std::optional<std::string>& output, bool lengthOnly,
-                 std::vector<SettingsFileWrite> files, std::ostream& standardOutput,
+                 const std::vector<SettingsFileWrite>& files, std::ostream& standardOutput,
                  SystemCalls& calls);
     ~Destinations();
     Destinations(const Destinations&) = delete;

@@ -61,11 +61,6 @@ std::size_t fieldIndexOf(std::string GradationSettings::*member) {
     return kGradationFields.size();
 }
 
-// A file name as a message shows it: an empty name must still be seen.
-std::string shown(const std::string& name) {
-    return name.empty() ? "\"\"" : name;
-}
-
 // The settings a run writes, and for each text what gave it, as a message names the culprit:
 // the flag, "standard input", or the loaded file and its key.
 struct RunSettings {
@@ -112,11 +107,11 @@ void loadSettingsFile(MainWindowModel& window, const FileSystem& files, const st
                       std::ostream& err) {
     const FileRead read = files.readFile(file);
     if (!read.bytes) {
-        throw UsageError("--load: cannot read " + shown(file) + ": " + read.error.message());
+        throw UsageError("--load: cannot read " + shownName(file) + ": " + read.error.message());
     }
     const LoadReport report = window.loadGradationFile(file);
     if (!report.heldSettings) {
-        throw UsageError("--load: " + shown(file) + " holds no gradation settings");
+        throw UsageError("--load: " + shownName(file) + " holds no gradation settings");
     }
     for (const std::string& key : report.unrepresentableKeys) {
         err << "huewright-cli: warning: --load: " << file << ": the value of " << key
@@ -168,8 +163,9 @@ RunSettings describeRun(const Plan& plan, bool utf8Texts, std::istream& in, std:
             }
             continue;
         }
-        run.textSources[t] =
-            plan.load ? "--load: " + shown(*plan.load) + ": " + keyOf(text.item) : flagOf(index);
+        run.textSources[t] = plan.load
+                                 ? "--load: " + shownName(*plan.load) + ": " + keyOf(text.item)
+                                 : flagOf(index);
         // A loaded text must be whole code page 932 characters, or the markup would swallow
         // the bytes after it.
         try {
@@ -227,10 +223,10 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
         try {
             writes.push_back({flag, file, updatedSettingsFile(files, file, values)});
         } catch (const FileWriteError& e) {
-            throw UsageError(flag + ": cannot write " + shown(file) +
-                             (e.reason() ? ": " + e.reason().message() : ""));
+            throw UsageError(cannotWrite(flag, e));
         } catch (const LineBreakInValueError& e) {
-            throw UsageError(flag + ": cannot write " + shown(file) + ": the value of " + e.key() +
+            throw UsageError(flag + ": cannot write " + shownName(file) + ": the value of " +
+                             e.key() +
                              " holds a line break or a NUL byte, which a settings file cannot "
                              "keep");
         }

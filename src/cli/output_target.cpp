@@ -11,14 +11,11 @@
 #include <system_error>
 
 #include "persistence/atomic_file.h"
+#include "persistence/system_calls.h"
 
 namespace huewright {
 
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 // The descriptor that a name such as "/dev/stdout" or "/proc/self/fd/3" stands for.
 std::optional<int> descriptorOf(std::string_view name) {
@@ -137,7 +134,7 @@ std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& 
     if (const std::optional<int> fd = descriptorOf(name)) {
         struct stat status {};
         if (::fstat(*fd, &status) != 0) {
-            throw FileWriteError(name, lastError());
+            throw FileWriteError(name, lastSystemError());
         }
         if (*fd == STDOUT_FILENO) {
             standardOutput.flush();  // what went to standard output before goes first
@@ -147,7 +144,7 @@ std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& 
     if (specialFile(name)) {
         const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) {
-            throw FileWriteError(name, lastError());
+            throw FileWriteError(name, lastSystemError());
         }
         return std::make_unique<DescriptorTarget>(name, fd, true);
     }

@@ -2,22 +2,15 @@
 
 #include <array>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <variant>
 
+#include "cli/messages.h"
 #include "generator/gradation_settings.h"
 #include "generator/output.h"
 #include "model/gradation_fields.h"
 
 namespace huewright {
-
-/// The command line is wrong, or what it asks for cannot be done. what() is the whole message
-/// for the user, naming the flag, the file and the reason.
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 /// The value the command line gives one field of GradationSettings; texts are UTF-8 as given.
 using FieldValue =

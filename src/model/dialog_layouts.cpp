@@ -9,9 +9,6 @@ namespace {
 using K = ControlKind;
 using S = SettingsControl;
 
-constexpr std::string_view kClient = "";
-
-constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
 constexpr const char* kBoldHint = "太字チェックのタグが選択できます";
 constexpr const char* kItalicHint = "斜体チェックのタグが選択できます";
 

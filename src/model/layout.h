@@ -16,6 +16,12 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+/// The parent of a control that stands in its window's client area.
+inline constexpr std::string_view kClient{};
+
+/// The hint of every colour panel, which shows its colour's code on a double click.
+inline constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
+
 /// The kinds of control a window is laid out with.
 enum class ControlKind {
     SunkenPanel,     ///< a frame with a lowered inner bevel

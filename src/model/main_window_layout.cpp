@@ -10,9 +10,6 @@ using K = ControlKind;
 using M = MenuLayout::Kind;
 
 constexpr const char* kPreviewHint = "こんな感じになるよ";
-constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
-
-constexpr std::string_view kClient = "";
 
 constexpr ControlLayout kControls[] = {
     // name, kind, parent, caption, hint, {left, top, width, height}, tab

@@ -1,4 +1,5 @@
 #include "persistence/atomic_file.h"
+#include "persistence/system_calls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,10 +44,6 @@ constexpr std::size_t kMaxNameStem = 200;
 constexpr mode_t kNewFileMode = 0666;
 constexpr mode_t kPermissionBits = 07777;
 constexpr mode_t kAnyWriteBit = 0222;
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 std::string randomSuffix() {
     std::random_device device;
@@ -107,7 +104,7 @@ struct AtomicFileWriter::State {
             }
             cleanup.reset();
             if (errno != EEXIST) {
-                fail(lastError());
+                fail(lastSystemError());
             }
         }
         fail(std::make_error_code(std::errc::file_exists));
@@ -121,7 +118,7 @@ struct AtomicFileWriter::State {
             return;
         }
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            fail(lastError());
+            fail(lastSystemError());
         }
         claimName([&](const fs::path& candidate) {
             fd = calls.open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
@@ -140,7 +137,7 @@ struct AtomicFileWriter::State {
             calls.fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
         }
         if (calls.fchmod(fd, existing->st_mode & kPermissionBits) != 0) {
-            fail(lastError());
+            fail(lastSystemError());
         }
     }
 
@@ -201,7 +198,7 @@ AtomicFileWriter::AtomicFileWriter(const fs::path& file, SystemCalls& calls)
         }
         s.existing = status;
     } else if (errno != ENOENT) {
-        s.fail(lastError());
+        s.fail(lastSystemError());
     }
     s.create();
 }
@@ -222,13 +219,13 @@ void AtomicFileWriter::prepareCommit() {
     }
     s.keepOwnerAndMode();
     if (s.calls.fsync(s.fd) != 0) {
-        s.fail(lastError());
+        s.fail(lastSystemError());
     }
     s.giveName();
     const int fd = s.fd;
     s.fd = -1;
     if (s.calls.close(fd) != 0) {
-        s.fail(lastError());
+        s.fail(lastSystemError());
     }
     s.prepared = true;
 }
@@ -237,7 +234,7 @@ void AtomicFileWriter::commit() {
     prepareCommit();
     State& s = *state_;
     if (s.calls.rename(s.name.c_str(), s.target.c_str()) != 0) {
-        s.fail(lastError());
+        s.fail(lastSystemError());
     }
     s.name.clear();
     s.cleanup.reset();

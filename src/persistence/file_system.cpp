@@ -7,14 +7,11 @@
 #include <cerrno>
 
 #include "persistence/atomic_file.h"
+#include "persistence/system_calls.h"
 
 namespace huewright {
 
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 // Reasons of the files' own that the system has no number for.
 class FileCategory final : public std::error_category {
@@ -39,12 +36,12 @@ FileRead DiskFileSystem::readFile(const std::filesystem::path& file) const {
     // Not blocking on open keeps a FIFO under the settings file's name from hanging the program.
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return {std::nullopt, lastError()};
+        return {std::nullopt, lastSystemError()};
     }
     FileRead read;
     struct stat status {};
     if (::fstat(fd, &status) != 0) {
-        read.error = lastError();
+        read.error = lastSystemError();
     } else if (!S_ISREG(status.st_mode)) {
         read.error = S_ISDIR(status.st_mode) ? std::make_error_code(std::errc::is_a_directory)
                                              : notRegularFile();
@@ -58,7 +55,7 @@ FileRead DiskFileSystem::readFile(const std::filesystem::path& file) const {
             } else if (got == 0) {
                 break;
             } else if (errno != EINTR) {
-                read = {std::nullopt, lastError()};
+                read = {std::nullopt, lastSystemError()};
                 break;
             }
         }

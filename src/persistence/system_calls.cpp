@@ -47,6 +47,10 @@ int SystemCalls::unlink(const char* path) {
     return ::unlink(path);
 }
 
+std::error_code lastSystemError() {
+    return {errno, std::generic_category()};
+}
+
 std::error_code writeAll(SystemCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = calls.write(fd, bytes.data(), bytes.size());

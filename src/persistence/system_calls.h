@@ -34,6 +34,9 @@ class SystemCalls {
     virtual int unlink(const char* path);
 };
 
+/// errno as an error code: the reason the system call just made gave for failing.
+std::error_code lastSystemError();
+
 /// Writes the whole of `bytes` to `fd` through `calls`, going on after a short or interrupted
 /// write. Returns the system's reason when a write fails; a write that takes nothing counts as a
 /// full disk.

@@ -10,7 +10,7 @@ namespace huewright {
 namespace {
 
 // Two sections, the last ending in a line without a line end after one that ends in LF alone.
-const std::string kFile = "[Stat]\r\nCol1=1\r\n[DATA]\ntext=old";
+const std::string kDocument = "[Stat]\r\nCol1=1\r\n[DATA]\ntext=old";
 
 TEST(ProfileDocument, WritesChangeOnlyWhatTheyMust) {
     const struct {
@@ -55,7 +55,7 @@ TEST(ProfileDocument, EveryTextComesBackExactly) {
                                       "'single'", "\"mixed'", "\" spaced \"", "a=b=c"};
     texts.insert(texts.end(), {"\x81\x40", "\x83\x5D\x83\x5B\x95\x5C", "ends in a lead byte \x83",
                                std::string(5000, '\x82') + " "});
-    ProfileDocument file(kFile);
+    ProfileDocument file(kDocument);
     for (const std::string& text : texts) {
         SCOPED_TRACE(text.substr(0, 40));
         file.write("DATA", "text", text);
@@ -68,12 +68,12 @@ TEST(ProfileDocument, EveryTextComesBackExactly) {
 TEST(ProfileDocument, RefusesLineBreaksAndNulsAndChangesNothing) {
     const std::string_view texts[] = {"two\r\nlines", "cr\r", "\nlf", {"nul\0", 4}};
     for (const std::string_view text : texts) {
-        ProfileDocument file(kFile);
+        ProfileDocument file(kDocument);
         EXPECT_THAT([&] { file.write("DATA", "text", text); },
                     testing::Throws<LineBreakInValueError>(
                         testing::Property(&LineBreakInValueError::key, "text")))
             << testing::PrintToString(text);
-        EXPECT_EQ(file.bytes(), kFile);
+        EXPECT_EQ(file.bytes(), kDocument);
     }
 }
 

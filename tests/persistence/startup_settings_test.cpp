@@ -2,29 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include "support/memory_file_system.h"
 #include "persistence/atomic_file.h"
+#include "support/memory_file_system.h"
 
 namespace huewright {
 namespace {
 
 using test::MemoryFileSystem;
 
-const std::filesystem::path kFile = startupFilePath("/home/user/work/");
+const std::filesystem::path kStartupFile = startupFilePath("/home/user/work/");
 
 // Without a file, the built-in values; a file without keys switches size, font and line break off;
 // any other key that is missing or not a number falls back on its built-in value on its own.
 TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
     MemoryFileSystem files;
-    EXPECT_EQ(readStartupSettings(files, kFile), StartupSettings{});
+    EXPECT_EQ(readStartupSettings(files, kStartupFile), StartupSettings{});
 
     const StartupSettings keysMissing{.useSize = false, .useFace = false, .lineBreak = false};
     for (const char* content : {"", "[Stat]\r\n", "[Other]\r\nSS=1\r\n", "Stat\r\nSS=1\r\n"}) {
-        files.files[kFile] = content;
-        EXPECT_EQ(readStartupSettings(files, kFile), keysMissing) << content;
+        files.files[kStartupFile] = content;
+        EXPECT_EQ(readStartupSettings(files, kStartupFile), keysMissing) << content;
     }
 
-    files.files[kFile] =
+    files.files[kStartupFile] =
         "[Stat]\r\nCol1=0xFF\r\nCol2=FF\r\nCol3=$ff\r\nColB=0x\r\nSS=2\r\nFS=on\r\nKB=$10\r\n"
         "TB=0\r\nCS=yes\r\nF_TAG=5\r\nS_TAG=-1\r\n";
     const StartupSettings expected{.startColour = 255,
@@ -33,23 +33,24 @@ TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
                                    .upperCaseTags = false,
                                    .boldTagForm = 5,
                                    .italicTagForm = -1};
-    EXPECT_EQ(readStartupSettings(files, kFile), expected);
+    EXPECT_EQ(readStartupSettings(files, kStartupFile), expected);
     // A file that cannot be read reads as one without keys.
-    files.unreadable.insert(kFile);
-    EXPECT_EQ(readStartupSettings(files, kFile), keysMissing);
+    files.unreadable.insert(kStartupFile);
+    EXPECT_EQ(readStartupSettings(files, kStartupFile), keysMissing);
 }
 
 TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
     MemoryFileSystem files;
-    files.files[kFile] = "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
+    files.files[kStartupFile] =
+        "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n\r\n[Other]\r\nCol1=9\r\n";
     const StartupSettings settings{.startColour = 255,
                                    .backgroundColour = 0xFFFFFFFF,
                                    .useSize = false,
                                    .hashInColourCodes = false,
                                    .boldTagForm = 1};
-    writeStartupSettings(files, kFile, settings);
+    writeStartupSettings(files, kStartupFile, settings);
     EXPECT_EQ(files.replaceCount, 1);
-    EXPECT_EQ(files.files[kFile],
+    EXPECT_EQ(files.files[kStartupFile],
               "; mine\r\n[Stat]\r\nTB=1\r\nmine=kept\r\n"
               "Col1=255\r\nCol2=65535\r\nCol3=16711680\r\nColB=-1\r\n"
               "SS=0\r\nFS=1\r\nKB=1\r\nCS=0\r\nF_TAG=1\r\nS_TAG=0\r\n"
@@ -60,13 +61,13 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
         {0x12345678, 1, 2, 3, true, false, true, false, true, 0, -2147483647 - 1},
     };
     for (const StartupSettings& extreme : extremes) {
-        writeStartupSettings(files, kFile, extreme);
-        EXPECT_EQ(readStartupSettings(files, kFile), extreme);
+        writeStartupSettings(files, kStartupFile, extreme);
+        EXPECT_EQ(readStartupSettings(files, kStartupFile), extreme);
     }
 
     // Saving over a file that cannot be read would lose what it holds.
-    files.unreadable.insert(kFile);
-    EXPECT_THROW(writeStartupSettings(files, kFile, settings), FileWriteError);
+    files.unreadable.insert(kStartupFile);
+    EXPECT_THROW(writeStartupSettings(files, kStartupFile, settings), FileWriteError);
     EXPECT_EQ(files.replaceCount, 3);
 }
 
