@@ -113,12 +113,8 @@ class MainWindowModel {
     /// Whether a control is enabled; only those the handlers switch are ever disabled.
     bool enabled(Switchable control) const { return !disabled_.contains(control); }
     ColourValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
-    /// The size pattern's largest and smallest sizes, as their spin edits hold them.
-    int patternMaximum() const { return spinValue(SpinField::PatternMax); }
-    int patternMinimum() const { return spinValue(SpinField::PatternMin); }
     const PreviewFont& previewFont() const { return previewFont_; }
     const StartupSettings& startupSettings() const { return startup_; }
-    const std::filesystem::path& startupDir() const { return startupDir_; }
 
     /// The snapshot one generator run reads.
     GradationSettings snapshot() const;

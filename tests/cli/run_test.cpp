@@ -5,17 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "support/temporary_directory.h"
 #include "generator/output.h"
 #include "model/gradation_fields.h"
 #include "persistence/system_calls.h"
+#include "support/temporary_directory.h"
 #include "text/cp932.h"
 
 namespace huewright {
@@ -148,8 +148,9 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"unknown flag", "--zork a", "unknown flag --zork (see --help)"},
         {"mistyped flag", "--colors FF0000,00FF00 ab",
          "unknown flag --colors; did you mean --colours?"},
-        {"a text that looks like a flag", "-abc", "unknown flag -abc; put -- before a text that "
-                                                  "begins with -"},
+        {"a text that looks like a flag", "-abc",
+         "unknown flag -abc; put -- before a text that "
+         "begins with -"},
         {"second text", "-- a b",
          "one text is taken, but 2 were given: \"a\", \"b\" (quote a text that holds blanks)"},
         {"a switch with a word", "--bold=maybe a", "--bold: takes no value, not \"maybe\""},
@@ -168,7 +169,8 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "--frame-width: expected a whole number from 0 to 99, not \"-1\""},
         {"pattern kind", "--pattern-kind rising a",
          "--pattern-kind: expected one of falling, valley, alternating, none, not \"rising\""},
-        {"one colour stop", "--colours FF0000 a", "--colours: 1 colour code given; a run takes 2 to 16"},
+        {"one colour stop", "--colours FF0000 a",
+         "--colours: 1 colour code given; a run takes 2 to 16"},
         {"seventeen colour stops", "--colours " + seventeen + " a",
          "--colours: 17 colour codes given; a run takes 2 to 16"},
         {"a bad colour stop", "--colours FF0000,red a",
@@ -194,8 +196,9 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"settings file with a lone lead byte", "--load lone.DAT --save out.DAT",
          "--load: lone.DAT: text: 0x82 at byte 3 (counting bytes from 1) is a lead byte without "
          "its second byte"},
-        {"settings file without settings", "--load kept.html", "--load: kept.html holds no "
-                                                                "gradation settings"},
+        {"settings file without settings", "--load kept.html",
+         "--load: kept.html holds no "
+         "gradation settings"},
         {"the same file twice", "--save kept.html -o kept.html a",
          "--output and --save name the same file, kept.html"},
         {"the same file through a link", "--save link.html -o kept.html a",
@@ -233,8 +236,8 @@ TEST_F(CliTest, EverySwitchRefusesAValue) {
             for (const std::string value : {"maybe", "", "99999999999999999999", "1"}) {
                 const Outcome outcome = runCli({flag + "=" + value, "a"});
                 EXPECT_EQ(outcome.status, 2) << flag << "=" << value;
-                EXPECT_EQ(outcome.err, "huewright-cli: " + flag + ": takes no value, not \"" +
-                                           value + "\"\n");
+                EXPECT_EQ(outcome.err,
+                          "huewright-cli: " + flag + ": takes no value, not \"" + value + "\"\n");
             }
         }
     }
@@ -326,8 +329,8 @@ TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
         SCOPED_TRACE(row.name);
         const auto before = filesHere();
         std::vector<std::string> args = {"NEWTEXT"};
-        for (const auto& [flag, file] : {std::pair{"-o", row.output}, {"--save", row.save},
-                                         {"--save-startup", row.startup}}) {
+        for (const auto& [flag, file] :
+             {std::pair{"-o", row.output}, {"--save", row.save}, {"--save-startup", row.startup}}) {
             if (!file.empty()) {
                 args.insert(args.end(), {flag, file});
             }
@@ -377,8 +380,10 @@ TEST_F(CliTest, UntrustedTextStaysText) {
         {{"--format", "ansi", "a\x1b]52;c;eA==\x07"},
          "text: U+001B (character 2, counting from 1) is a control character" + cut +
              "ansi form does not pass through"},
-        {{"--format", "ansi", "a\rb"}, "text: U+000D (character 2, counting from 1) is a control "
-                                       "character" + cut + "ansi form does not pass through"},
+        {{"--format", "ansi", "a\rb"},
+         "text: U+000D (character 2, counting from 1) is a control "
+         "character" +
+             cut + "ansi form does not pass through"},
         {{"--format", "span", "a\u0085b"},
          "text: U+0085 (character 2, counting from 1) is a control character" + cut +
              "span form does not pass through"},
@@ -401,7 +406,8 @@ TEST_F(CliTest, UntrustedTextStaysText) {
          "--face-name: a bbcode face name cannot hold \"[\" or \"]\""},
         {{"--format", "bbcode", "--load", "ff.DAT"},
          "--load: ff.DAT: FontName: U+000C (character 2, counting from 1) is a control "
-         "character" + cut + "bbcode form does not pass through"},
+         "character" +
+             cut + "bbcode form does not pass through"},
         {{"--format", "span", "--no-size", "--no-line-break", "--load", "ff.DAT"},
          "<span style=\"font-family:'x\\c ;color:red'\"><span style=\"color:#ff00ff\">a</span>"
          "<span style=\"color:#0000ff\">b</span></span>\n",

@@ -74,8 +74,8 @@ TEST_F(StartedModelTest, SizePatternSwitchesTheSizeControls) {
     // The limits are independent: the minimum may pass the maximum.
     model.setSpinValue(SpinField::PatternMin, 7);
     model.setSpinValue(SpinField::PatternMax, 2);
-    EXPECT_EQ(model.patternMinimum(), 7);
-    EXPECT_EQ(model.patternMaximum(), 2);
+    EXPECT_EQ(model.snapshot().patternMin, 7);
+    EXPECT_EQ(model.snapshot().patternMax, 2);
 }
 
 TEST_F(StartedModelTest, ChangesFireOnlyWhenTheStateChanges) {
