@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -81,7 +82,9 @@ void forEachCharacter(const GradationSettings& s, const ColourPlan& plan,
         // first taking the first stop and the last the last.
         const auto last = static_cast<std::int64_t>(stops.size() - 1);
         runSegment(text, n, [&](std::int64_t j) {
-            const std::int64_t stop = n == 1 ? 0 : (j * last + (n - 1) / 2) / (n - 1);
+            // The colour after the last character is asked for too, and not used.
+            const std::int64_t k = std::min(j, n - 1);
+            const std::int64_t stop = n == 1 ? 0 : (k * last + (n - 1) / 2) / (n - 1);
             return stops[static_cast<std::size_t>(stop)];
         });
         return;
