@@ -1,4 +1,4 @@
-// The two dialogs as they were drawn: the settings dialog and the colour-code dialog.
+// The dialogs as they were drawn: the settings, colour-code and version dialogs.
 #include "model/controls.h"
 #include "model/layout.h"
 
@@ -182,12 +182,34 @@ constexpr ControlLayout kColourCodeControls[] = {
     {nameOf(ColourCodeControl::Ok), K::Button, kClient, "OK", "", {56, 32, 41, 17}, 2},
 };
 
+// The program's name and version line in the main window's label style, and OK.
+constexpr ControlLayout kVersionControls[] = {
+    {nameOf(VersionControl::Name),
+     K::GradientLabel,
+     kClient,
+     "HuewrightHTML",
+     "",
+     {16, 16, 0, 0},
+     -1,
+     13},
+    // The version line's caption comes from the build.
+    {nameOf(VersionControl::Version), K::GradientLabel, kClient, "", "", {16, 36, 0, 0}, -1, 13},
+    {nameOf(VersionControl::Ok), K::Button, kClient, "OK", "", {104, 60, 65, 25}, 0},
+};
+
 constexpr WindowLayout kSettingsDialog = {nameOf(Window::Settings), "Ｌｕｍｏ設定", 279, 215,
                                           kSettingsControls};
 constexpr WindowLayout kColourCodeDialog = {nameOf(Window::ColourCode), "ColorNo", 104, 51,
                                             kColourCodeControls};
 
+constexpr WindowLayout kVersionDialog = {nameOf(Window::Version), "バージョン情報", 177, 93,
+                                         kVersionControls};
+
 }  // namespace
+
+const WindowLayout& versionDialogLayout() {
+    return kVersionDialog;
+}
 
 const WindowLayout& settingsDialogLayout() {
     return kSettingsDialog;

@@ -76,6 +76,8 @@ std::span<const MenuLayout> mainMenuLayout();
 const WindowLayout& settingsDialogLayout();
 /// The colour-code dialog "ColorNo".
 const WindowLayout& colourCodeDialogLayout();
+/// The version dialog "バージョン情報".
+const WindowLayout& versionDialogLayout();
 
 /// Every window's layout, the main window first.
 std::span<const WindowLayout* const> allWindowLayouts();

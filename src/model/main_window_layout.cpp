@@ -266,6 +266,7 @@ constexpr MenuLayout kMenu[] = {
     {nameOf(MenuItem::BbcodeForm), M::Choice, nameOf(Menu::OutputForm), "BBCode", ""},
     {nameOf(Menu::Help), M::Menu, nameOf(Menu::Bar), "ﾍﾙﾌﾟ(&H)", ""},
     {nameOf(MenuItem::HelpTopics), M::Item, nameOf(Menu::Help), "ﾄﾋﾟｯｸの検索(&H)", "F1"},
+    {nameOf(MenuItem::About), M::Item, nameOf(Menu::Help), "バージョン情報(&A)...", ""},
 };
 
 }  // namespace
@@ -280,7 +281,7 @@ std::span<const MenuLayout> mainMenuLayout() {
 
 std::span<const WindowLayout* const> allWindowLayouts() {
     static const WindowLayout* const kAll[] = {&mainWindowLayout(), &colourCodeDialogLayout(),
-                                               &settingsDialogLayout()};
+                                               &settingsDialogLayout(), &versionDialogLayout()};
     return kAll;
 }
 

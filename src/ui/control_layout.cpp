@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 #include <vector>
 
 #include "controls/gradient_label.h"
@@ -18,6 +19,7 @@
 #include "ui/image_view.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -62,6 +64,9 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // The box holds exactly what the user typed or chose: an inline completion would
+            // show a face name that the markup does not use.
+            combo->setCompleter(nullptr);
             combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
             return combo;
         }
@@ -76,16 +81,19 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             return new QPushButton(caption, parent);
         case ControlKind::CheckBox:
             return new QCheckBox(caption, parent);
-        case ControlKind::RadioButton: {
-            auto* radio = new QRadioButton(caption, parent);
-            // The model keeps each group exclusive, and a loaded file may leave a group empty.
-            radio->setAutoExclusive(false);
-            return radio;
-        }
+        case ControlKind::RadioButton:
+            return new QRadioButton(caption, parent);
         case ControlKind::Label:
             return new QLabel(caption, parent);
         case ControlKind::GradientLabel: {
+            // Every gradient label of the program runs from blue to fuchsia over its window.
             auto* label = new GradientLabel(parent);
+            label->setDecoder(fromCp932);
+            label->setStartColour(0xFF0000);
+            label->setEndColour(0xFF00FF);
+            label->setBackgroundColour(0xFFFFFF);
+            label->setTransparent(true);
+            label->setAutoSize(true);
             label->setCaption(toCp932(caption));
             return label;
         }
@@ -157,6 +165,17 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         if (!takesFocus(control.kind) || holdsOthers(control.kind)) {
             widget->setFocusPolicy(Qt::NoFocus);
         }
+    }
+    std::set<QWidget*> groupParents;
+    for (const ControlLayout& control : layout) {
+        if (control.kind == ControlKind::RadioButton) {
+            groupParents.insert(control.parent.empty()
+                                    ? client
+                                    : client->findChild<QWidget*>(qtName(control.parent)));
+        }
+    }
+    for (QWidget* parent : groupParents) {
+        new RadioGroup(parent);
     }
     QWidget* previous = nullptr;
     for (const QString& name : tabOrder(layout)) {

@@ -18,7 +18,6 @@
 
 #include <exception>
 
-#include "controls/gradient_label.h"
 #include "controls/qt_colour.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
@@ -30,6 +29,7 @@
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group.h"
 #include "ui/spin_edit.h"
 
 namespace huewright {
@@ -79,14 +79,6 @@ void MainWindow::createControls() {
     }
     preview_ = findControl<ImageView>(client, WindowPart::Preview);
     preview_->setImage(&surface_.screenImage());
-
-    auto* lumo = findControl<GradientLabel>(client, WindowPart::Name);
-    lumo->setDecoder(fromCp932);
-    lumo->setStartColour(0xFF0000);
-    lumo->setEndColour(0xFF00FF);
-    lumo->setBackgroundColour(0xFFFFFF);
-    lumo->setTransparent(true);
-    lumo->setAutoSize(true);
 
     auto beep = [this] { platform_.beep(); };
     for (QLineEdit* edit : {textEdit_, linkEdit_, faceNameBox_->lineEdit()}) {
@@ -234,8 +226,7 @@ void MainWindow::showModelState() {
         widget->setChecked(model_.checked(box));
     }
     for (const auto& [button, widget] : radioButtons_) {
-        const QSignalBlocker blocker(widget);
-        widget->setChecked(model_.checked(button));
+        RadioGroup::of(widget)->setChecked(widget, model_.checked(button));
     }
     for (const auto& [field, widget] : spinEdits_) {
         const QString text = QString::fromStdString(model_.spinText(field));

@@ -28,6 +28,7 @@ class MarkupEdit;
 class Platform;
 class SettingsDialog;
 class SpinEdit;
+class VersionDialog;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
 /// the window state model. The model decides; the window forwards what the user does and shows
@@ -61,6 +62,7 @@ class MainWindow : public QMainWindow {
     void copyMarkup();
     void copyPreview();
     void showHelp();
+    void showVersion();
     void editStartupSettings();
     void saveSettingsFile();
     void openSettingsFile();
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
 
     ColourCodeDialog* colourCodeDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
+    VersionDialog* versionDialog_ = nullptr;
     ImageView* preview_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;

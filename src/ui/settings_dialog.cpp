@@ -14,6 +14,7 @@
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
+#include "ui/radio_group.h"
 
 namespace huewright {
 
@@ -115,8 +116,8 @@ void SettingsDialog::showDraft() {
     for (const TagForm form : {TagForm::Bold, TagForm::Italic}) {
         const std::optional<int> selected = draft_.selectedItem(form);
         for (std::size_t item = 0; item < 2; ++item) {
-            tagItems_[static_cast<std::size_t>(form)][item]->setChecked(selected ==
-                                                                        static_cast<int>(item));
+            QAbstractButton* button = tagItems_[static_cast<std::size_t>(form)][item];
+            RadioGroup::of(button)->setChecked(button, selected == static_cast<int>(item));
         }
     }
 }
