@@ -1,5 +1,6 @@
 #include "ui/control_layout.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -15,12 +16,14 @@
 #include <vector>
 
 #include "controls/gradient_label.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
+#include "ui/value_widgets.h"
 
 namespace huewright {
 
@@ -41,8 +44,9 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
         case ControlKind::SunkenPanel:
-        case ControlKind::ColourPanel:
             return frame(parent, QFrame::Panel | QFrame::Sunken);
+        case ControlKind::ColourPanel:
+            return new ColourPanel(parent);
         case ControlKind::Bevel:
             return frame(parent, QFrame::Box | QFrame::Sunken);
         case ControlKind::Container:
@@ -83,8 +87,8 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             return new QCheckBox(caption, parent);
         case ControlKind::RadioButton:
             return new QRadioButton(caption, parent);
-        case ControlKind::Label:
-            return new QLabel(caption, parent);
+        case ControlKind::LengthLabel:
+            return new LengthLabel(parent);
         case ControlKind::GradientLabel: {
             // Every gradient label of the program runs from blue to fuchsia over its window.
             auto* label = new GradientLabel(parent);
@@ -109,7 +113,7 @@ bool takesFocus(ControlKind kind) {
         case ControlKind::ColourPanel:
         case ControlKind::Image:
         case ControlKind::Bevel:
-        case ControlKind::Label:
+        case ControlKind::LengthLabel:
         case ControlKind::GradientLabel:
             return false;
         default:
@@ -144,6 +148,7 @@ void appendTabOrder(std::span<const ControlLayout> layout, std::string_view pare
 
 void buildControls(QWidget* client, std::span<const ControlLayout> layout,
                    const std::function<void()>& beep) {
+    installAccessibility();
     for (const ControlLayout& control : layout) {
         QWidget* parent =
             control.parent.empty() ? client : client->findChild<QWidget*>(qtName(control.parent));
@@ -161,6 +166,15 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         }
         if (*control.hint != '\0') {
             widget->setToolTip(QString::fromUtf8(control.hint));
+        }
+        if (*control.accessibleName != '\0') {
+            const QString name = QString::fromUtf8(control.accessibleName);
+            widget->setAccessibleName(name);
+            // A combo box is named by its text; its editor and list are what the name tells.
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->lineEdit()->setAccessibleName(name);
+                combo->view()->setAccessibleName(name);
+            }
         }
         if (!takesFocus(control.kind) || holdsOthers(control.kind)) {
             widget->setFocusPolicy(Qt::NoFocus);

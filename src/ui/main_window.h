@@ -15,7 +15,6 @@
 class QAbstractButton;
 class QAction;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +27,8 @@ class MarkupEdit;
 class Platform;
 class SettingsDialog;
 class SpinEdit;
+class ColourPanel;
+class LengthLabel;
 class VersionDialog;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
@@ -86,8 +87,8 @@ class MainWindow : public QMainWindow {
     QLineEdit* linkEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;
     MarkupEdit* markupEdit_ = nullptr;
-    QLabel* lengthLabel_ = nullptr;
-    std::array<QFrame*, 3> colourPanels_{};  // start, middle, end
+    LengthLabel* lengthLabel_ = nullptr;
+    std::array<ColourPanel*, 3> colourPanels_{};  // start, middle, end
     std::map<CheckBox, QAbstractButton*> checkBoxes_;
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QFile>
-#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,6 +12,7 @@
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/settings_dialog.h"
+#include "ui/value_widgets.h"
 #include "ui/version_dialog.h"
 
 namespace huewright {
@@ -53,7 +53,7 @@ void MainWindow::connectActions() {
     }
     connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
-    for (QFrame* panel : colourPanels_) {
+    for (ColourPanel* panel : colourPanels_) {
         panel->installEventFilter(this);
     }
     connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
