@@ -9,11 +9,11 @@ namespace {
 using K = ControlKind;
 using S = SettingsControl;
 
-constexpr std::string_view kClient = "";
+constexpr std::string_view kClient;  // the parent of the window's own controls
 
-const char* const kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
-const char* const kBoldHint = "太字チェックのタグが選択できます";
-const char* const kItalicHint = "斜体チェックのタグが選択できます";
+constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
+constexpr const char* kBoldHint = "太字チェックのタグが選択できます";
+constexpr const char* kItalicHint = "斜体チェックのタグが選択できます";
 
 constexpr ControlLayout kSettingsControls[] = {
     // name, kind, parent, caption, hint, accessible name, {left, top, width, height}, tab

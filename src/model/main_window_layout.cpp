@@ -9,10 +9,10 @@ namespace {
 using K = ControlKind;
 using M = MenuLayout::Kind;
 
-const char* const kPreviewHint = "こんな感じになるよ";
-const char* const kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
+constexpr const char* kPreviewHint = "こんな感じになるよ";
+constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗｰｺｰﾄﾞ表示";
 
-constexpr std::string_view kClient = "";
+constexpr std::string_view kClient;  // the parent of the window's own controls
 
 constexpr ControlLayout kControls[] = {
     // name, kind, parent, caption, hint, accessible name, {left, top, width, height}, tab
