@@ -112,6 +112,9 @@ def main():
         skip("at-spi2-core is not installed")
     if shutil.which("xdotool") is None:
         skip("xdotool is not installed")
+    # xvfb-run may hand over before the X server takes clients.
+    wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True)
+             .returncode == 0 or None, "the X server", timeout=30)
     # The session bus starts the accessibility bus when it is first asked for its address; the
     # program looks for it once, as it starts, so it must be up first.
     session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
@@ -127,6 +130,9 @@ def main():
         wait_for(bus_address, "the accessibility bus", timeout=30)
     except AssertionError as error:
         skip(str(error))
+    # The registry starts with the first question put to it and connects to the X server; a
+    # program connecting at that moment was seen refused, so it starts first.
+    pyatspi.Registry.getDesktop(0).childCount
     work = tempfile.mkdtemp()
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     program = subprocess.Popen([sys.argv[1]], cwd=work, env=env)
