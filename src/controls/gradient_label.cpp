@@ -1,5 +1,6 @@
 #include "controls/gradient_label.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QEvent>
 #include <QFontMetrics>
@@ -33,6 +34,9 @@ void GradientLabel::setCaption(std::string caption) {
     caption_ = std::move(caption);
     fitToCaption();
     repaintNow();
+    // A screen reader reads the caption as the label's name.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void GradientLabel::setStartColour(ColourValue colour) {

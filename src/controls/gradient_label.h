@@ -26,6 +26,8 @@ class GradientLabel : public QWidget {
 
     /// The caption in code page 932 bytes.
     const std::string& caption() const { return caption_; }
+    /// The caption as it is drawn, decoded for display.
+    QString captionText() const { return decoder_(caption_); }
     void setCaption(std::string caption);
 
     /// Colour of the first character.

@@ -75,10 +75,11 @@ enum class MenuItem {
     SpanForm,
     BbcodeForm,
     HelpTopics,
+    About,
 };
 
 /// The program's windows and the ids of its file dialogs.
-enum class Window { Main, ColourCode, Settings, Help, SaveDialog, OpenDialog };
+enum class Window { Main, ColourCode, Settings, Version, Help, SaveDialog, OpenDialog };
 
 /// The settings dialog's controls.
 enum class SettingsControl {
@@ -110,6 +111,9 @@ enum class SettingsControl {
 
 /// The colour-code dialog's controls.
 enum class ColourCodeControl { Code, Copy, Ok };
+
+/// The version dialog's controls.
+enum class VersionControl { Name, Version, Ok };
 
 /// The help window's controls.
 enum class HelpControl { Search, Topics, Text };
@@ -146,9 +150,11 @@ inline constexpr MenuItem kAllMenuItems[] = {MenuItem::Open,
                                              MenuItem::FontForm,
                                              MenuItem::SpanForm,
                                              MenuItem::BbcodeForm,
-                                             MenuItem::HelpTopics};
-inline constexpr Window kAllWindows[] = {Window::Main, Window::ColourCode, Window::Settings,
-                                         Window::Help, Window::SaveDialog, Window::OpenDialog};
+                                             MenuItem::HelpTopics,
+                                             MenuItem::About};
+inline constexpr Window kAllWindows[] = {Window::Main,      Window::ColourCode, Window::Settings,
+                                         Window::Version,   Window::Help,       Window::SaveDialog,
+                                         Window::OpenDialog};
 inline constexpr SettingsControl kAllSettingsControls[] = {
     SettingsControl::SwitchGroup,      SettingsControl::UseSize,
     SettingsControl::UseFace,          SettingsControl::LineBreak,
@@ -164,6 +170,8 @@ inline constexpr SettingsControl kAllSettingsControls[] = {
     SettingsControl::Cancel,           SettingsControl::TakeCurrentColours};
 inline constexpr ColourCodeControl kAllColourCodeControls[] = {
     ColourCodeControl::Code, ColourCodeControl::Copy, ColourCodeControl::Ok};
+inline constexpr VersionControl kAllVersionControls[] = {
+    VersionControl::Name, VersionControl::Version, VersionControl::Ok};
 inline constexpr HelpControl kAllHelpControls[] = {HelpControl::Search, HelpControl::Topics,
                                                    HelpControl::Text};
 inline constexpr SpinStep kAllSpinSteps[] = {SpinStep::Up, SpinStep::Down};
@@ -208,15 +216,17 @@ inline constexpr std::array kMenus =
     std::to_array<std::string_view>({"MainMenu1", "File1", "K1", "FormMenu", "Help1"});
 inline constexpr std::array kMenuItems =
     std::to_array<std::string_view>({"Open", "save", "N1", "Exit1", "K2", "FormFONT", "FormSPAN",
-                                     "FormBBCode", "SearchforHelpOn1"});
-inline constexpr std::array kWindows =
-    std::to_array<std::string_view>({"Form1", "colorform", "stat_form", "help", "SD1", "OD1"});
+                                     "FormBBCode", "SearchforHelpOn1", "About1"});
+inline constexpr std::array kWindows = std::to_array<std::string_view>(
+    {"Form1", "colorform", "stat_form", "about_form", "help", "SD1", "OD1"});
 inline constexpr std::array kSettingsControls = std::to_array<std::string_view>(
     {"GroupBox2", "SS",  "FS",  "KB",  "TB",  "CS",      "GroupBox1", "sc",
      "scb",       "tc",  "tcb", "ec",  "ecb", "bc",      "bcb",       "FR",
      "FR0",       "FR1", "SR",  "SR0", "SR1", "Button1", "Button2",   "Button3"});
 inline constexpr std::array kColourCodeControls =
     std::to_array<std::string_view>({"Edit1", "copy_b", "ok_b"});
+inline constexpr std::array kVersionControls =
+    std::to_array<std::string_view>({"Lumo", "Version", "ok_b"});
 inline constexpr std::array kHelpControls =
     std::to_array<std::string_view>({"search", "contents", "text"});
 inline constexpr std::array kSpinSteps = std::to_array<std::string_view>({"up", "down"});
@@ -244,6 +254,7 @@ static_assert(namesEvery(kAllMenuItems, kMenuItems));
 static_assert(namesEvery(kAllWindows, kWindows));
 static_assert(namesEvery(kAllSettingsControls, kSettingsControls));
 static_assert(namesEvery(kAllColourCodeControls, kColourCodeControls));
+static_assert(namesEvery(kAllVersionControls, kVersionControls));
 static_assert(namesEvery(kAllHelpControls, kHelpControls));
 static_assert(namesEvery(kAllSpinSteps, kSpinSteps));
 
@@ -287,6 +298,9 @@ constexpr std::string_view nameOf(SettingsControl c) {
 }
 constexpr std::string_view nameOf(ColourCodeControl c) {
     return control_names::lookUp(control_names::kColourCodeControls, c);
+}
+constexpr std::string_view nameOf(VersionControl c) {
+    return control_names::lookUp(control_names::kVersionControls, c);
 }
 constexpr std::string_view nameOf(HelpControl c) {
     return control_names::lookUp(control_names::kHelpControls, c);

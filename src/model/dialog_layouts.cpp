@@ -1,4 +1,4 @@
-// The two dialogs as they were drawn: the settings dialog and the colour-code dialog.
+// The dialogs as they were drawn: the settings, colour-code and version dialogs.
 #include "model/controls.h"
 #include "model/layout.h"
 
@@ -13,13 +13,14 @@ constexpr const char* kBoldHint = "太字チェックのタグが選択できま
 constexpr const char* kItalicHint = "斜体チェックのタグが選択できます";
 
 constexpr ControlLayout kSettingsControls[] = {
-    // name, kind, parent, caption, hint, {left, top, width, height}, tab
-    {nameOf(S::SwitchGroup), K::GroupBox, kClient, "初期指定", "", {8, 8, 265, 73}, 0},
+    // name, kind, parent, caption, hint, accessible name, {left, top, width, height}, tab
+    {nameOf(S::SwitchGroup), K::GroupBox, kClient, "初期指定", "", "", {8, 8, 265, 73}, 0},
     {nameOf(S::UseSize),
      K::CheckBox,
      nameOf(S::SwitchGroup),
      "ｻｲｽﾞ指定",
      "サイズの指定有無",
+     "",
      {11, 16, 70, 17},
      0},
     {nameOf(S::UseFace),
@@ -27,6 +28,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::SwitchGroup),
      "ﾌｫﾝﾄ指定",
      "フォントの指定有無",
+     "",
      {89, 16, 72, 17},
      1},
     {nameOf(S::LineBreak),
@@ -34,6 +36,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::SwitchGroup),
      "改行",
      "改行コードの有無",
+     "",
      {163, 16, 48, 17},
      2},
     {nameOf(S::UpperCaseTags),
@@ -41,6 +44,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::SwitchGroup),
      "タグを大文字で出力",
      "出力タグの指定",
+     "",
      {11, 32, 129, 17},
      3},
     {nameOf(S::HashInColourCodes),
@@ -48,6 +52,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::SwitchGroup),
      "色コード入力で＃を付ける",
      "色コードの表示・入力時に＃を付ける",
+     "",
      {11, 48, 158, 17},
      4},
     {nameOf(S::ColourGroup),
@@ -55,6 +60,7 @@ constexpr ControlLayout kSettingsControls[] = {
      kClient,
      "初期色",
      "立ち上げ時の標準色を設定できます",
+     "",
      {8, 88, 265, 41},
      1},
     {nameOf(S::StartPanel),
@@ -62,6 +68,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "",
      kCodeHint,
+     "開始色",
      {8, 17, 17, 16},
      -1},
     {nameOf(S::StartButton),
@@ -69,6 +76,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "開始色",
      "開始色を変更",
+     "",
      {25, 16, 41, 17},
      0},
     {nameOf(S::MiddlePanel),
@@ -76,14 +84,23 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "",
      kCodeHint,
+     "中間色",
      {72, 17, 17, 16},
      -1},
-    {nameOf(S::MiddleButton), K::Button, nameOf(S::ColourGroup), "中間色", "", {89, 16, 41, 17}, 1},
+    {nameOf(S::MiddleButton),
+     K::Button,
+     nameOf(S::ColourGroup),
+     "中間色",
+     "",
+     "",
+     {89, 16, 41, 17},
+     1},
     {nameOf(S::EndPanel),
      K::ColourPanel,
      nameOf(S::ColourGroup),
      "",
      kCodeHint,
+     "終了色",
      {136, 17, 17, 16},
      -1},
     {nameOf(S::EndButton),
@@ -91,6 +108,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "終了色",
      "終了色を変更",
+     "",
      {152, 16, 41, 17},
      2},
     {nameOf(S::BackgroundPanel),
@@ -98,6 +116,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "",
      kCodeHint,
+     "背景色",
      {200, 17, 17, 16},
      -1},
     {nameOf(S::BackgroundButton),
@@ -105,15 +124,24 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ColourGroup),
      "背景色",
      "背景色を変更",
+     "",
      {217, 16, 41, 17},
      6},
     // Each radio group lists its items in one column under its caption.
-    {nameOf(S::BoldGroup), K::GroupBox, kClient, "太字のタグ形式", kBoldHint, {8, 136, 129, 41}, 2},
+    {nameOf(S::BoldGroup),
+     K::GroupBox,
+     kClient,
+     "太字のタグ形式",
+     kBoldHint,
+     "",
+     {8, 136, 129, 41},
+     2},
     {nameOf(S::BoldTag),
      K::RadioButton,
      nameOf(S::BoldGroup),
      "太字 <B>",
      kBoldHint,
+     "",
      {8, 14, 117, 13},
      0},
     {nameOf(S::StrongTag),
@@ -121,6 +149,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::BoldGroup),
      "強調 <STRONG>",
      kBoldHint,
+     "",
      {8, 27, 117, 13},
      1},
     {nameOf(S::ItalicGroup),
@@ -128,6 +157,7 @@ constexpr ControlLayout kSettingsControls[] = {
      kClient,
      "斜体のタグ形式",
      kItalicHint,
+     "",
      {144, 136, 129, 41},
      3},
     {nameOf(S::ItalicTag),
@@ -135,6 +165,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ItalicGroup),
      "斜体 <Ｉ>",
      kItalicHint,
+     "",
      {8, 14, 117, 13},
      0},
     {nameOf(S::EmphasisTag),
@@ -142,6 +173,7 @@ constexpr ControlLayout kSettingsControls[] = {
      nameOf(S::ItalicGroup),
      "強調 <ＥＭ>",
      kItalicHint,
+     "",
      {8, 27, 117, 13},
      1},
     {nameOf(S::Store),
@@ -149,14 +181,16 @@ constexpr ControlLayout kSettingsControls[] = {
      kClient,
      "設定",
      "次回起動時に設定を反映します",
+     "",
      {168, 184, 49, 25},
      4},
-    {nameOf(S::Cancel), K::Button, kClient, "取消", "いまのなし～", {224, 184, 49, 25}, 5},
+    {nameOf(S::Cancel), K::Button, kClient, "取消", "いまのなし～", "", {224, 184, 49, 25}, 5},
     {nameOf(S::TakeCurrentColours),
      K::Button,
      kClient,
      "現在の色データを使用",
      "現在編集中の色データを読み込みます",
+     "",
      {8, 184, 129, 25},
      6},
 };
@@ -167,6 +201,7 @@ constexpr ControlLayout kColourCodeControls[] = {
      kClient,
      "",
      "カラーコードを設定します",
+     "カラーコード",
      {24, 8, 57, 20},
      0},
     {nameOf(ColourCodeControl::Copy),
@@ -174,9 +209,34 @@ constexpr ControlLayout kColourCodeControls[] = {
      kClient,
      "COPY",
      "カラーコードをクリップボードにコピーします",
+     "",
      {8, 32, 41, 17},
      1},
-    {nameOf(ColourCodeControl::Ok), K::Button, kClient, "OK", "", {56, 32, 41, 17}, 2},
+    {nameOf(ColourCodeControl::Ok), K::Button, kClient, "OK", "", "", {56, 32, 41, 17}, 2},
+};
+
+// The program's name and version line in the main window's label style, and OK.
+constexpr ControlLayout kVersionControls[] = {
+    {nameOf(VersionControl::Name),
+     K::GradientLabel,
+     kClient,
+     "HuewrightHTML",
+     "",
+     "",
+     {16, 16, 0, 0},
+     -1,
+     13},
+    // The version line's caption comes from the build.
+    {nameOf(VersionControl::Version),
+     K::GradientLabel,
+     kClient,
+     "",
+     "",
+     "",
+     {16, 36, 0, 0},
+     -1,
+     13},
+    {nameOf(VersionControl::Ok), K::Button, kClient, "OK", "", "", {104, 60, 65, 25}, 0},
 };
 
 constexpr WindowLayout kSettingsDialog = {nameOf(Window::Settings), "Ｌｕｍｏ設定", 279, 215,
@@ -184,7 +244,14 @@ constexpr WindowLayout kSettingsDialog = {nameOf(Window::Settings), "Ｌｕｍ�
 constexpr WindowLayout kColourCodeDialog = {nameOf(Window::ColourCode), "ColorNo", 104, 51,
                                             kColourCodeControls};
 
+constexpr WindowLayout kVersionDialog = {nameOf(Window::Version), "バージョン情報", 177, 93,
+                                         kVersionControls};
+
 }  // namespace
+
+const WindowLayout& versionDialogLayout() {
+    return kVersionDialog;
+}
 
 const WindowLayout& settingsDialogLayout() {
     return kSettingsDialog;

@@ -37,7 +37,7 @@ enum class ControlKind {
     CheckBox,
     RadioButton,
     Bevel,          ///< a lowered box frame drawn over what lies beneath
-    Label,          ///< a text sized to itself
+    LengthLabel,    ///< a length in bytes in brackets, sized to itself
     GradientLabel,  ///< a text in a colour gradient, sized to itself
     GroupBox,       ///< a captioned frame around other controls
 };
@@ -46,12 +46,13 @@ enum class ControlKind {
 struct ControlLayout {
     std::string_view name;  ///< the object name, from the name table
     ControlKind kind;
-    std::string_view parent;  ///< the object name of the parent; "" for the window's client area
-    const char* caption;      ///< UTF-8; for an edit or a spin edit, its first text
-    const char* hint;         ///< the tooltip, UTF-8; "" for none
-    Rect geometry;            ///< relative to the parent; a zero size sizes the control to its text
-    int tab;                  ///< position in the tab order within the parent; -1 takes no focus
-    int fontPixels = 0;       ///< the control's own font height; 0 for the window's font
+    std::string_view parent;     ///< the object name of the parent; "" for the window's client area
+    const char* caption;         ///< UTF-8; for an edit or a spin edit, its first text
+    const char* hint;            ///< the tooltip, UTF-8; "" for none
+    const char* accessibleName;  ///< what a screen reader calls it, UTF-8; "" for its caption
+    Rect geometry;       ///< relative to the parent; a zero size sizes the control to its text
+    int tab;             ///< position in the tab order within the parent; -1 takes no focus
+    int fontPixels = 0;  ///< the control's own font height; 0 for the window's font
 };
 
 /// One entry of a menu bar: a menu (its items follow it), an item or a separator.
@@ -82,6 +83,8 @@ std::span<const MenuLayout> mainMenuLayout();
 const WindowLayout& settingsDialogLayout();
 /// The colour-code dialog "ColorNo".
 const WindowLayout& colourCodeDialogLayout();
+/// The version dialog "バージョン情報".
+const WindowLayout& versionDialogLayout();
 
 /// Every window's layout, the main window first.
 std::span<const WindowLayout* const> allWindowLayouts();

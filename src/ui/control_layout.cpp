@@ -1,5 +1,6 @@
 #include "ui/control_layout.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -11,14 +12,18 @@
 
 #include <algorithm>
 #include <limits>
+#include <set>
 #include <vector>
 
 #include "controls/gradient_label.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/markup_edit.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group.h"
 #include "ui/spin_edit.h"
+#include "ui/value_widgets.h"
 
 namespace huewright {
 
@@ -39,8 +44,9 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
         case ControlKind::SunkenPanel:
-        case ControlKind::ColourPanel:
             return frame(parent, QFrame::Panel | QFrame::Sunken);
+        case ControlKind::ColourPanel:
+            return new ColourPanel(parent);
         case ControlKind::Bevel:
             return frame(parent, QFrame::Box | QFrame::Sunken);
         case ControlKind::Container:
@@ -62,6 +68,9 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            // The box holds exactly what the user typed or chose: an inline completion would
+            // show a face name that the markup does not use.
+            combo->setCompleter(nullptr);
             combo->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
             return combo;
         }
@@ -76,16 +85,19 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             return new QPushButton(caption, parent);
         case ControlKind::CheckBox:
             return new QCheckBox(caption, parent);
-        case ControlKind::RadioButton: {
-            auto* radio = new QRadioButton(caption, parent);
-            // The model keeps each group exclusive, and a loaded file may leave a group empty.
-            radio->setAutoExclusive(false);
-            return radio;
-        }
-        case ControlKind::Label:
-            return new QLabel(caption, parent);
+        case ControlKind::RadioButton:
+            return new QRadioButton(caption, parent);
+        case ControlKind::LengthLabel:
+            return new LengthLabel(parent);
         case ControlKind::GradientLabel: {
+            // Every gradient label of the program runs from blue to fuchsia over its window.
             auto* label = new GradientLabel(parent);
+            label->setDecoder(fromCp932);
+            label->setStartColour(0xFF0000);
+            label->setEndColour(0xFF00FF);
+            label->setBackgroundColour(0xFFFFFF);
+            label->setTransparent(true);
+            label->setAutoSize(true);
             label->setCaption(toCp932(caption));
             return label;
         }
@@ -101,7 +113,7 @@ bool takesFocus(ControlKind kind) {
         case ControlKind::ColourPanel:
         case ControlKind::Image:
         case ControlKind::Bevel:
-        case ControlKind::Label:
+        case ControlKind::LengthLabel:
         case ControlKind::GradientLabel:
             return false;
         default:
@@ -136,6 +148,7 @@ void appendTabOrder(std::span<const ControlLayout> layout, std::string_view pare
 
 void buildControls(QWidget* client, std::span<const ControlLayout> layout,
                    const std::function<void()>& beep) {
+    installAccessibility();
     for (const ControlLayout& control : layout) {
         QWidget* parent =
             control.parent.empty() ? client : client->findChild<QWidget*>(qtName(control.parent));
@@ -154,9 +167,29 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         if (*control.hint != '\0') {
             widget->setToolTip(QString::fromUtf8(control.hint));
         }
+        if (*control.accessibleName != '\0') {
+            const QString name = QString::fromUtf8(control.accessibleName);
+            widget->setAccessibleName(name);
+            // A combo box is named by its text; its editor and list are what the name tells.
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->lineEdit()->setAccessibleName(name);
+                combo->view()->setAccessibleName(name);
+            }
+        }
         if (!takesFocus(control.kind) || holdsOthers(control.kind)) {
             widget->setFocusPolicy(Qt::NoFocus);
         }
+    }
+    std::set<QWidget*> groupParents;
+    for (const ControlLayout& control : layout) {
+        if (control.kind == ControlKind::RadioButton) {
+            groupParents.insert(control.parent.empty()
+                                    ? client
+                                    : client->findChild<QWidget*>(qtName(control.parent)));
+        }
+    }
+    for (QWidget* parent : groupParents) {
+        new RadioGroup(parent);
     }
     QWidget* previous = nullptr;
     for (const QString& name : tabOrder(layout)) {

@@ -10,11 +10,15 @@
 namespace huewright {
 namespace {
 
-/// `text` without the characters code page 932 cannot hold.
+/// What a one-line box keeps of `text`: its first line, without control characters and the
+/// characters code page 932 cannot hold.
 QString holdable(const QString& text) {
     QString kept;
     for (const char32_t codePoint : text.toUcs4()) {
-        if (cp932CanHold(codePoint)) {
+        if (codePoint == U'\r' || codePoint == U'\n') {
+            break;
+        }
+        if (codePoint >= 0x20 && codePoint != 0x7F && cp932CanHold(codePoint)) {
             kept.append(QString::fromUcs4(&codePoint, 1));
         }
     }

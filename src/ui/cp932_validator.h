@@ -9,11 +9,12 @@ class QLineEdit;
 
 namespace huewright {
 
-/// Keeps what the user enters into a line edit within code page 932: of what an edit (typing,
-/// pasting, dropping, an input method) inserts, the characters code page 932 cannot hold are
-/// dropped with one beep and the rest goes in; an edit that keeps nothing leaves the text as it
-/// was. Text set from code is never touched, and a character it brought that code page 932
-/// cannot hold may stay while the user edits around it.
+/// Keeps what the user enters into a one-line edit within one line of code page 932: of what an
+/// edit (typing, pasting, dropping, an input method) inserts, only the first line goes in, and
+/// control characters and the characters code page 932 cannot hold are dropped, with one beep
+/// for an edit that loses anything; an edit that keeps nothing leaves the text as it was. Text set
+/// from code is never touched, and a character it brought that code page 932 cannot hold may stay
+/// while the user edits around it.
 class Cp932Validator : public QValidator {
   public:
     /// Becomes the validator of `editor` (for an editable combo box, its line edit), which owns

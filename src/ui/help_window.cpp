@@ -9,6 +9,7 @@
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ui/control_layout.h"
@@ -30,6 +31,12 @@ HelpWindow::HelpWindow(QWidget* parent)
     contents_->setObjectName(qtName(nameOf(HelpControl::Topics)));
     text_->setObjectName(qtName(nameOf(HelpControl::Text)));
     text_->setOpenExternalLinks(true);
+    search_->setAccessibleName(QStringLiteral("検索する語"));
+    contents_->setAccessibleName(QStringLiteral("トピック"));
+    text_->setAccessibleName(QStringLiteral("ヘルプの本文"));
+    for (QToolButton* clear : search_->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("消去"));
+    }
 
     auto* finder = new QWidget;
     auto* finderLayout = new QVBoxLayout(finder);

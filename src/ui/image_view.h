@@ -7,6 +7,7 @@ namespace huewright {
 
 /// Shows an image that someone else owns and draws into; update() shows its latest state.
 class ImageView final : public QWidget {
+    Q_OBJECT
   public:
     using QWidget::QWidget;
 

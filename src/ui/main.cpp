@@ -1,18 +1,18 @@
 // The desktop program: one main window; closing it ends the program, asking and saving nothing.
 #include <QApplication>
-#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
-#include "ui/classic_style.h"
-#include "ui/fonts.h"
+#include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
-#include "ui/translations.h"
+#include "version.h"
 
 namespace {
 
@@ -25,9 +25,32 @@ bool displayAvailable() {
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+constexpr const char* kUsage =
+    "Usage: huewright [--help] [--version]\n"
+    "Writes a line of text as HTML in a colour gradient: every character in its own colour\n"
+    "tag, from a start colour to an end colour, through a middle colour or alternating.\n"
+    "\n"
+    "Opens the window, which needs a display, with the start-up settings of lumo.ini in the\n"
+    "working directory. huewright-cli makes the same markup in a terminal.\n"
+    "\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // These two answer without a display; every other argument is Qt's.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--version") {
+            std::printf("huewright (HuewrightHTML) %s\n", std::string(huewright::kVersion).c_str());
+            return 0;
+        }
+        if (argument == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     if (!displayAvailable()) {
         std::fputs(
             "huewright: no display. Start it under Xvfb: xvfb-run -s '-screen 0 1024x768x24' "
@@ -36,15 +59,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
-    QApplication::setApplicationDisplayName(QStringLiteral("HuewrightHTML"));
-    huewright::installFaceSubstitutes();
-    huewright::installClassicStyle();
-    huewright::installJapaneseTranslations(application);
-    // Qt's own dialogs would keep custom colours and file histories in the user's settings;
-    // this program stores nothing but its own two files, so point those settings nowhere.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStringLiteral("/proc/self/nonexistent"));
+    huewright::setUpApplication(application);
 
     huewright::QtPlatform platform;
     huewright::DiskFileSystem files;

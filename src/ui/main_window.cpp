@@ -5,9 +5,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,8 +16,6 @@
 
 #include <exception>
 
-#include "controls/gradient_label.h"
-#include "controls/qt_colour.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
 #include "ui/cp932_validator.h"
@@ -30,7 +26,9 @@
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/qt_text.h"
+#include "ui/radio_group.h"
 #include "ui/spin_edit.h"
+#include "ui/value_widgets.h"
 
 namespace huewright {
 
@@ -70,23 +68,12 @@ void MainWindow::createControls() {
     linkEdit_ = findControl<QLineEdit>(client, LineEdit::LinkTarget);
     faceNameBox_ = findControl<QComboBox>(client, WindowPart::FaceName);
     markupEdit_ = findControl<MarkupEdit>(client, WindowPart::Markup);
-    lengthLabel_ = findControl<QLabel>(client, WindowPart::Length);
-    colourPanels_ = {findControl<QFrame>(client, WindowPart::StartColour),
-                     findControl<QFrame>(client, WindowPart::MiddleColour),
-                     findControl<QFrame>(client, WindowPart::EndColour)};
-    for (QFrame* panel : colourPanels_) {
-        panel->setAutoFillBackground(true);
-    }
+    lengthLabel_ = findControl<LengthLabel>(client, WindowPart::Length);
+    colourPanels_ = {findControl<ColourPanel>(client, WindowPart::StartColour),
+                     findControl<ColourPanel>(client, WindowPart::MiddleColour),
+                     findControl<ColourPanel>(client, WindowPart::EndColour)};
     preview_ = findControl<ImageView>(client, WindowPart::Preview);
     preview_->setImage(&surface_.screenImage());
-
-    auto* lumo = findControl<GradientLabel>(client, WindowPart::Name);
-    lumo->setDecoder(fromCp932);
-    lumo->setStartColour(0xFF0000);
-    lumo->setEndColour(0xFF00FF);
-    lumo->setBackgroundColour(0xFFFFFF);
-    lumo->setTransparent(true);
-    lumo->setAutoSize(true);
 
     auto beep = [this] { platform_.beep(); };
     for (QLineEdit* edit : {textEdit_, linkEdit_, faceNameBox_->lineEdit()}) {
@@ -102,6 +89,7 @@ void MainWindow::createControls() {
     }
     for (const SpinField field : kAllSpinFields) {
         spinEdits_[field] = findControl<SpinEdit>(client, field);
+        spinEdits_[field]->setRange(rangeOf(field));
         switchable_[field] = spinEdits_[field];
     }
     for (const LineEdit edit : kAllLineEdits) {
@@ -234,8 +222,7 @@ void MainWindow::showModelState() {
         widget->setChecked(model_.checked(box));
     }
     for (const auto& [button, widget] : radioButtons_) {
-        const QSignalBlocker blocker(widget);
-        widget->setChecked(model_.checked(button));
+        RadioGroup::of(widget)->setChecked(widget, model_.checked(button));
     }
     for (const auto& [field, widget] : spinEdits_) {
         const QString text = QString::fromStdString(model_.spinText(field));
@@ -252,17 +239,17 @@ void MainWindow::showModelState() {
     const std::array<ColourSlot, 3> panelSlots = {ColourSlot::Start, ColourSlot::Middle,
                                                   ColourSlot::End};
     for (std::size_t i = 0; i < panelSlots.size(); ++i) {
-        QPalette palette = colourPanels_[i]->palette();
-        palette.setColor(QPalette::Window, toQColour(model_.colour(panelSlots[i])));
-        colourPanels_[i]->setPalette(palette);
+        const ColourValue colour = model_.colour(panelSlots[i]);
+        colourPanels_[i]->setColour(colour, QString::fromStdString(model_.colourCode(colour)));
     }
 }
 
 void MainWindow::showOutput() {
     markupEdit_->setMarkup(fromCp932(model_.markup()));
     // The length counts code page 932 bytes: a double-byte character counts 2.
-    lengthLabel_->setText(QStringLiteral("(%1)").arg(model_.markup().size()));
-    lengthLabel_->adjustSize();
+    lengthLabel_->setLength(model_.markup().size());
+    // A screen reader hears the preview described by the text it shows.
+    preview_->setAccessibleDescription(textEdit_->text());
     preview_->update();
 }
 

@@ -15,7 +15,6 @@
 class QAbstractButton;
 class QAction;
 class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +27,9 @@ class MarkupEdit;
 class Platform;
 class SettingsDialog;
 class SpinEdit;
+class ColourPanel;
+class LengthLabel;
+class VersionDialog;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
 /// the window state model. The model decides; the window forwards what the user does and shows
@@ -61,6 +63,7 @@ class MainWindow : public QMainWindow {
     void copyMarkup();
     void copyPreview();
     void showHelp();
+    void showVersion();
     void editStartupSettings();
     void saveSettingsFile();
     void openSettingsFile();
@@ -78,13 +81,14 @@ class MainWindow : public QMainWindow {
 
     ColourCodeDialog* colourCodeDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
+    VersionDialog* versionDialog_ = nullptr;
     ImageView* preview_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;
     MarkupEdit* markupEdit_ = nullptr;
-    QLabel* lengthLabel_ = nullptr;
-    std::array<QFrame*, 3> colourPanels_{};  // start, middle, end
+    LengthLabel* lengthLabel_ = nullptr;
+    std::array<ColourPanel*, 3> colourPanels_{};  // start, middle, end
     std::map<CheckBox, QAbstractButton*> checkBoxes_;
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QEvent>
 #include <QFile>
-#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -13,6 +12,8 @@
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/settings_dialog.h"
+#include "ui/value_widgets.h"
+#include "ui/version_dialog.h"
 
 namespace huewright {
 
@@ -40,6 +41,7 @@ constexpr std::array<ColourSlot, 3> kPanelSlots = {ColourSlot::Start, ColourSlot
 void MainWindow::connectActions() {
     colourCodeDialog_ = new ColourCodeDialog(model_, platform_, this);
     settingsDialog_ = new SettingsDialog(model_, platform_, *colourCodeDialog_, this);
+    versionDialog_ = new VersionDialog([this] { showHelp(); }, this);
     const std::pair<Button, ColourSlot> colourButtons[] = {
         {Button::StartColour, ColourSlot::Start},
         {Button::MiddleColour, ColourSlot::Middle},
@@ -51,7 +53,7 @@ void MainWindow::connectActions() {
     }
     connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
-    for (QFrame* panel : colourPanels_) {
+    for (ColourPanel* panel : colourPanels_) {
         panel->installEventFilter(this);
     }
     connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
@@ -60,6 +62,7 @@ void MainWindow::connectActions() {
     const auto item = [this](MenuItem name) { return findControl<QAction>(this, name); };
     connect(item(MenuItem::Exit), &QAction::triggered, this, &QWidget::close);
     connect(item(MenuItem::HelpTopics), &QAction::triggered, this, &MainWindow::showHelp);
+    connect(item(MenuItem::About), &QAction::triggered, this, &MainWindow::showVersion);
     connect(item(MenuItem::Save), &QAction::triggered, this, &MainWindow::saveSettingsFile);
     connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
     connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
@@ -103,6 +106,10 @@ void MainWindow::copyPreview() {
 
 void MainWindow::showHelp() {
     platform_.showHelp(this, helpFile_);
+}
+
+void MainWindow::showVersion() {
+    platform_.runModal(*versionDialog_);
 }
 
 void MainWindow::editStartupSettings() {

@@ -39,7 +39,7 @@ class Platform {
     /// The warning sound for a refused key or character.
     virtual void beep() = 0;
     /// The colour dialog preset to `initial`; the chosen colour, or nothing when cancelled.
-    /// Custom colours are kept while the program runs.
+    /// Custom colours are kept while the program runs, from a confirmed dialog only.
     virtual std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) = 0;
     /// Runs the file dialog `id` ("SD1", "OD1"); the chosen full file name, or nothing when
     /// cancelled. Each id remembers its own last name and file type.

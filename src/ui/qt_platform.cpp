@@ -12,6 +12,7 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <array>
 
 namespace huewright {
 
@@ -23,9 +24,17 @@ void QtPlatform::beep() {
 }
 
 std::optional<ColourValue> QtPlatform::chooseColour(QWidget* parent, ColourValue initial) {
-    // The sixteen custom colours are QColorDialog's own, shared by every dialog it opens.
+    // The sixteen custom colours are QColorDialog's own, shared by every dialog it opens; the
+    // dialog changes them at once, so a cancel puts them back.
+    std::array<QColor, 16> custom;
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        custom.at(static_cast<std::size_t>(i)) = QColorDialog::customColor(i);
+    }
     QColorDialog dialog(QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent);
     if (dialog.exec() != QDialog::Accepted) {
+        for (int i = 0; i < QColorDialog::customCount(); ++i) {
+            QColorDialog::setCustomColor(i, custom.at(static_cast<std::size_t>(i)));
+        }
         return std::nullopt;
     }
     const QColor chosen = dialog.selectedColor();

@@ -2,18 +2,18 @@
 
 #include <QAbstractButton>
 #include <QEvent>
-#include <QFrame>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "controls/qt_colour.h"
 #include "model/main_window_model.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
+#include "ui/radio_group.h"
+#include "ui/value_widgets.h"
 
 namespace huewright {
 
@@ -55,8 +55,7 @@ SettingsDialog::SettingsDialog(MainWindowModel& model, Platform& platform,
     const std::array<S, 4> buttons = {S::StartButton, S::MiddleButton, S::EndButton,
                                       S::BackgroundButton};
     for (std::size_t i = 0; i < kSlots.size(); ++i) {
-        panels_[i] = findControl<QFrame>(this, panels[i]);
-        panels_[i]->setAutoFillBackground(true);
+        panels_[i] = findControl<ColourPanel>(this, panels[i]);
         panels_[i]->installEventFilter(this);
         connect(findControl<QPushButton>(this, buttons[i]), &QPushButton::clicked, this,
                 [this, slot = kSlots[i]] { chooseColour(slot); });
@@ -104,9 +103,8 @@ void SettingsDialog::setColour(ColourSlot slot, ColourValue colour) {
 
 void SettingsDialog::showDraft() {
     for (std::size_t i = 0; i < kSlots.size(); ++i) {
-        QPalette palette = panels_[i]->palette();
-        palette.setColor(QPalette::Window, toQColour(colour(kSlots[i])));
-        panels_[i]->setPalette(palette);
+        const ColourValue shown = colour(kSlots[i]);
+        panels_[i]->setColour(shown, QString::fromStdString(model_.colourCode(shown)));
     }
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
         const QSignalBlocker blocker(switches_[i]);
@@ -115,8 +113,8 @@ void SettingsDialog::showDraft() {
     for (const TagForm form : {TagForm::Bold, TagForm::Italic}) {
         const std::optional<int> selected = draft_.selectedItem(form);
         for (std::size_t item = 0; item < 2; ++item) {
-            tagItems_[static_cast<std::size_t>(form)][item]->setChecked(selected ==
-                                                                        static_cast<int>(item));
+            QAbstractButton* button = tagItems_[static_cast<std::size_t>(form)][item];
+            RadioGroup::of(button)->setChecked(button, selected == static_cast<int>(item));
         }
     }
 }

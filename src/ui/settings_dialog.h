@@ -9,11 +9,11 @@
 #include "model/startup_draft.h"
 
 class QAbstractButton;
-class QFrame;
 
 namespace huewright {
 
 class ColourCodeDialog;
+class ColourPanel;
 class MainWindowModel;
 class Platform;
 
@@ -47,7 +47,7 @@ class SettingsDialog : public QDialog {
     Platform& platform_;
     ColourCodeDialog& colourCode_;
     StartupDraft draft_;
-    std::array<QFrame*, 4> panels_{};  // start, middle, end, background
+    std::array<ColourPanel*, 4> panels_{};  // start, middle, end, background
     std::array<QAbstractButton*, 5> switches_{};
     std::array<std::array<QAbstractButton*, 2>, 2> tagItems_{};  // bold, italic
 };

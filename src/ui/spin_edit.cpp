@@ -1,5 +1,6 @@
 #include "ui/spin_edit.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -100,7 +101,10 @@ SpinEdit::SpinEdit(bool typingEnabled, int maxLength, std::function<void()> beep
     setFocusProxy(editor_);
     setFocusPolicy(editor_->focusPolicy());
 
-    connect(editor_, &QLineEdit::textEdited, this, &SpinEdit::textTyped);
+    connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        announceValue();
+        emit textTyped(text);
+    });
     connect(up_, &QToolButton::clicked, this, [this] { emit stepRequested(1); });
     connect(down_, &QToolButton::clicked, this, [this] { emit stepRequested(-1); });
 }
@@ -113,6 +117,27 @@ void SpinEdit::setText(const QString& text) {
     // Rewriting the same text would move the cursor of someone typing.
     if (text != editor_->text()) {
         editor_->setText(text);
+        announceValue();
+    }
+}
+
+int SpinEdit::value() const {
+    bool isInteger = false;
+    const int typed = editor_->text().toInt(&isInteger);
+    return isInteger ? typed : range_.minimum;
+}
+
+void SpinEdit::requestValue(int value) {
+    if (value != this->value()) {
+        emit stepRequested(value - this->value());
+    }
+}
+
+void SpinEdit::announceValue() {
+    // The spin edit and its editor, which holds the focus, are one spin button to a reader.
+    for (QObject* object : {static_cast<QObject*>(this), static_cast<QObject*>(editor_)}) {
+        QAccessibleValueChangeEvent event(object, value());
+        QAccessible::updateAccessibility(&event);
     }
 }
 

@@ -5,14 +5,17 @@
 
 #include <functional>
 
+#include "model/controls.h"
+
 class QKeyEvent;
 class QLineEdit;
 class QToolButton;
 
 namespace huewright {
 
-/// A numeric field with up and down buttons at its right edge. It knows no range and no value:
-/// it reports the user's typing, steps and the loss of focus, and shows the text it is given.
+/// A numeric field with up and down buttons at its right edge. It keeps no value of its own: it
+/// reports the user's typing, steps and the loss of focus, and shows the text it is given. Its
+/// range is only told to screen readers.
 class SpinEdit : public QWidget {
     Q_OBJECT
 
@@ -24,8 +27,15 @@ class SpinEdit : public QWidget {
              QWidget* parent = nullptr);
 
     QString text() const;
-    /// Shows `text`; emits nothing.
+    /// Shows `text`; emits nothing but the announcement to screen readers.
     void setText(const QString& text);
+    /// The integer the text spells, or the range's minimum when it spells none.
+    int value() const;
+    /// The range a screen reader is told; 0..0 until set.
+    SpinRange range() const { return range_; }
+    void setRange(SpinRange range) { range_ = range; }
+    /// Asks for `value` as steps from the value shown, as a screen reader sets it.
+    void requestValue(int value);
     QLineEdit* editor() { return editor_; }
 
   signals:
@@ -43,12 +53,15 @@ class SpinEdit : public QWidget {
   private:
     /// Whether the field's key handling ends here: steps, and refusals with or without a beep.
     bool consumeKey(const QKeyEvent& event);
+    /// Tells screen readers that the value changed.
+    void announceValue();
 
     bool typingEnabled_;
     std::function<void()> beep_;
     QLineEdit* editor_;
     QToolButton* up_;
     QToolButton* down_;
+    SpinRange range_{0, 0};
 };
 
 }  // namespace huewright

@@ -54,7 +54,7 @@ class Cp932ValidatorTest : public QObject {
         }
     }
 
-    // A paste keeps what code page 932 holds, drops the rest and beeps once.
+    // A paste keeps what code page 932 holds of its first line, drops the rest and beeps once.
     void pasteKeepsWhatCodePage932Holds() {
         const struct {
             QString pasted;
@@ -63,10 +63,10 @@ class Cp932ValidatorTest : public QObject {
             int cursor;
             int beeps;
         } rows[] = {
-            {"ab漢", 0, "xab漢y", 4, 0},
-            {"a😀b¥", 0, "xaby", 3, 1},
-            {"😀é", 0, "xy", 1, 1},
-            {"😀", 1, "x", 1, 1},
+            {"ab漢", 0, "xab漢y", 4, 0}, {"a😀b¥", 0, "xaby", 3, 1},
+            {"😀é", 0, "xy", 1, 1},       {"😀", 1, "x", 1, 1},
+            {"ab\ncd", 0, "xaby", 3, 1}, {"ab\r\ncd", 1, "xab", 3, 1},
+            {"\nab", 0, "xy", 1, 1},     {"a\tb\x7f", 0, "xaby", 3, 1},
         };
         for (const auto& row : rows) {
             Scene scene(QStringLiteral("xy"));

@@ -27,6 +27,7 @@
 #include "ui/qt_drawing_surface.h"
 #include "ui/settings_dialog.h"
 #include "ui/spin_edit.h"
+#include "version.h"
 
 namespace huewright {
 namespace {
@@ -191,7 +192,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(order.first(), qtName(nameOf(LineEdit::Text)));
     }
 
-    // Every caption of the three windows' layout tables fits the room its control gives it.
+    // Every window bears exactly the title of its layout table, and every caption fits the room
+    // its control gives it.
     void everyCaptionFits() {
         QStringList tooWide;
         for (const WindowLayout* layout : allWindowLayouts()) {
@@ -240,14 +242,17 @@ class MainWindowTest : public QObject {
             }
             return order;
         };
+        // Tab enters a radio group at its checked button only.
         const QStringList withoutPattern =
-            without({nameOf(RadioButton::FallingPattern), nameOf(RadioButton::ValleyPattern),
-                     nameOf(SpinField::PatternMax), nameOf(SpinField::PatternMin),
-                     nameOf(RadioButton::AlternatingPattern)});
+            without({nameOf(RadioButton::Alternate), nameOf(RadioButton::FallingPattern),
+                     nameOf(RadioButton::ValleyPattern), nameOf(SpinField::PatternMax),
+                     nameOf(SpinField::PatternMin), nameOf(RadioButton::AlternatingPattern)});
         QCOMPARE(tabRound(withoutPattern.size()), withoutPattern);
         click(CheckBox::SizePattern);
-        const QStringList withPattern =
-            without({nameOf(SpinField::Size), nameOf(CheckBox::UseSize)});
+        click(RadioButton::Alternate);
+        const QStringList withPattern = without(
+            {nameOf(SpinField::Size), nameOf(CheckBox::UseSize), nameOf(RadioButton::Gradient),
+             nameOf(RadioButton::ValleyPattern), nameOf(RadioButton::AlternatingPattern)});
         QCOMPARE(tabRound(withPattern.size()), withPattern);
     }
 
@@ -299,6 +304,75 @@ class MainWindowTest : public QObject {
         click(RadioButton::ValleyPattern);
         QVERIFY(!widget<QRadioButton>(RadioButton::FallingPattern)->isChecked());
         QVERIFY(widget<QRadioButton>(RadioButton::Gradient)->isChecked());
+    }
+
+    // An arrow key moves the check within its group, wrapping, as a click would; disabled
+    // buttons are passed over.
+    void arrowKeysMoveTheCheckWithinAGroup() {
+        const struct {
+            RadioButton from;
+            Qt::Key key;
+            RadioButton to;
+        } rows[] = {
+            {RadioButton::Gradient, Qt::Key_Down, RadioButton::Alternate},
+            {RadioButton::Alternate, Qt::Key_Right, RadioButton::Gradient},
+            {RadioButton::FallingPattern, Qt::Key_Up, RadioButton::AlternatingPattern},
+            {RadioButton::AlternatingPattern, Qt::Key_Left, RadioButton::ValleyPattern},
+        };
+        click(CheckBox::SizePattern);
+        for (const auto& row : rows) {
+            click(row.from);
+            const int before = regenerations();
+            QTest::keyClick(widget(row.from), row.key);
+            QVERIFY(model_->checked(row.to));
+            QVERIFY(widget<QRadioButton>(row.to)->isChecked());
+            QVERIFY(!widget<QRadioButton>(row.from)->isChecked());
+            QCOMPARE(QApplication::focusWidget(), widget(row.to));
+            QCOMPARE(regenerations() - before, 1);
+        }
+        // A loaded file may leave a group with none checked; Tab then enters at its first.
+        files_->files["/work/none.DAT"] = "[Stat]\r\nFtype1B=0\r\n";
+        platform_->fileAnswers = {QStringLiteral("/work/none.DAT")};
+        click(RadioButton::FallingPattern);
+        trigger(MenuItem::Open);
+        for (const RadioButton button : {RadioButton::FallingPattern, RadioButton::ValleyPattern,
+                                         RadioButton::AlternatingPattern}) {
+            QVERIFY(!widget<QRadioButton>(button)->isChecked());
+        }
+        QVERIFY(widget(RadioButton::FallingPattern)->focusPolicy() & Qt::TabFocus);
+    }
+
+    // The face box holds exactly what the user typed, and the markup uses just that.
+    void faceBoxShowsWhatTheMarkupUses() {
+        auto* box = widget<QComboBox>(WindowPart::FaceName);
+        box->lineEdit()->clear();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("Dej"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Tab);
+        QCOMPARE(box->currentText(), QStringLiteral("Dej"));
+        QVERIFY(markup().contains(QStringLiteral("FACE=\"Dej\"")));
+    }
+
+    // ヘルプ → バージョン情報 shows the name and version lines; F1 there opens the help.
+    void versionDialog() {
+        QStringList captions;
+        platform_->modalScript = [&](QDialog& dialog) {
+            for (const VersionControl line : {VersionControl::Name, VersionControl::Version}) {
+                auto* label = findControl<GradientLabel>(&dialog, line);
+                captions.append(QString::fromStdString(label->caption()));
+                QCOMPARE(label->startColour(), ColourValue{0xFF0000});
+                QCOMPARE(label->endColour(), ColourValue{0xFF00FF});
+            }
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            QTest::keyClick(&dialog, Qt::Key_F1);
+            dialog.reject();
+        };
+        trigger(MenuItem::About);
+        QCOMPARE(platform_->modalRuns, 1);
+        QCOMPARE(captions, (QStringList{QStringLiteral("HuewrightHTML"),
+                                        QStringLiteral("Version ") +
+                                            QString::fromStdString(std::string(kVersion))}));
+        QCOMPARE(platform_->helpFiles.size(), 1);
     }
 
     void typedFrameWidth() {

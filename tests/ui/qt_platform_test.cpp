@@ -81,20 +81,28 @@ class QtPlatformTest : public QObject {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     }
 
-    // Red is the low byte of a colour value; the top byte takes no part.
+    // Red is the low byte of a colour value; the top byte takes no part. A custom colour added
+    // in the dialog stays only when the dialog is confirmed.
     void colourDialogSpeaksWindowsColourValues() {
         QtPlatform platform;
         QColor offered;
+        const QColor before = QColorDialog::customColor(1);
         whenModal<QColorDialog>([&offered](QColorDialog* dialog) {
             offered = dialog->currentColor();
             dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            QColorDialog::setCustomColor(0, Qt::green);
             dialog->accept();
         });
         QCOMPARE(platform.chooseColour(nullptr, 0xAB0080FFu),
                  std::optional<ColourValue>(0x563412u));
         QCOMPARE(offered, QColor(0xFF, 0x80, 0x00));
-        whenModal<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+        whenModal<QColorDialog>([](QColorDialog* dialog) {
+            QColorDialog::setCustomColor(1, Qt::red);
+            dialog->reject();
+        });
         QCOMPARE(platform.chooseColour(nullptr, 0x00FF00u), std::nullopt);
+        QCOMPARE(QColorDialog::customColor(0), QColor(Qt::green));
+        QCOMPARE(QColorDialog::customColor(1), before);
     }
 
     void fileDialogsRememberTheirLastConfirmedChoice() {
@@ -117,7 +125,7 @@ class QtPlatformTest : public QObject {
         const QStringList types = {filters[0] + QStringLiteral(" (*.DAT)"),
                                    filters[1] + QStringLiteral(" (*)")};
         answerFileDialog(offer, folder.filePath(QStringLiteral("mine")), types[1], false);
-        QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), spec),
+        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
                  std::optional<QString>(mine));
         QCOMPARE(offer.fileName, QStringLiteral("Lumo.DAT"));
         QCOMPARE(offer.nameFilter, filters[0]);
@@ -126,7 +134,7 @@ class QtPlatformTest : public QObject {
         for (const bool cancel : {true, false}) {
             answerFileDialog(offer, cancel ? QStringLiteral("other.txt") : QString(),
                              cancel ? types[0] : QString(), cancel);
-            QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("OD1"), spec),
+            QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
                      cancel ? std::nullopt : std::optional<QString>(mine));
             QCOMPARE(offer.fileName, QStringLiteral("mine.DAT"));
             QCOMPARE(offer.nameFilter, filters[1]);
@@ -134,7 +142,8 @@ class QtPlatformTest : public QObject {
 
         // Another id keeps its own memory.
         answerFileDialog(offer, QString(), QString(), true);
-        QCOMPARE(platform.chooseFile(nullptr, QStringLiteral("SD1"), spec), std::nullopt);
+        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::SaveDialog)), spec),
+                 std::nullopt);
         QCOMPARE(offer.fileName, QStringLiteral("Lumo.DAT"));
         QCOMPARE(offer.nameFilter, filters[0]);
     }

@@ -1,0 +1,23 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QSettings>
+
+#include "ui/classic_style.h"
+#include "ui/fonts.h"
+#include "ui/translations.h"
+
+namespace huewright {
+
+void setUpApplication(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
+    installFaceSubstitutes();
+    installClassicStyle();
+    installJapaneseTranslations(application);
+    // Qt's own dialogs would keep custom colours and file histories in the user's settings;
+    // this program stores nothing but its own two files, so point those settings nowhere.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/self/nonexistent"));
+}
+
+}  // namespace huewright

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+
+#include "generator/colour.h"
+
+namespace huewright {
+
+/// A small lowered frame filled with a colour. A screen reader hears it as a graphic named by
+/// its accessible name, whose value is the colour's code.
+class ColourPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit ColourPanel(QWidget* parent = nullptr);
+
+    /// Fills the panel with `colour`, spelled `code` as the colour-code dialog shows it; a
+    /// change is announced to screen readers.
+    void setColour(ColourValue colour, const QString& code);
+    ColourValue colour() const { return colour_; }
+    const QString& code() const { return code_; }
+
+  private:
+    ColourValue colour_ = 0;
+    QString code_;
+};
+
+/// The markup's length in bytes, shown in brackets, "(140)". A screen reader hears it as a label
+/// named by its accessible name, whose value is the length.
+class LengthLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit LengthLabel(QWidget* parent = nullptr);
+
+    /// Shows `length` and sizes the label to it; a change is announced to screen readers.
+    void setLength(std::size_t length);
+    std::size_t length() const { return length_; }
+
+  private:
+    std::size_t length_ = 0;
+};
+
+}  // namespace huewright
