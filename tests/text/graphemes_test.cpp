@@ -27,5 +27,15 @@ TEST(Graphemes, PairRegionalIndicatorsAndLeaveMalformedBytesAlone) {
               (std::vector<std::string>{"a", "\xFF", "\xE3", "\x81", "\u0301"}));
 }
 
+// Longer than the bytes the WebAssembly build first hands to the host's segmenter.
+TEST(Graphemes, KeepALetterWithAHundredCombiningMarksWhole) {
+    std::string accented = "a";
+    for (int i = 0; i < 100; ++i) {
+        accented += "\u0301";
+    }
+    EXPECT_EQ(clusters(accented + "b" + accented),
+              (std::vector<std::string>{accented, "b", accented}));
+}
+
 }  // namespace
 }  // namespace huewright
