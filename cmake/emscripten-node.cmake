@@ -1,4 +1,5 @@
-# Programs for node, compiled to WebAssembly by Debian's Emscripten (the web preset).
+# Programs for node, compiled to WebAssembly by Debian's Emscripten (the web preset). Its own
+# toolchain file makes node the CMAKE_CROSSCOMPILING_EMULATOR, which ctest runs the tests with.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # Emscripten turns a throw into an abort unless exceptions are asked for, at compile and at link
