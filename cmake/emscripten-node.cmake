@@ -11,5 +11,6 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 set(CMAKE_CXX_FLAGS_INIT "-fexceptions")
 set(CMAKE_EXE_LINKER_FLAGS_INIT
     "-fexceptions -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -O1")
-# Emscripten's JavaScript optimizer runs on node and finds Debian's acorn only through NODE_PATH.
+# Emscripten's JavaScript optimizer (at -O2 and up, as a program may ask for) runs on node and
+# finds Debian's acorn only through NODE_PATH.
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
