@@ -140,7 +140,7 @@ void refuseValuesOfSwitches(const std::vector<std::string>& args,
         }
         const std::size_t equals = arg.find('=');
         if (arg.starts_with("--") && equals != std::string::npos &&
-            std::ranges::find(noValue, arg.substr(0, equals)) != noValue.end()) {
+            std::find(noValue.begin(), noValue.end(), arg.substr(0, equals)) != noValue.end()) {
             throw UsageError(arg.substr(0, equals) + ": takes no value, not " +
                              quoted(arg.substr(equals + 1)));
         }

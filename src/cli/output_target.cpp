@@ -132,8 +132,9 @@ std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& 
         return std::make_unique<StreamTarget>(standardOutput);
     }
     if (const std::optional<int> fd = descriptorOf(name)) {
-        struct stat status {};
-        if (::fstat(*fd, &status) != 0) {
+        // Asks only whether the descriptor is open: node's file system, under WebAssembly, has no
+        // status for the standard streams.
+        if (::fcntl(*fd, F_GETFD) == -1) {
             throw FileWriteError(name, lastSystemError());
         }
         if (*fd == STDOUT_FILENO) {

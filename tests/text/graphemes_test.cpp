@@ -27,5 +27,43 @@ TEST(Graphemes, PairRegionalIndicatorsAndLeaveMalformedBytesAlone) {
               (std::vector<std::string>{"a", "\xFF", "\xE3", "\x81", "\u0301"}));
 }
 
+// Texts longer than the stretch the WebAssembly build hands to the host's segmenter at a time, and
+// characters that cross from one stretch into the next.
+TEST(Graphemes, KeepCharactersWholeAcrossLongTexts) {
+    const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
+    std::string accented = "a";
+    for (int i = 0; i < 1000; ++i) {
+        accented += "\u0301";
+    }
+    const std::vector<std::string> families(70, family);
+    std::vector<std::string> bAndFamilies = families;
+    bAndFamilies.insert(bAndFamilies.begin(), "b");
+    const struct {
+        const char* name;
+        std::vector<std::string> characters;
+    } rows[] = {
+        {"a letter with a thousand combining marks", {accented, "b", accented}},
+        {"seventy families", families},
+        {"b and seventy families", bAndFamilies},
+    };
+    for (const auto& row : rows) {
+        std::string text;
+        for (const std::string& character : row.characters) {
+            text += character;
+        }
+        EXPECT_EQ(clusters(text), row.characters) << row.name;
+    }
+}
+
+// A text changed in place, at the same address and of the same length, is split afresh.
+TEST(Graphemes, SplitATextChangedInPlaceAfresh) {
+    std::string text = "e\u0301e\u0301";
+    const char* const address = text.data();
+    EXPECT_EQ(clusters(text), (std::vector<std::string>{"e\u0301", "e\u0301"}));
+    text = "ee\u0301\u0301";
+    ASSERT_EQ(text.data(), address);
+    EXPECT_EQ(clusters(text), (std::vector<std::string>{"e", "e\u0301\u0301"}));
+}
+
 }  // namespace
 }  // namespace huewright

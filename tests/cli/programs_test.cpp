@@ -1,0 +1,74 @@
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli/cli_fixture.h"
+
+// Tests that start other programs: the real binary under a shell, and Python's HTML5 parser.
+
+namespace huewright {
+namespace {
+
+using test::CliTest;
+using test::readBytes;
+using test::runCli;
+using test::writeBytes;
+
+// What the span form writes, a strict HTML5 parser reads without a single error: escaped texts,
+// a face name with a control character as a CSS escape, a link, a frame, spaces kept.
+TEST_F(CliTest, TheSpanFormReadsAsStrictHtml5) {
+    writeBytes("ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
+    const std::vector<std::string> rows[] = {
+        {"--no-size", "--no-line-break", "--load", "ff.DAT"},
+        {"--no-face", "--link", "--link-target", "mailto:a@b?x=<&>", "a\tb"},
+        {"--frame", "--frame-background", "--bold", "--italic", "--size-pattern", "--",
+         " <a href='x'>&amp;  \"q\" "},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        std::vector<std::string> args = {"--format", "span"};
+        args.insert(args.end(), rows[i].begin(), rows[i].end());
+        const test::Outcome outcome = runCli(args);
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        writeBytes("span" + std::to_string(i) + ".html", outcome.out);
+    }
+    EXPECT_EQ(std::system((HUEWRIGHT_PYTHON " " HUEWRIGHT_HTML5_CHECK " span*.html")), 0);
+}
+
+// What a shell does with the real binary's descriptors: standard output gets what run() prints,
+// a redirected standard output is written into, not replaced, and failures to write or read it
+// are failures.
+TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
+    const std::string line = runCli({"x"}).out;
+    const std::string markup = line.substr(0, line.size() - 1);  // -o adds no line end
+    const std::string cli = "'" HUEWRIGHT_CLI_BINARY "'";
+    const struct {
+        std::string script;
+        int status;
+        std::string file;  // what page.txt holds afterwards
+    } rows[] = {
+        {cli + " x > page.txt", 0, line},
+        {"printf 'a\\n' > page.txt; " + cli + " -o /dev/stdout x >> page.txt", 0, "a\n" + markup},
+        {"{ echo HEAD; " + cli + " -o /dev/fd/1 x; echo FOOT; } > page.txt", 0,
+         "HEAD\n" + markup + "FOOT\n"},
+        {cli + " --help > /dev/full", 2, ""},
+        {cli + " --save page.txt x > /dev/full", 2, ""},
+        {cli + " < /", 2, ""},
+        {cli + " <&-", 2, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        std::remove("page.txt");
+        const int status = std::system(("sh -c \"" + row.script + "\" 2>/dev/null").c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), row.status);
+        EXPECT_EQ(readBytes("page.txt"), row.file);
+    }
+}
+
+}  // namespace
+}  // namespace huewright

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <string>
+#include <string_view>
+
+#include "persistence/atomic_file.h"
+#include "persistence/failing_calls.h"
+#include "persistence/file_system.h"
+#include "persistence/interrupt_cleanup.h"
+#include "support/temporary_directory.h"
+
+// What the saves and reads meet on Linux alone: unnamed temporary files named through
+// /proc/self/fd, signals that end the process half-way, the umask the process sets, FIFOs.
+
+namespace huewright {
+namespace {
+
+using test::FailingCalls;
+using test::readBytes;
+using test::TemporaryDirectory;
+using test::writeBytes;
+using Names = std::set<std::string>;
+
+TEST(AtomicFile, EveryFailedStepWithAnUnnamedTemporaryFileLeavesTheOldFile) {
+    const std::string bytes(100000, 'n');
+    for (const std::string_view step : {"create", "set mode", "short writes", "write nothing",
+                                        "flush", "link", "close", "rename"}) {
+        SCOPED_TRACE(step);
+        TemporaryDirectory dir;
+        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
+        FailingCalls calls(step, false);
+        EXPECT_THROW(writeFileAtomically(dir / "lumo.ini", bytes, calls), FileWriteError);
+        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
+        EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
+    }
+}
+
+TEST(AtomicFile, ASignalHalfWayLeavesTheOldFileAndNoTemporaryFile) {
+    // As the programs do at start. The death test must fork this process, so that it writes over
+    // this test's file and keeps the signal handlers.
+    installInterruptCleanup();
+    GTEST_FLAG_SET(death_test_style, "fast");
+    for (const bool namedOnly : {false, true}) {
+        SCOPED_TRACE(namedOnly ? "named temporary file" : "unnamed temporary file");
+        TemporaryDirectory dir;
+        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
+        FailingCalls calls("interrupt", namedOnly);
+        EXPECT_EXIT(writeFileAtomically(dir / "lumo.ini", std::string(100000, 'n'), calls),
+                    testing::KilledBySignal(SIGTERM), "");
+        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
+        EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
+    }
+}
+
+TEST(AtomicFile, CreatesAFileWithTheModeTheUmaskLeaves) {
+    TemporaryDirectory dir;
+    const mode_t umask = ::umask(027);
+    writeFileAtomically(dir / "out.html", "<B>x</B>\r\n");
+    ::umask(umask);
+    EXPECT_EQ(std::filesystem::status(dir / "out.html").permissions(),
+              std::filesystem::perms{0640});
+}
+
+// Opening a FIFO must not wait for a writer.
+TEST(DiskFileSystem, RefusesAFifo) {
+    TemporaryDirectory dir;
+    ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+    const DiskFileSystem files;
+    const FileRead read = files.readFile(dir / "pipe.ini");
+    EXPECT_EQ(read.bytes, std::nullopt);
+    EXPECT_EQ(read.error.message(), "not a regular file");
+    EXPECT_TRUE(files.exists(dir / "pipe.ini"));
+}
+
+}  // namespace
+}  // namespace huewright
