@@ -1,5 +1,7 @@
 #include "cli/argument_checks.h"
 
+#include <sstream>
+
 #include "cli/colour_argument.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
@@ -7,6 +9,9 @@
 
 namespace huewright {
 namespace {
+
+// The name of the check that choiceList attaches, which holds the choices as its description.
+constexpr const char* kChoiceList = "choices";
 
 std::string inQuotes(const std::string& value) {
     return "\"" + value + "\"";
@@ -55,6 +60,30 @@ CLI::Validator oneOf(std::vector<std::string> choices) {
             return "expected one of " + list + ", not " + inQuotes(value);
         },
         "");
+}
+
+CLI::Validator choiceList(const std::vector<std::string>& choices) {
+    std::string list;
+    for (const std::string& choice : choices) {
+        list += (list.empty() ? "" : " ") + choice;
+    }
+    // Inactive, it neither checks each value given nor shows in the help.
+    return CLI::Validator(list).name(kChoiceList).active(false);
+}
+
+std::vector<std::string> listedChoices(CLI::Option& option) {
+    const CLI::Validator* record = nullptr;
+    try {
+        record = option.get_validator(kChoiceList);
+    } catch (const CLI::OptionNotFound&) {
+        return {};
+    }
+    std::vector<std::string> choices;
+    std::istringstream list(record->active(true).get_description());
+    for (std::string choice; list >> choice;) {
+        choices.push_back(choice);
+    }
+    return choices;
 }
 
 CLI::Validator utf8Text() {

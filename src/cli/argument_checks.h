@@ -16,6 +16,13 @@ CLI::Validator wholeNumberIn(int lowest, int highest);
 /// Accepts exactly one of `choices`.
 CLI::Validator oneOf(std::vector<std::string> choices);
 
+/// Records on a flag the names it takes, for shell completion, in a check that CLI11 never runs:
+/// the flag's callback checks the value it keeps with oneOf. Attach it with Option::check.
+CLI::Validator choiceList(const std::vector<std::string>& choices);
+
+/// The names that choiceList recorded on `option`, or none.
+std::vector<std::string> listedChoices(CLI::Option& option);
+
 /// Accepts well-formed UTF-8.
 CLI::Validator utf8Text();
 

@@ -61,15 +61,17 @@ void addSettingsFileFlags(CLI::App& app, Plan& plan, std::vector<std::string>& n
 }
 
 void addOutputFlags(CLI::App& app, Plan& plan, std::vector<std::string>& noValue) {
+    const std::vector<std::string> encodings = {"utf-8", "cp932"};
     app.add_option_function<std::string>(
            "--encoding",
-           [&plan](std::string encoding) {
-               requireValid(oneOf({"utf-8", "cp932"}), "--encoding", encoding);
+           [&plan, check = oneOf(encodings)](std::string encoding) {
+               requireValid(check, "--encoding", encoding);
                plan.encoding = encoding == "cp932" ? Encoding::Cp932 : Encoding::Utf8;
            },
            "utf-8 (for the terminal) or cp932 (the bytes as they are), on standard output "
            "and in --output (default: utf-8)")
         ->type_name("ENCODING")
+        ->check(choiceList(encodings))
         ->group("Output");
     app.add_option("-o,--output", plan.output,
                    "write the markup to FILE instead, with no line end added: \"-\" is standard "
@@ -175,27 +177,31 @@ void refuseLeftovers(const CLI::App& app, const std::vector<std::string>& remain
                      " (quote a text that holds blanks)");
 }
 
-}  // namespace
-
-ParsedArguments parseArguments(const std::vector<std::string>& args) {
-    ParsedArguments parsed;
-    Plan& plan = parsed.plan;
-    CLI::App app{kDescription, kProgram};
+// Registers every flag and the text on `app`, with the help's layout; parsing `app` then fills
+// `plan` and `version`, which must outlive the parse. Returns the flags that take no value.
+std::vector<std::string> defineFlags(CLI::App& app, Plan& plan, bool& version) {
     app.footer(kFooter);
     auto formatter = std::make_shared<HelpFormatter>();
     formatter->column_width(38);
     app.formatter(formatter);
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.allow_extras();
-    bool version = false;
     app.add_flag("--version", version, "print the version and stop");
     std::vector<std::string> noValue = {"--help", "--version", "--merge-runs", "--exact-ends"};
     addSettingsFlags(app, plan.fields, noValue);
     addSettingsFileFlags(app, plan, noValue);
     addOutputFlags(app, plan, noValue);
     addFormFlags(app, plan.form);
+    return noValue;
+}
 
-    refuseValuesOfSwitches(args, noValue);
+}  // namespace
+
+ParsedArguments parseArguments(const std::vector<std::string>& args) {
+    ParsedArguments parsed;
+    CLI::App app{kDescription, kProgram};
+    bool version = false;
+    refuseValuesOfSwitches(args, defineFlags(app, parsed.plan, version));
     try {
         // CLI11 takes the arguments last first.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -212,8 +218,33 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         parsed.text = std::string(kProgram) + " (HuewrightHTML) " + std::string(kVersion) + "\n";
         return parsed;
     }
-    refuseLeftovers(app, app.remaining(), plan);
+    refuseLeftovers(app, app.remaining(), parsed.plan);
     return parsed;
+}
+
+std::vector<FlagSummary> flagSummaries() {
+    CLI::App app{kDescription, kProgram};
+    Plan plan;
+    bool version = false;
+    defineFlags(app, plan, version);
+    std::vector<FlagSummary> flags;
+    for (CLI::Option* option : app.get_options()) {
+        if (option->get_positional()) {
+            continue;
+        }
+        FlagSummary& flag = flags.emplace_back();
+        for (const std::string& name : option->get_snames()) {
+            flag.names.push_back("-" + name);
+        }
+        for (const std::string& name : option->get_lnames()) {
+            flag.names.push_back("--" + name);
+        }
+        if (option->get_type_size_max() > 0) {
+            flag.valueName = option->get_type_name();
+        }
+        flag.choices = listedChoices(*option);
+    }
+    return flags;
 }
 
 }  // namespace huewright

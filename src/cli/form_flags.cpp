@@ -47,6 +47,7 @@ void addChoice(CLI::App& app, const std::string& flag, const Named<Value> (&choi
            },
            help + " (default: " + names.front() + ")")
         ->type_name("NAME")
+        ->check(choiceList(names))
         ->group(kGroup);
 }
 

@@ -113,8 +113,7 @@ class FlagMaker {
         }
         app_.add_option_function<std::string>(
                 name(),
-                [&store = store_, flag = name(),
-                 check = oneOf(std::move(names))](std::string chosen) {
+                [&store = store_, flag = name(), check = oneOf(names)](std::string chosen) {
                     requireValid(check, flag, chosen);
                     for (const auto& [kindName, kind] : kPatternKinds) {
                         if (chosen == kindName) {
@@ -124,6 +123,7 @@ class FlagMaker {
                 },
                 help() + defaultValue(patternKindName(defaults_.*binding.member)))
             ->type_name("KIND")
+            ->check(choiceList(names))
             ->group(group());
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,11 @@ enum class PathEncoding { CodePage932, Utf8 };
 /// last "." after the last "/", "\" and ":"; the path is read character by character, so the
 /// trail byte of a double-byte character is never taken for a separator or a dot.
 std::string helpFileName(std::string_view executablePath, PathEncoding encoding);
+
+/// The help file to open for the program at `executablePath`: helpFileName's when `isFile` finds
+/// it, else the file of that name in "../share/huewright/" relative to the executable's folder
+/// when `isFile` finds that one, else helpFileName's, where a missing help file is reported.
+std::string locateHelpFile(std::string_view executablePath, PathEncoding encoding,
+                           const std::function<bool(const std::string&)>& isFile);
 
 }  // namespace huewright

@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLayout>
 #include <QLineEdit>
@@ -192,8 +193,9 @@ void MainWindow::act(const std::function<void()>& action) {
 }
 
 void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
-    helpFile_ = QString::fromStdString(
-        helpFileName(QCoreApplication::applicationFilePath().toStdString(), PathEncoding::Utf8));
+    helpFile_ = QString::fromStdString(locateHelpFile(
+        QCoreApplication::applicationFilePath().toStdString(), PathEncoding::Utf8,
+        [](const std::string& file) { return QFileInfo(QString::fromStdString(file)).isFile(); }));
     {
         const QSignalBlocker blocker(faceNameBox_);
         faceNameBox_->addItems(fontFamilyList());
