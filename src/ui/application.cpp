@@ -6,11 +6,15 @@
 #include "ui/classic_style.h"
 #include "ui/fonts.h"
 #include "ui/translations.h"
+#include "version.h"
 
 namespace huewright {
 
 void setUpApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("HuewrightHTML"));
+    // Ties the window to its menu entry where the window system asks the program (Wayland).
+    QGuiApplication::setDesktopFileName(
+        QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size())));
     installFaceSubstitutes();
     installClassicStyle();
     installJapaneseTranslations(application);
