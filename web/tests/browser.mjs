@@ -50,9 +50,11 @@ export async function startBrowser() {
 }
 
 /// Opens the page in a new tab and waits until the window is shown; every request the page makes
-/// is recorded in `requests`, and every message it logs in `console`.
-export async function openPage(session, viewport = {width: 720, height: 480}) {
+/// is recorded in `requests`, and every message it logs in `console`. `prepare` may change the
+/// tab before the page loads.
+export async function openPage(session, {viewport = {width: 720, height: 480}, prepare} = {}) {
   const page = await session.browser.newPage();
+  await prepare?.(page);
   await page.setViewport(viewport);
   const requests = [];
   const console = [];

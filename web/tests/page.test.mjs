@@ -1,12 +1,14 @@
 // The page in headless Chromium, driven as a user drives it, against the native program.
 import {execFileSync} from "node:child_process";
 import assert from "node:assert/strict";
-import {readFile, readdir, rm, writeFile} from "node:fs/promises";
+import {readFile, rm, stat, writeFile} from "node:fs/promises";
 import {join} from "node:path";
 import {after, before, describe, it} from "node:test";
 
 import {openPage, repository, startBrowser} from "./browser.mjs";
-import {chooseMenu, control, fragmentOf, pickColour, stateOf, typeInto} from "./window.mjs";
+import {
+  chooseMenu, control, fragmentOf, pickColour, settle, stateOf, typeInto,
+} from "./window.mjs";
 
 const nativeCli = process.env.HUEWRIGHT_CLI ?? join(repository, "build/default/src/cli/huewright-cli");
 
@@ -15,6 +17,17 @@ function native(flags, options = {}) {
   // Standard output ends the fragment with a line end of its own.
   return execFileSync(nativeCli, ["--no-startup-file", ...flags], options).toString()
       .replace(/\n$/, "");
+}
+
+// Downloads land in the browser's own time.
+async function waitForFile(file) {
+  for (let wait = 0; wait < 100; ++wait) {
+    if ((await stat(file).catch(() => null))?.size > 0) {
+      return;
+    }
+    await new Promise((done) => setTimeout(done, 50));
+  }
+  throw new Error(`no download ${file}`);
 }
 
 let session;
@@ -136,9 +149,17 @@ describe("the colour-code dialog", () => {
     await page.click(control("sc"), {clickCount: 2});
     const dialog = '[data-window="colorform"]';
     await page.waitForSelector(`${dialog}[open]`);
-    assert.equal(await page.$eval(`${dialog} ${control("Edit1")}`, (e) => e.value), "#FF00FF");
+    const codeBox = `${dialog} ${control("Edit1")}`;
+    assert.equal(await page.$eval(codeBox, (e) => e.value), "#FF00FF");
+    // The code is selected whole, so that typing replaces it.
+    await page.waitForFunction((box) => {
+      const e = document.querySelector(box);
+      return document.activeElement === e && e.selectionStart === 0 &&
+             e.selectionEnd === e.value.length;
+    }, {timeout: 2000}, codeBox);
     await page.keyboard.type("#123456");
     await page.click(`${dialog} ${control("ok_b")}`);
+    await settle(page);
     assert.equal((await stateOf(page, "sc")).colour, "rgb(18, 52, 86)");
     assert.match(await fragmentOf(page), /^<FONT FACE="[^"]*" SIZE="3" ><FONT COLOR="#123456">/);
 
@@ -147,6 +168,7 @@ describe("the colour-code dialog", () => {
     assert.equal(await page.$eval(`${dialog} ${control("Edit1")}`, (e) => e.value), "#123456");
     await page.keyboard.type("#FF 000");
     await page.keyboard.press("Escape");
+    await settle(page);
     assert.equal((await stateOf(page, "sc")).colour, "rgb(18, 52, 86)");
     await page.close();
   });
@@ -165,9 +187,7 @@ describe("gradation settings files", () => {
     await rm(session.downloads, {recursive: true, force: true});
     await chooseMenu(page, "File1", "save");
     const file = join(session.downloads, "Lumo.DAT");
-    for (let wait = 0; wait < 50 && !(await readdir(session.downloads).catch(() => [])).includes("Lumo.DAT"); ++wait) {
-      await new Promise((done) => setTimeout(done, 100));
-    }
+    await waitForFile(file);
     const expected = join(session.downloads, "native.DAT");
     execFileSync(nativeCli, ["--no-startup-file", "--three-colours", "--frame", "--frame-width", "3", "--start-colour", "#00FF80",
             "--save", expected, "保存と読込"]);
@@ -217,15 +237,39 @@ describe("the settings dialog", () => {
     await page.close();
   });
 
+  it("exports lumo.ini as stored, and starts again from an imported one", async () => {
+    const {page} = await openPage(session);
+    await chooseMenu(page, "K1", "ExportStartup");
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "lumo.ini はまだ保存されていません");
+    await page.click(".error-box button");
+    await chooseMenu(page, "K1", "FormMenu", "FormSPAN");
+    await rm(session.downloads, {recursive: true, force: true});
+    await chooseMenu(page, "K1", "ExportStartup");
+    const exported = join(session.downloads, "lumo.ini");
+    await waitForFile(exported);
+    assert.match((await readFile(exported)).toString(), /\[Stat\][^]*Form=1/);
+
+    const imported = join(session.downloads, "imported.ini");
+    await writeFile(imported, "[Stat]\r\nCol1=255\r\nSS=1\r\nTB=0\r\n");
+    const [chooser] = await Promise.all([page.waitForFileChooser(),
+                                         chooseMenu(page, "K1", "ImportStartup")]);
+    await Promise.all([page.waitForNavigation(), chooser.accept([imported])]);
+    await page.waitForSelector("body[data-ready]");
+    assert.equal((await stateOf(page, "sc")).colour, "rgb(255, 0, 0)");
+    assert.deepEqual([(await stateOf(page, "SS")).checked, (await stateOf(page, "KB")).checked],
+                     [true, false]);
+    // Keys the file lacks start switched off: no FACE.
+    assert.match(await fragmentOf(page), /^<font size="3" ><font color="#ff0000">/);
+    await page.close();
+  });
+
   it("keeps the dialog open with its edits when the browser refuses to store", async () => {
-    const page = await session.browser.newPage();
-    await page.evaluateOnNewDocument(() => {
+    const {page} = await openPage(session, {prepare: (tab) => tab.evaluateOnNewDocument(() => {
       Storage.prototype.setItem = () => {
         throw new DOMException("full", "QuotaExceededError");
       };
-    });
-    await page.goto(session.origin);
-    await page.waitForSelector("body[data-ready]");
+    })});
     await chooseMenu(page, "K1", "K2");
     const dialog = '[data-window="stat_form"]';
     await page.click(`${dialog} ${control("TB")}`);

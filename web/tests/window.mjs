@@ -42,3 +42,6 @@ export function stateOf(page, name) {
 }
 
 export const fragmentOf = (page) => page.$eval(control("html_e"), (box) => box.value);
+
+/// Waits until the events the browser has queued (a dialog's close among them) have run.
+export const settle = (page) => page.evaluate(() => new Promise((done) => setTimeout(done, 0)));
