@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace huewright {
 
@@ -85,6 +86,15 @@ const WindowLayout& settingsDialogLayout();
 const WindowLayout& colourCodeDialogLayout();
 /// The version dialog "バージョン情報".
 const WindowLayout& versionDialogLayout();
+
+/// Whether a control of `kind` can take the keyboard focus: frames, panels, pictures and labels
+/// cannot.
+bool takesFocus(ControlKind kind);
+/// Whether a control of `kind` holds other controls.
+bool holdsOthers(ControlKind kind);
+/// The names of the controls that take the focus, in tab order: the window's controls by their
+/// tab positions, the controls a container holds in the container's place.
+std::vector<std::string_view> focusOrder(std::span<const ControlLayout> layout);
 
 /// Every window's layout, the main window first.
 std::span<const WindowLayout* const> allWindowLayouts();

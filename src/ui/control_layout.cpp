@@ -107,43 +107,6 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
     return nullptr;
 }
 
-bool takesFocus(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::SunkenPanel:
-        case ControlKind::ColourPanel:
-        case ControlKind::Image:
-        case ControlKind::Bevel:
-        case ControlKind::LengthLabel:
-        case ControlKind::GradientLabel:
-            return false;
-        default:
-            return true;
-    }
-}
-
-bool holdsOthers(ControlKind kind) {
-    return kind == ControlKind::Container || kind == ControlKind::GroupBox;
-}
-
-// The focusable controls under `parent` in tab order, a container's children in its place.
-void appendTabOrder(std::span<const ControlLayout> layout, std::string_view parent,
-                    QStringList& order) {
-    std::vector<const ControlLayout*> children;
-    for (const ControlLayout& control : layout) {
-        if (control.parent == parent && control.tab >= 0) {
-            children.push_back(&control);
-        }
-    }
-    std::ranges::sort(children, {}, &ControlLayout::tab);
-    for (const ControlLayout* control : children) {
-        if (holdsOthers(control->kind)) {
-            appendTabOrder(layout, control->name, order);
-        } else if (takesFocus(control->kind)) {
-            order.append(qtName(control->name));
-        }
-    }
-}
-
 }  // namespace
 
 void buildControls(QWidget* client, std::span<const ControlLayout> layout,
@@ -211,7 +174,9 @@ void buildWindow(QWidget* window, QWidget* client, const WindowLayout& layout,
 
 QStringList tabOrder(std::span<const ControlLayout> layout) {
     QStringList order;
-    appendTabOrder(layout, "", order);
+    for (const std::string_view name : focusOrder(layout)) {
+        order.append(qtName(name));
+    }
     return order;
 }
 

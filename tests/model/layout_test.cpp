@@ -1,0 +1,39 @@
+#include "model/layout.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+namespace huewright {
+namespace {
+
+using ::testing::ElementsAre;
+
+// The order the views put the focus through: by tab position, a container's controls in its
+// place, frames and labels left out whatever their position.
+TEST(FocusOrderTest, FollowsTabPositionsAndEntersContainersInPlace) {
+    using K = ControlKind;
+    constexpr ControlLayout kControls[] = {
+        {"last", K::Button, kClient, "", "", "", {0, 0, 1, 1}, 9},
+        {"group", K::GroupBox, kClient, "", "", "", {0, 0, 1, 1}, 1},
+        {"second_in_group", K::RadioButton, "group", "", "", "", {0, 0, 1, 1}, 1},
+        {"first_in_group", K::RadioButton, "group", "", "", "", {0, 0, 1, 1}, 0},
+        {"panel", K::ColourPanel, kClient, "", "", "", {0, 0, 1, 1}, 2},
+        {"no_focus", K::Button, kClient, "", "", "", {0, 0, 1, 1}, -1},
+        {"first", K::LineEdit, kClient, "", "", "", {0, 0, 1, 1}, 0},
+    };
+    EXPECT_THAT(focusOrder(kControls),
+                ElementsAre("first", "first_in_group", "second_in_group", "last"));
+}
+
+TEST(FocusOrderTest, MainWindowStartsInTheTextAndEndsInThePreviewCopy) {
+    const std::vector<std::string_view> order = focusOrder(mainWindowLayout().controls);
+    ASSERT_FALSE(order.empty());
+    EXPECT_EQ(order.front(), "Edit1");
+    EXPECT_EQ(order.back(), "bmpb");
+}
+
+}  // namespace
+}  // namespace huewright

@@ -1,0 +1,67 @@
+// The page's speed and size in headless Chromium from a local server, each figure beside what it
+// is held to: the first output after navigation (target 1 s), a keystroke in a 1,000-character
+// text until fragment and preview are updated (target 16 ms, median of 100 keys, measured in the
+// page), and the bytes the page transfers (target under 1.5 MB uncompressed).
+//
+//   node web/bench.mjs            (after cmake --build --preset web --target site)
+import {openPage, startBrowser} from "./tests/browser.mjs";
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const percentile = (values, p) =>
+  [...values].sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(values.length * p))];
+
+const session = await startBrowser();
+try {
+  // First output: from navigation start to the window showing the start-up markup and preview.
+  const loads = [];
+  let transferred = null;
+  for (let run = 0; run < 5; ++run) {
+    const page = await session.browser.newPage();
+    const sizes = new Map();
+    page.on("response", async (response) => {
+      if (response.url().startsWith(session.origin)) {
+        sizes.set(response.url(), (await response.buffer()).length);
+      }
+    });
+    await page.goto(session.origin);
+    await page.waitForSelector("body[data-ready]");
+    loads.push(await page.evaluate(
+        () => performance.getEntriesByName("huewright-first-output")[0].startTime));
+    if (run === 0) {
+      await page.waitForNetworkIdle();
+      transferred = sizes;
+    }
+    await page.close();
+  }
+  console.log(`first output after navigation: median ${median(loads).toFixed(0)} ms, ` +
+              `slowest ${Math.max(...loads).toFixed(0)} ms of ${loads.length} loads (target 1000 ms)`);
+
+  // A keystroke: the text box's input event, handled to the end (the model's regeneration, the
+  // preview drawn on its canvas, every control re-read, the rendering's source replaced).
+  const {page} = await openPage(session);
+  const keys = await page.evaluate(() => {
+    const box = document.querySelector('[data-control="Edit1"]');
+    box.value = "グラデーション".repeat(143).slice(0, 1000);
+    box.dispatchEvent(new InputEvent("input", {inputType: "insertText"}));
+    const times = [];
+    for (let key = 0; key < 100; ++key) {
+      box.value += key % 2 ? "a" : "あ";
+      const start = performance.now();
+      box.dispatchEvent(new InputEvent("input", {inputType: "insertText"}));
+      times.push(performance.now() - start);
+    }
+    return {times, fragment: document.querySelector('[data-control="html_e"]').value.length};
+  });
+  console.log(`keystroke in a 1,000-character text: median ${median(keys.times).toFixed(2)} ms, ` +
+              `90th percentile ${percentile(keys.times, 0.9).toFixed(2)} ms of 100 keys ` +
+              `(target 16 ms; fragment ${keys.fragment} characters)`);
+
+  let total = 0;
+  for (const [url, bytes] of transferred) {
+    total += bytes;
+    console.log(`  ${url.slice(session.origin.length) || "/"}: ${bytes} bytes`);
+  }
+  console.log(`transferred, uncompressed: ${total} bytes (target under 1,500,000)`);
+} finally {
+  await session.close();
+}

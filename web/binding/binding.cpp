@@ -1,0 +1,152 @@
+// What the page's JavaScript sees of the program: the Page and the layout tables.
+#include <emscripten/bind.h>
+
+#include <array>
+
+#include "binding/page.h"
+#include "controls/gradient_steps.h"
+#include "generator/colour_code.h"
+#include "model/controls.h"
+#include "model/layout.h"
+#include "text/cp932.h"
+#include "version.h"
+
+namespace huewright {
+
+namespace {
+
+using emscripten::val;
+
+// The names the page's builder knows each kind of control by, in the enumeration's order.
+constexpr std::array kKindNames = std::to_array<const char*>(
+    {"SunkenPanel", "ColourPanel", "Container", "Image", "LineEdit", "MarkupEdit", "ComboBox",
+     "FixedSpinEdit", "TypingSpinEdit", "Button", "CheckBox", "RadioButton", "Bevel", "LengthLabel",
+     "GradientLabel", "GroupBox"});
+static_assert(kKindNames.size() == static_cast<std::size_t>(ControlKind::GroupBox) + 1);
+
+constexpr std::array kMenuKindNames =
+    std::to_array<const char*>({"Menu", "Item", "Choice", "Separator"});
+
+// Every gradient label of the program runs from blue to fuchsia over its window.
+constexpr ColourValue kLabelStart = 0xFF0000;
+constexpr ColourValue kLabelEnd = 0xFF00FF;
+
+// A gradient label's characters, each with its colour as CSS writes it.
+val labelCharacters(const std::string& caption) {
+    const std::string cp932 = utf8ToCp932(caption);
+    val characters = val::array();
+    for (const GradientCharacter& character : gradientCharacters(cp932, kLabelStart, kLabelEnd)) {
+        val c = val::object();
+        c.set("text", cp932ToUtf8(character.bytes));
+        c.set("colour", colourToCode(character.colour, true, false));
+        characters.call<void>("push", c);
+    }
+    return characters;
+}
+
+val windowOf(const WindowLayout& layout) {
+    val controls = val::array();
+    for (const ControlLayout& control : layout.controls) {
+        val c = val::object();
+        c.set("name", std::string(control.name));
+        c.set("kind", kKindNames[static_cast<std::size_t>(control.kind)]);
+        c.set("parent", std::string(control.parent));
+        std::string caption = control.caption;
+        // The version line's caption comes from the build.
+        if (control.name == nameOf(VersionControl::Version) &&
+            layout.name == nameOf(Window::Version)) {
+            caption = "Version " + std::string(kVersion);
+        }
+        c.set("caption", caption);
+        c.set("hint", std::string(control.hint));
+        c.set("accessibleName", std::string(control.accessibleName));
+        c.set("left", control.geometry.left);
+        c.set("top", control.geometry.top);
+        c.set("width", control.geometry.width);
+        c.set("height", control.geometry.height);
+        c.set("fontPixels", control.fontPixels);
+        if (control.kind == ControlKind::GradientLabel) {
+            c.set("characters", labelCharacters(caption));
+        }
+        if (const auto spin = [&]() -> std::optional<SpinField> {
+                for (const SpinField field : kAllSpinFields) {
+                    if (nameOf(field) == control.name && layout.name == nameOf(Window::Main)) {
+                        return field;
+                    }
+                }
+                return std::nullopt;
+            }()) {
+            c.set("minimum", rangeOf(*spin).minimum);
+            c.set("maximum", rangeOf(*spin).maximum);
+        }
+        controls.call<void>("push", c);
+    }
+    val order = val::array();
+    for (const std::string_view name : focusOrder(layout.controls)) {
+        order.call<void>("push", std::string(name));
+    }
+    val window = val::object();
+    window.set("name", std::string(layout.name));
+    window.set("title", std::string(layout.title));
+    window.set("width", layout.clientWidth);
+    window.set("height", layout.clientHeight);
+    window.set("controls", controls);
+    window.set("focusOrder", order);
+    return window;
+}
+
+/// The layout tables: the main window, its menu bar and the dialogs, as drawn at 96 dpi.
+val layouts() {
+    val menu = val::array();
+    for (const MenuLayout& entry : mainMenuLayout()) {
+        val e = val::object();
+        e.set("name", std::string(entry.name));
+        e.set("kind", kMenuKindNames[static_cast<std::size_t>(entry.kind)]);
+        e.set("parent", std::string(entry.parent));
+        e.set("caption", std::string(entry.caption));
+        e.set("shortcut", std::string(entry.shortcut));
+        menu.call<void>("push", e);
+    }
+    val all = val::object();
+    all.set("main", windowOf(mainWindowLayout()));
+    all.set("menu", menu);
+    all.set("menuBar", std::string(nameOf(Menu::Bar)));
+    all.set("settings", windowOf(settingsDialogLayout()));
+    all.set("colourCode", windowOf(colourCodeDialogLayout()));
+    all.set("version", windowOf(versionDialogLayout()));
+    return all;
+}
+
+}  // namespace
+
+}  // namespace huewright
+
+EMSCRIPTEN_BINDINGS(huewright) {
+    using huewright::Page;
+    emscripten::function("layouts", &huewright::layouts);
+    emscripten::class_<Page>("Page")
+        .constructor<>()
+        .function("startUp", &Page::startUp)
+        .function("edit", &Page::edit)
+        .function("click", &Page::click)
+        .function("step", &Page::step)
+        .function("leave", &Page::leave)
+        .function("colourChosen", &Page::colourChosen)
+        .function("colourCode", &Page::colourCode)
+        .function("colourCodeClosed", &Page::colourCodeClosed)
+        .function("chooseForm", &Page::chooseForm)
+        .function("save", &Page::save)
+        .function("open", &Page::open)
+        .function("state", &Page::state)
+        .function("openSettings", &Page::openSettings)
+        .function("settingsClick", &Page::settingsClick)
+        .function("settingsColourChosen", &Page::settingsColourChosen)
+        .function("settingsColourCode", &Page::settingsColourCode)
+        .function("settingsColourCodeClosed", &Page::settingsColourCodeClosed)
+        .function("takeCurrentColours", &Page::takeCurrentColours)
+        .function("storeSettings", &Page::storeSettings)
+        .function("settingsClosed", &Page::settingsClosed)
+        .function("settingsState", &Page::settingsState)
+        .function("startupFile", &Page::startupFile)
+        .function("importStartupFile", &Page::importStartupFile);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "binding/browser_file_system.h"
+#include "binding/canvas_surface.h"
+#include "model/main_window_model.h"
+#include "model/startup_draft.h"
+
+namespace huewright {
+
+/// The window as the page shows it: every event of the page's controls, named by their short
+/// names and carrying UTF-8 texts, goes into the model, and the page reads back every control's
+/// state. The rules are the model's; this only translates names and texts.
+///
+/// An event returns what the window's error box would say ("" for nothing), with its full stop.
+class Page {
+  public:
+    Page();
+
+    /// The window's creation: reads lumo.ini from the browser's storage and regenerates.
+    std::string startUp();
+
+    // The main window's events, by the short name of the control.
+
+    /// The text of Edit1, link_e, Fname or a spin edit, as the user typed it.
+    std::string edit(const std::string& control, const std::string& text);
+    /// A click on a check box or radio button, or on the swap button.
+    std::string click(const std::string& control);
+    /// A spin edit's step button or arrow key: +1 or -1.
+    std::string step(const std::string& control, int delta);
+    /// A spin edit loses the focus.
+    std::string leave(const std::string& control);
+    /// The colour picker's answer for scb, tcb, ecb or bcb: "#rrggbb", or null for a cancel.
+    std::string colourChosen(const std::string& button, const emscripten::val& colour);
+    /// The code the colour-code dialog opens with for sc, tc or ec.
+    std::string colourCode(const std::string& panel) const;
+    /// The colour-code dialog closed, however, with `code` in its box.
+    std::string colourCodeClosed(const std::string& panel, const std::string& code);
+    /// An item of the output-form menu.
+    std::string chooseForm(const std::string& item);
+    /// The window's state as a gradation settings file, code page 932, for a download; an
+    /// error's message instead of bytes when it cannot be written.
+    emscripten::val save();
+    /// Loads the file the user picked (its bytes), or, with null, what a cancelled open does.
+    std::string open(const emscripten::val& bytes);
+
+    /// Every control's state, by short name: checked, enabled, text, colour, and the output.
+    emscripten::val state() const;
+
+    // The settings dialog.
+
+    /// Fills the dialog from the start-up settings as it opens.
+    void openSettings();
+    /// A click on one of the dialog's check boxes or tag-form items.
+    void settingsClick(const std::string& control);
+    /// The colour picker's answer for one of the dialog's colour buttons: "#rrggbb" or null.
+    void settingsColourChosen(const std::string& button, const emscripten::val& colour);
+    /// The code the colour-code dialog opens with for one of the dialog's panels.
+    std::string settingsColourCode(const std::string& panel) const;
+    /// The colour-code dialog closed over one of the dialog's panels with `code` in its box.
+    void settingsColourCodeClosed(const std::string& panel, const std::string& code);
+    /// 現在の色データを使用: the main window's current colours.
+    void takeCurrentColours();
+    /// 設定: stores every key in lumo.ini; on failure the dialog stays open with its edits.
+    std::string storeSettings();
+    /// The dialog has closed, however: the output takes the stored options at once.
+    std::string settingsClosed();
+    /// The dialog's controls' states, by short name.
+    emscripten::val settingsState() const;
+
+    // The start-up file as a file of the user's.
+
+    /// lumo.ini as stored, or null when there is none yet.
+    emscripten::val startupFile() const;
+    /// Stores `bytes` as lumo.ini, for the next start of the page.
+    std::string importStartupFile(const emscripten::val& bytes);
+
+  private:
+    /// Runs `action` as the window runs a handler: an error is worded for its error box.
+    template <typename Action>
+    std::string act(const Action& action);
+
+    BrowserFileSystem files_;
+    CanvasSurface surface_;
+    MainWindowModel model_;
+    StartupDraft draft_;
+};
+
+}  // namespace huewright

@@ -1,0 +1,639 @@
+// The page: draws the window and its dialogs from the layout tables, hands every event to the
+// model (the WebAssembly Page) and shows every control as the model says it stands. No rule of
+// the window lives here; what is here is the browser's part: widgets, the colour picker, the
+// clipboard, downloads, file pickers and the help document.
+"use strict";
+
+// What only the page says: the quit button cannot close a browser tab, and lumo.ini, kept in the
+// browser's storage, comes in and goes out as a file of the user's.
+const pageWords = {
+  quitHint: "ブラウザではタブを閉じて終了します（このボタンは使えません）",
+  importStartup: "lumo.ini を読み込む...",
+  exportStartup: "lumo.ini を書き出す",
+  noStartupFile: "lumo.ini はまだ保存されていません",
+  applicationTitle: "HuewrightHTML",
+};
+
+const byId = (id) => document.getElementById(id);
+
+function element(tag, className, parent) {
+  const made = document.createElement(tag);
+  if (className) {
+    made.className = className;
+  }
+  if (parent) {
+    parent.append(made);
+  }
+  return made;
+}
+
+// "ﾌｧｲﾙ(&F)": the caption without the marker, and the access key.
+function menuCaption(caption) {
+  const at = caption.indexOf("&");
+  return at < 0 ? {text: caption, key: ""}
+                : {text: caption.slice(0, at) + caption.slice(at + 1), key: caption[at + 1]};
+}
+
+function place(target, control) {
+  target.style.left = control.left + "px";
+  target.style.top = control.top + "px";
+  if (control.width > 0 && control.height > 0) {
+    target.style.width = control.width + "px";
+    target.style.height = control.height + "px";
+  }
+  if (control.fontPixels) {
+    target.style.fontSize = control.fontPixels + "px";
+  }
+}
+
+// One control of a layout table as the browser's own widget. Returns the part that takes the
+// events and the state (an input, a button, a panel), with `box` the part that is placed.
+function createControl(control, windowName) {
+  let box;
+  let part;
+  const caption = document.createTextNode(control.caption);
+  switch (control.kind) {
+    case "SunkenPanel":
+    case "Bevel":
+    case "Container":
+      box = part = element("div");
+      if (control.kind === "Container") {
+        part.setAttribute("role", "radiogroup");
+      }
+      break;
+    case "GroupBox":
+      box = part = element("div");
+      part.setAttribute("role", "group");
+      element("span", "legend", part).append(caption);
+      break;
+    case "ColourPanel":
+      box = part = element("div");
+      part.setAttribute("role", "img");
+      break;
+    case "Image":
+      box = part = element("canvas");
+      part.width = control.width;
+      part.height = control.height;
+      part.setAttribute("role", "img");
+      break;
+    case "MarkupEdit":
+      // One line to look at, but the fragment whole: the BBCode form's line break included.
+      box = part = element("textarea");
+      part.rows = 1;
+      part.wrap = "off";
+      part.spellcheck = false;
+      break;
+    case "LineEdit":
+    case "ComboBox":
+      box = part = element("input");
+      part.type = "text";
+      part.value = control.caption;
+      part.spellcheck = false;
+      part.autocomplete = "off";
+      if (control.kind === "ComboBox") {
+        part.setAttribute("list", "face-names");
+      }
+      break;
+    case "FixedSpinEdit":
+    case "TypingSpinEdit": {
+      box = element("div");
+      part = element("input", "", box);
+      part.type = "text";
+      part.value = control.caption;
+      part.setAttribute("role", "spinbutton");
+      part.setAttribute("aria-valuemin", control.minimum);
+      part.setAttribute("aria-valuemax", control.maximum);
+      part.readOnly = control.kind === "FixedSpinEdit";
+      part.maxLength = control.kind === "FixedSpinEdit" ? 1 : 2;
+      for (const [step, text] of [["up", "▲"], ["down", "▼"]]) {
+        const button = element("button", "step", box);
+        button.type = "button";
+        button.tabIndex = -1;
+        button.dataset.step = step;
+        button.setAttribute("aria-hidden", "true");
+        button.textContent = text;
+      }
+      break;
+    }
+    case "Button":
+      box = part = element("button");
+      part.type = "button";
+      part.append(caption);
+      break;
+    case "CheckBox":
+    case "RadioButton":
+      box = element("label");
+      part = element("input", "", box);
+      part.type = control.kind === "CheckBox" ? "checkbox" : "radio";
+      // Radio buttons exclude one another within their parent, as in the window.
+      part.name = windowName + "/" + (control.parent || "client");
+      element("span", "", box).append(caption);
+      break;
+    case "LengthLabel":
+      box = part = element("span");
+      part.setAttribute("role", "status");
+      break;
+    case "GradientLabel":
+      box = part = element("span");
+      for (const character of control.characters) {
+        element("span", "", part).append(character.text);
+        part.lastChild.style.color = character.colour;
+      }
+      break;
+    default:
+      throw new Error("no widget for " + control.kind);
+  }
+  box.classList.add("control", control.kind);
+  part.dataset.control = control.name;
+  if (control.hint) {
+    box.title = control.hint;
+    part.title = control.hint;
+  }
+  const accessibleName = control.accessibleName || control.caption;
+  if (accessibleName && control.kind !== "Bevel") {
+    part.setAttribute("aria-label", accessibleName);
+  }
+  place(box, control);
+  return {box, part};
+}
+
+// Builds a window's controls into `client` and returns them by short name. Controls that take
+// the focus are put in the document in the table's tab order, which the browser follows.
+function buildWindow(layout, client) {
+  const controls = {};
+  const boxes = {};
+  for (const control of layout.controls) {
+    const {box, part} = createControl(control, layout.name);
+    controls[control.name] = part;
+    boxes[control.name] = box;
+    (control.parent ? boxes[control.parent] : client).append(box);
+  }
+  for (const name of layout.focusOrder) {
+    boxes[name].parentNode.append(boxes[name]);
+  }
+  client.style.width = layout.width + "px";
+  client.style.height = layout.height + "px";
+  return controls;
+}
+
+// A modal HTML dialog in the window's look: a title bar with a close box over its client area.
+function buildDialog(layout, onClose) {
+  const dialog = element("dialog", "window", document.body);
+  dialog.dataset.window = layout.name;
+  dialog.setAttribute("aria-label", layout.title);
+  const bar = element("div", "title-bar", dialog);
+  bar.append(layout.title);
+  const close = element("button", "close-box", bar);
+  close.type = "button";
+  close.textContent = "×";
+  close.setAttribute("aria-label", "閉じる");
+  close.addEventListener("click", () => dialog.close());
+  const client = element("div", "client", dialog);
+  const controls = buildWindow(layout, client);
+  dialog.addEventListener("close", () => onClose && onClose());
+  return {dialog, controls};
+}
+
+// Shows a control's state as the model gives it.
+function showControl(part, state) {
+  if ("checked" in state) {
+    part.checked = state.checked;
+    if (part.getAttribute("role") === "menuitemradio") {
+      part.setAttribute("aria-checked", String(state.checked));
+    }
+  }
+  if ("enabled" in state) {
+    part.disabled = !state.enabled;
+    part.closest(".control")?.classList.toggle("disabled", !state.enabled);
+    for (const step of part.parentNode.querySelectorAll("[data-step]")) {
+      step.disabled = !state.enabled;
+    }
+  }
+  if ("text" in state && part.value !== undefined && part.value !== state.text) {
+    part.value = state.text;
+  } else if ("text" in state && part.value === undefined) {
+    part.textContent = state.text;
+  }
+  if ("value" in state) {
+    part.setAttribute("aria-valuenow", state.value);
+  }
+  if ("colour" in state) {
+    part.style.backgroundColor = state.colour;
+    part.setAttribute("aria-roledescription", "色");
+    part.setAttribute("aria-description", state.code);
+  }
+}
+
+async function main() {
+  const module = await createHuewright();
+  const layouts = module.layouts();
+  const client = byId("client");
+  const controls = buildWindow(layouts.main, client);
+  const preview = controls.mihon;
+  const markupBox = controls.html_e;
+  const rendered = byId("rendered");
+  // The strip is drawn at 407 × 47 for copying and, on a finer screen, again at its resolution.
+  const contexts = [preview.getContext("2d")];
+  if (window.devicePixelRatio > 1) {
+    const scale = window.devicePixelRatio;
+    const screen = element("canvas", preview.className, preview.parentNode);
+    screen.width = Math.ceil(preview.width * scale);
+    screen.height = Math.ceil(preview.height * scale);
+    for (const attribute of ["style", "role", "aria-label", "title"]) {
+      screen.setAttribute(attribute, preview.getAttribute(attribute) ?? "");
+    }
+    screen.style.width = preview.width + "px";
+    screen.style.height = preview.height + "px";
+    preview.hidden = true;
+    const context = screen.getContext("2d");
+    context.scale(scale, scale);
+    contexts.push(context);
+  }
+  module.huewrightPreview = contexts;
+  const model = new module.Page();
+
+  // A browser tab is closed by the browser: the quit button and menu item stay disabled.
+  const quitters = new Set();
+  let shownRegenerations = -1;
+  let shownFragment = null;
+  const showFragment = () => {
+    if (shownFragment !== markupBox.value) {
+      shownFragment = markupBox.value;
+      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"></head><body>' +
+                        shownFragment + "</body></html>";
+    }
+  };
+  const show = () => {
+    const state = model.state();
+    for (const [name, controlState] of Object.entries(state.controls)) {
+      const part = controls[name] ?? menuItems[name];
+      // The fragment box keeps the user's edits until the next regeneration.
+      if (part === markupBox && state.regenerations === shownRegenerations) {
+        continue;
+      }
+      if (part && !quitters.has(part)) {
+        showControl(part, controlState);
+      }
+    }
+    shownRegenerations = state.regenerations;
+    preview.setAttribute("aria-description", controls.Edit1.value);
+    showFragment();
+  };
+
+  // The application's error box: the message with its full stop, over whatever is open.
+  const errorBox = element("dialog", "window error-box", document.body);
+  errorBox.setAttribute("role", "alertdialog");
+  element("div", "title-bar", errorBox).append(pageWords.applicationTitle);
+  const errorText = element("p", "", errorBox);
+  const errorOk = element("button", "", errorBox);
+  errorOk.type = "button";
+  errorOk.textContent = "OK";
+  errorOk.addEventListener("click", () => errorBox.close());
+  const report = (message) => {
+    if (message) {
+      errorText.textContent = message;
+      errorBox.showModal();
+      errorOk.focus();
+    }
+  };
+  // Every event ends the same way: the model's answer reported, every control re-read.
+  const act = (message) => {
+    report(message);
+    show();
+  };
+
+  // The browser's colour picker stands for the colour dialog: the colour it opens with, the
+  // colour chosen, or null when the user closes it without choosing.
+  const picker = byId("colour-picker");
+  let answerPicker = null;
+  const pickColour = (current, near) => new Promise((resolve) => {
+    answerPicker?.(null);
+    answerPicker = resolve;
+    const bounds = near.getBoundingClientRect();
+    picker.style.left = bounds.left + window.scrollX + "px";
+    picker.style.top = bounds.bottom + window.scrollY + "px";
+    picker.value = current;
+    picker.showPicker();
+  });
+  const settlePicker = (answer) => {
+    const resolve = answerPicker;
+    answerPicker = null;
+    resolve?.(answer);
+  };
+  picker.addEventListener("change", () => settlePicker(picker.value));
+  picker.addEventListener("cancel", () => settlePicker(null));
+
+  // The colour-code dialog: opens with a code, reads back whatever the box holds however it
+  // closes; there is no way to cancel.
+  let codeClosed = null;
+  const codeDialog = buildDialog(layouts.colourCode, () => {
+    const closed = codeClosed;
+    codeClosed = null;
+    closed?.(codeDialog.controls.Edit1.value);
+  });
+  const codeBox = codeDialog.controls.Edit1;
+  const editColourCode = (code, onClosed) => {
+    codeBox.value = code;
+    codeClosed = onClosed;
+    codeDialog.dialog.showModal();
+    codeBox.focus();
+    codeBox.select();
+  };
+  // The whole code is selected whenever the box gets the focus other than by a click.
+  let clicking = false;
+  codeBox.addEventListener("pointerdown", () => {
+    clicking = true;
+  });
+  codeBox.addEventListener("focus", () => {
+    if (!clicking) {
+      codeBox.select();
+    }
+    clicking = false;
+  });
+  codeDialog.controls.copy_b.addEventListener("click", () => {
+    codeBox.select();
+    navigator.clipboard.writeText(codeBox.value).catch(() => {});
+  });
+  codeDialog.controls.ok_b.addEventListener("click", () => codeDialog.dialog.close());
+
+  // The settings dialog over the model's draft of the start-up settings.
+  const settings = buildDialog(layouts.settings, () => act(model.settingsClosed()));
+  const showSettings = () => {
+    const state = model.settingsState();
+    for (const [name, controlState] of Object.entries(state)) {
+      showControl(settings.controls[name], controlState);
+    }
+  };
+  for (const [name, part] of Object.entries(settings.controls)) {
+    if (part.type === "checkbox" || part.type === "radio") {
+      part.addEventListener("change", () => {
+        model.settingsClick(name);
+        showSettings();
+      });
+    } else if (part.classList.contains("ColourPanel")) {
+      part.addEventListener("dblclick", () => editColourCode(model.settingsColourCode(name),
+                                                              (code) => {
+        model.settingsColourCodeClosed(name, code);
+        showSettings();
+      }));
+    }
+  }
+  const settingsButtons = {
+    scb: "sc", tcb: "tc", ecb: "ec", bcb: "bc",
+  };
+  for (const [button, panel] of Object.entries(settingsButtons)) {
+    settings.controls[button].addEventListener("click", async () => {
+      const chosen = await pickColour(model.settingsState()[panel].colour,
+                                      settings.controls[button]);
+      model.settingsColourChosen(button, chosen);
+      showSettings();
+    });
+  }
+  settings.controls.Button3.addEventListener("click", () => {
+    model.takeCurrentColours();
+    showSettings();
+  });
+  settings.controls.Button1.addEventListener("click", () => {
+    const failure = model.storeSettings();
+    if (failure) {
+      // The dialog stays open with the user's edits, to try again or cancel.
+      report(failure);
+    } else {
+      settings.dialog.close();
+    }
+  });
+  settings.controls.Button2.addEventListener("click", () => settings.dialog.close());
+  const editSettings = () => {
+    model.openSettings();
+    showSettings();
+    settings.dialog.showModal();
+  };
+
+  const versionDialog = buildDialog(layouts.version);
+  versionDialog.controls.ok_b.addEventListener("click", () => versionDialog.dialog.close());
+
+  // Downloads and the user's files.
+  const download = (bytes, name, type) => {
+    const url = URL.createObjectURL(new Blob([bytes], {type}));
+    const link = element("a", "", document.body);
+    link.href = url;
+    link.download = name;
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  };
+  const pickFile = (input, onBytes) => {
+    input.onchange = async () => {
+      const file = input.files[0];
+      input.value = "";
+      onBytes(file ? new Uint8Array(await file.arrayBuffer()) : null);
+    };
+    input.oncancel = () => onBytes(null);
+    input.click();
+  };
+  const showHelp = () => window.open("help.html", "_blank", "noopener");
+
+  const actions = {
+    Open: () => pickFile(byId("settings-file-picker"), (bytes) => act(model.open(bytes))),
+    save: () => {
+      const saved = model.save();
+      if (typeof saved === "string") {
+        report(saved);
+      } else {
+        download(saved, "Lumo.DAT", "application/octet-stream");
+      }
+    },
+    K2: editSettings,
+    FormFONT: () => act(model.chooseForm("FormFONT")),
+    FormSPAN: () => act(model.chooseForm("FormSPAN")),
+    FormBBCode: () => act(model.chooseForm("FormBBCode")),
+    SearchforHelpOn1: showHelp,
+    About1: () => versionDialog.dialog.showModal(),
+    ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes) => {
+      if (bytes) {
+        // As a start in a folder holding that file: the page starts again from it.
+        const failure = model.importStartupFile(bytes);
+        failure ? report(failure) : location.reload();
+      }
+    }),
+    ExportStartup: () => {
+      const bytes = model.startupFile();
+      bytes ? download(bytes, "lumo.ini", "application/octet-stream")
+            : report(pageWords.noStartupFile);
+    },
+  };
+
+  // The menu bar from its table; the page's own lumo.ini items follow 初期設定.
+  const menuEntries = [];
+  for (const entry of layouts.menu) {
+    menuEntries.push(entry);
+    if (entry.name === "K2") {
+      menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
+                        caption: pageWords.importStartup, shortcut: ""},
+                       {name: "ExportStartup", kind: "Item", parent: entry.parent,
+                        caption: pageWords.exportStartup, shortcut: ""});
+    }
+  }
+  const menuItems = {};
+  const menus = {[layouts.menuBar]: byId("menu-bar")};
+  const closeMenus = () => {
+    for (const open of document.querySelectorAll(".menu.open")) {
+      open.classList.remove("open");
+      open.previousSibling?.setAttribute("aria-expanded", "false");
+    }
+  };
+  for (const entry of menuEntries) {
+    const parent = menus[entry.parent];
+    const holder = element("div", "menu-entry", parent);
+    if (entry.kind === "Separator") {
+      holder.setAttribute("role", "separator");
+      holder.className = "separator";
+      continue;
+    }
+    const {text, key} = menuCaption(entry.caption);
+    const item = element("button", "menu-item", holder);
+    item.type = "button";
+    item.dataset.control = entry.name;
+    item.append(text);
+    if (entry.shortcut) {
+      element("span", "shortcut", item).append(entry.shortcut);
+    }
+    if (key && entry.parent === layouts.menuBar) {
+      item.accessKey = key.toLowerCase();
+    }
+    menuItems[entry.name] = item;
+    if (entry.kind === "Menu") {
+      item.setAttribute("role", "menuitem");
+      item.setAttribute("aria-haspopup", "menu");
+      item.setAttribute("aria-expanded", "false");
+      const menu = element("div", "menu", holder);
+      menu.setAttribute("role", "menu");
+      menu.setAttribute("aria-label", text);
+      menus[entry.name] = menu;
+      item.addEventListener("click", (event) => {
+        event.stopPropagation();
+        const opening = !menu.classList.contains("open");
+        if (entry.parent === layouts.menuBar) {
+          closeMenus();
+        }
+        menu.classList.toggle("open", opening);
+        item.setAttribute("aria-expanded", String(opening));
+        if (opening) {
+          menu.querySelector("button:not(:disabled)")?.focus();
+        }
+      });
+      continue;
+    }
+    item.setAttribute("role", entry.kind === "Choice" ? "menuitemradio" : "menuitem");
+    item.addEventListener("click", () => {
+      closeMenus();
+      actions[entry.name]?.();
+    });
+  }
+  document.addEventListener("click", closeMenus);
+  document.addEventListener("keydown", (event) => {
+    if (event.key === "Escape") {
+      closeMenus();
+    }
+    if (event.key === "F1") {
+      event.preventDefault();
+      showHelp();
+    }
+  });
+  for (const quit of [menuItems.Exit1, controls.Button3]) {
+    quitters.add(quit);
+    quit.disabled = true;
+    quit.title = pageWords.quitHint;
+    quit.closest(".control")?.classList.add("disabled");
+  }
+
+  // The main window's controls: each event goes to the model.
+  for (const [name, part] of Object.entries(controls)) {
+    if (part === markupBox) {
+      // The user may edit the fragment; the copy and the rendering take it as edited.
+      part.addEventListener("input", showFragment);
+    } else if (part.type === "checkbox" || part.type === "radio") {
+      part.addEventListener("change", () => act(model.click(name)));
+    } else if (part.getAttribute("role") === "spinbutton") {
+      wireSpin(part, name, model, act);
+    } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
+      part.addEventListener("input", () => act(model.edit(name, part.value)));
+    } else if (part.classList.contains("ColourPanel")) {
+      part.addEventListener("dblclick", () => editColourCode(model.colourCode(name), (code) => {
+        act(model.colourCodeClosed(name, code));
+      }));
+    }
+  }
+  const colourButtons = {scb: "sc", tcb: "tc", ecb: "ec", bcb: null};
+  for (const [button, panel] of Object.entries(colourButtons)) {
+    controls[button].addEventListener("click", async () => {
+      const state = model.state();
+      // The background colour has no panel on the window; the picker opens with it all the same.
+      const current = panel ? state.controls[panel].colour : state.backgroundColour;
+      act(model.colourChosen(button, await pickColour(current, controls[button])));
+    });
+  }
+  controls.Button1.addEventListener("click", () => act(model.click("Button1")));
+  controls.Button2.addEventListener("click", () => {
+    // The box's text as it stands, the user's edits included.
+    markupBox.select();
+    navigator.clipboard.writeText(markupBox.value).catch(() => {});
+  });
+  controls.bmpb.addEventListener("click", () => {
+    preview.toBlob((png) => {
+      navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(() => {});
+    }, "image/png");
+  });
+
+  act(model.startUp());
+  performance.mark("huewright-first-output");
+  byId("loading").remove();
+  controls.Edit1.focus();
+  controls.Edit1.select();
+  document.body.dataset.ready = "true";
+}
+
+// A spin edit: its step buttons (held down, they repeat after 400 ms, then every 100 ms), the
+// arrow keys, typing where it takes typing, and the focus leaving it.
+function wireSpin(input, name, model, act) {
+  const step = (delta) => act(model.step(name, delta));
+  input.addEventListener("keydown", (event) => {
+    if (event.key === "ArrowUp" || event.key === "ArrowDown") {
+      event.preventDefault();
+      step(event.key === "ArrowUp" ? 1 : -1);
+    }
+  });
+  input.addEventListener("beforeinput", (event) => {
+    // Digits, signs and the decimal separator; anything else is refused.
+    if (event.data && !/^[0-9+\-.]+$/.test(event.data)) {
+      event.preventDefault();
+    }
+  });
+  input.addEventListener("input", () => act(model.edit(name, input.value)));
+  input.addEventListener("blur", () => act(model.leave(name)));
+  for (const button of input.parentNode.querySelectorAll("[data-step]")) {
+    const delta = button.dataset.step === "up" ? 1 : -1;
+    let timer = null;
+    const stop = () => {
+      clearTimeout(timer);
+      timer = null;
+    };
+    const repeat = (wait) => {
+      timer = setTimeout(() => {
+        step(delta);
+        repeat(100);
+      }, wait);
+    };
+    button.addEventListener("pointerdown", (event) => {
+      event.preventDefault();
+      input.focus();
+      step(delta);
+      repeat(400);
+    });
+    for (const end of ["pointerup", "pointerleave", "pointercancel"]) {
+      button.addEventListener(end, stop);
+    }
+  }
+}
+
+main();

@@ -1,0 +1,318 @@
+// The page in headless Chromium, driven as a user drives it, against the native program.
+import {execFileSync} from "node:child_process";
+import assert from "node:assert/strict";
+import {readFile, rm, stat, writeFile} from "node:fs/promises";
+import {join} from "node:path";
+import {after, before, describe, it} from "node:test";
+
+import {openPage, repository, startBrowser} from "./browser.mjs";
+import {
+  chooseMenu, control, fragmentOf, pickColour, settle, stateOf, typeInto,
+} from "./window.mjs";
+
+const nativeCli = process.env.HUEWRIGHT_CLI ?? join(repository, "build/default/src/cli/huewright-cli");
+
+// The native program's output for `flags`, from the built-in start-up settings.
+function native(flags, options = {}) {
+  // Standard output ends the fragment with a line end of its own.
+  return execFileSync(nativeCli, ["--no-startup-file", ...flags], options).toString()
+      .replace(/\n$/, "");
+}
+
+// Downloads land in the browser's own time.
+async function waitForFile(file) {
+  for (let wait = 0; wait < 100; ++wait) {
+    if ((await stat(file).catch(() => null))?.size > 0) {
+      return;
+    }
+    await new Promise((done) => setTimeout(done, 50));
+  }
+  throw new Error(`no download ${file}`);
+}
+
+let session;
+before(async () => {
+  session = await startBrowser();
+});
+after(async () => {
+  await session?.close();
+});
+
+describe("the window", () => {
+  it("is drawn from the layout tables, asks no other host and cannot quit", async () => {
+    const {page, requests, console: messages} = await openPage(session);
+    const names = await page.$$eval("[data-control]", (all) => all.map((c) => c.dataset.control));
+    for (const name of ["Edit1", "WB", "scb", "html_e", "mihon", "Fsize", "FR0", "copy_b"]) {
+      assert.ok(names.includes(name), name);
+    }
+    const edit = await page.$eval(control("Edit1"), (e) => [e.getAttribute("aria-label"),
+                                                            document.activeElement === e]);
+    assert.deepEqual(edit, ["テキスト", true]);
+    const size = await page.$eval(control("Fsize"), (e) =>
+        [e.title, e.getAttribute("role"), e.getAttribute("aria-valuenow")]);
+    assert.deepEqual(size, ["文字の大きさです", "spinbutton", "3"]);
+    const quit = await page.$eval(control("Button3"), (e) => [e.disabled, e.title]);
+    assert.equal(quit[0], true);
+    assert.match(quit[1], /タブを閉じて/);
+    assert.deepEqual(requests.filter((url) => !url.startsWith(session.origin)), []);
+    assert.deepEqual(messages, []);
+    await page.close();
+  });
+
+  it("applies the firing rules: 枠 off unchecks 背景, ３色 enables 中間色", async () => {
+    const {page} = await openPage(session);
+    assert.equal((await stateOf(page, "HB")).enabled, false);
+    await page.click(control("WB"));
+    await page.click(control("HB"));
+    await typeInto(page, "WS", "4");
+    assert.deepEqual(await stateOf(page, "HB"), {value: "on", checked: true, enabled: true,
+                                                 colour: ""});
+    await page.click(control("WB"));
+    const background = await stateOf(page, "HB");
+    const width = await stateOf(page, "WS");
+    assert.deepEqual([background.checked, background.enabled], [false, false]);
+    assert.deepEqual([width.value, width.enabled], ["4", false]);
+
+    assert.equal((await stateOf(page, "tcb")).enabled, false);
+    await page.click(control("CB"));
+    assert.equal((await stateOf(page, "tcb")).enabled, true);
+    await page.click(control("TB"));
+    assert.deepEqual([(await stateOf(page, "Fsize")).enabled, (await stateOf(page, "SS")).enabled,
+                      (await stateOf(page, "Ftype2B")).enabled], [false, false, true]);
+    await page.close();
+  });
+});
+
+// Each row drives the page by clicks and typing, and names the native flags for the same state.
+const outputRows = [
+  {name: "Japanese text", text: "グラデーション", steps: [], flags: []},
+  {name: "three colours, alternating", text: "abcdefg",
+   steps: [["click", "CB"], ["click", "Gtype2b"]], flags: ["--three-colours", "--alternate"]},
+  {name: "every style", text: "太字斜体", steps: [["click", "BB"], ["click", "EB"],
+   ["click", "UB"], ["click", "SB"]], flags: ["--bold", "--italic", "--underline", "--strike"]},
+  {name: "frame with width and background", text: "枠",
+   steps: [["click", "WB"], ["type", "WS", "12"], ["click", "HB"], ["pick", "bcb", "#ffee00"]],
+   flags: ["--frame", "--frame-width", "12", "--frame-background", "--background-colour",
+           "#FFEE00"]},
+  {name: "link", text: "link", steps: [["click", "LB"], ["type", "link_e", "https://a.example/?q=1&r=2"]],
+   flags: ["--link", "--link-target", "https://a.example/?q=1&r=2"]},
+  {name: "valley size pattern", text: "凸凹凸凹凸凹凸",
+   steps: [["click", "TB"], ["click", "Ftype2B"], ["step", "FDsize", "down"],
+           ["step", "FDsize", "down"], ["step", "FSsize", "up"]],
+   flags: ["--size-pattern", "--pattern-kind", "valley", "--pattern-max", "5",
+           "--pattern-min", "4"]},
+  {name: "face, size and no line break", text: "ABC",
+   steps: [["type", "Fname", "IPAGothic"], ["step", "Fsize", "up"], ["step", "Fsize", "up"],
+           ["click", "KB"]],
+   flags: ["--face-name", "IPAGothic", "--size-value", "5", "--no-line-break"]},
+  {name: "no face, no size", text: "x", steps: [["click", "FS"], ["click", "SS"]],
+   flags: ["--no-face", "--no-size"]},
+  {name: "swapped and picked colours", text: "colours",
+   steps: [["click", "Button1"], ["pick", "ecb", "#123456"]],
+   flags: ["--start-colour", "#0000FF", "--end-colour", "#123456"]},
+  {name: "span form", text: "a<b  c", steps: [["menu", "K1", "FormMenu", "FormSPAN"]],
+   flags: ["--format", "span"]},
+  {name: "BBCode form, three colours", text: "掲示板",
+   steps: [["menu", "K1", "FormMenu", "FormBBCode"], ["click", "CB"]],
+   flags: ["--format", "bbcode", "--three-colours"]},
+];
+
+describe("the fragment equals the native CLI's", () => {
+  for (const row of outputRows) {
+    it(row.name, async () => {
+      const {page} = await openPage(session);
+      await typeInto(page, "Edit1", row.text);
+      for (const [action, name, value] of row.steps) {
+        if (action === "click") {
+          await page.click(control(name));
+        } else if (action === "type") {
+          await typeInto(page, name, value);
+        } else if (action === "step") {
+          await page.click(`${control(name)} ~ [data-step="${value}"]`);
+        } else if (action === "pick") {
+          await pickColour(page, name, value);
+        } else if (action === "menu") {
+          await chooseMenu(page, name, value, row.steps[0][3]);
+        }
+      }
+      assert.equal(await fragmentOf(page), native([...row.flags, "--", row.text]));
+      // The form is remembered in lumo.ini: the next test starts from a fresh page state.
+      await page.evaluate(() => localStorage.clear());
+      await page.close();
+    });
+  }
+});
+
+describe("the colour-code dialog", () => {
+  it("shows the panel's code and reads back what is typed, however it closes", async () => {
+    const {page} = await openPage(session);
+    await page.click(control("sc"), {clickCount: 2});
+    const dialog = '[data-window="colorform"]';
+    await page.waitForSelector(`${dialog}[open]`);
+    const codeBox = `${dialog} ${control("Edit1")}`;
+    assert.equal(await page.$eval(codeBox, (e) => e.value), "#FF00FF");
+    // The code is selected whole, so that typing replaces it.
+    await page.waitForFunction((box) => {
+      const e = document.querySelector(box);
+      return document.activeElement === e && e.selectionStart === 0 &&
+             e.selectionEnd === e.value.length;
+    }, {timeout: 2000}, codeBox);
+    await page.keyboard.type("#123456");
+    await page.click(`${dialog} ${control("ok_b")}`);
+    await settle(page);
+    assert.equal((await stateOf(page, "sc")).colour, "rgb(18, 52, 86)");
+    assert.match(await fragmentOf(page), /^<FONT FACE="[^"]*" SIZE="3" ><FONT COLOR="#123456">/);
+
+    // A code that cannot be read keeps the colour; Escape closes as OK does.
+    await page.click(control("sc"), {clickCount: 2});
+    assert.equal(await page.$eval(`${dialog} ${control("Edit1")}`, (e) => e.value), "#123456");
+    await page.keyboard.type("#FF 000");
+    await page.keyboard.press("Escape");
+    await settle(page);
+    assert.equal((await stateOf(page, "sc")).colour, "rgb(18, 52, 86)");
+    await page.close();
+  });
+});
+
+describe("gradation settings files", () => {
+  it("保存 downloads the native program's bytes, and 開く restores the window", async () => {
+    const {page} = await openPage(session);
+    await typeInto(page, "Edit1", "保存と読込");
+    await page.click(control("CB"));
+    await page.click(control("WB"));
+    await typeInto(page, "WS", "3");
+    await pickColour(page, "scb", "#00ff80");
+    await page.click(control("Ftype3B")).catch(() => {});
+    const saved = await fragmentOf(page);
+    await rm(session.downloads, {recursive: true, force: true});
+    await chooseMenu(page, "File1", "save");
+    const file = join(session.downloads, "Lumo.DAT");
+    await waitForFile(file);
+    const expected = join(session.downloads, "native.DAT");
+    execFileSync(nativeCli, ["--no-startup-file", "--three-colours", "--frame", "--frame-width", "3", "--start-colour", "#00FF80",
+            "--save", expected, "保存と読込"]);
+    assert.deepEqual(await readFile(file), await readFile(expected));
+
+    await typeInto(page, "Edit1", "changed");
+    await page.click(control("CB"));
+    await page.click(control("WB"));
+    const [chooser] = await Promise.all([page.waitForFileChooser(),
+                                         chooseMenu(page, "File1", "Open")]);
+    await chooser.accept([file]);
+    await page.waitForFunction((text) => document.querySelector('[data-control="Edit1"]').value === text,
+                               {}, "保存と読込");
+    assert.equal(await fragmentOf(page), saved);
+    assert.deepEqual([(await stateOf(page, "CB")).checked, (await stateOf(page, "WB")).checked,
+                      (await stateOf(page, "WS")).value, (await stateOf(page, "tcb")).enabled],
+                     [true, true, "3", true]);
+    await page.close();
+  });
+});
+
+describe("the settings dialog", () => {
+  it("stores lumo.ini in the browser, in force at once and after a reload", async () => {
+    const {page} = await openPage(session);
+    await chooseMenu(page, "K1", "K2");
+    const dialog = '[data-window="stat_form"]';
+    await page.waitForSelector(`${dialog}[open]`);
+    await page.click(`${dialog} ${control("TB")}`);
+    await page.click(`${dialog} ${control("FR1")}`);
+    await page.click(`${dialog} ${control("KB")}`);
+    await page.click(`${dialog} ${control("Button1")}`);
+    await page.click(control("BB"));
+    assert.match(await fragmentOf(page), /^<font face=.*<strong>/);
+    // Colours and start-up switches wait for the next start.
+    assert.equal((await stateOf(page, "KB")).checked, true);
+
+    await page.reload();
+    await page.waitForSelector("body[data-ready]");
+    assert.equal((await stateOf(page, "KB")).checked, false);
+    await chooseMenu(page, "K1", "K2");
+    assert.deepEqual(await page.$$eval(
+        ["TB", "FR0", "FR1", "KB", "CS"].map((n) => `${dialog} ${control(n)}`).join(","),
+        (all) => all.map((e) => [e.dataset.control, e.checked])),
+        [["KB", false], ["TB", false], ["CS", true], ["FR0", false], ["FR1", true]]);
+    await page.click(`${dialog} ${control("Button2")}`);
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
+  it("exports lumo.ini as stored, and starts again from an imported one", async () => {
+    const {page} = await openPage(session);
+    await chooseMenu(page, "K1", "ExportStartup");
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "lumo.ini はまだ保存されていません");
+    await page.click(".error-box button");
+    await chooseMenu(page, "K1", "FormMenu", "FormSPAN");
+    await rm(session.downloads, {recursive: true, force: true});
+    await chooseMenu(page, "K1", "ExportStartup");
+    const exported = join(session.downloads, "lumo.ini");
+    await waitForFile(exported);
+    assert.match((await readFile(exported)).toString(), /\[Stat\][^]*Form=1/);
+
+    const imported = join(session.downloads, "imported.ini");
+    await writeFile(imported, "[Stat]\r\nCol1=255\r\nSS=1\r\nTB=0\r\n");
+    const [chooser] = await Promise.all([page.waitForFileChooser(),
+                                         chooseMenu(page, "K1", "ImportStartup")]);
+    await Promise.all([page.waitForNavigation(), chooser.accept([imported])]);
+    await page.waitForSelector("body[data-ready]");
+    assert.equal((await stateOf(page, "sc")).colour, "rgb(255, 0, 0)");
+    assert.deepEqual([(await stateOf(page, "SS")).checked, (await stateOf(page, "KB")).checked],
+                     [true, false]);
+    // Keys the file lacks start switched off: no FACE.
+    assert.match(await fragmentOf(page), /^<font size="3" ><font color="#ff0000">/);
+    await page.close();
+  });
+
+  it("keeps the dialog open with its edits when the browser refuses to store", async () => {
+    const {page} = await openPage(session, {prepare: (tab) => tab.evaluateOnNewDocument(() => {
+      Storage.prototype.setItem = () => {
+        throw new DOMException("full", "QuotaExceededError");
+      };
+    })});
+    await chooseMenu(page, "K1", "K2");
+    const dialog = '[data-window="stat_form"]';
+    await page.click(`${dialog} ${control("TB")}`);
+    await page.click(`${dialog} ${control("Button1")}`);
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent), "lumo.ini に書き込めません.");
+    assert.equal(await page.$eval(dialog, (e) => e.open), true);
+    assert.equal(await page.$eval(`${dialog} ${control("TB")}`, (e) => e.checked), false);
+    await page.close();
+  });
+});
+
+describe("the clipboard and the rendering", () => {
+  it("copies the fragment as the box shows it, and the iframe renders it", async () => {
+    const {page} = await openPage(session);
+    await typeInto(page, "Edit1", "表示");
+    const fragment = await fragmentOf(page);
+    const frame = page.frames().find((f) => f !== page.mainFrame());
+    await frame.waitForFunction(() => document.body?.textContent === "表示");
+    assert.deepEqual(await frame.$$eval("font[color]", (all) => all.map((f) => f.getAttribute("color"))),
+                     [...fragment.matchAll(/COLOR="(#[0-9A-F]{6})"/g)].map((m) => m[1]));
+    // The iframe runs nothing and shares nothing with the page.
+    assert.deepEqual(await page.$eval("#rendered", (f) => [f.sandbox.value, f.contentDocument]),
+                     ["", null]);
+
+    await page.click(control("Button2"));
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), fragment);
+    await page.click(control("html_e"));
+    await page.keyboard.press("End");
+    await page.keyboard.type("<!-- edited -->");
+    await page.click(control("Button2"));
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+                 fragment + "<!-- edited -->");
+
+    await page.click(control("bmpb"));
+    const picture = await page.waitForFunction(async () => {
+      const [item] = await navigator.clipboard.read();
+      return item.types.includes("image/png") && item.getType("image/png");
+    });
+    const size = await page.evaluate(async (png) => {
+      const image = await createImageBitmap(png);
+      return [image.width, image.height];
+    }, picture);
+    assert.deepEqual(size, [407, 47]);
+    await page.close();
+  });
+});
