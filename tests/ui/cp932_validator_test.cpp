@@ -5,16 +5,12 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "ui_fixture.h"
+
 namespace huewright {
 namespace {
 
-/// Types `text` one character (one code point) at a time, as a keyboard or input method would.
-void type(QWidget* widget, const QString& text) {
-    for (const char32_t codePoint : text.toUcs4()) {
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),
-                            Qt::NoModifier);
-    }
-}
+using test::type;
 
 /// A shown line edit guarded by the validator, counting its beeps, its cursor at the end.
 struct Scene {

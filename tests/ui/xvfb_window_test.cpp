@@ -11,13 +11,9 @@
 
 #include <memory>
 
-#include "fake_platform.h"
-#include "model/main_window_model.h"
-#include "support/memory_file_system.h"
 #include "text/cp932.h"
 #include "ui/application.h"
-#include "ui/control_layout.h"
-#include "ui/main_window.h"
+#include "ui_fixture.h"
 
 namespace huewright {
 namespace {
@@ -52,10 +48,7 @@ QString windowProperty(xcb_window_t window, const char* name) {
 class XvfbWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::MemoryFileSystem> files_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<MainWindowModel> model_;
-    std::unique_ptr<MainWindow> form_;
+    std::unique_ptr<test::WindowScene> scene_;
 
   private slots:
     void init() {
@@ -63,26 +56,17 @@ class XvfbWindowTest : public QObject {
             QSKIP("needs an X server (xvfb-run)");
         }
         setUpApplication(*qApp);
-        files_ = std::make_unique<test::MemoryFileSystem>();
-        platform_ = std::make_unique<FakePlatform>();
-        model_ = std::make_unique<MainWindowModel>(*files_);
-        form_ = std::make_unique<MainWindow>(*model_, *platform_);
-        form_->startUp("/work");
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        scene_ = std::make_unique<test::WindowScene>();
+        scene_->form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scene_->form));
     }
 
-    void cleanup() {
-        form_.reset();
-        model_.reset();
-    }
+    void cleanup() { scene_.reset(); }
 
     // Each window's X title is its own caption, with nothing appended.
     void titlesAreExactlyTheCaptions() {
         for (const WindowLayout* layout : allWindowLayouts()) {
-            auto* window = layout->name == nameOf(Window::Main)
-                               ? form_.get()
-                               : form_->findChild<QWidget*>(qtName(layout->name));
+            QWidget* window = scene_->window(*layout);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const QString expected = QString::fromUtf8(layout->title);
@@ -90,7 +74,7 @@ class XvfbWindowTest : public QObject {
                 return windowProperty(static_cast<xcb_window_t>(window->winId()), "_NET_WM_NAME");
             };
             QTRY_COMPARE(title(), expected);
-            if (window != form_.get()) {
+            if (window != &scene_->form) {
                 window->hide();
             }
         }
@@ -99,12 +83,12 @@ class XvfbWindowTest : public QObject {
     // Typing "Dej" and Tab leaves the box and the markup's face the same, whatever fonts start
     // with those letters.
     void faceBoxTypedByHand() {
-        auto* box = findControl<QComboBox>(form_.get(), WindowPart::FaceName);
+        auto* box = findControl<QComboBox>(&scene_->form, WindowPart::FaceName);
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), QStringLiteral("Dej"));
         QTest::keyClick(box->lineEdit(), Qt::Key_Tab);
         QCOMPARE(box->currentText(), QStringLiteral("Dej"));
-        QVERIFY(QString::fromStdString(cp932ToUtf8(model_->markup()))
+        QVERIFY(QString::fromStdString(cp932ToUtf8(scene_->model.markup()))
                     .contains(QStringLiteral("FACE=\"Dej\"")));
         QVERIFY(!box->lineEdit()->hasFocus());
     }
