@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/colour_code.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
 #include "persistence/startup_settings.h"
@@ -75,16 +76,9 @@ class Draw {
 
     // A colour code as a user types one: six digits, with or without "#", in either case.
     std::string colourCode() {
-        char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, bits() & 0xFFFFFF, 16).ptr;
-        std::string code = std::string(6 - static_cast<std::size_t>(end - digits), '0');
-        code.append(digits, end);
-        if (chance(0.5)) {
-            for (char& c : code) {
-                c = c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
-            }
-        }
-        return (chance(0.5) ? "#" : "") + code;
+        const ColourValue colour = bits();
+        const bool upperCase = chance(0.5);
+        return colourToCode(colour, chance(0.5), upperCase);
     }
 
   private:
