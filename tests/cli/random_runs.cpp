@@ -5,7 +5,6 @@
 //
 //   random_cli_runs SEED COUNT FOLDER
 
-#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>

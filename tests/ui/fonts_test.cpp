@@ -1,33 +1,28 @@
 #include "ui/fonts.h"
 
-#include <QtTest>
+#include <gtest/gtest.h>
 
 namespace huewright {
+namespace {
 
-class FontsTest : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void faceNamesAreListedOnceInCaseBlindOrder() {
-        const struct {
-            QStringList families;
-            QStringList names;
-        } rows[] = {
-            {{"Zeta", "epsilon", "Alpha", "beta"}, {"Alpha", "beta", "epsilon", "Zeta"}},
-            // Qt names the foundry when several make a family.
-            {{"C059 [urw]", "Serif", "C059 [UKWN]", "Serif"}, {"C059", "Serif"}},
-            {{"Odd [name", "[Bracketed]"}, {"[Bracketed]", "Odd [name"}},
-            {{"Café Sans", "ＭＳ Ｐゴシック", "Emoji 😀", "IPAGothic"},
-             {"IPAGothic", "ＭＳ Ｐゴシック"}},
-        };
-        for (const auto& row : rows) {
-            QCOMPARE(faceNames(row.families, QLocale(QLocale::English, QLocale::UnitedStates)),
-                     row.names);
-        }
+// Families and face names are written with "|" between them.
+TEST(Fonts, FaceNamesAreListedOnceInCaseBlindOrder) {
+    const struct {
+        const char* families;
+        const char* names;
+    } rows[] = {
+        {"Zeta|epsilon|Alpha|beta", "Alpha|beta|epsilon|Zeta"},
+        // Qt names the foundry when several make a family.
+        {"C059 [urw]|Serif|C059 [UKWN]|Serif", "C059|Serif"},
+        {"Odd [name|[Bracketed]", "[Bracketed]|Odd [name"},
+        {"Café Sans|ＭＳ Ｐゴシック|Emoji 😀|IPAGothic", "IPAGothic|ＭＳ Ｐゴシック"},
+    };
+    for (const auto& row : rows) {
+        const QStringList families = QString::fromUtf8(row.families).split(u'|');
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        EXPECT_EQ(faceNames(families, english).join(u'|').toStdString(), row.names) << row.families;
     }
-};
+}
 
+}  // namespace
 }  // namespace huewright
-
-QTEST_MAIN(huewright::FontsTest)
-#include "fonts_test.moc"

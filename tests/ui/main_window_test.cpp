@@ -2,11 +2,9 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>

@@ -2,7 +2,6 @@
 // (xclip) reads it. ctest runs this under xvfb-run; without a display or xclip it is skipped.
 #include <QApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>

@@ -3,7 +3,6 @@
 // without a display it is skipped.
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
