@@ -58,6 +58,13 @@ class Draw {
     bool chance(double p) { return std::bernoulli_distribution(p)(engine_); }
     int number(int low, int high) { return std::uniform_int_distribution(low, high)(engine_); }
     std::uint32_t bits() { return static_cast<std::uint32_t>(engine_()); }
+    // Appends `words` to `args` with probability `p`.
+    void sometimes(double p, std::vector<std::string>& args,
+                   std::initializer_list<std::string> words) {
+        if (chance(p)) {
+            args.insert(args.end(), words);
+        }
+    }
     template <typename T, std::size_t N>
     const T& oneOf(const T (&items)[N]) {
         return items[static_cast<std::size_t>(number(0, static_cast<int>(N) - 1))];
@@ -125,12 +132,8 @@ void drawFormFlags(Draw& draw, std::string_view form, std::vector<std::string>& 
     if (draw.chance(0.3)) {
         args.insert(args.end(), {"--encoding", draw.chance(0.7) ? "cp932" : "utf-8"});
     }
-    if (draw.chance(0.2)) {
-        args.emplace_back("--merge-runs");
-    }
-    if (draw.chance(0.2)) {
-        args.emplace_back("--exact-ends");
-    }
+    draw.sometimes(0.2, args, {"--merge-runs"});
+    draw.sometimes(0.2, args, {"--exact-ends"});
     if (draw.chance(0.3)) {
         args.insert(args.end(), {"--blend", std::string(draw.oneOf(kBlends))});
     }
@@ -141,15 +144,9 @@ void drawFormFlags(Draw& draw, std::string_view form, std::vector<std::string>& 
         }
         args.insert(args.end(), {"--colours", stops});
     }
-    if (draw.chance(0.1)) {
-        args.emplace_back("--length");
-    }
-    if (draw.chance(0.2)) {
-        args.insert(args.end(), {"-o", "out.html"});
-    }
-    if (draw.chance(0.15)) {
-        args.insert(args.end(), {"--save", "saved.DAT"});
-    }
+    draw.sometimes(0.1, args, {"--length"});
+    draw.sometimes(0.2, args, {"-o", "out.html"});
+    draw.sometimes(0.15, args, {"--save", "saved.DAT"});
     if (draw.chance(0.1)) {
         args.insert(args.end(), {"--save-startup", draw.chance(0.5) ? "lumo.ini" : "new.ini"});
     }
@@ -257,9 +254,7 @@ void writeRun(Draw& draw, const std::filesystem::path& folder) {
     const std::string_view form = draw.oneOf(kForms);
     const bool unicode = form != "font" && draw.chance(0.7);
     std::vector<std::string> args;
-    if (draw.chance(0.1)) {
-        args.emplace_back("--no-startup-file");
-    }
+    draw.sometimes(0.1, args, {"--no-startup-file"});
     drawFormFlags(draw, form, args);
     drawFieldFlags(draw, unicode, args);
     const bool load = draw.chance(0.3);
