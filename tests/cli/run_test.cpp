@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <map>
 #include <sstream>
 #include <string>
@@ -12,7 +11,7 @@
 #include "cli/cli_fixture.h"
 #include "generator/output.h"
 #include "model/gradation_fields.h"
-#include "persistence/system_calls.h"
+#include "support/failing_calls.h"
 #include "support/temporary_directory.h"
 #include "text/cp932.h"
 
@@ -294,16 +293,7 @@ TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
 // A rename that fails after another succeeded cannot be taken back: the message says where
 // things stand.
 TEST_F(CliTest, ACommitThatFailsLateSaysWhatWasWritten) {
-    struct FailingSecondRename : SystemCalls {
-        int renames = 0;
-        int rename(const char* from, const char* to) override {
-            if (++renames == 2) {
-                errno = EIO;
-                return -1;
-            }
-            return SystemCalls::rename(from, to);
-        }
-    } calls;
+    FailingCalls calls("second rename", false);
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
@@ -311,7 +301,7 @@ TEST_F(CliTest, ACommitThatFailsLateSaysWhatWasWritten) {
                   err, calls),
               2);
     // The C library words the reason: glibc and Emscripten's musl differ.
-    const std::string reason = std::make_error_code(std::errc::io_error).message();
+    const std::string reason = std::make_error_code(std::errc::cross_device_link).message();
     EXPECT_EQ(err.str(), "huewright-cli: --save: cannot write s.DAT: " + reason +
                              " (written: out.html; not written: s.DAT, d.ini)\n");
     EXPECT_EQ(dir_.entries(), std::set<std::string>{"out.html"});

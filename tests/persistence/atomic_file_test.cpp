@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "persistence/failing_calls.h"
+#include "support/failing_calls.h"
 #include "persistence/file_system.h"
 #include "support/temporary_directory.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "persistence/atomic_file.h"
-#include "persistence/failing_calls.h"
+#include "support/failing_calls.h"
 #include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
 #include "support/temporary_directory.h"

@@ -53,7 +53,9 @@ class FailingCalls : public SystemCalls {
         return failing_ == "close" ? fail(EIO) : result;
     }
     int rename(const char* from, const char* to) override {
-        return failing_ == "rename" ? fail(EXDEV) : SystemCalls::rename(from, to);
+        // "second rename" lets the first through, as when one of several saves fails late.
+        const bool fails = failing_ == "rename" || (failing_ == "second rename" && ++renames_ == 2);
+        return fails ? fail(EXDEV) : SystemCalls::rename(from, to);
     }
 
   private:
@@ -64,6 +66,7 @@ class FailingCalls : public SystemCalls {
 
     std::string_view failing_;
     bool namedOnly_;
+    int renames_ = 0;
 };
 
 }  // namespace huewright::test
