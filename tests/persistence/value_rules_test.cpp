@@ -8,14 +8,14 @@
 namespace huewright {
 namespace {
 
-// A switch reads as the integer it spells, which the fuzz target checks for its seeds.
+// A switch reads as the integer it spells, which the fuzz target checks for its seeds; its seeds
+// also hold zero, a sign before "$" and "0X" in mixed case.
 TEST(ValueRules, IntegersAcceptedAndRefused) {
     const struct {
         std::string_view text;
         std::optional<std::int32_t> expected;
     } rows[] = {
         // Decimal, within the signed 32-bit range, after optional blanks and one sign.
-        {"0", 0},
         {"-1", -1},
         {"+5", 5},
         {"2147483647", 2147483647},
@@ -38,9 +38,7 @@ TEST(ValueRules, IntegersAcceptedAndRefused) {
         {"$ 5", std::nullopt},
         {"$fg", std::nullopt},
         {" $10", 16},
-        {"-$5", std::nullopt},
         // "0x" or "0X" at the very start of a longer text stands for "$".
-        {"0XFF", 255},
         {"0xFFFFFFFF", -1},
         {" 0xFF", std::nullopt},
         {"00xFF", std::nullopt},
