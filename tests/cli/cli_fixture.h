@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/run.h"
@@ -36,13 +34,11 @@ inline Outcome runCli(const std::vector<std::string>& args, const std::string& i
 }
 
 /// The arguments of a command line whose arguments hold no blanks; "" stands for an empty one.
-inline std::vector<std::string> words(std::string_view line) {
+inline std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> args;
-    for (std::size_t at = 0; at < line.size();) {
-        const std::size_t end = std::min(line.find(' ', at), line.size());
-        const std::string_view word = line.substr(at, end - at);
-        args.emplace_back(word == "\"\"" ? std::string_view() : word);
-        at = end + 1;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        args.push_back(word == "\"\"" ? "" : word);
     }
     return args;
 }

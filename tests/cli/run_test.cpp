@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_fixture.h"
@@ -73,14 +74,11 @@ TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
 }
 
 TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
-    const struct {
-        std::string input;
-        std::string text;
-    } rows[] = {{"ab\n", "ab"},   {"ab\r\n", "ab"}, {"ab", "ab"},
-                {"a\n\n", "a\n"}, {"", ""},         {"あ\n", "あ"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.input);
-        EXPECT_EQ(runCli({}, row.input).out, runCli({"--", row.text}).out);
+    const std::pair<std::string, std::string> rows[] = {
+        {"ab\n", "ab"}, {"ab\r\n", "ab"}, {"ab", "ab"}, {"a\n\n", "a\n"}, {"", ""}, {"あ\n", "あ"}};
+    for (const auto& [input, text] : rows) {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(runCli({}, input).out, runCli({"--", text}).out);
     }
 }
 

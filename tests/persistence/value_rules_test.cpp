@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace huewright {
 namespace {
@@ -11,10 +12,7 @@ namespace {
 // A switch reads as the integer it spells, which the fuzz target checks for its seeds; its seeds
 // also hold zero, a sign before "$" and "0X" in mixed case.
 TEST(ValueRules, IntegersAcceptedAndRefused) {
-    const struct {
-        std::string_view text;
-        std::optional<std::int32_t> expected;
-    } rows[] = {
+    const std::pair<std::string_view, std::optional<std::int32_t>> rows[] = {
         // Decimal, within the signed 32-bit range, after optional blanks and one sign.
         {"-1", -1},
         {"+5", 5},
@@ -43,8 +41,8 @@ TEST(ValueRules, IntegersAcceptedAndRefused) {
         {" 0xFF", std::nullopt},
         {"00xFF", std::nullopt},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(parseSettingInteger(row.text), row.expected) << '"' << row.text << '"';
+    for (const auto& [text, expected] : rows) {
+        EXPECT_EQ(parseSettingInteger(text), expected) << '"' << text << '"';
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace huewright {
@@ -32,22 +33,19 @@ TEST(Graphemes, KeepCharactersWhole) {
     const std::vector<std::string> families(70, family);
     std::vector<std::string> bAndFamilies = families;
     bAndFamilies.insert(bAndFamilies.begin(), "b");
-    const struct {
-        const char* name;
-        std::vector<std::string> characters;
-    } rows[] = {
+    const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"two flags and a lone regional indicator", {japan, japan, "\U0001F1FA"}},
         {"malformed bytes", {"a", "\xFF", "\xE3", "\x81", "\u0301"}},
         {"a letter with a thousand combining marks", {accented, "b", accented}},
         {"seventy families", families},
         {"b and seventy families", bAndFamilies},
     };
-    for (const auto& row : rows) {
+    for (const auto& [name, characters] : rows) {
         std::string text;
-        for (const std::string& character : row.characters) {
+        for (const std::string& character : characters) {
             text += character;
         }
-        EXPECT_EQ(clusters(text), row.characters) << row.name;
+        EXPECT_EQ(clusters(text), characters) << name;
     }
 }
 
