@@ -10,13 +10,10 @@
 #include "support/failing_calls.h"
 #include "support/temporary_directory.h"
 
-namespace huewright {
+namespace huewright::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readBytes;
-using test::TemporaryDirectory;
-using test::writeBytes;
 using Names = std::set<std::string>;
 
 // The save follows any chain of links, each resolved from where it stands, and replaces the file at
@@ -71,10 +68,9 @@ TEST(AtomicFile, RefusesWhatItMustNotReplace) {
 TEST(AtomicFile, EveryFailedStepWithANamedTemporaryFileLeavesTheOldFile) {
     for (const std::string_view step :
          {"create", "set mode", "short writes", "write nothing", "flush", "close", "rename"}) {
-        test::expectTheOldFileKept(
-            step, true, [](const auto& file, const auto& bytes, auto& calls) {
-                EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
-            });
+        expectTheOldFileKept(step, true, [](const auto& file, const auto& bytes, auto& calls) {
+            EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
+        });
     }
 }
 
@@ -102,4 +98,4 @@ TEST(DiskFileSystem, ReadsWholeRegularFilesOnly) {
 }
 
 }  // namespace
-}  // namespace huewright
+}  // namespace huewright::test

@@ -14,21 +14,17 @@
 // What the saves and reads meet on Linux alone: unnamed temporary files named through
 // /proc/self/fd, signals that end the process half-way, the umask the process sets, FIFOs.
 
-namespace huewright {
+namespace huewright::test {
 namespace {
 
-using test::readBytes;
-using test::TemporaryDirectory;
-using test::writeBytes;
 using Names = std::set<std::string>;
 
 TEST(AtomicFile, EveryFailedStepWithAnUnnamedTemporaryFileLeavesTheOldFile) {
     for (const std::string_view step : {"create", "set mode", "short writes", "write nothing",
                                         "flush", "link", "close", "rename"}) {
-        test::expectTheOldFileKept(
-            step, false, [](const auto& file, const auto& bytes, auto& calls) {
-                EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
-            });
+        expectTheOldFileKept(step, false, [](const auto& file, const auto& bytes, auto& calls) {
+            EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
+        });
     }
 }
 
@@ -38,11 +34,11 @@ TEST(AtomicFile, ASignalHalfWayLeavesTheOldFileAndNoTemporaryFile) {
     installInterruptCleanup();
     GTEST_FLAG_SET(death_test_style, "fast");
     for (const bool namedOnly : {false, true}) {
-        test::expectTheOldFileKept("interrupt", namedOnly,
-                                   [](const auto& file, const auto& bytes, auto& calls) {
-                                       EXPECT_EXIT(writeFileAtomically(file, bytes, calls),
-                                                   testing::KilledBySignal(SIGTERM), "");
-                                   });
+        expectTheOldFileKept("interrupt", namedOnly,
+                             [](const auto& file, const auto& bytes, auto& calls) {
+                                 EXPECT_EXIT(writeFileAtomically(file, bytes, calls),
+                                             testing::KilledBySignal(SIGTERM), "");
+                             });
     }
 }
 
@@ -67,4 +63,4 @@ TEST(DiskFileSystem, RefusesAFifo) {
 }
 
 }  // namespace
-}  // namespace huewright
+}  // namespace huewright::test
