@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/run.h"
+#include "persistence/system_calls.h"
 #include "support/temporary_directory.h"
 
 namespace huewright::test {
@@ -20,16 +21,16 @@ struct Outcome {
 };
 
 /// Runs the CLI in-process on `args` with `input` as standard input; with `brokenOut` its
-/// standard output fails.
+/// standard output fails. Saves go through `calls` when given.
 inline Outcome runCli(const std::vector<std::string>& args, const std::string& input = "",
-                      bool brokenOut = false) {
+                      bool brokenOut = false, SystemCalls* calls = nullptr) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     if (brokenOut) {
         out.setstate(std::ios::badbit);
     }
-    const int status = run(args, in, out, err);
+    const int status = calls != nullptr ? run(args, in, out, err, *calls) : run(args, in, out, err);
     return {status, out.str(), err.str()};
 }
 
