@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/run.h"
+#include "persistence/system_calls.h"
 #include "support/temporary_directory.h"
 
 namespace huewright::test {
@@ -22,27 +21,25 @@ struct Outcome {
 };
 
 /// Runs the CLI in-process on `args` with `input` as standard input; with `brokenOut` its
-/// standard output fails.
+/// standard output fails. Saves go through `calls` when given.
 inline Outcome runCli(const std::vector<std::string>& args, const std::string& input = "",
-                      bool brokenOut = false) {
+                      bool brokenOut = false, SystemCalls* calls = nullptr) {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     if (brokenOut) {
         out.setstate(std::ios::badbit);
     }
-    const int status = run(args, in, out, err);
+    const int status = calls != nullptr ? run(args, in, out, err, *calls) : run(args, in, out, err);
     return {status, out.str(), err.str()};
 }
 
 /// The arguments of a command line whose arguments hold no blanks; "" stands for an empty one.
-inline std::vector<std::string> words(std::string_view line) {
+inline std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> args;
-    for (std::size_t at = 0; at < line.size();) {
-        const std::size_t end = std::min(line.find(' ', at), line.size());
-        const std::string_view word = line.substr(at, end - at);
-        args.emplace_back(word == "\"\"" ? std::string_view() : word);
-        at = end + 1;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        args.push_back(word == "\"\"" ? "" : word);
     }
     return args;
 }

@@ -5,7 +5,6 @@
 //
 //   random_cli_runs SEED COUNT FOLDER
 
-#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/colour_code.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
 #include "persistence/startup_settings.h"
@@ -58,6 +58,13 @@ class Draw {
     bool chance(double p) { return std::bernoulli_distribution(p)(engine_); }
     int number(int low, int high) { return std::uniform_int_distribution(low, high)(engine_); }
     std::uint32_t bits() { return static_cast<std::uint32_t>(engine_()); }
+    // Appends `words` to `args` with probability `p`.
+    void sometimes(double p, std::vector<std::string>& args,
+                   std::initializer_list<std::string> words) {
+        if (chance(p)) {
+            args.insert(args.end(), words);
+        }
+    }
     template <typename T, std::size_t N>
     const T& oneOf(const T (&items)[N]) {
         return items[static_cast<std::size_t>(number(0, static_cast<int>(N) - 1))];
@@ -75,16 +82,9 @@ class Draw {
 
     // A colour code as a user types one: six digits, with or without "#", in either case.
     std::string colourCode() {
-        char digits[8];
-        const auto end = std::to_chars(digits, digits + sizeof digits, bits() & 0xFFFFFF, 16).ptr;
-        std::string code = std::string(6 - static_cast<std::size_t>(end - digits), '0');
-        code.append(digits, end);
-        if (chance(0.5)) {
-            for (char& c : code) {
-                c = c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
-            }
-        }
-        return (chance(0.5) ? "#" : "") + code;
+        const ColourValue colour = bits();
+        const bool upperCase = chance(0.5);
+        return colourToCode(colour, chance(0.5), upperCase);
     }
 
   private:
@@ -132,12 +132,8 @@ void drawFormFlags(Draw& draw, std::string_view form, std::vector<std::string>& 
     if (draw.chance(0.3)) {
         args.insert(args.end(), {"--encoding", draw.chance(0.7) ? "cp932" : "utf-8"});
     }
-    if (draw.chance(0.2)) {
-        args.emplace_back("--merge-runs");
-    }
-    if (draw.chance(0.2)) {
-        args.emplace_back("--exact-ends");
-    }
+    draw.sometimes(0.2, args, {"--merge-runs"});
+    draw.sometimes(0.2, args, {"--exact-ends"});
     if (draw.chance(0.3)) {
         args.insert(args.end(), {"--blend", std::string(draw.oneOf(kBlends))});
     }
@@ -148,15 +144,9 @@ void drawFormFlags(Draw& draw, std::string_view form, std::vector<std::string>& 
         }
         args.insert(args.end(), {"--colours", stops});
     }
-    if (draw.chance(0.1)) {
-        args.emplace_back("--length");
-    }
-    if (draw.chance(0.2)) {
-        args.insert(args.end(), {"-o", "out.html"});
-    }
-    if (draw.chance(0.15)) {
-        args.insert(args.end(), {"--save", "saved.DAT"});
-    }
+    draw.sometimes(0.1, args, {"--length"});
+    draw.sometimes(0.2, args, {"-o", "out.html"});
+    draw.sometimes(0.15, args, {"--save", "saved.DAT"});
     if (draw.chance(0.1)) {
         args.insert(args.end(), {"--save-startup", draw.chance(0.5) ? "lumo.ini" : "new.ini"});
     }
@@ -264,9 +254,7 @@ void writeRun(Draw& draw, const std::filesystem::path& folder) {
     const std::string_view form = draw.oneOf(kForms);
     const bool unicode = form != "font" && draw.chance(0.7);
     std::vector<std::string> args;
-    if (draw.chance(0.1)) {
-        args.emplace_back("--no-startup-file");
-    }
+    draw.sometimes(0.1, args, {"--no-startup-file"});
     drawFormFlags(draw, form, args);
     drawFieldFlags(draw, unicode, args);
     const bool load = draw.chance(0.3);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace huewright {
 namespace {
 
@@ -14,17 +16,14 @@ TEST(ColourCode, ShownWithTheHashAndCaseOptions) {
 
 TEST(ColourCode, ReadBackOrTheFallback) {
     constexpr ColourValue kFallback = 0x123456;
-    const struct {
-        const char* code;
-        ColourValue expected;
-    } rows[] = {
+    const std::pair<const char*, ColourValue> rows[] = {
         {"#FF8000", 0x0080FF},   {"#ff8000", 0x0080FF}, {"FF8000", 0x0080FF},
         {"#F", 0x00000F},        {"#FFF", 0x000FFF},    {"#FF0000ZZ", 0x0000FF},
         {"", kFallback},         {"#", kFallback},      {"#FF 000", kFallback},
         {"##FF8000", kFallback}, {"+F", kFallback},     {"FF80001", 0x0080FF},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(codeToColour(row.code, kFallback), row.expected) << row.code;
+    for (const auto& [code, expected] : rows) {
+        EXPECT_EQ(codeToColour(code, kFallback), expected) << code;
     }
 }
 

@@ -3,9 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <string_view>
-#include <vector>
-
 namespace huewright {
 namespace {
 
@@ -26,13 +23,6 @@ TEST(FocusOrderTest, FollowsTabPositionsAndEntersContainersInPlace) {
     };
     EXPECT_THAT(focusOrder(kControls),
                 ElementsAre("first", "first_in_group", "second_in_group", "last"));
-}
-
-TEST(FocusOrderTest, MainWindowStartsInTheTextAndEndsInThePreviewCopy) {
-    const std::vector<std::string_view> order = focusOrder(mainWindowLayout().controls);
-    ASSERT_FALSE(order.empty());
-    EXPECT_EQ(order.front(), "Edit1");
-    EXPECT_EQ(order.back(), "bmpb");
 }
 
 }  // namespace

@@ -6,17 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "persistence/failing_calls.h"
 #include "persistence/file_system.h"
+#include "support/failing_calls.h"
 #include "support/temporary_directory.h"
 
-namespace huewright {
+namespace huewright::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readBytes;
-using test::TemporaryDirectory;
-using test::writeBytes;
 using Names = std::set<std::string>;
 
 // The save follows any chain of links, each resolved from where it stands, and replaces the file at
@@ -69,16 +66,11 @@ TEST(AtomicFile, RefusesWhatItMustNotReplace) {
 // Where the file system offers no unnamed temporary file, as under node, the temporary file has a
 // name from the start.
 TEST(AtomicFile, EveryFailedStepWithANamedTemporaryFileLeavesTheOldFile) {
-    const std::string bytes(100000, 'n');
     for (const std::string_view step :
          {"create", "set mode", "short writes", "write nothing", "flush", "close", "rename"}) {
-        SCOPED_TRACE(step);
-        TemporaryDirectory dir;
-        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
-        test::FailingCalls calls(step, true);
-        EXPECT_THROW(writeFileAtomically(dir / "lumo.ini", bytes, calls), FileWriteError);
-        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
-        EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
+        expectTheOldFileKept(step, true, [](const auto& file, const auto& bytes, auto& calls) {
+            EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
+        });
     }
 }
 
@@ -106,4 +98,4 @@ TEST(DiskFileSystem, ReadsWholeRegularFilesOnly) {
 }
 
 }  // namespace
-}  // namespace huewright
+}  // namespace huewright::test

@@ -6,34 +6,25 @@
 #include <string_view>
 
 #include "persistence/atomic_file.h"
-#include "persistence/failing_calls.h"
 #include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
+#include "support/failing_calls.h"
 #include "support/temporary_directory.h"
 
 // What the saves and reads meet on Linux alone: unnamed temporary files named through
 // /proc/self/fd, signals that end the process half-way, the umask the process sets, FIFOs.
 
-namespace huewright {
+namespace huewright::test {
 namespace {
 
-using test::FailingCalls;
-using test::readBytes;
-using test::TemporaryDirectory;
-using test::writeBytes;
 using Names = std::set<std::string>;
 
 TEST(AtomicFile, EveryFailedStepWithAnUnnamedTemporaryFileLeavesTheOldFile) {
-    const std::string bytes(100000, 'n');
     for (const std::string_view step : {"create", "set mode", "short writes", "write nothing",
                                         "flush", "link", "close", "rename"}) {
-        SCOPED_TRACE(step);
-        TemporaryDirectory dir;
-        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
-        FailingCalls calls(step, false);
-        EXPECT_THROW(writeFileAtomically(dir / "lumo.ini", bytes, calls), FileWriteError);
-        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
-        EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
+        expectTheOldFileKept(step, false, [](const auto& file, const auto& bytes, auto& calls) {
+            EXPECT_THROW(writeFileAtomically(file, bytes, calls), FileWriteError);
+        });
     }
 }
 
@@ -43,14 +34,11 @@ TEST(AtomicFile, ASignalHalfWayLeavesTheOldFileAndNoTemporaryFile) {
     installInterruptCleanup();
     GTEST_FLAG_SET(death_test_style, "fast");
     for (const bool namedOnly : {false, true}) {
-        SCOPED_TRACE(namedOnly ? "named temporary file" : "unnamed temporary file");
-        TemporaryDirectory dir;
-        writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
-        FailingCalls calls("interrupt", namedOnly);
-        EXPECT_EXIT(writeFileAtomically(dir / "lumo.ini", std::string(100000, 'n'), calls),
-                    testing::KilledBySignal(SIGTERM), "");
-        EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
-        EXPECT_EQ(dir.entries(), Names{"lumo.ini"});
+        expectTheOldFileKept("interrupt", namedOnly,
+                             [](const auto& file, const auto& bytes, auto& calls) {
+                                 EXPECT_EXIT(writeFileAtomically(file, bytes, calls),
+                                             testing::KilledBySignal(SIGTERM), "");
+                             });
     }
 }
 
@@ -75,4 +63,4 @@ TEST(DiskFileSystem, RefusesAFifo) {
 }
 
 }  // namespace
-}  // namespace huewright
+}  // namespace huewright::test

@@ -3,11 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace huewright {
 namespace {
+
+using namespace std::string_literals;
 
 // Two sections, the last ending in a line without a line end after one that ends in LF alone.
 const std::string kDocument = "[Stat]\r\nCol1=1\r\n[DATA]\ntext=old";
@@ -75,6 +78,65 @@ TEST(ProfileDocument, RefusesLineBreaksAndNulsAndChangesNothing) {
             << testing::PrintToString(text);
         EXPECT_EQ(file.bytes(), kDocument);
     }
+}
+
+// Files as people write them by hand or with other editors, read as the platform reads them.
+TEST(ProfileReading, ReadsWhatThePlatformReads) {
+    struct Row {
+        const char* name;
+        std::string file;
+        const char* key;
+        std::optional<std::string> expected;
+        const char* section = "Stat";
+    };
+    const Row rows[] = {
+        {"names in any ASCII case, blanks around", "[STAT]\r\n  col2 =  65535  \r\n", "COL2",
+         "65535"},
+        {"quotes enclosing blanks go", "[Stat]\r\nTB\t=\t\"  padded  \"\r\n", "TB", "  padded  "},
+        {"single quotes enclose too", "[Stat]\r\nTB='x'\r\n", "TB", "x"},
+        {"quotes that do not match stay", "[Stat]\r\nTB=\"x'\r\n", "TB", "\"x'"},
+        {"a lone quote stays", "[Stat]\r\nTB=\"\r\n", "TB", "\""},
+        {"two quotes are an empty value", "[Stat]\r\nTB=\"\"\r\n", "TB", ""},
+        {"blanks alone are an empty value", "[Stat]\r\nTB=   \r\n", "TB", ""},
+        {"a key without = has no value", "[Stat]\r\nTB\r\nTB=1\r\n", "TB", std::nullopt},
+        {"the first line of a key wins", "[Stat]\r\nTB=0\r\nTB=1\r\n", "TB", "0"},
+        {"a comment is no key", "[Stat]\r\n;TB=1\r\n", ";TB", std::nullopt},
+        {"a lone CR ends a line", "[Stat]\r\nMac=old\rTB=1\r\n", "TB", "1"},
+        {"the last line may end in LF or not at all; = and ; in a value", "[Stat]\n\nTB=a=b; c",
+         "tb", "a=b; c"},
+        {"only the first section of a name counts", "[Stat]\r\n[stat]\r\nTB=1\r\n", "TB",
+         std::nullopt},
+        {"[ without ] is no section", "[Stat]\r\n[Oops\r\nTB=1\r\n", "TB", "1"},
+        {"words after ] do not count", "[ \x83\x5B ] words\r\nTB=1\r\n", "TB", "1", "\x83\x5B"},
+        {"a second byte ] does not close a section", "[\x83\x5D\x83\x5B]\r\nTB=1\r\n", "TB", "1",
+         "\x83\x5D\x83\x5B"},
+        {"a second byte A is not folded", "[Stat]\r\n\x83\x41=A\r\n\x83\x61=a\r\n", "\x83\x61",
+         "a"},
+        {"full-width letters are not folded", "[Stat]\r\n\x82\x60=1\r\n", "\x82\x81", std::nullopt},
+        {"vertical tab and form feed are blanks", "[Stat]\r\n\vTB\f=\t1\v\r\n", "TB", "1"},
+        {"a full-width space is no blank", "[Stat]\r\nTB=\x81\x40x\x81\x40\r\n", "TB",
+         "\x81\x40x\x81\x40"},
+        {"NUL ends the value", "[Stat]\r\nTB=1\0 2\r\n"s, "TB", "1"},
+        {"UTF-8 mark", "\xEF\xBB\xBF[Stat]\r\nTB=\xE3\x81\x82\r\n", "TB", "\x82\xA0"},
+        {"UTF-8 value that code page 932 cannot hold",
+         "\xEF\xBB\xBF[Stat]\r\nTB=\xF0\x9F\x98\x80\r\n", "TB", std::nullopt},
+        {"UTF-16LE mark", "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\0B\x30\n\0"s, "TB", "\x82\xA0"},
+        {"UTF-16BE mark", "\xFE\xFF\0[\0S\0t\0a\0t\0]\0\n\0T\0B\0=\x30\x42\0\n"s, "TB", "\x82\xA0"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ProfileDocument(row.file).read(row.section, row.key), row.expected) << row.name;
+    }
+}
+
+TEST(ProfileReading, WritesKeepTheEncoding) {
+    const std::string utf16 = "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"s;
+    ProfileDocument unicode(utf16);
+    unicode.write("Stat", "text", "\x82\xA0");
+    EXPECT_EQ(unicode.bytes(), utf16 + "t\0e\0x\0t\0=\0B\x30\r\0\n\0"s);
+
+    // Half a UTF-16 unit is text the mark promised and the bytes do not keep.
+    EXPECT_FALSE(ProfileDocument(utf16 + "x").intact());
+    EXPECT_TRUE(ProfileDocument(utf16).intact());
 }
 
 }  // namespace

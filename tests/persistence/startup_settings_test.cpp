@@ -5,10 +5,8 @@
 #include "persistence/atomic_file.h"
 #include "support/memory_file_system.h"
 
-namespace huewright {
+namespace huewright::test {
 namespace {
-
-using test::MemoryFileSystem;
 
 const std::filesystem::path kStartupFile = startupFilePath("/home/user/work/");
 
@@ -72,4 +70,4 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
 }
 
 }  // namespace
-}  // namespace huewright
+}  // namespace huewright::test

@@ -11,6 +11,8 @@ namespace {
 
 using testing::ThrowsMessage;
 
+// Whole texts both ways; the table test proves every character against glibc's iconv, NEC's and
+// IBM's rows and the JIS forms written under their Windows names among them.
 TEST(Cp932Test, Converts) {
     // Half-width katakana take three times their bytes in UTF-8, more than the first guess allows.
     std::string katakana;
@@ -21,29 +23,17 @@ TEST(Cp932Test, Converts) {
         const char* name;
         std::string utf8;
         std::string cp932;
-        bool backAgain = true;
     } rows[] = {
         {"empty", "", ""},
         {"ascii with backslash and tilde", "a\\b~c\x7F", "a\\b~c\x7F"},
         {"nul", std::string("a\0b", 3), std::string("a\0b", 3)},
         {"second bytes 0x5C", "表ソ", "\x95\x5C\x83\x5C"},
-        {"nec circled one", "①", "\x87\x40"},
-        {"ibm extension taka", "髙", "\xFB\xFC"},
-        {"half-width katakana", "ｱﾟ", "\xB1\xDF"},
         {"a long run of half-width katakana", katakana, std::string(1000, '\xB1')},
-        {"full-width tilde", "～", "\x81\x60"},
-        {"private use", "\xEE\x80\x80", "\xF0\x40"},
-        // JIS forms that code page 932 holds under another name come back under the Windows one.
-        {"wave dash", "〜", "\x81\x60", false},
-        {"minus sign", "−", "\x81\x7C", false},
-        {"em dash", "—", "\x81\x5C", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(utf8ToCp932(row.utf8), row.cp932);
-        if (row.backAgain) {
-            EXPECT_EQ(cp932ToUtf8(row.cp932), row.utf8);
-        }
+        EXPECT_EQ(cp932ToUtf8(row.cp932), row.utf8);
     }
 }
 
@@ -86,8 +76,6 @@ TEST(Cp932Test, RefusesWhatItCannotConvert) {
         std::string_view lenient = {};
     } rows[] = {
         {"emoji after a double-byte character", encode, "あ😀", notHeld("U+1F600 \"😀\"", 2)},
-        {"yen sign", encode, "¥", notHeld("U+00A5 \"¥\"", 1)},
-        {"overline", encode, "a‾", notHeld("U+203E \"‾\"", 2)},
         {"invisible tag letter", encode, "a\U000E0041", notHeld("U+E0041", 2)},
         {"lone continuation byte", encode, "a\x80",
          notUtf8(2, 2, "unexpected continuation byte 0x80")},

@@ -45,19 +45,16 @@ TEST(Utf16, ConvertsBothWaysInEitherByteOrder) {
 
 // Decoding keeps what came before a fault, as a settings file keeps its readable part.
 TEST(Utf16, StopsBeforeTheFirstFault) {
-    const struct {
-        const char* name;
-        std::string littleEndian;
-    } rows[] = {
+    const std::pair<const char*, std::string> rows[] = {
         {"odd final byte", "a\0b"s},
         {"high surrogate at the end", "a\0\x3D\xD8"s},
         {"high surrogate cut short", "a\0\x3D\xD8\x00"s},
         {"high surrogate before a letter", "a\0\x3D\xD8z\0"s},
         {"lone low surrogate", "a\0\x00\xDEz\0"s},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Utf16Decoded decoded = utf16ToUtf8(row.littleEndian, Utf16ByteOrder::LittleEndian);
+    for (const auto& [name, littleEndian] : rows) {
+        SCOPED_TRACE(name);
+        const Utf16Decoded decoded = utf16ToUtf8(littleEndian, Utf16ByteOrder::LittleEndian);
         EXPECT_EQ(decoded.utf8, "a");
         EXPECT_FALSE(decoded.complete);
     }

@@ -1,33 +1,27 @@
 #include "ui/fonts.h"
 
-#include <QtTest>
+#include <gtest/gtest.h>
+
+#include <utility>
 
 namespace huewright {
+namespace {
 
-class FontsTest : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void faceNamesAreListedOnceInCaseBlindOrder() {
-        const struct {
-            QStringList families;
-            QStringList names;
-        } rows[] = {
-            {{"Zeta", "epsilon", "Alpha", "beta"}, {"Alpha", "beta", "epsilon", "Zeta"}},
-            // Qt names the foundry when several make a family.
-            {{"C059 [urw]", "Serif", "C059 [UKWN]", "Serif"}, {"C059", "Serif"}},
-            {{"Odd [name", "[Bracketed]"}, {"[Bracketed]", "Odd [name"}},
-            {{"Café Sans", "ＭＳ Ｐゴシック", "Emoji 😀", "IPAGothic"},
-             {"IPAGothic", "ＭＳ Ｐゴシック"}},
-        };
-        for (const auto& row : rows) {
-            QCOMPARE(faceNames(row.families, QLocale(QLocale::English, QLocale::UnitedStates)),
-                     row.names);
-        }
+// Families and face names are written with "|" between them.
+TEST(Fonts, FaceNamesAreListedOnceInCaseBlindOrder) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Zeta|epsilon|Alpha|beta", "Alpha|beta|epsilon|Zeta"},
+        // Qt names the foundry when several make a family.
+        {"C059 [urw]|Serif|C059 [UKWN]|Serif", "C059|Serif"},
+        {"Odd [name|[Bracketed]", "[Bracketed]|Odd [name"},
+        {"Café Sans|ＭＳ Ｐゴシック|Emoji 😀|IPAGothic", "IPAGothic|ＭＳ Ｐゴシック"},
+    };
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (const auto& [families, names] : rows) {
+        const QStringList list = QString::fromUtf8(families).split(u'|');
+        EXPECT_EQ(faceNames(list, english).join(u'|').toStdString(), names) << families;
     }
-};
+}
 
+}  // namespace
 }  // namespace huewright
-
-QTEST_MAIN(huewright::FontsTest)
-#include "fonts_test.moc"

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace huewright {
@@ -31,50 +30,36 @@ TEST(HelpFile, ReplacesOrAppendsTheExtension) {
     }
 }
 
+// The help file beside the program wins; the one in the shared data folder is taken only when
+// it alone is there; with neither, the one beside the program is reported missing.
 TEST(HelpFile, FallsBackToTheSharedDataFolder) {
     const struct {
-        const char* name;
         const char* executable;
-        PathEncoding encoding;
-        std::set<std::string> files;
-        const char* expected;
+        std::string beside;
+        std::string shared;
+        PathEncoding encoding = PathEncoding::Utf8;
     } rows[] = {
-        {"beside only",
-         "/usr/bin/huewright",
-         PathEncoding::Utf8,
-         {"/usr/bin/huewright.hlp"},
-         "/usr/bin/huewright.hlp"},
-        {"shared only",
-         "/usr/bin/huewright",
-         PathEncoding::Utf8,
-         {"/usr/bin/../share/huewright/huewright.hlp"},
+        {"/usr/bin/huewright", "/usr/bin/huewright.hlp",
          "/usr/bin/../share/huewright/huewright.hlp"},
-        {"both",
-         "/usr/bin/huewright",
-         PathEncoding::Utf8,
-         {"/usr/bin/huewright.hlp", "/usr/bin/../share/huewright/huewright.hlp"},
-         "/usr/bin/huewright.hlp"},
-        {"neither", "/usr/bin/huewright", PathEncoding::Utf8, {}, "/usr/bin/huewright.hlp"},
-        {"relative",
-         "bin/tool.exe",
-         PathEncoding::Utf8,
-         {"bin/../share/huewright/tool.hlp"},
-         "bin/../share/huewright/tool.hlp"},
-        {"no folder",
-         "huewright",
-         PathEncoding::Utf8,
-         {"../share/huewright/huewright.hlp"},
-         "../share/huewright/huewright.hlp"},
+        {"bin/tool.exe", "bin/tool.hlp", "bin/../share/huewright/tool.hlp"},
+        {"huewright", "huewright.hlp", "../share/huewright/huewright.hlp"},
         // The trail byte 0x5C of 0x95 0x5C is no separator: the name is the whole character.
-        {"double-byte name",
-         "C:\\bin\\\x95\x5C.exe",
-         PathEncoding::CodePage932,
-         {"C:\\bin\\../share/huewright/\x95\x5C.hlp"},
-         "C:\\bin\\../share/huewright/\x95\x5C.hlp"},
+        {"C:\\bin\\\x95\x5C.exe", "C:\\bin\\\x95\x5C.hlp",
+         "C:\\bin\\../share/huewright/\x95\x5C.hlp", PathEncoding::CodePage932},
     };
     for (const auto& row : rows) {
-        const auto isFile = [&](const std::string& file) { return row.files.contains(file); };
-        EXPECT_EQ(locateHelpFile(row.executable, row.encoding, isFile), row.expected) << row.name;
+        for (const bool besideThere : {false, true}) {
+            for (const bool sharedThere : {false, true}) {
+                const auto isFile = [&](const std::string& file) {
+                    return (besideThere && file == row.beside) ||
+                           (sharedThere && file == row.shared);
+                };
+                EXPECT_EQ(locateHelpFile(row.executable, row.encoding, isFile),
+                          sharedThere && !besideThere ? row.shared : row.beside)
+                    << row.executable << (besideThere ? ", beside" : "")
+                    << (sharedThere ? ", shared" : "");
+            }
+        }
     }
 }
 

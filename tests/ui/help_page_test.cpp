@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/layout.h"
+#include "support/temporary_directory.h"
 
 namespace huewright {
 namespace {
@@ -22,11 +21,8 @@ std::string asWritten(std::string caption) {
 
 // Every button of the windows and every menu and menu item is explained on the help page.
 TEST(HelpPage, NamesEveryButtonAndMenuItem) {
-    std::ifstream file(HELP_PAGE);
-    ASSERT_TRUE(file) << HELP_PAGE;
-    std::stringstream read;
-    read << file.rdbuf();
-    std::string page = read.str();
+    std::string page = test::readBytes(HELP_PAGE);
+    ASSERT_FALSE(page.empty()) << HELP_PAGE;
     for (std::string::size_type at; (at = page.find("&lt;")) != std::string::npos;) {
         page.replace(at, 4, "<");
     }

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "support/temporary_directory.h"
 #include "ui/control_layout.h"
 #include "ui/help_window.h"
 
@@ -38,33 +39,6 @@ void whenModal(std::function<void(Dialog*)> answer) {
         }
     });
     timer->start();
-}
-
-/// What a file dialog offered when it opened: the file name and the file type.
-struct Offer {
-    QString fileName;
-    QString nameFilter;
-};
-
-/// Notes the offer of the next file dialog, then confirms `fileName` with the file type
-/// `nameFilter` (each kept as offered when empty) or, with `cancel`, changes both and cancels.
-void answerFileDialog(Offer& offer, const QString& fileName, const QString& nameFilter,
-                      bool cancel) {
-    whenModal<QFileDialog>([&offer, fileName, nameFilter, cancel](QFileDialog* dialog) {
-        offer = {QFileInfo(dialog->selectedFiles().value(0)).fileName(),
-                 dialog->selectedNameFilter()};
-        if (!fileName.isEmpty()) {
-            dialog->selectFile(fileName);
-        }
-        if (!nameFilter.isEmpty()) {
-            dialog->selectNameFilter(nameFilter);
-        }
-        if (cancel) {
-            dialog->reject();
-        } else {
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    });
 }
 
 }  // namespace
@@ -118,45 +92,63 @@ class QtPlatformTest : public QObject {
             QStringLiteral("DAT"),
             {{filters[0], QStringLiteral("*.DAT")}, {filters[1], QStringLiteral("*")}}};
         QtPlatform platform;
-        Offer offer;
+        // What the next file dialog offers when it opens: the file name and the file type.
+        QString offeredName;
+        QString offeredType;
+        // Confirms `fileName` with the file type `type` (each kept as offered when empty) or,
+        // with `cancel`, changes both and cancels.
+        const auto answer = [&](const QString& fileName, const QString& type, bool cancel) {
+            whenModal<QFileDialog>([&, fileName, type, cancel](QFileDialog* dialog) {
+                offeredName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                offeredType = dialog->selectedNameFilter();
+                if (!fileName.isEmpty()) {
+                    dialog->selectFile(fileName);
+                }
+                if (!type.isEmpty()) {
+                    dialog->selectNameFilter(type);
+                }
+                if (cancel) {
+                    dialog->reject();
+                } else {
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            });
+        };
 
         // First the initial name and type; a missing file is accepted and gets the suffix.
         // The dialog knows each type by its label with the patterns it matches.
         const QStringList types = {filters[0] + QStringLiteral(" (*.DAT)"),
                                    filters[1] + QStringLiteral(" (*)")};
-        answerFileDialog(offer, folder.filePath(QStringLiteral("mine")), types[1], false);
+        answer(folder.filePath(QStringLiteral("mine")), types[1], false);
         QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
                  std::optional<QString>(mine));
-        QCOMPARE(offer.fileName, QStringLiteral("Lumo.DAT"));
-        QCOMPARE(offer.nameFilter, filters[0]);
+        QCOMPARE(offeredName, QStringLiteral("Lumo.DAT"));
+        QCOMPARE(offeredType, filters[0]);
 
         // Then the last confirmed name and type; browsing in a cancelled dialog is forgotten.
         for (const bool cancel : {true, false}) {
-            answerFileDialog(offer, cancel ? QStringLiteral("other.txt") : QString(),
-                             cancel ? types[0] : QString(), cancel);
+            answer(cancel ? QStringLiteral("other.txt") : QString(), cancel ? types[0] : QString(),
+                   cancel);
             QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
                      cancel ? std::nullopt : std::optional<QString>(mine));
-            QCOMPARE(offer.fileName, QStringLiteral("mine.DAT"));
-            QCOMPARE(offer.nameFilter, filters[1]);
+            QCOMPARE(offeredName, QStringLiteral("mine.DAT"));
+            QCOMPARE(offeredType, filters[1]);
         }
 
         // Another id keeps its own memory.
-        answerFileDialog(offer, QString(), QString(), true);
+        answer(QString(), QString(), true);
         QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::SaveDialog)), spec),
                  std::nullopt);
-        QCOMPARE(offer.fileName, QStringLiteral("Lumo.DAT"));
-        QCOMPARE(offer.nameFilter, filters[0]);
+        QCOMPARE(offeredName, QStringLiteral("Lumo.DAT"));
+        QCOMPARE(offeredType, filters[0]);
     }
 
     void helpWindowFindsTopicsAndNamesAMissingFile() {
         const QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("tool.hlp"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(QStringLiteral("<h1>ヘルプ</h1><p>はじめに</p><h2>色</h2><p>開始色を選ぶ</p>"
-                                 "<h2>枠</h2><p>枠の太さ</p>")
-                      .toUtf8());
-        out.close();
+        test::writeBytes(file.toStdString(),
+                         "<h1>ヘルプ</h1><p>はじめに</p><h2>色</h2><p>開始色を選ぶ</p>"
+                         "<h2>枠</h2><p>枠の太さ</p>");
 
         QtPlatform platform;
         platform.showHelp(nullptr, file);

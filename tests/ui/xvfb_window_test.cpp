@@ -1,50 +1,39 @@
-// On a real X server, as the window manager and the user meet the program: the titles the X
-// windows carry, and the face box typed into key by key. ctest runs this under xvfb-run;
-// without a display it is skipped.
+// On a real X server, as the window manager, other programs and the user meet the program: the
+// titles the X windows carry, what the copy buttons leave on the system clipboard, and the face
+// box typed into key by key. ctest runs this under xvfb-run; without a display it is skipped, and
+// so is a test without the program it reads the server with (xprop, xclip).
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
+#include <QImage>
 #include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
-
-#include <xcb/xcb.h>
 
 #include <memory>
 
-#include "fake_platform.h"
-#include "model/main_window_model.h"
-#include "support/memory_file_system.h"
 #include "text/cp932.h"
 #include "ui/application.h"
-#include "ui/control_layout.h"
-#include "ui/main_window.h"
+#include "ui/markup_edit.h"
+#include "ui/qt_platform.h"
+#include "ui_fixture.h"
 
 namespace huewright {
 namespace {
 
-// The UTF-8 property `name` of the X window `window`, read over a connection of its own.
-QString windowProperty(xcb_window_t window, const char* name) {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const auto atom = [&](const char* atomName) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(atomName)), atomName),
-            nullptr);
-        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        free(reply);
-        return found;
-    };
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, window, atom(name), atom("UTF8_STRING"), 0, 1024), nullptr);
-    QString value;
-    if (reply != nullptr) {
-        value = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
-                                  xcb_get_property_value_length(reply));
-        free(reply);
+// What `program` prints for `arguments`, in UTF-8; the event loop keeps serving the clipboard
+// meanwhile.
+QByteArray printed(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000)) {
+        process.kill();
     }
-    xcb_disconnect(connection);
-    return value;
+    return process.readAllStandardOutput();
 }
 
 }  // namespace
@@ -52,10 +41,7 @@ QString windowProperty(xcb_window_t window, const char* name) {
 class XvfbWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::MemoryFileSystem> files_;
-    std::unique_ptr<FakePlatform> platform_;
-    std::unique_ptr<MainWindowModel> model_;
-    std::unique_ptr<MainWindow> form_;
+    std::unique_ptr<test::WindowScene> scene_;
 
   private slots:
     void init() {
@@ -63,48 +49,75 @@ class XvfbWindowTest : public QObject {
             QSKIP("needs an X server (xvfb-run)");
         }
         setUpApplication(*qApp);
-        files_ = std::make_unique<test::MemoryFileSystem>();
-        platform_ = std::make_unique<FakePlatform>();
-        model_ = std::make_unique<MainWindowModel>(*files_);
-        form_ = std::make_unique<MainWindow>(*model_, *platform_);
-        form_->startUp("/work");
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        scene_ = std::make_unique<test::WindowScene>();
+        scene_->form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scene_->form));
     }
 
-    void cleanup() {
-        form_.reset();
-        model_.reset();
-    }
+    void cleanup() { scene_.reset(); }
 
-    // Each window's X title is its own caption, with nothing appended.
+    // Each window's X title, as xprop reads it, is its own caption, with nothing appended.
     void titlesAreExactlyTheCaptions() {
+        if (QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
+            QSKIP("needs xprop");
+        }
         for (const WindowLayout* layout : allWindowLayouts()) {
-            auto* window = layout->name == nameOf(Window::Main)
-                               ? form_.get()
-                               : form_->findChild<QWidget*>(qtName(layout->name));
+            QWidget* window = scene_->window(*layout);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            const QString expected = QString::fromUtf8(layout->title);
             const auto title = [&] {
-                return windowProperty(static_cast<xcb_window_t>(window->winId()), "_NET_WM_NAME");
+                const QStringList arguments = {
+                    QStringLiteral("-id"), QString::number(window->winId()),
+                    QStringLiteral("-notype"), QStringLiteral("_NET_WM_NAME")};
+                // _NET_WM_NAME = "the title"
+                return QString::fromUtf8(printed(QStringLiteral("xprop"), arguments))
+                    .section(u'"', 1, -2);
             };
-            QTRY_COMPARE(title(), expected);
-            if (window != form_.get()) {
+            QTRY_COMPARE(title(), QString::fromUtf8(layout->title));
+            if (window != &scene_->form) {
                 window->hide();
             }
         }
     }
 
+    // What xclip reads from the system clipboard after each copy button.
+    void copyButtonsFillTheSystemClipboard() {
+        if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty()) {
+            QSKIP("needs xclip");
+        }
+        test::MemoryFileSystem files;
+        QtPlatform platform;
+        MainWindowModel model(files);
+        MainWindow window(model, platform);
+        window.startUp("/nonexistent");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto clipboard = [](const char* type) {
+            return printed(
+                QStringLiteral("xclip"),
+                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                 QStringLiteral("-t"), QString::fromLatin1(type)});
+        };
+
+        findControl<QPushButton>(&window, Button::CopyMarkup)->click();
+        const QString fragment = findControl<MarkupEdit>(&window, WindowPart::Markup)->markup();
+        QCOMPARE(QString::fromUtf8(clipboard("UTF8_STRING")), fragment);
+
+        findControl<QPushButton>(&window, Button::CopyPreview)->click();
+        const QImage image = QImage::fromData(clipboard("image/png"), "PNG");
+        QCOMPARE(image.size(), QSize(407, 47));
+        QCOMPARE(image.pixelColor(406, 0), QColor(Qt::white));
+    }
+
     // Typing "Dej" and Tab leaves the box and the markup's face the same, whatever fonts start
     // with those letters.
     void faceBoxTypedByHand() {
-        auto* box = findControl<QComboBox>(form_.get(), WindowPart::FaceName);
+        auto* box = findControl<QComboBox>(&scene_->form, WindowPart::FaceName);
         box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), QStringLiteral("Dej"));
         QTest::keyClick(box->lineEdit(), Qt::Key_Tab);
         QCOMPARE(box->currentText(), QStringLiteral("Dej"));
-        QVERIFY(QString::fromStdString(cp932ToUtf8(model_->markup()))
+        QVERIFY(QString::fromStdString(cp932ToUtf8(scene_->model.markup()))
                     .contains(QStringLiteral("FACE=\"Dej\"")));
         QVERIFY(!box->lineEdit()->hasFocus());
     }

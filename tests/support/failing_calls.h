@@ -1,12 +1,16 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <csignal>
+#include <set>
+#include <string>
 #include <string_view>
 
 #include "persistence/system_calls.h"
+#include "support/temporary_directory.h"
 
 namespace huewright::test {
 
@@ -53,7 +57,9 @@ class FailingCalls : public SystemCalls {
         return failing_ == "close" ? fail(EIO) : result;
     }
     int rename(const char* from, const char* to) override {
-        return failing_ == "rename" ? fail(EXDEV) : SystemCalls::rename(from, to);
+        // "second rename" lets the first through, as when one of several saves fails late.
+        const bool fails = failing_ == "rename" || (failing_ == "second rename" && ++renames_ == 2);
+        return fails ? fail(EXDEV) : SystemCalls::rename(from, to);
     }
 
   private:
@@ -64,6 +70,21 @@ class FailingCalls : public SystemCalls {
 
     std::string_view failing_;
     bool namedOnly_;
+    int renames_ = 0;
 };
+
+/// Has `save(file, bytes, calls)` replace a start-up file with 100,000 bytes while `step` fails,
+/// the file system offering no unnamed temporary files when `namedOnly`, and expects the old file
+/// kept with no other file beside it.
+template <typename Save>
+void expectTheOldFileKept(std::string_view step, bool namedOnly, Save save) {
+    SCOPED_TRACE(std::string(step) + (namedOnly ? ", named temporary file" : ""));
+    TemporaryDirectory dir;
+    writeBytes(dir / "lumo.ini", "[Stat]\r\nCol1=255\r\n");
+    FailingCalls calls(step, namedOnly);
+    save(dir / "lumo.ini", std::string(100000, 'n'), calls);
+    EXPECT_EQ(readBytes(dir / "lumo.ini"), "[Stat]\r\nCol1=255\r\n");
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"lumo.ini"});
+}
 
 }  // namespace huewright::test
