@@ -1,6 +1,7 @@
 // Compares the reading of integer settings with a plain transcription of the rules, and checks
 // that a switch is on for any integer but 0 and refused with a text that is none, and that every
 // written integer reads back as itself.
+// Its seeds hold an example of each rule, at both ends of each range.
 
 #include <cctype>
 #include <cstddef>

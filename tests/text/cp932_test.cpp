@@ -11,8 +11,8 @@ namespace {
 
 using testing::ThrowsMessage;
 
-// Whole texts both ways; the table test proves every character against glibc's iconv, NEC's and
-// IBM's rows and the JIS forms written under their Windows names among them.
+// Whole texts both ways; the table test proves every character against glibc's iconv, reading and
+// writing, NEC's and IBM's rows and the JIS forms written under their Windows names among them.
 TEST(Cp932Test, Converts) {
     // Half-width katakana take three times their bytes in UTF-8, more than the first guess allows.
     std::string katakana;
@@ -35,23 +35,6 @@ TEST(Cp932Test, Converts) {
         EXPECT_EQ(utf8ToCp932(row.utf8), row.cp932);
         EXPECT_EQ(cp932ToUtf8(row.cp932), row.utf8);
     }
-}
-
-// Decoding and encoding again gives back the same text for every byte and byte pair that decodes,
-// so that whatever the window shows can be typed back.
-TEST(Cp932Test, EveryDecodableCharacterEncodesAgain) {
-    int decodable = 0;
-    for (unsigned code = 0; code <= 0xFFFF; ++code) {
-        // Every single byte, then every byte followed by every other.
-        std::string bytes(code > 0xFF ? 1 : 0, static_cast<char>(code >> 8));
-        bytes += static_cast<char>(code & 0xFF);
-        const std::string utf8 = cp932ToUtf8Lenient(bytes);
-        if (utf8.find("\uFFFD") == std::string::npos) {
-            ++decodable;
-            ASSERT_NO_THROW(EXPECT_EQ(cp932ToUtf8(utf8ToCp932(utf8)), utf8)) << "bytes " << code;
-        }
-    }
-    EXPECT_GT(decodable, 10000);
 }
 
 std::string notHeld(const std::string& character, int at) {
