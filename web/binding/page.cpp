@@ -253,17 +253,17 @@ val Page::state() const {
     val face = entry();
     face.set("text", cp932ToUtf8Lenient(model_.faceNameText()));
     put(nameOf(WindowPart::FaceName), face);
-    for (const CheckBox box : kAllCheckBoxes) {
+    const auto putCheckable = [&](auto control) {
         val e = entry();
-        e.set("checked", model_.checked(box));
-        e.set("enabled", model_.enabled(box));
-        put(nameOf(box), e);
+        e.set("checked", model_.checked(control));
+        e.set("enabled", model_.enabled(control));
+        put(nameOf(control), e);
+    };
+    for (const CheckBox box : kAllCheckBoxes) {
+        putCheckable(box);
     }
     for (const RadioButton button : kAllRadioButtons) {
-        val e = entry();
-        e.set("checked", model_.checked(button));
-        e.set("enabled", model_.enabled(button));
-        put(nameOf(button), e);
+        putCheckable(button);
     }
     for (const SpinField spin : kAllSpinFields) {
         val e = entry();
