@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "controls/gradient_label.h"
+#include "ui/help_window.h"
 #include "ui/image_view.h"
 #include "ui/spin_edit.h"
 #include "ui/value_widgets.h"
@@ -141,6 +142,10 @@ QAccessibleInterface* accessibleFor(const QString& /*className*/, QObject* objec
     }
     if (auto* label = qobject_cast<GradientLabel*>(object)) {
         return new GradientLabelAccessible(label);
+    }
+    if (auto* help = qobject_cast<HelpWindow*>(object)) {
+        // A plain widget would be a nameless filler; as a window it is named by its title.
+        return new QAccessibleWidget(help, QAccessible::Window);
     }
     return nullptr;
 }

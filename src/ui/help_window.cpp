@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/accessibility.h"
 #include "ui/control_layout.h"
 
 namespace huewright {
@@ -21,6 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent)
       search_(new QLineEdit),
       contents_(new QListWidget),
       text_(new QTextBrowser) {
+    installAccessibility();
     setObjectName(qtName(nameOf(Window::Help)));
     // Closing the main window ends the program, whether help is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -77,6 +77,8 @@ class Checker:
     def window(self, frame, spins=0, radios=0, panels=()):
         """Prints the window's tree and checks it; `panels` are the colour panels' names."""
         print(f"== {frame.name}")
+        self.check(frame.getRoleName() in ("frame", "dialog"),
+                   f"{frame.name}: a {frame.getRoleName()}, not a window")
         found = {"spin button": 0, "radio button": 0}
         images = {}
         for node, depth in walk(frame):

@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -160,6 +161,8 @@ class QtPlatformTest : public QObject {
             }
         }
         QCOMPARE(windows.size(), 1);
+        // A screen reader meets it as a window, its title the window's name.
+        QCOMPARE(QAccessible::queryAccessibleInterface(windows[0])->role(), QAccessible::Window);
         auto* contents = findControl<QListWidget>(windows[0], HelpControl::Topics);
         QCOMPARE(contents->count(), 3);
         findControl<QLineEdit>(windows[0], HelpControl::Search)->setText(QStringLiteral("開始"));
