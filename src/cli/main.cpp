@@ -9,6 +9,7 @@
 
 #include "cli/run.h"
 #include "persistence/interrupt_cleanup.h"
+#include "persistence/standard_descriptors.h"
 #include "persistence/system_calls.h"
 
 namespace {
@@ -80,6 +81,7 @@ class DescriptorOutput final : public std::streambuf {
 }  // namespace
 
 int main(int argc, char** argv) {
+    huewright::keepStandardDescriptorsTaken();
     huewright::installInterruptCleanup();
     DescriptorInput input;
     std::istream in(&input);

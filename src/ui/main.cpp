@@ -9,6 +9,7 @@
 
 #include "model/main_window_model.h"
 #include "persistence/file_system.h"
+#include "persistence/standard_descriptors.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
@@ -39,6 +40,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    huewright::keepStandardDescriptorsTaken();
     // These two answer without a display; every other argument is Qt's.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];

@@ -26,8 +26,10 @@ TEST_F(CliTest, TheSpanFormReadsAsStrictHtml5) {
 
 // What a shell does with the real binary's descriptors: standard output gets what run() prints,
 // a redirected standard output is written into, not replaced, and failures to write or read it
-// are failures.
+// are failures. A closed standard stream is never the descriptor of a file the run writes.
 TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
+    ASSERT_EQ(runCli({"--no-startup-file", "--save", "saved.DAT", "x"}).status, 0);
+    const std::string saved = readBytes("saved.DAT");
     const std::string line = runCli({"x"}).out;
     const std::string markup = line.substr(0, line.size() - 1);  // -o adds no line end
     const std::string cli = "'" HUEWRIGHT_CLI_BINARY "'";
@@ -44,6 +46,10 @@ TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
         {cli + " --save page.txt x > /dev/full", 2, ""},
         {cli + " < /", 2, ""},
         {cli + " <&-", 2, ""},
+        {cli + " --no-startup-file --save page.txt x >&-", 2, ""},
+        {cli + " --save-startup page.txt x >&-", 2, ""},
+        {cli + " --length -o page.txt x >&-", 2, ""},
+        {cli + " --no-startup-file --save page.txt x 2>&-", 0, saved},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
