@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/colour_argument.h"
+#include "generator/colour_list.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
 #include "text/utf8.h"

@@ -37,7 +37,7 @@ constexpr const char* kFooter =
     "splits a hard link to it.\n"
     "Exit status: 0 on success, 2 on any failure, after one message on standard error.";
 
-void addSettingsFileFlags(CLI::App& app, Plan& plan, std::vector<std::string>& noValue) {
+void addSettingsFileFlags(CLI::App& app, Plan& plan) {
     app.add_option("--load", plan.load,
                    "load the gradation settings FILE as the window would, then apply the other "
                    "flags; the text comes from the file unless one is given")
@@ -57,10 +57,9 @@ void addSettingsFileFlags(CLI::App& app, Plan& plan, std::vector<std::string>& n
            "--no-startup-file", [&plan] { plan.useStartupFile = false; },
            "start from the built-in defaults, not from lumo.ini in the working directory")
         ->group("Settings files");
-    noValue.emplace_back("--no-startup-file");
 }
 
-void addOutputFlags(CLI::App& app, Plan& plan, std::vector<std::string>& noValue) {
+void addOutputFlags(CLI::App& app, Plan& plan) {
     const std::vector<std::string> encodings = {"utf-8", "cp932"};
     app.add_option_function<std::string>(
            "--encoding",
@@ -83,7 +82,6 @@ void addOutputFlags(CLI::App& app, Plan& plan, std::vector<std::string>& noValue
                  "print only the output's length in bytes as it is written, in its encoding, such "
                  "as 140 (--output still gets the output)")
         ->group("Output");
-    noValue.emplace_back("--length");
 }
 
 // The distance in edits between two names, to suggest the flag a mistyped one meant.
@@ -108,23 +106,50 @@ std::string quoted(const std::string& value) {
     return "\"" + value + "\"";
 }
 
-// The message for a flag nobody knows, with the known flag it most likely meant.
-std::string unknownFlag(const CLI::App& app, const std::string& given) {
-    const std::string name = given.substr(0, given.find('='));
-    std::string best;
-    std::size_t bestDistance = 3;  // more edits than this suggest nothing
+// The known flag that `name`, which no flag has, most likely meant, or none: the flag in other
+// letter case, the other name of a switch given as "--no-" and its name, the one flag the name
+// begins, else the nearest by at most two edits.
+std::string meantFlag(const CLI::App& app, const std::string& name) {
+    const auto lower = [](std::string text) {
+        for (char& c : text) {
+            c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        return text;
+    };
+    std::vector<std::string> beginning;
+    std::string nearest;
+    std::size_t nearestDistance = 3;  // more edits than this suggest nothing
     for (const CLI::Option* option : app.get_options()) {
+        std::vector<std::string> names;
         for (const std::string& known : option->get_lnames()) {
-            const std::size_t distance = editDistance(name, "--" + known);
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = "--" + known;
+            names.push_back("--" + known);
+        }
+        for (const std::string& known : names) {
+            if (lower(known) == lower(name)) {
+                return known;
+            }
+            if (names.size() == 2 && name == "--no-" + known.substr(2)) {
+                return names[0] == known ? names[1] : names[0];
+            }
+            if (name.size() > 2 && known.starts_with(name)) {
+                beginning.push_back(known);
+            }
+            if (const std::size_t distance = editDistance(name, known);
+                distance < nearestDistance) {
+                nearestDistance = distance;
+                nearest = known;
             }
         }
     }
-    std::string message = "unknown flag " + name;
-    if (!best.empty()) {
-        return message + "; did you mean " + best + "?";
+    return beginning.size() == 1 ? beginning.front() : nearest;
+}
+
+// The message for a flag nobody knows, with the known flag it most likely meant.
+std::string unknownFlag(const CLI::App& app, const std::string& given) {
+    const std::string name = given.substr(0, given.find('='));
+    const std::string message = "unknown flag " + name;
+    if (const std::string meant = meantFlag(app, name); !meant.empty()) {
+        return message + "; did you mean " + meant + "?";
     }
     if (name.size() > 1 && name[1] != '-') {
         return message + "; put -- before a text that begins with -";
@@ -132,21 +157,43 @@ std::string unknownFlag(const CLI::App& app, const std::string& given) {
     return message + " (see --help)";
 }
 
-// A flag that takes no value, given one as "--flag=value": CLI11 would take some values for a
-// count and stop on others.
-void refuseValuesOfSwitches(const std::vector<std::string>& args,
-                            const std::vector<std::string>& noValue) {
-    for (const std::string& arg : args) {
-        if (arg == "--") {
-            return;
+// The arguments as CLI11 is to read them. "--flag=" with an empty value becomes the flag and an
+// empty argument: CLI11 would pass the empty value over and take the next argument instead. A
+// flag that takes no value refuses one however it is spelt (CLI11 would take some for a count),
+// a file flag refuses an empty name, and "---flag" is an unknown flag, not a text.
+std::vector<std::string> prepared(const CLI::App& app, const std::vector<std::string>& args) {
+    std::vector<std::string> out;
+    for (auto arg = args.begin(); arg != args.end(); ++arg) {
+        if (*arg == "--") {
+            out.insert(out.end(), arg, args.end());
+            break;
         }
-        const std::size_t equals = arg.find('=');
-        if (arg.starts_with("--") && equals != std::string::npos &&
-            std::find(noValue.begin(), noValue.end(), arg.substr(0, equals)) != noValue.end()) {
-            throw UsageError(arg.substr(0, equals) + ": takes no value, not " +
-                             quoted(arg.substr(equals + 1)));
+        if (arg->starts_with("---")) {
+            throw UsageError(unknownFlag(app, *arg));
+        }
+        const std::size_t equals = arg->find('=');
+        const std::string name = arg->substr(0, equals);
+        const CLI::Option* option = arg->starts_with("--") && equals != std::string::npos
+                                        ? app.get_option_no_throw(name)
+                                        : nullptr;
+        if (option == nullptr) {
+            out.push_back(*arg);
+            continue;
+        }
+        const std::string value = arg->substr(equals + 1);
+        if (option->get_expected_max() == 0) {
+            throw UsageError(name + ": takes no value, not " + quoted(value));
+        }
+        if (!value.empty()) {
+            out.push_back(*arg);
+        } else if (option->get_type_name() == "FILE") {
+            throw UsageError(name + ": expected a file name, not an empty one");
+        } else {
+            out.push_back(name);
+            out.emplace_back();
         }
     }
+    return out;
 }
 
 // What CLI11 left over: an unknown flag, or texts beyond the one a run takes.
@@ -178,8 +225,8 @@ void refuseLeftovers(const CLI::App& app, const std::vector<std::string>& remain
 }
 
 // Registers every flag and the text on `app`, with the help's layout; parsing `app` then fills
-// `plan` and `version`, which must outlive the parse. Returns the flags that take no value.
-std::vector<std::string> defineFlags(CLI::App& app, Plan& plan, bool& version) {
+// `plan` and `version`, which must outlive the parse.
+void defineFlags(CLI::App& app, Plan& plan, bool& version) {
     app.footer(kFooter);
     auto formatter = std::make_shared<HelpFormatter>();
     formatter->column_width(38);
@@ -187,12 +234,10 @@ std::vector<std::string> defineFlags(CLI::App& app, Plan& plan, bool& version) {
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.allow_extras();
     app.add_flag("--version", version, "print the version and stop");
-    std::vector<std::string> noValue = {"--help", "--version", "--merge-runs", "--exact-ends"};
-    addSettingsFlags(app, plan.fields, noValue);
-    addSettingsFileFlags(app, plan, noValue);
-    addOutputFlags(app, plan, noValue);
+    addSettingsFlags(app, plan.fields);
+    addSettingsFileFlags(app, plan);
+    addOutputFlags(app, plan);
     addFormFlags(app, plan.form);
-    return noValue;
 }
 
 }  // namespace
@@ -201,10 +246,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     ParsedArguments parsed;
     CLI::App app{kDescription, kProgram};
     bool version = false;
-    refuseValuesOfSwitches(args, defineFlags(app, parsed.plan, version));
+    defineFlags(app, parsed.plan, version);
+    const std::vector<std::string> arguments = prepared(app, args);
     try {
         // CLI11 takes the arguments last first.
-        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         parsed.request = ParsedArguments::Request::Help;

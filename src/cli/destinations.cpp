@@ -40,6 +40,7 @@ struct Destinations::File {
 };
 
 Destinations::Destinations(const std::optional<std::string>& output, bool lengthOnly,
+                           const std::optional<std::string>& loaded,
                            const std::vector<SettingsFileWrite>& files,
                            std::ostream& standardOutput, SystemCalls& calls)
     : outputName_(output), toStandardOutput_(!output || *output == "-") {
@@ -52,6 +53,10 @@ Destinations::Destinations(const std::optional<std::string>& output, bool length
         named.emplace_back(file.flag, file.file);
     }
     try {
+        // The markup would take the place of the settings it was made from.
+        if (output && loaded && !writtenInPlace(*output) && landing(*output) == landing(*loaded)) {
+            throw UsageError("--output and --load name the same file, " + shownName(*output));
+        }
         for (std::size_t i = 0; i < named.size(); ++i) {
             for (std::size_t j = i + 1; j < named.size(); ++j) {
                 if (landing(named[i].second) == landing(named[j].second)) {

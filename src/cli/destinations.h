@@ -26,9 +26,11 @@ class Destinations {
   public:
     /// Makes every save through `calls`, which must outlive this object. Opens the output `output`
     /// (none: standard output; with `lengthOnly` and no `output`, nowhere) and prepares `files`
-    /// with their content. Throws UsageError when two destinations are one file, and UsageError
-    /// naming the flag and the file when one cannot be opened.
+    /// with their content. Throws UsageError when two destinations are one file or the output
+    /// would replace the settings file `loaded`, and UsageError naming the flag and the file when
+    /// one cannot be opened.
     Destinations(const std::optional<std::string>& output, bool lengthOnly,
+                 const std::optional<std::string>& loaded,
                  const std::vector<SettingsFileWrite>& files, std::ostream& standardOutput,
                  SystemCalls& calls);
     ~Destinations();

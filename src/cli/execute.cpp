@@ -1,5 +1,6 @@
 #include "cli/execute.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <istream>
@@ -11,6 +12,7 @@
 #include "cli/settings_flags.h"
 #include "generator/output.h"
 #include "generator/output_refusals.h"
+#include "model/extended_keys.h"
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
 #include "model/main_window_model.h"
@@ -65,6 +67,9 @@ std::size_t fieldIndexOf(std::string GradationSettings::*member) {
 // the flag, "standard input", or the loaded file and its key.
 struct RunSettings {
     GradationSettings settings;
+    OutputOptions options;
+    /// The texts are UTF-8, as the Unicode forms keep them, not code page 932.
+    bool utf8Texts = false;
     std::array<std::string, kTexts.size()> textSources;
     StartupSettings startup;
 };
@@ -82,7 +87,8 @@ void emit(std::ostream& out, std::string_view text) {
     }
 }
 
-// The text from standard input, less one trailing line end, as well-formed UTF-8.
+// The text from standard input, less a byte-order mark and one trailing line end (CR LF, LF or
+// CR), as well-formed UTF-8.
 std::string readText(std::istream& in) {
     std::string text;
     try {
@@ -90,9 +96,13 @@ std::string readText(std::istream& in) {
     } catch (const std::system_error& e) {
         throw UsageError("standard input: cannot read: " + e.code().message());
     }
+    // A byte-order mark says how the text is encoded; it is not part of it.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.erase(0, 3);
+    }
     if (text.ends_with("\r\n")) {
         text.resize(text.size() - 2);
-    } else if (text.ends_with('\n')) {
+    } else if (text.ends_with('\n') || text.ends_with('\r')) {
         text.pop_back();
     }
     if (const std::string problem = utf8Problem(text); !problem.empty()) {
@@ -101,22 +111,55 @@ std::string readText(std::istream& in) {
     return text;
 }
 
+// What the bytes of a settings file without a byte-order mark look like when they are not code
+// page 932, as a hint for a message that refuses them; empty when nothing suggests it.
+std::string encodingHint(std::string_view bytes) {
+    const std::string advice = " without a byte-order mark; save it as code page 932 or with one";
+    if (bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+        bytes.starts_with("\xFE\xFF")) {
+        return {};
+    }
+    // Text in UTF-16 has a zero byte beside every ASCII character; code page 932 has none.
+    if (bytes.find('\0') != std::string_view::npos) {
+        return " (it looks like UTF-16" + advice + ")";
+    }
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
+    if (beyondAscii && utf8Problem(bytes).empty()) {
+        return " (it looks like UTF-8" + advice + ")";
+    }
+    return {};
+}
+
+// A settings file as loaded: the form and options its own section keeps, and a hint for
+// messages about its texts.
+struct LoadedFile {
+    OutputOptions extended;
+    std::string encodingHint;
+};
+
 // Loads `file` into `window` by the window's rules. Unlike the window, which loads silently, a
 // script must hear of a file it cannot read or that holds no settings at all.
-void loadSettingsFile(MainWindowModel& window, const FileSystem& files, const std::string& file,
-                      std::ostream& err) {
+LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
+                            const std::string& file, std::ostream& err) {
     const FileRead read = files.readFile(file);
     if (!read.bytes) {
         throw UsageError("--load: cannot read " + shownName(file) + ": " + read.error.message());
     }
+    const std::string hint = encodingHint(*read.bytes);
     const LoadReport report = window.loadGradationFile(file);
     if (!report.heldSettings) {
-        throw UsageError("--load: " + shownName(file) + " holds no gradation settings");
+        throw UsageError("--load: " + shownName(file) + " holds no gradation settings" + hint);
     }
     for (const std::string& key : report.unrepresentableKeys) {
         err << "huewright-cli: warning: --load: " << file << ": the value of " << key
             << " is not in code page 932, so it keeps its default\n";
     }
+    for (const std::string& key : report.unreadableExtendedKeys) {
+        err << "huewright-cli: warning: --load: " << file << ": the value of " << key
+            << " is not one this version reads, so it keeps its default\n";
+    }
+    return {report.extended, hint};
 }
 
 // The name of the key that keeps `item` in a gradation settings file.
@@ -129,21 +172,37 @@ std::string keyOf(const FileItem& item) {
     return {};
 }
 
-// What the plan describes, with the texts in code page 932, or in UTF-8 when `utf8Texts`.
-RunSettings describeRun(const Plan& plan, bool utf8Texts, std::istream& in, std::ostream& err) {
+// What the plan describes, with the texts in code page 932, or in UTF-8 for a Unicode form.
+RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
     DiskFileSystem files;
     const fs::path here = fs::current_path();
     RunSettings run;
-    run.startup =
-        plan.useStartupFile ? readStartupSettings(files, startupFilePath(here)) : StartupSettings{};
+    if (plan.useStartupFile) {
+        StartupFileRead startup = readStartupFile(files, startupFilePath(here));
+        if (startup.unreadable) {
+            err << "huewright-cli: warning: cannot read the start-up file "
+                << shownName(startupFilePath(here).filename().string()) << ": "
+                << startup.unreadable->reason().message()
+                << "; starting from the built-in settings\n";
+        }
+        run.startup = startup.settings;
+    }
     // The window's own start and load, so that their rules are the window's.
     MainWindowModel window(files);
     window.setBuildsOutput(false);
     window.startUp(here, run.startup);
+    LoadedFile loaded;
     if (plan.load) {
-        loadSettingsFile(window, files, *plan.load, err);
+        loaded = loadSettingsFile(window, files, *plan.load, err);
     }
     run.settings = window.snapshot();
+    run.options = plan.form.over(loaded.extended);
+    // The Unicode forms keep UTF-8 texts whole, any character and every grapheme cluster.
+    const bool utf8Texts = run.options.form != OutputForm::Font && plan.encoding == Encoding::Utf8;
+    run.utf8Texts = utf8Texts;
+    if (utf8Texts) {
+        run.options.utf8Characters = graphemeEnd;
+    }
 
     std::array<std::optional<FieldValue>, kGradationFields.size()> fields = plan.fields;
     if (!fields[kTextField] && !plan.load) {
@@ -174,7 +233,7 @@ RunSettings describeRun(const Plan& plan, bool utf8Texts, std::istream& in, std:
                 value = utf8;
             }
         } catch (const ConversionError& e) {
-            throw UsageError(run.textSources[t] + ": " + e.what());
+            throw UsageError(run.textSources[t] + ": " + e.what() + loaded.encodingHint);
         }
     }
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
@@ -207,16 +266,15 @@ GradationSettings inCodePage932(GradationSettings settings, const RunSettings& r
 }
 
 // The settings files the plan writes, with their whole new content.
-std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings& run,
-                                             bool utf8Texts) {
+std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings& run) {
     std::vector<SettingsFileWrite> writes;
     if (!plan.save && !plan.saveStartup) {
         return writes;
     }
     // The settings files keep code page 932: what they cannot hold stops the run now.
     const GradationSettings saved =
-        utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
-                  : run.settings;
+        run.utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
+                      : run.settings;
     const DiskFileSystem files;
     const auto content = [&](const std::string& flag, const std::string& file,
                              const std::vector<SettingsValue>& values) {
@@ -232,7 +290,13 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
         }
     };
     if (plan.save) {
-        content("--save", *plan.save, gradationFileValues(fileItemsOf(saved)));
+        // The form and options go into the file's own section, so that it loads back to the
+        // same output.
+        std::vector<SettingsValue> values = gradationFileValues(fileItemsOf(saved));
+        for (SettingsValue& value : extendedFileValues(run.options)) {
+            values.push_back(std::move(value));
+        }
+        content("--save", *plan.save, values);
     }
     if (plan.saveStartup) {
         content("--save-startup", *plan.saveStartup,
@@ -267,16 +331,17 @@ std::string refusal(const OutputError& e, const RunSettings& run, OutputForm for
     return culprit + ": " + e.what();
 }
 
-// Hands the output on to where it goes, in code page 932 or converted to UTF-8, and counts its
-// bytes as they were made.
+// Hands the output on to where it goes, in code page 932 or converted to UTF-8, and counts the
+// bytes as they are written.
 class OutputDestination final : public OutputSink {
   public:
     OutputDestination(OutputTarget* target, bool toUtf8) : target_(target), toUtf8_(toUtf8) {}
     void write(std::string_view piece) override {
-        length_ += piece.size();
+        // A piece ends after a whole character's tag, so no double-byte character is split.
+        const std::string bytes = toUtf8_ ? cp932ToUtf8(piece) : std::string(piece);
+        length_ += bytes.size();
         if (target_ != nullptr) {
-            // A piece ends after a whole character's tag, so no double-byte character is split.
-            target_->write(toUtf8_ ? cp932ToUtf8(piece) : std::string(piece));
+            target_->write(bytes);
         }
     }
     std::size_t length() const { return length_; }
@@ -291,23 +356,18 @@ class OutputDestination final : public OutputSink {
 
 void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream& err,
              SystemCalls& calls) {
-    // The Unicode forms keep UTF-8 texts whole, any character and every grapheme cluster.
-    const bool utf8Texts = plan.form.form != OutputForm::Font && plan.encoding == Encoding::Utf8;
-    const RunSettings run = describeRun(plan, utf8Texts, in, err);
-    OutputOptions options = plan.form;
-    if (utf8Texts) {
-        options.utf8Characters = graphemeEnd;
-    }
+    const RunSettings run = describeRun(plan, in, err);
+    const OutputOptions& options = run.options;
     // Everything is read, converted and checked before any destination is opened.
     try {
         refuseWhatCannotBeWritten(run.settings, options);
     } catch (const OutputError& e) {
         throw UsageError(refusal(e, run, options.form));
     }
-    Destinations destinations(plan.output, plan.lengthOnly, settingsFiles(plan, run, utf8Texts),
+    Destinations destinations(plan.output, plan.lengthOnly, plan.load, settingsFiles(plan, run),
                               out, calls);
     // The markup is made in code page 932 unless its texts are UTF-8 already.
-    const bool toUtf8 = plan.encoding == Encoding::Utf8 && !utf8Texts;
+    const bool toUtf8 = plan.encoding == Encoding::Utf8 && !run.utf8Texts;
     OutputDestination sink(destinations.output(), toUtf8);
     try {
         writeOutput(run.settings, options, sink);

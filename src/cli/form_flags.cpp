@@ -1,12 +1,14 @@
 #include "cli/form_flags.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/argument_checks.h"
-#include "cli/colour_argument.h"
-#include "text/decimal.h"
+#include "generator/colour_list.h"
 
 namespace huewright {
 
@@ -14,34 +16,22 @@ namespace {
 
 constexpr const char* kGroup = "Output form";
 
-template <typename Value>
-struct Named {
-    const char* name;
-    Value value;
-};
-
-constexpr Named<OutputForm> kForms[] = {{"font", OutputForm::Font},
-                                        {"span", OutputForm::Span},
-                                        {"bbcode", OutputForm::Bbcode},
-                                        {"ansi", OutputForm::Ansi}};
-constexpr Named<Blend> kBlends[] = {
-    {"rgb", Blend::Rgb}, {"oklab", Blend::Oklab}, {"oklch", Blend::Oklch}};
-
-// A flag that takes one of `choices` by name.
+// A flag that takes one of the names `nameOf` gives the enumerators `all`.
 template <typename Value, std::size_t N>
-void addChoice(CLI::App& app, const std::string& flag, const Named<Value> (&choices)[N],
-               Value& target, const std::string& help) {
+void addChoice(CLI::App& app, const std::string& flag, const std::array<Value, N>& all,
+               std::string_view (*nameOf)(Value), std::optional<Value>& target,
+               const std::string& help) {
     std::vector<std::string> names;
-    for (const auto& choice : choices) {
-        names.emplace_back(choice.name);
+    for (const Value value : all) {
+        names.emplace_back(nameOf(value));
     }
     app.add_option_function<std::string>(
            flag,
-           [&target, &choices, flag, check = oneOf(names)](std::string chosen) {
+           [&target, all, nameOf, flag, check = oneOf(names)](std::string chosen) {
                requireValid(check, flag, chosen);
-               for (const auto& choice : choices) {
-                   if (chosen == choice.name) {
-                       target = choice.value;
+               for (const Value value : all) {
+                   if (chosen == nameOf(value)) {
+                       target = value;
                    }
                }
            },
@@ -51,57 +41,46 @@ void addChoice(CLI::App& app, const std::string& flag, const Named<Value> (&choi
         ->group(kGroup);
 }
 
-// The stops of "C1,C2,...", or the reason there are none.
-std::string parseStops(const std::string& list, std::vector<ColourValue>& stops) {
-    stops.clear();
-    for (std::size_t at = 0; at <= list.size();) {
-        const std::size_t comma = std::min(list.find(',', at), list.size());
-        const std::optional<ColourValue> colour =
-            parseColourCode(std::string_view(list).substr(at, comma - at));
-        if (!colour) {
-            stops.clear();
-            return "expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, "
-                   "not \"" +
-                   list + "\"";
-        }
-        stops.push_back(*colour);
-        at = comma + 1;
-    }
-    if (stops.size() >= 2 && stops.size() <= kMostStops) {
-        return {};
-    }
-    const std::size_t given = stops.size();
-    stops.clear();
-    return decimal(given) + (given == 1 ? " colour code" : " colour codes") +
-           " given; a run takes 2 to 16";
+// "--flag" and "--no-flag", the last given winning.
+void addSwitch(CLI::App& app, const std::string& name, std::optional<bool>& target,
+               const std::string& help) {
+    app.add_flag_function(
+           "--" + name + ",!--no-" + name, [&target](std::int64_t count) { target = count > 0; },
+           help)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->group(kGroup);
 }
 
 }  // namespace
 
-void addFormFlags(CLI::App& app, OutputOptions& options) {
-    addChoice(app, "--format", kForms, options.form,
+void addFormFlags(CLI::App& app, FormChoices& choices) {
+    addChoice(app, "--format",
+              std::array{OutputForm::Font, OutputForm::Span, OutputForm::Bbcode, OutputForm::Ansi},
+              formName, choices.form,
               "font (FONT tags, as the window makes them), span (HTML5), bbcode (forums) or "
               "ansi (terminal colours); span, bbcode and ansi take any Unicode text and colour "
               "each user-perceived character as one when the encoding is utf-8");
-    app.add_flag("--merge-runs", options.mergeRuns,
-                 "give neighbouring characters of the same colour and size one tag")
-        ->group(kGroup);
+    addSwitch(app, "merge-runs", choices.mergeRuns,
+              "give neighbouring characters of the same colour and size one tag (default: "
+              "--no-merge-runs)");
     app.add_option_function<std::string>(
            "--colours",
-           [&options](const std::string& list) {
-               if (std::string problem = parseStops(list, options.stops); !problem.empty()) {
-                   throw CLI::ValidationError("--colours", problem);
+           [&choices](const std::string& list) {
+               ColourListRead read = parseColourList(list);
+               if (!read.problem.empty()) {
+                   throw CLI::ValidationError("--colours", read.problem);
                }
+               choices.stops = std::move(read.stops);
            },
            "run through these 2 to 16 colours instead of the start, middle and end colours, the "
            "text split into one segment fewer (default: the start and end colours)")
         ->type_name("C1,C2,...")
         ->group(kGroup);
-    app.add_flag("--exact-ends", options.exactEnds,
-                 "end every segment exactly on its colour, where the window's steps may stop one "
-                 "short")
-        ->group(kGroup);
-    addChoice(app, "--blend", kBlends, options.blend,
+    addSwitch(app, "exact-ends", choices.exactEnds,
+              "end every segment exactly on its colour, where the window's steps may stop one "
+              "short (default: --no-exact-ends)");
+    addChoice(app, "--blend", std::array{Blend::Rgb, Blend::Oklab, Blend::Oklch}, blendName,
+              choices.blend,
               "blend the colours in sRGB by the window's exact steps, or in the perceptual OKLab "
               "or OKLCh space");
 }

@@ -2,13 +2,13 @@
 
 #include <CLI/CLI.hpp>
 
-#include "generator/output.h"
+#include "cli/plan.h"
 
 namespace huewright {
 
 /// Registers the flags that choose the output's form, stops and blend (everything of
-/// OutputOptions but how texts are encoded); parsing `app` then fills `options`, which must
+/// OutputOptions but how texts are encoded); parsing `app` then fills `choices`, which must
 /// outlive the parse.
-void addFormFlags(CLI::App& app, OutputOptions& options);
+void addFormFlags(CLI::App& app, FormChoices& choices);
 
 }  // namespace huewright

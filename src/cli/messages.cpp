@@ -10,6 +10,9 @@ std::string shownName(const std::string& name) {
 
 std::string cannotWrite(const std::string& flag, const FileWriteError& error) {
     std::string message = flag + ": cannot write " + shownName(error.file().string());
+    if (!error.directory().empty()) {
+        message += ": cannot make a file in the directory " + shownName(error.directory().string());
+    }
     if (error.reason()) {
         message += ": " + error.reason().message();
     }

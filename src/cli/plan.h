@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "cli/messages.h"
 #include "generator/gradation_settings.h"
@@ -19,6 +20,25 @@ using FieldValue =
 /// How standard output and --output receive the markup.
 enum class Encoding { Utf8, Cp932 };
 
+/// What the flags say of the output's form and options; none for what they leave alone.
+struct FormChoices {
+    std::optional<OutputForm> form;
+    std::optional<std::vector<ColourValue>> stops;
+    std::optional<Blend> blend;
+    std::optional<bool> mergeRuns;
+    std::optional<bool> exactEnds;
+
+    /// `options` with every choice made here put in.
+    OutputOptions over(OutputOptions options) const {
+        options.form = form.value_or(options.form);
+        options.stops = stops.value_or(options.stops);
+        options.blend = blend.value_or(options.blend);
+        options.mergeRuns = mergeRuns.value_or(options.mergeRuns);
+        options.exactEnds = exactEnds.value_or(options.exactEnds);
+        return options;
+    }
+};
+
 /// Everything a run of huewright-cli is asked to do, as parsed from its arguments and before any
 /// file is read: where the settings come from, what the flags change, the output's form and
 /// every destination.
@@ -32,7 +52,9 @@ struct Plan {
     /// A gradation settings file loaded, as the window loads it, before the flags apply.
     std::optional<std::string> load;
 
-    OutputOptions form;  ///< all but utf8Characters, which the encoding decides
+    /// The output form and its options as the flags choose them; each one the flags leave alone
+    /// comes from the loaded file's own section, or is the default.
+    FormChoices form;
     Encoding encoding = Encoding::Utf8;
     /// Print the output's length in bytes instead of the output itself.
     bool lengthOnly = false;

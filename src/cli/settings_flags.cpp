@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/argument_checks.h"
-#include "cli/colour_argument.h"
+#include "generator/colour_list.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
 
@@ -48,9 +48,8 @@ const char* patternKindName(SizePatternKind kind) {
 // Registers the flag of one field; `store` keeps the value a given flag brings.
 class FlagMaker {
   public:
-    FlagMaker(CLI::App& app, const GradationField& field, std::optional<FieldValue>& store,
-              std::vector<std::string>& switches)
-        : app_(app), field_(field), store_(store), switches_(switches) {}
+    FlagMaker(CLI::App& app, const GradationField& field, std::optional<FieldValue>& store)
+        : app_(app), field_(field), store_(store) {}
 
     template <typename Item>
     void operator()(const Binding<bool, Item>& binding) {
@@ -139,8 +138,6 @@ class FlagMaker {
     template <typename ValueOf>
     void addSwitch(bool on, ValueOf valueOf) {
         const std::string negation = "--" + std::string(field_.negation);
-        switches_.push_back(name());
-        switches_.push_back(negation);
         const std::string inForce = on ? name() : negation;
         // A flag function runs only for a flag that is given; flag functions sum their
         // occurrences unless told to take the last.
@@ -155,18 +152,15 @@ class FlagMaker {
     CLI::App& app_;
     const GradationField& field_;
     std::optional<FieldValue>& store_;
-    std::vector<std::string>& switches_;
     const GradationSettings defaults_{};
 };
 
 }  // namespace
 
 void addSettingsFlags(CLI::App& app,
-                      std::array<std::optional<FieldValue>, kGradationFields.size()>& fields,
-                      std::vector<std::string>& switches) {
+                      std::array<std::optional<FieldValue>, kGradationFields.size()>& fields) {
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
-        std::visit(FlagMaker(app, kGradationFields[i], fields[i], switches),
-                   kGradationFields[i].binding);
+        std::visit(FlagMaker(app, kGradationFields[i], fields[i]), kGradationFields[i].binding);
     }
 }
 

@@ -24,10 +24,15 @@ class BbcodeWriter {
 
     void open() {
         if (s_.link) {
-            // A bracket would end the tag early; in an address its percent form means the same.
+            // A bracket would end the tag early, and boards end an address at a blank or quote;
+            // in an address their percent forms mean the same.
             out_.append("[url=");
             forEachUnit(s_.linkTarget, [&](std::string_view unit) {
-                out_.append(unit == "[" ? "%5B" : (unit == "]" ? "%5D" : unit));
+                out_.append(unit == "["    ? "%5B"
+                            : unit == "]"  ? "%5D"
+                            : unit == " "  ? "%20"
+                            : unit == "\"" ? "%22"
+                                           : unit);
             });
             out_.append("]");
         }

@@ -29,11 +29,36 @@ void generate(const GradationSettings& settings, const OutputOptions& options, s
     }
 }
 
+constexpr std::array<std::string_view, 4> kFormNames = {"font", "span", "bbcode", "ansi"};
+constexpr std::array<std::string_view, 3> kBlendNames = {"rgb", "oklab", "oklch"};
+
+// The enumerator whose name in `names` is `name`: the enumerations count from 0 in that order.
+template <typename Enum, std::size_t N>
+std::optional<Enum> named(const std::array<std::string_view, N>& names, std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (names[i] == name) {
+            return static_cast<Enum>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string_view formName(OutputForm form) {
-    static constexpr std::array<std::string_view, 4> kNames = {"font", "span", "bbcode", "ansi"};
-    return kNames[static_cast<std::size_t>(form)];
+    return kFormNames[static_cast<std::size_t>(form)];
+}
+
+std::optional<OutputForm> formNamed(std::string_view name) {
+    return named<OutputForm>(kFormNames, name);
+}
+
+std::string_view blendName(Blend blend) {
+    return kBlendNames[static_cast<std::size_t>(blend)];
+}
+
+std::optional<Blend> blendNamed(std::string_view name) {
+    return named<Blend>(kBlendNames, name);
 }
 
 void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -102,6 +103,12 @@ class OutputError : public std::invalid_argument {
 
 /// The name of `form` as the command line and the window's menu spell it, in lower case.
 std::string_view formName(OutputForm form);
+/// The form named `name` (as formName spells it), or none.
+std::optional<OutputForm> formNamed(std::string_view name);
+/// The name of `blend` as the command line and settings files spell it: rgb, oklab, oklch.
+std::string_view blendName(Blend blend);
+/// The blend named `name` (as blendName spells it), or none.
+std::optional<Blend> blendNamed(std::string_view name);
 
 /// Writes the output of `settings` in the form `options` asks for to `sink`, in pieces of about
 /// 64 KiB, so that a long text never needs its whole output in memory; `observer`, when given,

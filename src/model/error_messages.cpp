@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "persistence/atomic_file.h"
+#include "persistence/file_system.h"
 #include "persistence/profile_document.h"
 
 namespace huewright {
@@ -66,6 +67,10 @@ std::string outputMessage(const OutputError& error, OutputForm form) {
 std::string errorMessage(const std::exception& error, OutputForm form) {
     if (const auto* unwritable = dynamic_cast<const FileWriteError*>(&error)) {
         return unwritable->file().string() + " に書き込めません";
+    }
+    if (const auto* unreadable = dynamic_cast<const FileReadError*>(&error)) {
+        return unreadable->file().string() + " を読み込めません（" +
+               unreadable->reason().message() + "）";
     }
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
         return lineBreak->key() + " の値は改行を含むため書き込めません";

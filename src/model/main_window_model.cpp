@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "generator/colour_code.h"
+#include "model/extended_keys.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
@@ -72,8 +74,11 @@ void MainWindowModel::setField(Value GradationSettings::*member, const Value& va
     }
 }
 
-void MainWindowModel::startUp(const std::filesystem::path& workingDirectory) {
-    startUp(workingDirectory, readStartupSettings(files_, startupFilePath(workingDirectory)));
+std::optional<FileReadError> MainWindowModel::startUp(
+    const std::filesystem::path& workingDirectory) {
+    StartupFileRead read = readStartupFile(files_, startupFilePath(workingDirectory));
+    startUp(workingDirectory, read.settings);
+    return std::move(read.unreadable);
 }
 
 void MainWindowModel::startUp(const std::filesystem::path& workingDirectory,
@@ -373,11 +378,15 @@ void MainWindowModel::regenerate() {
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
     LoadReport report;
     if (file) {
-        std::array<SettingsKey, kGradationWriteOrder.size()> keys;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            keys[i] = kGradationWriteOrder[i].key;
+        std::vector<SettingsKey> keys = extendedKeys();
+        for (const GradationKey& entry : kGradationWriteOrder) {
+            keys.push_back(entry.key);
         }
         const SettingsFileReader reader(files_, *file, keys);
+        report.unreadableExtendedKeys = takeExtendedKeys(reader, report.extended);
+        for (const SettingsKey& key : extendedKeys()) {
+            report.heldSettings = report.heldSettings || reader.holds(key);
+        }
         for (const std::size_t key : kGradationReadOrder) {
             const GradationKey& entry = kGradationWriteOrder[key];
             std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);

@@ -24,6 +24,11 @@ namespace huewright {
 struct LoadReport {
     bool heldSettings = false;
     std::vector<std::string> unrepresentableKeys;
+    /// The output form and extended colour options the file's own section keeps, over the
+    /// defaults; the window's controls do not hold them.
+    OutputOptions extended;
+    /// Keys of that section whose values cannot be read; their options keep the defaults.
+    std::vector<std::string> unreadableExtendedKeys;
 };
 
 /// The main window's state (every control the output or the files read, the current colours, the
@@ -41,7 +46,9 @@ class MainWindowModel {
 
     /// Window creation: captures `workingDirectory` as the start-up directory, reads the start-up
     /// file in it, takes up its colours and switches, sets up the preview font and regenerates.
-    void startUp(const std::filesystem::path& workingDirectory);
+    /// Returns why the start-up file could not be read when it exists but cannot be; the window
+    /// then starts from the built-in settings.
+    std::optional<FileReadError> startUp(const std::filesystem::path& workingDirectory);
     /// As startUp, with start-up settings already at hand instead of the file's.
     void startUp(const std::filesystem::path& workingDirectory, const StartupSettings& startup);
 
@@ -95,8 +102,9 @@ class MainWindowModel {
     /// Loads `file` as the window does: each key applied in turn with the firing rules, the
     /// current item's state as every key's default, then one regeneration. With no file (the
     /// dialog was cancelled) only the closing repaint and regeneration run.
-    /// Returns what a script may want to hear of: whether the file held any setting, and the keys
-    /// whose values code page 932 cannot hold (they kept their defaults).
+    /// Returns what a script may want to hear of: whether the file held any setting, the keys
+    /// whose values code page 932 cannot hold (they kept their defaults), and the extended
+    /// options of the file's own section.
     LoadReport loadGradationFile(const std::optional<std::filesystem::path>& file);
     /// Saves the window's state into `file` in one atomic save. Throws FileWriteError.
     void saveGradationFile(const std::filesystem::path& file) const;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
@@ -31,8 +32,11 @@ std::string describe(const fs::path& file, std::error_code reason) {
 
 }  // namespace
 
-FileWriteError::FileWriteError(const fs::path& file, std::error_code reason)
-    : std::runtime_error(describe(file, reason)), file_(file), reason_(reason) {}
+FileWriteError::FileWriteError(const fs::path& file, std::error_code reason, fs::path directory)
+    : std::runtime_error(describe(file, reason)),
+      file_(file),
+      reason_(reason),
+      directory_(std::move(directory)) {}
 
 namespace {
 
@@ -50,7 +54,9 @@ std::string randomSuffix() {
     const std::uint64_t value = (std::uint64_t{device()} << 32) | device();
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value, 16);
-    return std::string(digits, result.ptr);
+    // Always sixteen digits, so that every temporary name has one length.
+    const std::string text(digits, result.ptr);
+    return std::string(sizeof digits - text.size(), '0') + text;
 }
 
 fs::path directoryOf(const fs::path& target) {
@@ -84,6 +90,10 @@ struct AtomicFileWriter::State {
     std::optional<InterruptCleanupName> cleanup;
 
     [[noreturn]] void fail(std::error_code reason) const { throw FileWriteError(file, reason); }
+    // The new content could not be given a file in the target's directory.
+    [[noreturn]] void failInDirectory(std::error_code reason) const {
+        throw FileWriteError(file, reason, directoryOf(target));
+    }
 
     // A name beside the target that no file has yet.
     fs::path freshName() const {
@@ -104,10 +114,10 @@ struct AtomicFileWriter::State {
             }
             cleanup.reset();
             if (errno != EEXIST) {
-                fail(lastSystemError());
+                failInDirectory(lastSystemError());
             }
         }
-        fail(std::make_error_code(std::errc::file_exists));
+        failInDirectory(std::make_error_code(std::errc::file_exists));
     }
 
     void create() {
@@ -118,7 +128,7 @@ struct AtomicFileWriter::State {
             return;
         }
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            fail(lastSystemError());
+            failInDirectory(lastSystemError());
         }
         claimName([&](const fs::path& candidate) {
             fd = calls.open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,

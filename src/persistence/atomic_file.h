@@ -14,16 +14,21 @@ namespace huewright {
 /// ": <reason>"; the front ends word it for their readers.
 class FileWriteError : public std::runtime_error {
   public:
-    explicit FileWriteError(const std::filesystem::path& file, std::error_code reason = {});
+    explicit FileWriteError(const std::filesystem::path& file, std::error_code reason = {},
+                            std::filesystem::path directory = {});
 
     /// The file that could not be written, as the caller named it.
     const std::filesystem::path& file() const noexcept { return file_; }
     /// The system's reason, when there is one.
     std::error_code reason() const noexcept { return reason_; }
+    /// The directory in which no new file could be made, when that is what failed (the file
+    /// itself may be writable); empty otherwise.
+    const std::filesystem::path& directory() const noexcept { return directory_; }
 
   private:
     std::filesystem::path file_;
     std::error_code reason_;
+    std::filesystem::path directory_;
 };
 
 /// Replaces the whole content of a file in one step, as its bytes arrive: they go to a new file

@@ -2,9 +2,11 @@
 
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "persistence/system_calls.h"
 
@@ -16,6 +18,24 @@ struct FileRead {
     /// Set when there are no bytes: the system's reason, such as "No such file or directory",
     /// or notRegularFile() for a directory, device or pipe.
     std::error_code error;
+};
+
+/// A file that exists could not be read.
+class FileReadError : public std::runtime_error {
+  public:
+    FileReadError(std::filesystem::path file, std::error_code reason)
+        : std::runtime_error("cannot read " + file.string() + ": " + reason.message()),
+          file_(std::move(file)),
+          reason_(reason) {}
+
+    /// The file, as the caller named it.
+    const std::filesystem::path& file() const noexcept { return file_; }
+    /// The system's reason, or notRegularFile().
+    std::error_code reason() const noexcept { return reason_; }
+
+  private:
+    std::filesystem::path file_;
+    std::error_code reason_;
 };
 
 /// The reason given for a file that is not a regular file: "not a regular file".

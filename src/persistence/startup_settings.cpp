@@ -1,6 +1,7 @@
 #include "persistence/startup_settings.h"
 
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -74,24 +75,28 @@ std::filesystem::path startupFilePath(const std::filesystem::path& startupDir) {
     return startupDir / "lumo.ini";
 }
 
-StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file) {
-    StartupSettings settings;
+StartupFileRead readStartupFile(const FileSystem& files, const std::filesystem::path& file) {
     if (!files.exists(file)) {
-        return settings;
+        return {};
+    }
+    FileRead read = files.readFile(file);
+    if (!read.bytes) {
+        return {StartupSettings{}, FileReadError(file, read.error)};
     }
     std::vector<SettingsKey> keys;
     for (const StartupKey& entry : kStartupKeys) {
         keys.push_back({kSection, entry.key});
     }
     keys.push_back({kSection, kOutputFormKey});
-    const SettingsFileReader reader(files, file, keys);
+    const SettingsFileReader reader(ProfileDocument(std::move(*read.bytes)), keys);
+    StartupSettings settings;
     const std::int32_t form = reader.number({kSection, kOutputFormKey}).value_or(0);
     settings.outputForm = form >= 0 && form <= kLastOutputForm ? form : 0;
     for (const StartupKey& entry : kStartupKeys) {
         const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
         std::visit([&](auto field) { take(settings, field, value); }, entry.field);
     }
-    return settings;
+    return {settings, std::nullopt};
 }
 
 std::vector<SettingsValue> startupFileValues(const StartupSettings& settings) {

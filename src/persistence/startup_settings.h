@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "generator/gradation_settings.h"
@@ -35,10 +36,18 @@ struct StartupSettings {
 /// The start-up file: "lumo.ini" in `startupDir`, the working directory captured at start.
 std::filesystem::path startupFilePath(const std::filesystem::path& startupDir);
 
-/// The settings held in the start-up file `file`, section "Stat". Without a file, the built-in
-/// values; otherwise a key that is missing or not a number gives its own default, which for "SS",
-/// "FS" and "KB" is off. A file that cannot be read reads as one without keys. Never fails.
-StartupSettings readStartupSettings(const FileSystem& files, const std::filesystem::path& file);
+/// What reading the start-up file gave.
+struct StartupFileRead {
+    StartupSettings settings;
+    /// Set when the file exists but could not be read; `settings` are then the built-in ones, as
+    /// without a file (keys missing would switch size, font and line break off unasked).
+    std::optional<FileReadError> unreadable;
+};
+
+/// The settings held in the start-up file `file`, section "Stat". Without a file, or with one
+/// that cannot be read, the built-in values; otherwise a key that is missing or not a number
+/// gives its own default, which for "SS", "FS" and "KB" is off. Never fails.
+StartupFileRead readStartupFile(const FileSystem& files, const std::filesystem::path& file);
 
 /// The eleven keys of `settings` in the order the settings dialog writes them, by the value rules.
 std::vector<SettingsValue> startupFileValues(const StartupSettings& settings);

@@ -16,6 +16,7 @@
 #include <QStyle>
 
 #include <exception>
+#include <optional>
 
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
@@ -204,7 +205,12 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
     QAbstractItemView* list = faceNameBox_->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    act([&] { model_.startUp(workingDirectory); });
+    act([&] {
+        // The window starts from the built-in settings either way; the box says why.
+        if (std::optional<FileReadError> unreadable = model_.startUp(workingDirectory)) {
+            throw *unreadable;
+        }
+    });
 }
 
 void MainWindow::showModelState() {

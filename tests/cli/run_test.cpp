@@ -13,6 +13,7 @@
 #include "support/failing_calls.h"
 #include "support/temporary_directory.h"
 #include "text/cp932.h"
+#include "text/decimal.h"
 
 namespace huewright::test {
 namespace {
@@ -60,8 +61,13 @@ TEST_F(CliTest, FlagsSetTheirFields) {
 
 TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
     const std::string markup = buildOutput({.text = "abc"}, {});
-    // The face name's seven double-byte characters count two bytes each, not three.
-    EXPECT_EQ(runCli({"--length", "abc"}).out, "140\n");
+    // The length is of the bytes written: the face name's seven double-byte characters take
+    // three bytes each in UTF-8, two in code page 932.
+    EXPECT_EQ(runCli({"--length", "abc"}).out, "147\n");
+    OutputOptions bbcode;
+    bbcode.form = OutputForm::Bbcode;
+    EXPECT_EQ(runCli({"--length", "--format", "bbcode", "--encoding", "cp932", "abc"}).out,
+              decimal(buildOutput({.text = "abc"}, bbcode).size()) + "\n");
 
     writeBytes("out.html", "old content that is longer than the markup, to be replaced whole");
     EXPECT_EQ(runCli({"--output", "out.html", "abc"}).out, "");
@@ -72,8 +78,18 @@ TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
 }
 
 TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"ab\n", "ab"}, {"ab\r\n", "ab"}, {"ab", "ab"}, {"a\n\n", "a\n"}, {"", ""}, {"あ\n", "あ"}};
+    const std::pair<std::string, std::string> rows[] = {{"ab\n", "ab"},
+                                                        {"ab\r\n", "ab"},
+                                                        {"ab\r", "ab"},
+                                                        {"ab", "ab"},
+                                                        {"a\n\n", "a\n"},
+                                                        {"", ""},
+                                                        {"あ\n", "あ"},
+                                                        {"\xEF\xBB\xBF"
+                                                         "ab\n",
+                                                         "ab"},
+                                                        {"\xEF\xBB\xBF", ""},
+                                                        {"a\xEF\xBB\xBF", "a\xEF\xBB\xBF"}};
     for (const auto& [input, text] : rows) {
         SCOPED_TRACE(input);
         EXPECT_EQ(runCli({}, input).out, runCli({"--", text}).out);
@@ -83,6 +99,9 @@ TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
 TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
     writeBytes("kept.html", "kept");
     writeBytes("lone.DAT", "[DATA]\r\ntext=ab\x82\r\n");
+    writeBytes("good.DAT", "[DATA]\r\ntext=ab\r\n");
+    writeBytes("utf16.DAT", std::string("[\0D\0A\0T\0A\0]\0", 12));
+    writeBytes("utf8.DAT", "[DATA]\r\ntext=あいう\r\n");
     std::filesystem::create_symlink("kept.html", "link.html");
     std::string seventeen = "000000";
     for (int i = 1; i < 17; ++i) {
@@ -98,6 +117,14 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"unknown flag", "--zork a", "unknown flag --zork (see --help)"},
         {"mistyped flag", "--colors FF0000,00FF00 ab",
          "unknown flag --colors; did you mean --colours?"},
+        {"the beginning of a flag", "--thr a", "unknown flag --thr; did you mean --three-colours?"},
+        {"a flag in capitals", "--BOLD a", "unknown flag --BOLD; did you mean --bold?"},
+        {"a switch negated by no-", "--no-three-colours a",
+         "unknown flag --no-three-colours; did you mean --two-colours?"},
+        {"three dashes", "---bold", "unknown flag ---bold; did you mean --bold?"},
+        // "=" with nothing after it is an empty value, never the next argument.
+        {"an empty output name", "--output= kept.html",
+         "--output: expected a file name, not an empty one", "text"},
         {"a text that looks like a flag", "-abc",
          "unknown flag -abc; put -- before a text that "
          "begins with -"},
@@ -140,7 +167,8 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "sequence 0xE3 0x81",
          "ab\xE3\x81\n"},
         {"output in a missing directory", "-o missing/x.html a",
-         "--output: cannot write missing/x.html: No such file or directory"},
+         "--output: cannot write missing/x.html: cannot make a file in the directory missing: No "
+         "such file or directory"},
         {"output into a directory", "-o . a", "--output: cannot write .: Is a directory"},
         {"standard output", "abc", "cannot write to standard output", "", true},
         {"missing settings file", "--load missing.DAT",
@@ -151,6 +179,15 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"settings file without settings", "--load kept.html",
          "--load: kept.html holds no "
          "gradation settings"},
+        {"settings file in UTF-16 without a mark", "--load utf16.DAT",
+         "--load: utf16.DAT holds no gradation settings (it looks like UTF-16 without a "
+         "byte-order mark; save it as code page 932 or with one)"},
+        {"settings file in UTF-8 without a mark", "--load utf8.DAT",
+         "--load: utf8.DAT: text: 0x86 at byte 9 (counting bytes from 1) is a lead byte without "
+         "its second byte (it looks like UTF-8 without a byte-order mark; save it as code page 932 "
+         "or with one)"},
+        {"the output over the loaded file", "--load good.DAT -o good.DAT",
+         "--output and --load name the same file, good.DAT"},
         {"the same file twice", "--save kept.html -o kept.html a",
          "--output and --save name the same file, kept.html"},
         {"the same file through a link", "--save link.html -o kept.html a",
@@ -160,7 +197,8 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         {"empty settings file name", "--save \"\" a",
          "--save: cannot write \"\": No such file or directory"},
         {"start-up file in a missing directory", "--save-startup no/lumo.ini a",
-         "--save-startup: cannot write no/lumo.ini: No such file or directory"},
+         "--save-startup: cannot write no/lumo.ini: cannot make a file in the directory no: No "
+         "such file or directory"},
         {"settings file with a line break", "--save d.DAT",
          "--save: cannot write d.DAT: the value of text holds a line break or a NUL byte, which a "
          "settings file cannot keep",
@@ -172,8 +210,10 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         EXPECT_EQ(outcome.status, 2);
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(outcome.err, "huewright-cli: " + row.message + "\n");
-        EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT", "link.html"}));
+        EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT", "good.DAT",
+                                                         "utf16.DAT", "utf8.DAT", "link.html"}));
         EXPECT_EQ(readBytes("kept.html"), "kept");
+        EXPECT_EQ(readBytes("good.DAT"), "[DATA]\r\ntext=ab\r\n");
     }
 }
 
@@ -230,6 +270,24 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
     EXPECT_EQ(saved, runCli(words(flags)).out);
     EXPECT_EQ(runCli({"--load", "b.DAT"}).out, saved);
     EXPECT_EQ(runCli({"--load", "b.DAT", "--bold"}).out, runCli(words("--bold " + flags)).out);
+
+    // The form and the extended options come back from the file's own section, and flags given
+    // with the load override them; a file without the section loads as the window's.
+    const std::string extended =
+        "--format span --colours FF0000,00FF00,0000FF --blend oklch --merge-runs --exact-ends ";
+    EXPECT_EQ(runCli(words("--save e.DAT " + extended + flags)).out,
+              runCli(words(extended + flags)).out);
+    EXPECT_EQ(runCli({"--load", "e.DAT"}).out, runCli(words(extended + flags)).out);
+    EXPECT_EQ(runCli({"--load", "e.DAT", "--no-merge-runs", "--format", "bbcode"}).out,
+              runCli(words(extended + "--no-merge-runs --format bbcode " + flags)).out);
+    writeBytes("plain.DAT", "[DATA]\r\ntext=ab\r\n[HuewrightHTML]\r\nForm=zork\r\n");
+    const Outcome plain = runCli({"--load", "plain.DAT"});
+    EXPECT_EQ(plain.out, runCli({"--", "ab"}).out);
+    EXPECT_EQ(plain.err,
+              "huewright-cli: warning: --load: plain.DAT: the value of Form is not one this "
+              "version reads, so it keeps its default\n");
+    // "--face-name=" is the empty name, and the next argument stays the text.
+    EXPECT_EQ(runCli({"--face-name=", "abc"}).out, runCli({"--face-name", "", "abc"}).out);
 }
 
 // Every combination of destinations with one of them failing leaves every file as it was: the
@@ -283,6 +341,17 @@ TEST_F(CliTest, ACommitThatFailsLateSaysWhatWasWritten) {
     EXPECT_EQ(outcome.err, "huewright-cli: --save: cannot write s.DAT: " + reason +
                                " (written: out.html; not written: s.DAT, d.ini)\n");
     EXPECT_EQ(dir_.entries(), std::set<std::string>{"out.html"});
+}
+
+// A directory where no file can be made is named as the culprit, not the file.
+TEST_F(CliTest, ADirectoryThatTakesNoFileIsNamed) {
+    FailingCalls calls("create", false);
+    const Outcome outcome = runCli(words("--save s.DAT x"), "", false, &calls);
+    EXPECT_EQ(outcome.err,
+              "huewright-cli: --save: cannot write s.DAT: cannot make a file in the "
+              "directory .: " +
+                  std::make_error_code(std::errc::permission_denied).message() + "\n");
+    EXPECT_EQ(dir_.entries(), std::set<std::string>{});
 }
 
 // Typed, pasted or loaded text stays text in the forms we made: what would drive a browser or a

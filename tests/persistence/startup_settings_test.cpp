@@ -10,16 +10,17 @@ namespace {
 
 const std::filesystem::path kStartupFile = startupFilePath("/home/user/work/");
 
-// Without a file, the built-in values; a file without keys switches size, font and line break off;
-// any other key that is missing or not a number falls back on its built-in value on its own.
+// Without a file or with one that cannot be read, the built-in values; a file without keys switches
+// size, font and line break off; any other key that is missing or not a number falls back on its
+// built-in value on its own.
 TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
     MemoryFileSystem files;
-    EXPECT_EQ(readStartupSettings(files, kStartupFile), StartupSettings{});
+    EXPECT_EQ(readStartupFile(files, kStartupFile).settings, StartupSettings{});
 
     const StartupSettings keysMissing{.useSize = false, .useFace = false, .lineBreak = false};
     for (const char* content : {"", "[Stat]\r\n", "[Other]\r\nSS=1\r\n", "Stat\r\nSS=1\r\n"}) {
         files.files[kStartupFile] = content;
-        EXPECT_EQ(readStartupSettings(files, kStartupFile), keysMissing) << content;
+        EXPECT_EQ(readStartupFile(files, kStartupFile).settings, keysMissing) << content;
     }
 
     files.files[kStartupFile] =
@@ -31,10 +32,15 @@ TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
                                    .upperCaseTags = false,
                                    .boldTagForm = 5,
                                    .italicTagForm = -1};
-    EXPECT_EQ(readStartupSettings(files, kStartupFile), expected);
-    // A file that cannot be read reads as one without keys.
+    EXPECT_EQ(readStartupFile(files, kStartupFile).settings, expected);
+    EXPECT_FALSE(readStartupFile(files, kStartupFile).unreadable);
+    // A file that cannot be read gives the built-in values, as none does, and says why.
     files.unreadable.insert(kStartupFile);
-    EXPECT_EQ(readStartupSettings(files, kStartupFile), keysMissing);
+    const StartupFileRead unreadable = readStartupFile(files, kStartupFile);
+    EXPECT_EQ(unreadable.settings, StartupSettings{});
+    ASSERT_TRUE(unreadable.unreadable);
+    EXPECT_EQ(unreadable.unreadable->file(), kStartupFile);
+    EXPECT_EQ(unreadable.unreadable->reason(), std::errc::permission_denied);
 }
 
 TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
@@ -60,7 +66,7 @@ TEST(StartupSettings, WritesElevenKeysInOneSaveKeepingTheRestOrNone) {
     };
     for (const StartupSettings& extreme : extremes) {
         writeStartupSettings(files, kStartupFile, extreme);
-        EXPECT_EQ(readStartupSettings(files, kStartupFile), extreme);
+        EXPECT_EQ(readStartupFile(files, kStartupFile).settings, extreme);
     }
 
     // Saving over a file that cannot be read would lose what it holds.

@@ -504,7 +504,7 @@ class MainWindowTest : public QObject {
     void storeWritesElevenKeysAndTakesEffect() {
         openSettings([&](QDialog& dialog) { press(dialog, SettingsControl::Store); });
         QVERIFY(files().files.contains("/work/lumo.ini"));
-        QCOMPARE(readStartupSettings(files(), "/work/lumo.ini"), StartupSettings{});
+        QCOMPARE(readStartupFile(files(), "/work/lumo.ini").settings, StartupSettings{});
 
         platform().colourAnswers = {ColourValue{0x00FF00}};
         widget<QPushButton>(Button::EndColour)->click();
@@ -525,6 +525,23 @@ class MainWindowTest : public QObject {
         MainWindowModel restarted(files());
         restarted.startUp("/work");
         QCOMPARE(restarted.startupSettings(), stored);
+    }
+
+    // A start-up file that exists but cannot be read: the window starts from the built-in
+    // settings, and one error box names the file and the reason.
+    void unreadableStartupFileIsReportedOnce() {
+        test::MemoryFileSystem disk;
+        disk.files["/work/lumo.ini"] = "[Stat]\r\n";
+        disk.unreadable.insert("/work/lumo.ini");
+        FakePlatform fake;
+        MainWindowModel model(disk);
+        MainWindow form(model, fake);
+        form.startUp("/work");
+        const std::string reason = std::make_error_code(std::errc::permission_denied).message();
+        QCOMPARE(fake.errors, QStringList{QString::fromStdString(
+                                  "/work/lumo.ini を読み込めません（" + reason + "）.")});
+        QCOMPARE(model.startupSettings(), StartupSettings{});
+        QVERIFY(model.checked(CheckBox::UseSize));
     }
 
     // The settings dialog, opened from 編集 → 初期設定: a Store the file refuses keeps the dialog
