@@ -21,6 +21,13 @@ namespace huewright {
 
 namespace {
 
+// Whether two refusals say the same: one that only moved (a character typed before the culprit)
+// is not news to the user.
+bool sameRefusal(const OutputError& a, const OutputError& b) {
+    return a.reason() == b.reason() && a.field() == b.field() && a.character() == b.character() &&
+           a.scheme() == b.scheme() && a.stopCount() == b.stopCount();
+}
+
 // The face name the platform keeps is at most 31 bytes; a double-byte character is not split.
 constexpr std::size_t kFaceNameLimit = 31;
 
@@ -368,11 +375,33 @@ void MainWindowModel::regenerate() {
     }
     OutputOptions options;
     options.form = outputForm();
-    markup_ = buildOutput(settings, options, painter ? &*painter : nullptr);
+    try {
+        markup_ = buildOutput(settings, options, painter ? &*painter : nullptr);
+        refusal_.reset();
+    } catch (const OutputError& refused) {
+        // A refusal writes nothing, so the preview is drawn by the form that refuses nothing.
+        markup_.clear();
+        if (painter) {
+            painter.emplace(*surface_, settings, previewFont_);
+            buildOutput(settings, OutputOptions{}, &*painter);
+        }
+        refusalReported_ = refusalReported_ && refusal_ && sameRefusal(*refusal_, refused) &&
+                           refusedForm_ == options.form;
+        refusal_ = refused;
+        refusedForm_ = options.form;
+    }
     ++regenerations_;
     if (regenerated_) {
         regenerated_();
     }
+}
+
+std::optional<OutputError> MainWindowModel::refusalToReport() {
+    if (!refusal_ || refusalReported_) {
+        return std::nullopt;
+    }
+    refusalReported_ = true;
+    return refusal_;
 }
 
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {

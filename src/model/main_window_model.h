@@ -118,16 +118,27 @@ class MainWindowModel {
     const std::string& spinText(SpinField spin) const { return spinTexts_[index(spin)]; }
     /// The integer a spin edit's text spells, or its minimum when the text is not an integer.
     int spinValue(SpinField spin) const;
-    /// Whether a control is enabled; only those the handlers switch are ever disabled.
-    bool enabled(Switchable control) const { return !disabled_.contains(control); }
+    /// Whether a control is enabled; only those the handlers switch are ever disabled, and the
+    /// markup's copy button while the settings cannot be written in the chosen form.
+    bool enabled(Switchable control) const {
+        return !disabled_.contains(control) &&
+               !(refusal_ && control == Switchable(Button::CopyMarkup));
+    }
     ColourValue colour(ColourSlot slot) const { return colours_[index(slot)]; }
     const PreviewFont& previewFont() const { return previewFont_; }
     const StartupSettings& startupSettings() const { return startup_; }
 
     /// The snapshot one generator run reads.
     GradationSettings snapshot() const;
-    /// The fragment of the last regeneration (code page 932 bytes).
+    /// The fragment of the last regeneration (code page 932 bytes); empty while the settings
+    /// cannot be written in the chosen form.
     const std::string& markup() const { return markup_; }
+    /// Why the settings cannot be written in the chosen form, while they cannot. The preview then
+    /// still shows the text, coloured as the FONT form colours it.
+    const std::optional<OutputError>& refusal() const { return refusal_; }
+    /// The refusal, the first time it is asked for after it occurred or changed; none otherwise,
+    /// so that a view reports a refusal once, not at every keystroke that leaves it standing.
+    std::optional<OutputError> refusalToReport();
     /// How many times the output has been regenerated.
     int regenerationCount() const { return regenerations_; }
 
@@ -215,6 +226,9 @@ class MainWindowModel {
     PreviewFont previewFont_;
 
     std::string markup_;
+    std::optional<OutputError> refusal_;
+    OutputForm refusedForm_ = OutputForm::Font;
+    bool refusalReported_ = false;
     bool buildsOutput_ = true;
     int regenerations_ = 0;
     DrawingSurface* surface_ = nullptr;

@@ -191,6 +191,11 @@ void MainWindow::act(const std::function<void()>& action) {
         platform_.showError(this, windowMessage(error, model_.outputForm()) + QStringLiteral("."));
     }
     showModelState();
+    // A form that cannot write the settings is said once, after the window shows its state.
+    if (const std::optional<OutputError> refusal = model_.refusalToReport()) {
+        platform_.showError(this,
+                            windowMessage(*refusal, model_.outputForm()) + QStringLiteral("."));
+    }
 }
 
 void MainWindow::startUp(const std::filesystem::path& workingDirectory) {

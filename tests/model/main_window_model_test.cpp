@@ -216,5 +216,31 @@ TEST_F(MainWindowModelTest, TheOutputFormIsRememberedInTheStartupFile) {
     EXPECT_EQ(next.startupSettings(), first.startupSettings());
 }
 
+// A refusal is a state: no fragment while it stands, reported once until it changes or goes.
+TEST_F(StartedModelTest, ARefusedFormIsAStateReportedOnce) {
+    model.chooseOutputForm(OutputForm::Span);
+    model.setChecked(CheckBox::Link, true);
+    model.setText(LineEdit::LinkTarget, "tel:");
+    ASSERT_TRUE(model.refusal());
+    EXPECT_EQ(model.refusal()->scheme(), "tel:");
+    EXPECT_EQ(model.markup(), "");
+    EXPECT_FALSE(model.enabled(Button::CopyMarkup));
+    EXPECT_TRUE(model.refusalToReport());
+    EXPECT_FALSE(model.refusalToReport());
+    model.setText(LineEdit::LinkTarget, "tel:+81-3");
+    EXPECT_FALSE(model.refusalToReport());
+    // Another form refusing the same link is news.
+    model.chooseOutputForm(OutputForm::Bbcode);
+    EXPECT_TRUE(model.refusalToReport());
+
+    model.chooseOutputForm(OutputForm::Font);
+    EXPECT_FALSE(model.refusal());
+    EXPECT_TRUE(model.markup().starts_with("<A HREF=\"tel:+81-3\">"));
+    EXPECT_TRUE(model.enabled(Button::CopyMarkup));
+    // Resolved, the same refusal again is news again.
+    model.chooseOutputForm(OutputForm::Span);
+    EXPECT_TRUE(model.refusalToReport());
+}
+
 }  // namespace
 }  // namespace huewright

@@ -283,6 +283,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform().beeps, 2);
     }
 
+    // A link the SPAN form cannot write is said once: what is typed after it stays typed, the
+    // markup and its length say no fragment exists and its copy button rests, until a form that
+    // can write it is chosen.
+    void aRefusedFormIsReportedOnceAndShowsNoFragment() {
+        trigger(MenuItem::SpanForm);
+        click(CheckBox::Link);
+        auto* link = widget<QLineEdit>(LineEdit::LinkTarget);
+        link->selectAll();
+        type(link, QStringLiteral("tel:+81-3"));
+        QCOMPARE(platform().errors,
+                 QStringList{QStringLiteral(
+                     "SPAN 形式のリンク先は相対か http, https, mailto, ftp だけです.")});
+        QCOMPARE(link->text(), QStringLiteral("tel:+81-3"));
+        QCOMPARE(shownMarkup(), QString());
+        QCOMPARE(widget<QLabel>(WindowPart::Length)->text(), QStringLiteral("(0)"));
+        QVERIFY(!widget<QPushButton>(Button::CopyMarkup)->isEnabled());
+        // The preview goes on following the text and its styles.
+        click(CheckBox::Bold);
+        QCOMPARE(platform().errors.size(), 1);
+        click(Button::CopyPreview);
+        const QImage refusedPreview = platform().copiedImages.back();
+
+        trigger(MenuItem::FontForm);
+        click(Button::CopyPreview);
+        QCOMPARE(platform().copiedImages.back(), refusedPreview);
+        QVERIFY(shownMarkup().startsWith(QStringLiteral("<A HREF=\"tel:+81-3\">")));
+        QVERIFY(widget<QPushButton>(Button::CopyMarkup)->isEnabled());
+        QCOMPARE(platform().errors.size(), 1);
+    }
+
     // Clicks reach the model with its firing rules, and the widgets follow what it changes.
     void clicksFollowTheFiringRules() {
         click(CheckBox::Frame);

@@ -137,7 +137,11 @@ std::string Page::act(const Action& action) {
 }
 
 std::string Page::startUp() {
-    return act([&] { model_.startUp({}); });
+    return act([&] {
+        if (std::optional<FileReadError> unreadable = model_.startUp({})) {
+            throw *unreadable;
+        }
+    });
 }
 
 std::string Page::edit(const std::string& control, const std::string& text) {
@@ -301,6 +305,10 @@ val Page::state() const {
     state.set("controls", controls);
     state.set("regenerations", model_.regenerationCount());
     state.set("backgroundColour", cssColour(model_.colour(ColourSlot::Background)));
+    // Why no fragment exists in the chosen form, while none does; empty otherwise.
+    state.set("refusal", model_.refusal()
+                             ? errorMessage(*model_.refusal(), model_.outputForm()) + "."
+                             : std::string());
     return state;
 }
 

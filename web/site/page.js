@@ -255,6 +255,7 @@ async function main() {
   // A browser tab is closed by the browser: the quit button and menu item stay disabled.
   const quitters = new Set();
   let shownRegenerations = -1;
+  const refusal = byId("refusal");
   let shownFragment = null;
   const showFragment = () => {
     if (shownFragment !== markupBox.value) {
@@ -276,6 +277,12 @@ async function main() {
       }
     }
     shownRegenerations = state.regenerations;
+    // A refusal stands under the window while it lasts; the alert region announces a new one
+    // once, not again while the same one stands.
+    if (refusal.textContent !== state.refusal) {
+      refusal.textContent = state.refusal;
+      refusal.hidden = !state.refusal;
+    }
     preview.setAttribute("aria-description", controls.Edit1.value);
     showFragment();
   };
