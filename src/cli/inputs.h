@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "generator/output.h"
+#include "model/main_window_model.h"
+#include "persistence/file_system.h"
+
+namespace huewright {
+
+/// The text from standard input, less a byte-order mark and one trailing line end (CR LF, LF or
+/// CR), as well-formed UTF-8. Throws UsageError when it cannot be read or is not UTF-8.
+std::string readText(std::istream& in);
+
+/// A settings file as loaded: the form and options its own section keeps, and a hint for
+/// messages about its texts when its bytes look like another encoding.
+struct LoadedFile {
+    OutputOptions extended;
+    std::string encodingHint;
+};
+
+/// Loads `file` into `window` by the window's rules. Unlike the window, which loads silently, a
+/// script hears of a file it cannot read or that holds no settings at all (UsageError), and of
+/// values it could not take (warnings on `err`).
+LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
+                            const std::string& file, std::ostream& err);
+
+}  // namespace huewright
