@@ -217,7 +217,7 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
         // The form and options go into the file's own section, so that it loads back to the
         // same output.
         std::vector<SettingsValue> values = gradationFileValues(fileItemsOf(saved));
-        for (SettingsValue& value : extendedFileValues(run.options)) {
+        for (SettingsValue& value : extendedValuesToSave(files, *plan.save, run.options)) {
             values.push_back(std::move(value));
         }
         content("--save", *plan.save, values);

@@ -1,5 +1,6 @@
 #include "model/extended_keys.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "generator/colour_list.h"
@@ -29,6 +30,23 @@ std::vector<SettingsValue> extendedFileValues(const OutputOptions& options) {
         {kMergeRuns, std::string(formatSettingSwitch(options.mergeRuns))},
         {kExactEnds, std::string(formatSettingSwitch(options.exactEnds))},
     };
+}
+
+std::vector<SettingsValue> extendedValuesToSave(const FileSystem& files,
+                                                const std::filesystem::path& file,
+                                                const OutputOptions& options) {
+    const bool windowOptions = options.form == OutputForm::Font && options.stops.empty() &&
+                               options.blend == Blend::Rgb && !options.mergeRuns &&
+                               !options.exactEnds;
+    if (windowOptions) {
+        const std::vector<SettingsKey> keys = extendedKeys();
+        const SettingsFileReader reader(files, file, keys);
+        if (std::none_of(keys.begin(), keys.end(),
+                         [&](const SettingsKey& key) { return reader.holds(key); })) {
+            return {};
+        }
+    }
+    return extendedFileValues(options);
 }
 
 std::vector<std::string> takeExtendedKeys(const SettingsFileReader& reader,

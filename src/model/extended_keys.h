@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,13 @@ std::vector<SettingsKey> extendedKeys();
 
 /// The section's keys for `options` (all of it but how texts are encoded), by the value rules.
 std::vector<SettingsValue> extendedFileValues(const OutputOptions& options);
+
+/// What a save of `options` into `file` writes of the section: every key, unless the options
+/// are the window's own (FONT, the window's colours and steps) and the file holds none of the
+/// section's keys, when a save writes nothing more than the window's does.
+std::vector<SettingsValue> extendedValuesToSave(const FileSystem& files,
+                                                const std::filesystem::path& file,
+                                                const OutputOptions& options);
 
 /// Takes each key of the section that `reader` holds into `options`, leaving the field of a
 /// missing key as it is. `reader` must have been asked for extendedKeys(). Returns the keys whose

@@ -59,6 +59,29 @@ describe("the window", () => {
     await page.close();
   });
 
+  it("holds a link the form refuses as a state: one alert, no fragment, the text kept",
+     async () => {
+    const {page} = await openPage(session);
+    await chooseMenu(page, "K1", "FormMenu", "FormSPAN");
+    await page.click(control("LB"));
+    await typeInto(page, "link_e", "tel:+81-3");
+    const refusal = () => page.$eval("#refusal", (region) =>
+        [region.getAttribute("role"), region.hidden, region.textContent]);
+    assert.deepEqual(await refusal(),
+                     ["alert", false, "SPAN 形式のリンク先は相対か http, https, mailto, ftp だけです."]);
+    assert.equal((await stateOf(page, "link_e")).value, "tel:+81-3");
+    assert.equal(await fragmentOf(page), "");
+    assert.equal(await page.$eval(control("tag_len"), (label) => label.textContent), "(0)");
+    assert.equal((await stateOf(page, "Button2")).enabled, false);
+    assert.equal(await page.$eval("dialog.error-box", (box) => box.open), false);
+
+    await chooseMenu(page, "K1", "FormMenu", "FormFONT");
+    assert.deepEqual((await refusal()).slice(1), [true, ""]);
+    assert.match(await fragmentOf(page), /^<A HREF="tel:\+81-3">/);
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
   it("applies the firing rules: 枠 off unchecks 背景, ３色 enables 中間色", async () => {
     const {page} = await openPage(session);
     assert.equal((await stateOf(page, "HB")).enabled, false);
