@@ -31,6 +31,12 @@ struct SettingsKey {
     std::string_view key;
 };
 
+/// A value to store under a key, already written by the value rules.
+struct SettingsValue {
+    SettingsKey key;
+    std::string text;
+};
+
 /// How a settings file is encoded: code page 932, or the encoding its byte-order mark names.
 enum class ProfileEncoding { CodePage932, Utf8, Utf16Le, Utf16Be };
 
@@ -70,17 +76,22 @@ class ProfileDocument {
         /// can).
         bool unrepresentable = false;
     };
-    /// The entries of every key of `keys`, found in one pass over the file however many keys
-    /// it holds.
+    /// The entries of every key of `keys`, found in one pass over the file, in time linear in
+    /// its size and the number of keys.
     std::vector<Entry> readAll(std::span<const SettingsKey> keys) const;
 
     /// Sets `key` in `section` so that read() gives back `text` byte for byte: the value is
     /// replaced where it stands (a key without a value gets its "=" and value); a missing key is
     /// added after the last key of its section, a missing section at the end of the file; new
-    /// lines end in CRLF. Names are plain (no blanks at the ends, no line breaks, no "=" in a key,
-    /// no "]" in a section). Throws LineBreakInValueError, changing nothing, when `text` holds a
-    /// CR, LF or NUL, and ConversionError when a Unicode file cannot hold it.
+    /// lines end in CRLF. Names are plain (no blanks at the ends, no line breaks, no "=" in a key
+    /// nor "[" or ";" at its start, no "]" in a section). Throws LineBreakInValueError, changing
+    /// nothing, when `text` holds a CR, LF or NUL, and ConversionError when a Unicode file cannot
+    /// hold it.
     void write(std::string_view section, std::string_view key, std::string_view text);
+
+    /// The same as write() for each of `values` in their order, with one pass over the file and
+    /// one rebuild of its text. Throws as the first refused value would, changing nothing.
+    void writeAll(std::span<const SettingsValue> values);
 
   private:
     /// `cp932` as the file's text holds it.

@@ -50,9 +50,7 @@ bool SettingsFileReader::unrepresentable(SettingsKey key) const {
 std::string updatedSettingsFile(const FileSystem& files, const std::filesystem::path& file,
                                 std::span<const SettingsValue> values) {
     ProfileDocument document = loadProfileForUpdate(files, file);
-    for (const SettingsValue& value : values) {
-        document.write(value.key.section, value.key.key, value.text);
-    }
+    document.writeAll(values);
     return document.bytes();
 }
 

@@ -41,12 +41,6 @@ class SettingsFileReader {
     std::vector<ProfileDocument::Entry> entries_;
 };
 
-/// A value to store under a key, already written by the value rules.
-struct SettingsValue {
-    SettingsKey key;
-    std::string text;
-};
-
 /// The bytes `file` holds once `values` are written into it in their order: existing keys replaced
 /// where they stand, everything else the file holds kept; from an empty file when it is missing.
 /// Throws LineBreakInValueError, or FileWriteError naming `file` when it exists but cannot be

@@ -51,6 +51,63 @@ TEST(ProfileDocument, WritesChangeOnlyWhatTheyMust) {
     }
 }
 
+// A batch is one write after another: a key keeps the spelling it was first written with and
+// takes its last value; new keys follow the last key of their section and new sections the end of
+// the file, each in the order first written.
+TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
+    const struct {
+        const char* name;
+        std::string before;
+        std::vector<SettingsValue> values;
+        std::string after;
+    } rows[] = {
+        {"one key twice in two spellings",
+         "",
+         {{{"Stat", "col1"}, "1"}, {{"STAT", "Col1"}, "2"}},
+         "[Stat]\r\ncol1=2\r\n"},
+        {"a key without = twice",
+         "[S]\r\n k \r\n",
+         {{{"S", "K"}, "1"}, {{"S", "k"}, "2"}},
+         "[S]\r\n K=2\r\n"},
+        {"new sections and keys in first-written order",
+         "[A]\r\na=0\r\n; end of A\r\n[B]\nb=0\n",
+         {{{"C", "c"}, "1"},
+          {{"A", "x"}, "2"},
+          {{"B", "b"}, "3"},
+          {{"D", "d"}, "4"},
+          {{"A", "y"}, "5"},
+          {{"c", "e"}, "6"},
+          {{"a", "X"}, "7"}},
+         "[A]\r\na=0\r\nx=7\r\ny=5\r\n; end of A\r\n[B]\nb=3\n[C]\r\nc=1\r\ne=6\r\n[D]\r\nd=4\r\n"},
+        {"an unended last line ends once, before the keys of its section",
+         "[A]\r\na=0",
+         {{{"B", "b"}, "1"}, {{"A", "a"}, ""}, {{"A", "x"}, "2"}},
+         "[A]\r\na=\r\nx=2\r\n[B]\r\nb=1\r\n"},
+        {"an empty value unended, then a key after it",
+         "[A]\r\na=",
+         {{{"A", "x"}, "1"}, {{"A", "a"}, "2"}},
+         "[A]\r\na=2\r\nx=1\r\n"},
+        {"only the first of two sections, after a lone CR",
+         "[A]\ra=0\r[a]\rz=0\r",
+         {{{"A", "z"}, "1"}, {{"A", "a"}, "2"}},
+         "[A]\ra=2\rz=1\r\n[a]\rz=0\r"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProfileDocument batch(row.before);
+        batch.writeAll(row.values);
+        EXPECT_EQ(batch.bytes(), row.after);
+    }
+
+    // A refused value, even the last, leaves the file as it was.
+    ProfileDocument file(kDocument);
+    const SettingsValue values[] = {{{"Stat", "Col1"}, "2"}, {{"Stat", "New"}, "x\ry"}};
+    EXPECT_THAT([&] { file.writeAll(values); },
+                testing::Throws<LineBreakInValueError>(
+                    testing::Property(&LineBreakInValueError::key, "New")));
+    EXPECT_EQ(file.bytes(), kDocument);
+}
+
 TEST(ProfileDocument, EveryTextComesBackExactly) {
     // Blanks and quotation marks a reader would strip, then double-byte characters.
     std::vector<std::string> texts = {"",         " lead",    "trail\t",      " ",
