@@ -117,6 +117,12 @@ void loadSettingsFile(MainWindowModel& window, const FileSystem& files, const st
         err << "huewright-cli: warning: --load: " << file << ": the value of " << key
             << " is not in code page 932, so it keeps its default\n";
     }
+    for (const LoneSurrogateKey& broken : report.loneSurrogateKeys) {
+        err << "huewright-cli: warning: --load: " << file << ": the value of " << broken.key
+            << " holds " << describeCodePoint(broken.surrogate.unit)
+            << ", half of a UTF-16 surrogate pair without its other half, at character "
+            << broken.surrogate.character << ", so it keeps its default\n";
+    }
 }
 
 // The name of the key that keeps `item` in a gradation settings file.

@@ -20,10 +20,18 @@
 
 namespace huewright {
 
+/// A key whose value a UTF-16 file breaks with a surrogate that lacks its other half.
+struct LoneSurrogateKey {
+    std::string key;
+    LoneSurrogate surrogate;
+};
+
 /// What loading a gradation settings file found.
 struct LoadReport {
     bool heldSettings = false;
     std::vector<std::string> unrepresentableKeys;
+    /// Kept at their values, as the keys that code page 932 cannot hold.
+    std::vector<LoneSurrogateKey> loneSurrogateKeys;
 };
 
 /// The main window's state (every control the output or the files read, the current colours, the

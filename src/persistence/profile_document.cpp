@@ -320,7 +320,7 @@ std::string ProfileDocument::bytes() const {
     }
     const std::string_view mark =
         encoding_ == ProfileEncoding::Utf16Le ? kUtf16LeMark : kUtf16BeMark;
-    return std::string(mark) + utf8ToUtf16(text_, utf16ByteOrder(encoding_));
+    return std::string(mark) + utf8ToUtf16KeepingLoneSurrogates(text_, utf16ByteOrder(encoding_));
 }
 
 std::vector<ProfileDocument::Entry> ProfileDocument::readAll(
@@ -352,16 +352,21 @@ ProfileDocument::Entry ProfileDocument::entryOf(std::optional<std::string_view> 
     if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
         value = trimmed(value.substr(0, nul));
     }
+    if (encoding_ == ProfileEncoding::Utf16Le || encoding_ == ProfileEncoding::Utf16Be) {
+        if (const std::optional<LoneSurrogate> lone = firstLoneSurrogate(value)) {
+            return {std::nullopt, false, lone};
+        }
+    }
     if (value.size() > 1 && isMatchingQuote(value.front(), value.back())) {
         value = value.substr(1, value.size() - 2);
     }
     if (encoding_ == ProfileEncoding::CodePage932) {
-        return {std::string(value), false};
+        return {std::string(value), false, std::nullopt};
     }
     try {
-        return {utf8ToCp932(value), false};
+        return {utf8ToCp932(value), false, std::nullopt};
     } catch (const ConversionError&) {
-        return {std::nullopt, true};
+        return {std::nullopt, true, std::nullopt};
     }
 }
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/utf16.h"
+
 namespace huewright {
 
 /// A text cannot be stored under `key`: a value of an initialisation file holds no line break,
@@ -59,14 +61,14 @@ class ProfileDocument {
     /// The file's bytes in its encoding, with every write applied.
     std::string bytes() const;
     ProfileEncoding encoding() const noexcept { return encoding_; }
-    /// False when the file's mark promised an encoding its bytes do not keep to; what could be
-    /// decoded is read, but saving over the file would lose the rest.
+    /// False when the file's mark promised UTF-16 and its bytes end in half a code unit; the
+    /// rest is read, but saving over the file would lose that byte. (A lone surrogate is kept.)
     bool intact() const noexcept { return intact_; }
 
     /// The value of `key` in `section`, of any length, up to a NUL byte, without the blanks
     /// around it and without one enclosing pair of matching quotation marks (" or '); nullopt
     /// when the section or the key is missing, when the key has no value, or when the value is
-    /// one code page 932 cannot hold. An empty value is an empty text.
+    /// one code page 932 cannot hold or holds a lone surrogate. An empty value is an empty text.
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
 
     /// What the file holds under one key.
@@ -75,6 +77,10 @@ class ProfileDocument {
         /// The key holds a value that code page 932 cannot hold (only a file with a Unicode mark
         /// can).
         bool unrepresentable = false;
+        /// In a UTF-16 file, the first surrogate of the key's value that lacks its other half,
+        /// counting the value's characters from the first after "=" and the blanks; the value is
+        /// then unreadable, and the file keeps it as it is.
+        std::optional<LoneSurrogate> loneSurrogate;
     };
     /// The entries of every key of `keys`, found in one pass over the file, in time linear in
     /// its size and the number of keys.
@@ -101,7 +107,8 @@ class ProfileDocument {
 
     ProfileEncoding encoding_ = ProfileEncoding::CodePage932;
     bool intact_ = true;
-    /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark.
+    /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark (a
+    /// UTF-16 file's lone surrogates in the form utf16ToUtf8 keeps them in).
     std::string text_;
 };
 

@@ -40,11 +40,16 @@ std::optional<std::string> SettingsFileReader::text(SettingsKey key) const {
 }
 
 bool SettingsFileReader::holds(SettingsKey key) const {
-    return entry(key).value || entry(key).unrepresentable;
+    const ProfileDocument::Entry& held = entry(key);
+    return held.value || held.unrepresentable || held.loneSurrogate;
 }
 
 bool SettingsFileReader::unrepresentable(SettingsKey key) const {
     return entry(key).unrepresentable;
+}
+
+std::optional<LoneSurrogate> SettingsFileReader::loneSurrogate(SettingsKey key) const {
+    return entry(key).loneSurrogate;
 }
 
 std::string updatedSettingsFile(const FileSystem& files, const std::filesystem::path& file,

@@ -196,5 +196,34 @@ TEST(ProfileReading, WritesKeepTheEncoding) {
     EXPECT_TRUE(ProfileDocument(utf16).intact());
 }
 
+// A surrogate without its other half makes its value unreadable, not the rest of the file, and a
+// write elsewhere keeps it.
+TEST(ProfileReading, ALoneSurrogateSpoilsOnlyItsValue) {
+    const std::string file =
+        "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"
+        "t\0e\0x\0t\0=\0 \0\"\0a\0\x00\xDC\"\0\n\0"
+        "T\0B\0=\0\x3D\xD8\x3D\xD8\x00\xDE\n\0"
+        "C\0o\0l\0\x3D\xD8=\0"
+        "1\0\n\0"
+        "F\0S\0=\0"
+        "1\0"s;
+    ProfileDocument document(file);
+    EXPECT_TRUE(document.intact());
+    const SettingsKey keys[] = {{"Stat", "text"}, {"Stat", "TB"}, {"Stat", "FS"}};
+    const std::vector<ProfileDocument::Entry> entries = document.readAll(keys);
+    EXPECT_EQ(entries[0].value, std::nullopt);
+    ASSERT_TRUE(entries[0].loneSurrogate);
+    // The quotation mark is the first character of the value.
+    EXPECT_EQ(entries[0].loneSurrogate->unit, 0xDC00);
+    EXPECT_EQ(entries[0].loneSurrogate->character, 3u);
+    EXPECT_EQ(entries[1].loneSurrogate->unit, 0xD83D);
+    EXPECT_EQ(entries[1].loneSurrogate->character, 1u);
+    EXPECT_EQ(entries[2].value, "1");
+    EXPECT_FALSE(entries[2].loneSurrogate || entries[2].unrepresentable);
+
+    document.write("Stat", "FS", "0");
+    EXPECT_EQ(document.bytes(), file.substr(0, file.size() - 2) + "0\0"s);
+}
+
 }  // namespace
 }  // namespace huewright
