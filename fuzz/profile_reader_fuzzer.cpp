@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as a settings file, writes one key into it, and checks that the key reads
-// back exactly while every other key keeps its value.
+// back exactly while every other key keeps its value; then checks that a batch of writes gives
+// the same file as the same writes made one at a time.
 
 #include <algorithm>
 #include <array>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_check.h"
 #include "persistence/profile_document.h"
@@ -19,6 +21,63 @@ namespace {
 // i % 4 and key i / 4.
 constexpr std::array<std::string_view, 4> kSections = {"Stat", "DATA", "\x83\x5D\x83\x5B", "a b"};
 constexpr std::array<std::string_view, 4> kKeys = {"Col1", "text", "\x83\x41", "x y"};
+// The same names in other cases: a write finds either spelling, and a new line keeps the first.
+constexpr std::array<std::string_view, 4> kOtherCaseSections = {"STAT", "data", "\x83\x5D\x83\x5B",
+                                                                "A B"};
+constexpr std::array<std::string_view, 4> kOtherCaseKeys = {"COL1", "Text", "\x83\x41", "X Y"};
+
+enum class Outcome { Written, LineBreak, Conversion };
+
+template <typename Write>
+Outcome outcomeOf(Write&& write) {
+    try {
+        write();
+        return Outcome::Written;
+    } catch (const huewright::LineBreakInValueError&) {
+        return Outcome::LineBreak;
+    } catch (const huewright::ConversionError&) {
+        return Outcome::Conversion;
+    }
+}
+
+// Up to eight writes drawn from the first bytes of `bytes`, each byte picking the place, the
+// spelling and the length of a value taken from the bytes after it; a rare line break stays.
+std::vector<huewright::SettingsValue> writesDrawnFrom(const std::string& bytes) {
+    std::vector<huewright::SettingsValue> values;
+    for (std::size_t i = 0; i < std::min<std::size_t>(bytes.size(), 8); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const std::size_t place = b & 15u;
+        const bool otherCase = (b & 16u) != 0;
+        std::string value = bytes.substr(i + 1, b >> 5);
+        if (i != 7) {
+            std::erase_if(value, [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+        }
+        values.push_back({{(otherCase ? kOtherCaseSections : kSections)[place % 4],
+                           (otherCase ? kOtherCaseKeys : kKeys)[place / 4]},
+                          std::move(value)});
+    }
+    return values;
+}
+
+void checkBatchWritesOneByOne(const std::string& bytes) {
+    using huewright::fuzz::check;
+    const std::vector<huewright::SettingsValue> values = writesDrawnFrom(bytes);
+    huewright::ProfileDocument oneByOne(bytes);
+    huewright::ProfileDocument batch(bytes);
+    const std::string before = batch.bytes();
+    const Outcome sequential = outcomeOf([&] {
+        for (const huewright::SettingsValue& value : values) {
+            oneByOne.write(value.key.section, value.key.key, value.text);
+        }
+    });
+    const Outcome batched = outcomeOf([&] { batch.writeAll(values); });
+    check(batched == sequential, "a batch and the writes one by one differ in their refusal");
+    if (batched == Outcome::Written) {
+        check(batch.bytes() == oneByOne.bytes(), "a batch and the writes one by one differ");
+    } else {
+        check(batch.bytes() == before, "a refused batch changed the file");
+    }
+}
 
 }  // namespace
 
@@ -31,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // input without its line breaks; the rest is the file.
     const std::uint8_t choice = data[0];
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    checkBatchWritesOneByOne(bytes);
     const std::size_t target = choice & 15u;
     std::string value =
         bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), choice >> 4));

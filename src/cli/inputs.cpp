@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "cli/messages.h"
+#include "text/describe.h"
 #include "text/utf8.h"
 
 namespace huewright {
@@ -72,6 +73,12 @@ LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
     for (const std::string& key : report.unrepresentableKeys) {
         err << "huewright-cli: warning: --load: " << file << ": the value of " << key
             << " is not in code page 932, so it keeps its default\n";
+    }
+    for (const LoneSurrogateKey& broken : report.loneSurrogateKeys) {
+        err << "huewright-cli: warning: --load: " << file << ": the value of " << broken.key
+            << " holds " << describeCodePoint(broken.surrogate.unit)
+            << ", half of a UTF-16 surrogate pair without its other half, at character "
+            << broken.surrogate.character << ", so it keeps its default\n";
     }
     for (const std::string& key : report.unreadableExtendedKeys) {
         err << "huewright-cli: warning: --load: " << file << ": the value of " << key

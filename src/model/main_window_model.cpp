@@ -423,6 +423,9 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
             if (reader.unrepresentable(entry.key)) {
                 report.unrepresentableKeys.emplace_back(entry.key.key);
             }
+            if (const std::optional<LoneSurrogate> lone = reader.loneSurrogate(entry.key)) {
+                report.loneSurrogateKeys.push_back({std::string(entry.key.key), *lone});
+            }
         }
     }
     takeFaceFromFaceName();

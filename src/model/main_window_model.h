@@ -20,6 +20,12 @@
 
 namespace huewright {
 
+/// A key whose value a UTF-16 file breaks with a surrogate that lacks its other half.
+struct LoneSurrogateKey {
+    std::string key;
+    LoneSurrogate surrogate;
+};
+
 /// What loading a gradation settings file found.
 struct LoadReport {
     bool heldSettings = false;
@@ -29,6 +35,8 @@ struct LoadReport {
     OutputOptions extended;
     /// Keys of that section whose values cannot be read; their options keep the defaults.
     std::vector<std::string> unreadableExtendedKeys;
+    /// Kept at their values, as the keys that code page 932 cannot hold.
+    std::vector<LoneSurrogateKey> loneSurrogateKeys;
 };
 
 /// The main window's state (every control the output or the files read, the current colours, the

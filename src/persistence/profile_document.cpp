@@ -1,6 +1,8 @@
 #include "persistence/profile_document.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 #include <utility>
 
 #include "text/cp932.h"
@@ -45,19 +47,51 @@ std::size_t characterLength(ProfileEncoding encoding, std::string_view text, std
     return encoding == ProfileEncoding::CodePage932 ? characterLengthAt(text, i) : 1;
 }
 
-// `name` with the ASCII letters of its single-byte characters folded: the second byte of "ア" is
-// "A" and must not fold.
-std::string folded(ProfileEncoding encoding, std::string_view name) {
-    std::string out(name);
-    for (std::size_t i = 0; i < out.size();) {
-        const std::size_t length = characterLength(encoding, out, i);
-        if (length == 1) {
-            out[i] = asciiLower(out[i]);
+// Section and key names, hashed and compared without regard to the case of ASCII letters in
+// single-byte characters: the second byte of "ア" is "A" and must not fold. Equal names have the
+// same length and their lead bytes, which are no letters, in the same places, so both walk the
+// same characters.
+struct FoldedHash {
+    using is_transparent = void;
+    ProfileEncoding encoding;
+
+    std::size_t operator()(std::string_view name) const noexcept {
+        std::uint64_t hash = 0xCBF29CE484222325u;  // FNV-1a
+        for (std::size_t i = 0; i < name.size();) {
+            const std::size_t length = characterLength(encoding, name, i);
+            for (std::size_t j = i; j < i + length; ++j) {
+                hash = (hash ^
+                        static_cast<unsigned char>(length == 1 ? asciiLower(name[j]) : name[j])) *
+                       0x100000001B3u;
+            }
+            i += length;
         }
-        i += length;
+        return static_cast<std::size_t>(hash ^ (hash >> 32));
     }
-    return out;
-}
+};
+
+struct FoldedEqual {
+    using is_transparent = void;
+    ProfileEncoding encoding;
+
+    bool operator()(std::string_view a, std::string_view b) const noexcept {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < a.size();) {
+            const std::size_t length = characterLength(encoding, a, i);
+            if (length == 1 ? asciiLower(a[i]) != asciiLower(b[i])
+                            : a.compare(i, length, b, i, length) != 0) {
+                return false;
+            }
+            i += length;
+        }
+        return true;
+    }
+};
+
+template <typename Value>
+using FoldedMap = std::unordered_map<std::string, Value, FoldedHash, FoldedEqual>;
 
 enum class LineKind { Other, Section, Key };
 
@@ -118,65 +152,121 @@ Line lineAt(ProfileEncoding encoding, std::string_view text, std::size_t begin) 
     return line;
 }
 
-// Walks the lines of `text` in order, telling `visit(line, section, counts)` each one with the
-// folded name of the section it stands in and whether that section is the first of its name
-// (later ones do not count); `visit` returns false to stop.
-template <typename Visit>
-void scanLines(ProfileEncoding encoding, std::string_view text, Visit&& visit) {
-    std::vector<std::string> sectionsSeen;
-    std::string section;
-    bool counts = false;
-    for (std::size_t begin = 0; begin < text.size();) {
-        const Line line = lineAt(encoding, text, begin);
-        begin = line.end;
-        if (line.kind == LineKind::Section) {
-            section = folded(encoding, line.name);
-            counts =
-                std::find(sectionsSeen.begin(), sectionsSeen.end(), section) == sectionsSeen.end();
-            if (counts) {
-                sectionsSeen.push_back(section);
-            }
-        }
-        if (!visit(line, std::as_const(section), counts)) {
-            return;
-        }
-    }
-}
-
-// Where a key lives, or would be added, in the first section of a given name.
-struct KeyPlace {
-    bool sectionFound = false;
-    std::optional<Line> key;   // the first line of the key
-    std::size_t insertAt = 0;  // the end of the section's last key line, or of its header
-    bool insertAfterUnendedLine = false;
+// Where a section stands, by its first header.
+struct SectionPlace {
+    bool found = false;
+    std::size_t insertAt = 0;  // the end of its last key line, or of its header
 };
 
-KeyPlace findKey(ProfileEncoding encoding, std::string_view text, std::string_view section,
-                 std::string_view key) {
-    const std::string wantedSection = folded(encoding, section);
-    const std::string wantedKey = folded(encoding, key);
-    KeyPlace place;
-    scanLines(encoding, text, [&](const Line& line, const std::string& in, bool counts) {
-        if (line.kind == LineKind::Section) {
-            if (place.sectionFound) {
-                return false;
+// Where the sections and keys of a lookup stand in a text, by their indices.
+struct Places {
+    std::vector<SectionPlace> sections;
+    std::vector<std::optional<Line>> keys;  // the first line of each key in its section
+};
+
+// The keys a read or a write asks for, each named once however its letters are cased, grouped by
+// section, so that one pass over a file finds them all in time linear in its size.
+class KeyLookup {
+  public:
+    struct Index {
+        std::size_t section;
+        std::size_t key;
+        bool isNew;  // first asked for now
+    };
+
+    explicit KeyLookup(ProfileEncoding encoding)
+        : encoding_(encoding), sections_(0, FoldedHash{encoding}, FoldedEqual{encoding}) {}
+
+    // The indices of `key` in `section`, both in the file's text; new ones count up from 0.
+    Index add(const std::string& section, const std::string& key) {
+        auto [place, newSection] = sections_.try_emplace(
+            section, Section{sections_.size(), FoldedMap<std::size_t>(0, FoldedHash{encoding_},
+                                                                      FoldedEqual{encoding_})});
+        auto [found, newKey] = place->second.keys.try_emplace(key, keyCount_);
+        keyCount_ += newKey ? 1 : 0;
+        return {place->second.index, found->second, newKey};
+    }
+
+    // One pass over the lines: only the sections asked for are looked up, so a file of many
+    // other sections costs no more than their lines.
+    Places locate(std::string_view text) const {
+        Places places{std::vector<SectionPlace>(sections_.size()),
+                      std::vector<std::optional<Line>>(keyCount_)};
+        const Section* current = nullptr;  // the section asked for that the lines stand in
+        for (std::size_t begin = 0; begin < text.size();) {
+            const Line line = lineAt(encoding_, text, begin);
+            begin = line.end;
+            if (line.kind == LineKind::Section) {
+                // When a section appears twice, the second is passed over like any other.
+                const auto wanted = sections_.find(line.name);
+                current = wanted == sections_.end() || places.sections[wanted->second.index].found
+                              ? nullptr
+                              : &wanted->second;
+                if (current != nullptr) {
+                    places.sections[current->index] = {true, line.end};
+                }
+                continue;
             }
-            place.sectionFound = counts && in == wantedSection;
-            if (!place.sectionFound) {
-                return true;
+            if (current == nullptr || line.kind != LineKind::Key) {
+                continue;
             }
-        } else if (!place.sectionFound || line.kind != LineKind::Key) {
-            return true;
-        } else if (folded(encoding, line.name) == wantedKey) {
-            place.key = line;
-            return false;
+            places.sections[current->index].insertAt = line.end;
+            if (const auto key = current->keys.find(line.name);
+                key != current->keys.end() && !places.keys[key->second]) {
+                places.keys[key->second] = line;
+            }
         }
-        // The section's header or one of its keys: a new key goes after the last of them.
-        place.insertAt = line.end;
-        place.insertAfterUnendedLine = line.end == line.contentEnd;
-        return true;
+        return places;
+    }
+
+  private:
+    struct Section {
+        std::size_t index;
+        FoldedMap<std::size_t> keys;
+    };
+
+    ProfileEncoding encoding_;
+    FoldedMap<Section> sections_;
+    std::size_t keyCount_ = 0;
+};
+
+// A change of a text: the bytes [begin, end) replaced, or `text` inserted where begin == end.
+struct Edit {
+    // At one place a key's value changes before new keys of its section are inserted after the
+    // line, and those before new sections.
+    enum class Kind { Replace, NewKeys, NewSections };
+
+    std::size_t begin;
+    std::size_t end;
+    Kind kind;
+    std::string text;
+};
+
+// `text` with `edits`, which do not overlap, applied.
+std::string edited(std::string_view text, std::vector<Edit> edits) {
+    std::stable_sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
+        return a.begin != b.begin ? a.begin < b.begin : a.kind < b.kind;
     });
-    return place;
+    // A line added after a last line without a line end gives that line one.
+    bool lastLineUnended = !text.empty() && text.back() != '\n' && text.back() != '\r';
+    std::size_t added = 0;
+    for (const Edit& edit : edits) {
+        added += edit.text.size() + 2;
+    }
+    std::string out;
+    out.reserve(text.size() + added);
+    std::size_t copied = 0;
+    for (const Edit& edit : edits) {
+        out.append(text, copied, edit.begin - copied);
+        if (edit.kind != Edit::Kind::Replace && edit.begin == text.size() && lastLineUnended) {
+            out += "\r\n";
+            lastLineUnended = false;
+        }
+        out += edit.text;
+        copied = edit.end;
+    }
+    out.append(text, copied);
+    return out;
 }
 
 // `text` as written after "key=": inside one more pair of double quotation marks when a reader
@@ -230,42 +320,23 @@ std::string ProfileDocument::bytes() const {
     }
     const std::string_view mark =
         encoding_ == ProfileEncoding::Utf16Le ? kUtf16LeMark : kUtf16BeMark;
-    return std::string(mark) + utf8ToUtf16(text_, utf16ByteOrder(encoding_));
+    return std::string(mark) + utf8ToUtf16KeepingLoneSurrogates(text_, utf16ByteOrder(encoding_));
 }
 
 std::vector<ProfileDocument::Entry> ProfileDocument::readAll(
     std::span<const SettingsKey> keys) const {
-    // The first line of each key in the first section of its name; a key without "=" counts as
-    // found, with no value.
-    std::vector<std::optional<Line>> found(keys.size());
-    std::vector<std::string> wantedSections;
-    std::vector<std::string> wantedKeys;
+    KeyLookup lookup(encoding_);
+    std::vector<std::size_t> indices;
+    indices.reserve(keys.size());
     for (const SettingsKey& name : keys) {
-        wantedSections.push_back(folded(encoding_, inFileText(name.section)));
-        wantedKeys.push_back(folded(encoding_, inFileText(name.key)));
+        indices.push_back(lookup.add(inFileText(name.section), inFileText(name.key)).key);
     }
-    scanLines(encoding_, text_, [&](const Line& line, const std::string& section, bool counts) {
-        if (line.kind != LineKind::Key || !counts) {
-            return true;
-        }
-        std::string name;  // folded only when some key of this section may match
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (found[i] || wantedKeys[i].size() != line.name.size() ||
-                wantedSections[i] != section) {
-                continue;
-            }
-            if (name.empty()) {
-                name = folded(encoding_, line.name);
-            }
-            if (wantedKeys[i] == name) {
-                found[i] = line;
-            }
-        }
-        return true;
-    });
+    const Places places = lookup.locate(text_);
     std::vector<Entry> entries;
     entries.reserve(keys.size());
-    for (const std::optional<Line>& line : found) {
+    for (const std::size_t index : indices) {
+        // A key without "=" counts as found, with no value.
+        const std::optional<Line>& line = places.keys[index];
         entries.push_back(
             entryOf(line && line->hasValue ? std::optional(line->value) : std::nullopt));
     }
@@ -281,16 +352,21 @@ ProfileDocument::Entry ProfileDocument::entryOf(std::optional<std::string_view> 
     if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
         value = trimmed(value.substr(0, nul));
     }
+    if (encoding_ == ProfileEncoding::Utf16Le || encoding_ == ProfileEncoding::Utf16Be) {
+        if (const std::optional<LoneSurrogate> lone = firstLoneSurrogate(value)) {
+            return {std::nullopt, false, lone};
+        }
+    }
     if (value.size() > 1 && isMatchingQuote(value.front(), value.back())) {
         value = value.substr(1, value.size() - 2);
     }
     if (encoding_ == ProfileEncoding::CodePage932) {
-        return {std::string(value), false};
+        return {std::string(value), false, std::nullopt};
     }
     try {
-        return {utf8ToCp932(value), false};
+        return {utf8ToCp932(value), false, std::nullopt};
     } catch (const ConversionError&) {
-        return {std::nullopt, true};
+        return {std::nullopt, true, std::nullopt};
     }
 }
 
@@ -304,40 +380,67 @@ std::string ProfileDocument::inFileText(std::string_view cp932) const {
     return encoding_ == ProfileEncoding::CodePage932 ? std::string(cp932) : cp932ToUtf8(cp932);
 }
 
-void ProfileDocument::write(std::string_view cp932Section, std::string_view cp932Key,
-                            std::string_view text) {
-    const std::string value = inFileText(encodeProfileValue(cp932Key, text));
-    const std::string section = inFileText(cp932Section);
-    const std::string key = inFileText(cp932Key);
-    const KeyPlace place = findKey(encoding_, text_, section, key);
-    if (place.key && place.key->hasValue) {
-        text_.replace(place.key->valueBegin, place.key->contentEnd - place.key->valueBegin, value);
-        return;
-    }
-    if (place.key) {
-        // A key without "=": the whole line becomes the key and its value.
-        text_.replace(place.key->nameBegin, place.key->contentEnd - place.key->nameBegin,
-                      std::string(key) + '=' + value);
-        return;
-    }
-    std::string lines;
-    std::size_t insertAt = place.insertAt;
-    if (!place.sectionFound) {
-        insertAt = text_.size();
-        if (!text_.empty() && text_.back() != '\n' && text_.back() != '\r') {
-            lines += "\r\n";
+void ProfileDocument::write(std::string_view section, std::string_view key, std::string_view text) {
+    const SettingsValue value{{section, key}, std::string(text)};
+    writeAll({&value, 1});
+}
+
+void ProfileDocument::writeAll(std::span<const SettingsValue> values) {
+    // Each key is written as first named with its last value, each new section as first named;
+    // every value is converted before the text changes, so a refusal changes nothing.
+    KeyLookup lookup(encoding_);
+    struct KeyWrite {
+        std::size_t section;
+        std::string line;  // "key=", then the value
+        std::size_t valueBegin;
+    };
+    std::vector<KeyWrite> keys;
+    std::vector<std::string> sections;
+    for (const SettingsValue& written : values) {
+        const std::string value = inFileText(encodeProfileValue(written.key.key, written.text));
+        const std::string section = inFileText(written.key.section);
+        const std::string key = inFileText(written.key.key);
+        const KeyLookup::Index index = lookup.add(section, key);
+        if (index.section == sections.size()) {
+            sections.push_back(section);
         }
-        lines += '[';
-        lines += section;
-        lines += "]\r\n";
-    } else if (place.insertAfterUnendedLine) {
-        lines += "\r\n";
+        if (index.isNew) {
+            keys.push_back({index.section, key + '=', key.size() + 1});
+        }
+        KeyWrite& write = keys[index.key];
+        write.line.replace(write.valueBegin, std::string::npos, value);
     }
-    lines += key;
-    lines += '=';
-    lines += value;
-    lines += "\r\n";
-    text_.insert(insertAt, lines);
+
+    const Places places = lookup.locate(text_);
+    std::vector<Edit> edits;
+    std::vector<std::string> sectionLines(sections.size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const KeyWrite& key = keys[i];
+        if (const std::optional<Line>& line = places.keys[i]; line && line->hasValue) {
+            edits.push_back({line->valueBegin, line->contentEnd, Edit::Kind::Replace,
+                             key.line.substr(key.valueBegin)});
+        } else if (line) {
+            // A key without "=": the whole line becomes the key and its value.
+            edits.push_back({line->nameBegin, line->contentEnd, Edit::Kind::Replace, key.line});
+        } else {
+            sectionLines[key.section] += key.line + "\r\n";
+        }
+    }
+    std::string newSections;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        const SectionPlace& place = places.sections[i];
+        if (!place.found) {
+            newSections += '[' + sections[i] + "]\r\n" + sectionLines[i];
+        } else if (!sectionLines[i].empty()) {
+            edits.push_back(
+                {place.insertAt, place.insertAt, Edit::Kind::NewKeys, std::move(sectionLines[i])});
+        }
+    }
+    if (!newSections.empty()) {
+        edits.push_back(
+            {text_.size(), text_.size(), Edit::Kind::NewSections, std::move(newSections)});
+    }
+    text_ = edited(text_, std::move(edits));
 }
 
 }  // namespace huewright

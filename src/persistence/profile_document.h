@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/utf16.h"
+
 namespace huewright {
 
 /// A text cannot be stored under `key`: a value of an initialisation file holds no line break,
@@ -29,6 +31,12 @@ class LineBreakInValueError : public std::runtime_error {
 struct SettingsKey {
     std::string_view section;
     std::string_view key;
+};
+
+/// A value to store under a key, already written by the value rules.
+struct SettingsValue {
+    SettingsKey key;
+    std::string text;
 };
 
 /// How a settings file is encoded: code page 932, or the encoding its byte-order mark names.
@@ -53,14 +61,14 @@ class ProfileDocument {
     /// The file's bytes in its encoding, with every write applied.
     std::string bytes() const;
     ProfileEncoding encoding() const noexcept { return encoding_; }
-    /// False when the file's mark promised an encoding its bytes do not keep to; what could be
-    /// decoded is read, but saving over the file would lose the rest.
+    /// False when the file's mark promised UTF-16 and its bytes end in half a code unit; the
+    /// rest is read, but saving over the file would lose that byte. (A lone surrogate is kept.)
     bool intact() const noexcept { return intact_; }
 
     /// The value of `key` in `section`, of any length, up to a NUL byte, without the blanks
     /// around it and without one enclosing pair of matching quotation marks (" or '); nullopt
     /// when the section or the key is missing, when the key has no value, or when the value is
-    /// one code page 932 cannot hold. An empty value is an empty text.
+    /// one code page 932 cannot hold or holds a lone surrogate. An empty value is an empty text.
     std::optional<std::string> read(std::string_view section, std::string_view key) const;
 
     /// What the file holds under one key.
@@ -69,18 +77,27 @@ class ProfileDocument {
         /// The key holds a value that code page 932 cannot hold (only a file with a Unicode mark
         /// can).
         bool unrepresentable = false;
+        /// In a UTF-16 file, the first surrogate of the key's value that lacks its other half,
+        /// counting the value's characters from the first after "=" and the blanks; the value is
+        /// then unreadable, and the file keeps it as it is.
+        std::optional<LoneSurrogate> loneSurrogate;
     };
-    /// The entries of every key of `keys`, found in one pass over the file however many keys
-    /// it holds.
+    /// The entries of every key of `keys`, found in one pass over the file, in time linear in
+    /// its size and the number of keys.
     std::vector<Entry> readAll(std::span<const SettingsKey> keys) const;
 
     /// Sets `key` in `section` so that read() gives back `text` byte for byte: the value is
     /// replaced where it stands (a key without a value gets its "=" and value); a missing key is
     /// added after the last key of its section, a missing section at the end of the file; new
-    /// lines end in CRLF. Names are plain (no blanks at the ends, no line breaks, no "=" in a key,
-    /// no "]" in a section). Throws LineBreakInValueError, changing nothing, when `text` holds a
-    /// CR, LF or NUL, and ConversionError when a Unicode file cannot hold it.
+    /// lines end in CRLF. Names are plain (no blanks at the ends, no line breaks, no "=" in a key
+    /// nor "[" or ";" at its start, no "]" in a section). Throws LineBreakInValueError, changing
+    /// nothing, when `text` holds a CR, LF or NUL, and ConversionError when a Unicode file cannot
+    /// hold it.
     void write(std::string_view section, std::string_view key, std::string_view text);
+
+    /// The same as write() for each of `values` in their order, with one pass over the file and
+    /// one rebuild of its text. Throws as the first refused value would, changing nothing.
+    void writeAll(std::span<const SettingsValue> values);
 
   private:
     /// `cp932` as the file's text holds it.
@@ -90,7 +107,8 @@ class ProfileDocument {
 
     ProfileEncoding encoding_ = ProfileEncoding::CodePage932;
     bool intact_ = true;
-    /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark.
+    /// The file's text after its mark: code page 932 bytes, or UTF-8 for a file with a mark (a
+    /// UTF-16 file's lone surrogates in the form utf16ToUtf8 keeps them in).
     std::string text_;
 };
 

@@ -40,19 +40,22 @@ std::optional<std::string> SettingsFileReader::text(SettingsKey key) const {
 }
 
 bool SettingsFileReader::holds(SettingsKey key) const {
-    return entry(key).value || entry(key).unrepresentable;
+    const ProfileDocument::Entry& held = entry(key);
+    return held.value || held.unrepresentable || held.loneSurrogate;
 }
 
 bool SettingsFileReader::unrepresentable(SettingsKey key) const {
     return entry(key).unrepresentable;
 }
 
+std::optional<LoneSurrogate> SettingsFileReader::loneSurrogate(SettingsKey key) const {
+    return entry(key).loneSurrogate;
+}
+
 std::string updatedSettingsFile(const FileSystem& files, const std::filesystem::path& file,
                                 std::span<const SettingsValue> values) {
     ProfileDocument document = loadProfileForUpdate(files, file);
-    for (const SettingsValue& value : values) {
-        document.write(value.key.section, value.key.key, value.text);
-    }
+    document.writeAll(values);
     return document.bytes();
 }
 

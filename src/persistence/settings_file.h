@@ -33,18 +33,15 @@ class SettingsFileReader {
     bool holds(SettingsKey key) const;
     /// Whether `key` holds a value that code page 932 cannot hold (only a Unicode file can).
     bool unrepresentable(SettingsKey key) const;
+    /// The first lone surrogate that makes the value of `key` unreadable (only a UTF-16 file
+    /// can hold one).
+    std::optional<LoneSurrogate> loneSurrogate(SettingsKey key) const;
 
   private:
     const ProfileDocument::Entry& entry(SettingsKey key) const;
 
     std::vector<SettingsKey> keys_;
     std::vector<ProfileDocument::Entry> entries_;
-};
-
-/// A value to store under a key, already written by the value rules.
-struct SettingsValue {
-    SettingsKey key;
-    std::string text;
 };
 
 /// The bytes `file` holds once `values` are written into it in their order: existing keys replaced

@@ -10,6 +10,8 @@
 namespace huewright {
 namespace {
 
+using namespace std::string_literals;
+
 const std::filesystem::path kDir = "/work";
 const std::filesystem::path kDat = "/work/Lumo.DAT";
 
@@ -151,6 +153,29 @@ TEST_F(StartedModelTest, LoadingAppliesEachKeyWithTheFiringRules) {
     files.files[kDat] = "[DATA]\r\ntext=\r\n";
     model.loadGradationFile(kDat);
     EXPECT_EQ(model.text(LineEdit::Text), "");
+}
+
+// A UTF-16 file whose text holds a surrogate without its pair: the other keys load, the text stays
+// and is reported, and a save over the file keeps what the window does not write.
+TEST_F(StartedModelTest, ALoneSurrogateKeepsOnlyItsKey) {
+    model.setText(LineEdit::Text, "kept");
+    const std::string mine = "[\0M\0i\0n\0e\0]\0\r\0\n\0n\0=\0\x00\xD8\r\0\n\0"s;
+    files.files[kDat] =
+        "\xFF\xFE[\0D\0A\0T\0A\0]\0\r\0\n\0t\0e\0x\0t\0=\0a\0\x00\xDC\r\0\n\0"
+        "[\0S\0t\0a\0t\0]\0\r\0\n\0C\0o\0l\0_\0B\0=\0"
+        "5\0\r\0\n\0"s +
+        mine;
+    const LoadReport report = model.loadGradationFile(kDat);
+    EXPECT_TRUE(report.heldSettings);
+    ASSERT_EQ(report.loneSurrogateKeys.size(), 1u);
+    EXPECT_EQ(report.loneSurrogateKeys[0].key, "text");
+    EXPECT_EQ(report.loneSurrogateKeys[0].surrogate.unit, 0xDC00);
+    EXPECT_EQ(report.loneSurrogateKeys[0].surrogate.character, 2u);
+    EXPECT_EQ(model.text(LineEdit::Text), "kept");
+    EXPECT_EQ(model.colour(ColourSlot::Background), 5u);
+
+    model.saveGradationFile(kDat);
+    EXPECT_TRUE(files.files[kDat].ends_with(mine));
 }
 
 TEST_F(StartedModelTest, CancelledOrMissingLoadOnlyRegenerates) {

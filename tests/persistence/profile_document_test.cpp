@@ -51,6 +51,63 @@ TEST(ProfileDocument, WritesChangeOnlyWhatTheyMust) {
     }
 }
 
+// A batch is one write after another: a key keeps the spelling it was first written with and
+// takes its last value; new keys follow the last key of their section and new sections the end of
+// the file, each in the order first written.
+TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
+    const struct {
+        const char* name;
+        std::string before;
+        std::vector<SettingsValue> values;
+        std::string after;
+    } rows[] = {
+        {"one key twice in two spellings",
+         "",
+         {{{"Stat", "col1"}, "1"}, {{"STAT", "Col1"}, "2"}},
+         "[Stat]\r\ncol1=2\r\n"},
+        {"a key without = twice",
+         "[S]\r\n k \r\n",
+         {{{"S", "K"}, "1"}, {{"S", "k"}, "2"}},
+         "[S]\r\n K=2\r\n"},
+        {"new sections and keys in first-written order",
+         "[A]\r\na=0\r\n; end of A\r\n[B]\nb=0\n",
+         {{{"C", "c"}, "1"},
+          {{"A", "x"}, "2"},
+          {{"B", "b"}, "3"},
+          {{"D", "d"}, "4"},
+          {{"A", "y"}, "5"},
+          {{"c", "e"}, "6"},
+          {{"a", "X"}, "7"}},
+         "[A]\r\na=0\r\nx=7\r\ny=5\r\n; end of A\r\n[B]\nb=3\n[C]\r\nc=1\r\ne=6\r\n[D]\r\nd=4\r\n"},
+        {"an unended last line ends once, before the keys of its section",
+         "[A]\r\na=0",
+         {{{"B", "b"}, "1"}, {{"A", "a"}, ""}, {{"A", "x"}, "2"}},
+         "[A]\r\na=\r\nx=2\r\n[B]\r\nb=1\r\n"},
+        {"an empty value unended, then a key after it",
+         "[A]\r\na=",
+         {{{"A", "x"}, "1"}, {{"A", "a"}, "2"}},
+         "[A]\r\na=2\r\nx=1\r\n"},
+        {"only the first of two sections, after a lone CR",
+         "[A]\ra=0\r[a]\rz=0\r",
+         {{{"A", "z"}, "1"}, {{"A", "a"}, "2"}},
+         "[A]\ra=2\rz=1\r\n[a]\rz=0\r"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ProfileDocument batch(row.before);
+        batch.writeAll(row.values);
+        EXPECT_EQ(batch.bytes(), row.after);
+    }
+
+    // A refused value, even the last, leaves the file as it was.
+    ProfileDocument file(kDocument);
+    const SettingsValue values[] = {{{"Stat", "Col1"}, "2"}, {{"Stat", "New"}, "x\ry"}};
+    EXPECT_THAT([&] { file.writeAll(values); },
+                testing::Throws<LineBreakInValueError>(
+                    testing::Property(&LineBreakInValueError::key, "New")));
+    EXPECT_EQ(file.bytes(), kDocument);
+}
+
 TEST(ProfileDocument, EveryTextComesBackExactly) {
     // Blanks and quotation marks a reader would strip, then double-byte characters.
     std::vector<std::string> texts = {"",         " lead",    "trail\t",      " ",
@@ -137,6 +194,35 @@ TEST(ProfileReading, WritesKeepTheEncoding) {
     // Half a UTF-16 unit is text the mark promised and the bytes do not keep.
     EXPECT_FALSE(ProfileDocument(utf16 + "x").intact());
     EXPECT_TRUE(ProfileDocument(utf16).intact());
+}
+
+// A surrogate without its other half makes its value unreadable, not the rest of the file, and a
+// write elsewhere keeps it.
+TEST(ProfileReading, ALoneSurrogateSpoilsOnlyItsValue) {
+    const std::string file =
+        "\xFF\xFE[\0S\0t\0a\0t\0]\0\n\0"
+        "t\0e\0x\0t\0=\0 \0\"\0a\0\x00\xDC\"\0\n\0"
+        "T\0B\0=\0\x3D\xD8\x3D\xD8\x00\xDE\n\0"
+        "C\0o\0l\0\x3D\xD8=\0"
+        "1\0\n\0"
+        "F\0S\0=\0"
+        "1\0"s;
+    ProfileDocument document(file);
+    EXPECT_TRUE(document.intact());
+    const SettingsKey keys[] = {{"Stat", "text"}, {"Stat", "TB"}, {"Stat", "FS"}};
+    const std::vector<ProfileDocument::Entry> entries = document.readAll(keys);
+    EXPECT_EQ(entries[0].value, std::nullopt);
+    ASSERT_TRUE(entries[0].loneSurrogate);
+    // The quotation mark is the first character of the value.
+    EXPECT_EQ(entries[0].loneSurrogate->unit, 0xDC00);
+    EXPECT_EQ(entries[0].loneSurrogate->character, 3u);
+    EXPECT_EQ(entries[1].loneSurrogate->unit, 0xD83D);
+    EXPECT_EQ(entries[1].loneSurrogate->character, 1u);
+    EXPECT_EQ(entries[2].value, "1");
+    EXPECT_FALSE(entries[2].loneSurrogate || entries[2].unrepresentable);
+
+    document.write("Stat", "FS", "0");
+    EXPECT_EQ(document.bytes(), file.substr(0, file.size() - 2) + "0\0"s);
 }
 
 }  // namespace

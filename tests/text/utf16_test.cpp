@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -43,20 +44,42 @@ TEST(Utf16, ConvertsBothWaysInEitherByteOrder) {
     }
 }
 
-// Decoding keeps what came before a fault, as a settings file keeps its readable part.
-TEST(Utf16, StopsBeforeTheFirstFault) {
-    const std::pair<const char*, std::string> rows[] = {
-        {"odd final byte", "a\0b"s},
-        {"high surrogate at the end", "a\0\x3D\xD8"s},
-        {"high surrogate cut short", "a\0\x3D\xD8\x00"s},
-        {"high surrogate before a letter", "a\0\x3D\xD8z\0"s},
-        {"lone low surrogate", "a\0\x00\xDEz\0"s},
+// A lone surrogate keeps its code point in UTF-8's three-byte form, so that the text around it
+// reads and the same units come back; half a unit at the end is left out.
+TEST(Utf16, KeepsLoneSurrogatesAndLeavesOutAHalfUnit) {
+    const struct {
+        const char* name;
+        std::string littleEndian;
+        std::string decoded;
+        std::optional<LoneSurrogate> lone;
+        bool complete = true;
+    } rows[] = {
+        {"odd final byte", "a\0b"s, "a", std::nullopt, false},
+        {"high surrogate at the end", "a\0\x3D\xD8"s, "a\xED\xA0\xBD", LoneSurrogate{0xD83D, 2}},
+        {"high surrogate cut short", "a\0\x3D\xD8\x00"s, "a\xED\xA0\xBD", LoneSurrogate{0xD83D, 2},
+         false},
+        {"high surrogate before a letter", "a\0\x3D\xD8z\0"s, "a\xED\xA0\xBDz",
+         LoneSurrogate{0xD83D, 2}},
+        {"lone low surrogate", "a\0\x00\xDEz\0"s, "a\xED\xB8\x80z", LoneSurrogate{0xDE00, 2}},
+        {"two high surrogates, the second paired", "\x3D\xD8\x3D\xD8\x00\xDE"s,
+         "\xED\xA0\xBD\U0001F600", LoneSurrogate{0xD83D, 1}},
+        {"counted in characters, not bytes", "B\x30\x3D\xD8\x00\xDE\xFF\xDF"s,
+         "\u3042\U0001F600\xED\xBF\xBF", LoneSurrogate{0xDFFF, 3}},
     };
-    for (const auto& [name, littleEndian] : rows) {
-        SCOPED_TRACE(name);
-        const Utf16Decoded decoded = utf16ToUtf8(littleEndian, Utf16ByteOrder::LittleEndian);
-        EXPECT_EQ(decoded.utf8, "a");
-        EXPECT_FALSE(decoded.complete);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Utf16Decoded decoded = utf16ToUtf8(row.littleEndian, Utf16ByteOrder::LittleEndian);
+        EXPECT_EQ(decoded.utf8, row.decoded);
+        EXPECT_EQ(decoded.complete, row.complete);
+        const std::optional<LoneSurrogate> lone = firstLoneSurrogate(decoded.utf8);
+        EXPECT_EQ(lone.has_value(), row.lone.has_value());
+        if (lone && row.lone) {
+            EXPECT_EQ(lone->unit, row.lone->unit);
+            EXPECT_EQ(lone->character, row.lone->character);
+        }
+        const std::size_t whole = row.littleEndian.size() & ~std::size_t{1};
+        EXPECT_EQ(utf8ToUtf16KeepingLoneSurrogates(decoded.utf8, Utf16ByteOrder::LittleEndian),
+                  row.littleEndian.substr(0, whole));
     }
 }
 
