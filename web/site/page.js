@@ -48,7 +48,7 @@ function place(target, control) {
 
 // One control of a layout table as the browser's own widget. Returns the part that takes the
 // events and the state (an input, a button, a panel), with `box` the part that is placed.
-function createControl(control, windowName) {
+function createControl(control, windowName, names) {
   let box;
   let part;
   const caption = document.createTextNode(control.caption);
@@ -105,7 +105,7 @@ function createControl(control, windowName) {
       part.setAttribute("aria-valuemax", control.maximum);
       part.readOnly = control.kind === "FixedSpinEdit";
       part.maxLength = control.kind === "FixedSpinEdit" ? 1 : 2;
-      for (const [step, text] of [["up", "▲"], ["down", "▼"]]) {
+      for (const [step, text] of [[names.SpinStep.Up, "▲"], [names.SpinStep.Down, "▼"]]) {
         const button = element("button", "step", box);
         button.type = "button";
         button.tabIndex = -1;
@@ -159,11 +159,11 @@ function createControl(control, windowName) {
 
 // Builds a window's controls into `client` and returns them by short name. Controls that take
 // the focus are put in the document in the table's tab order, which the browser follows.
-function buildWindow(layout, client) {
+function buildWindow(layout, client, names) {
   const controls = {};
   const boxes = {};
   for (const control of layout.controls) {
-    const {box, part} = createControl(control, layout.name);
+    const {box, part} = createControl(control, layout.name, names);
     controls[control.name] = part;
     boxes[control.name] = box;
     (control.parent ? boxes[control.parent] : client).append(box);
@@ -177,7 +177,7 @@ function buildWindow(layout, client) {
 }
 
 // A modal HTML dialog in the window's look: a title bar with a close box over its client area.
-function buildDialog(layout, onClose) {
+function buildDialog(layout, names, onClose) {
   const dialog = element("dialog", "window", document.body);
   dialog.dataset.window = layout.name;
   dialog.setAttribute("aria-label", layout.title);
@@ -189,7 +189,7 @@ function buildDialog(layout, onClose) {
   close.setAttribute("aria-label", "閉じる");
   close.addEventListener("click", () => dialog.close());
   const client = element("div", "client", dialog);
-  const controls = buildWindow(layout, client);
+  const controls = buildWindow(layout, client, names);
   dialog.addEventListener("close", () => onClose && onClose());
   return {dialog, controls};
 }
@@ -227,10 +227,16 @@ function showControl(part, state) {
 async function main() {
   const module = await createHuewright();
   const layouts = module.layouts();
+  // The controls' short names, by the C++ names of their enumerations and enumerators.
+  const names = module.controlNames();
+  const {Button, LineEdit, MenuItem, WindowPart} = names.Main;
+  const S = names.Settings.SettingsControl;
+  const codeNames = names.ColourCode.ColourCodeControl;
   const client = byId("client");
-  const controls = buildWindow(layouts.main, client);
-  const preview = controls.mihon;
-  const markupBox = controls.html_e;
+  const controls = buildWindow(layouts.main, client, names);
+  const preview = controls[WindowPart.Preview];
+  const markupBox = controls[WindowPart.Markup];
+  const textBox = controls[LineEdit.Text];
   const rendered = byId("rendered");
   // The strip is drawn at 407 × 47 for copying and, on a finer screen, again at its resolution.
   const contexts = [preview.getContext("2d")];
@@ -276,7 +282,7 @@ async function main() {
       }
     }
     shownRegenerations = state.regenerations;
-    preview.setAttribute("aria-description", controls.Edit1.value);
+    preview.setAttribute("aria-description", textBox.value);
     showFragment();
   };
 
@@ -326,12 +332,12 @@ async function main() {
   // The colour-code dialog: opens with a code, reads back whatever the box holds however it
   // closes; there is no way to cancel.
   let codeClosed = null;
-  const codeDialog = buildDialog(layouts.colourCode, () => {
+  const codeDialog = buildDialog(layouts.colourCode, names, () => {
     const closed = codeClosed;
     codeClosed = null;
-    closed?.(codeDialog.controls.Edit1.value);
+    closed?.(codeBox.value);
   });
-  const codeBox = codeDialog.controls.Edit1;
+  const codeBox = codeDialog.controls[codeNames.Code];
   const editColourCode = (code, onClosed) => {
     codeBox.value = code;
     codeClosed = onClosed;
@@ -350,14 +356,14 @@ async function main() {
     }
     clicking = false;
   });
-  codeDialog.controls.copy_b.addEventListener("click", () => {
+  codeDialog.controls[codeNames.Copy].addEventListener("click", () => {
     codeBox.select();
     navigator.clipboard.writeText(codeBox.value).catch(() => {});
   });
-  codeDialog.controls.ok_b.addEventListener("click", () => codeDialog.dialog.close());
+  codeDialog.controls[codeNames.Ok].addEventListener("click", () => codeDialog.dialog.close());
 
   // The settings dialog over the model's draft of the start-up settings.
-  const settings = buildDialog(layouts.settings, () => act(model.settingsClosed()));
+  const settings = buildDialog(layouts.settings, names, () => act(model.settingsClosed()));
   const showSettings = () => {
     const state = model.settingsState();
     for (const [name, controlState] of Object.entries(state)) {
@@ -378,10 +384,11 @@ async function main() {
       }));
     }
   }
-  const settingsButtons = {
-    scb: "sc", tcb: "tc", ecb: "ec", bcb: "bc",
-  };
-  for (const [button, panel] of Object.entries(settingsButtons)) {
+  const settingsButtons = [
+    [S.StartButton, S.StartPanel], [S.MiddleButton, S.MiddlePanel], [S.EndButton, S.EndPanel],
+    [S.BackgroundButton, S.BackgroundPanel],
+  ];
+  for (const [button, panel] of settingsButtons) {
     settings.controls[button].addEventListener("click", async () => {
       const chosen = await pickColour(model.settingsState()[panel].colour,
                                       settings.controls[button]);
@@ -389,11 +396,11 @@ async function main() {
       showSettings();
     });
   }
-  settings.controls.Button3.addEventListener("click", () => {
+  settings.controls[S.TakeCurrentColours].addEventListener("click", () => {
     model.takeCurrentColours();
     showSettings();
   });
-  settings.controls.Button1.addEventListener("click", () => {
+  settings.controls[S.Store].addEventListener("click", () => {
     const failure = model.storeSettings();
     if (failure) {
       // The dialog stays open with the user's edits, to try again or cancel.
@@ -402,15 +409,16 @@ async function main() {
       settings.dialog.close();
     }
   });
-  settings.controls.Button2.addEventListener("click", () => settings.dialog.close());
+  settings.controls[S.Cancel].addEventListener("click", () => settings.dialog.close());
   const editSettings = () => {
     model.openSettings();
     showSettings();
     settings.dialog.showModal();
   };
 
-  const versionDialog = buildDialog(layouts.version);
-  versionDialog.controls.ok_b.addEventListener("click", () => versionDialog.dialog.close());
+  const versionDialog = buildDialog(layouts.version, names);
+  versionDialog.controls[names.Version.VersionControl.Ok].addEventListener(
+      "click", () => versionDialog.dialog.close());
 
   // Downloads and the user's files.
   const download = (bytes, name, type) => {
@@ -434,8 +442,9 @@ async function main() {
   const showHelp = () => window.open("help.html", "_blank", "noopener");
 
   const actions = {
-    Open: () => pickFile(byId("settings-file-picker"), (bytes) => act(model.open(bytes))),
-    save: () => {
+    [MenuItem.Open]: () => pickFile(byId("settings-file-picker"),
+                                    (bytes) => act(model.open(bytes))),
+    [MenuItem.Save]: () => {
       const saved = model.save();
       if (typeof saved === "string") {
         report(saved);
@@ -443,12 +452,12 @@ async function main() {
         download(saved, "Lumo.DAT", "application/octet-stream");
       }
     },
-    K2: editSettings,
-    FormFONT: () => act(model.chooseForm("FormFONT")),
-    FormSPAN: () => act(model.chooseForm("FormSPAN")),
-    FormBBCode: () => act(model.chooseForm("FormBBCode")),
-    SearchforHelpOn1: showHelp,
-    About1: () => versionDialog.dialog.showModal(),
+    [MenuItem.StartupSettings]: editSettings,
+    [MenuItem.FontForm]: () => act(model.chooseForm(MenuItem.FontForm)),
+    [MenuItem.SpanForm]: () => act(model.chooseForm(MenuItem.SpanForm)),
+    [MenuItem.BbcodeForm]: () => act(model.chooseForm(MenuItem.BbcodeForm)),
+    [MenuItem.HelpTopics]: showHelp,
+    [MenuItem.About]: () => versionDialog.dialog.showModal(),
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes) => {
       if (bytes) {
         // As a start in a folder holding that file: the page starts again from it.
@@ -467,7 +476,7 @@ async function main() {
   const menuEntries = [];
   for (const entry of layouts.menu) {
     menuEntries.push(entry);
-    if (entry.name === "K2") {
+    if (entry.name === MenuItem.StartupSettings) {
       menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
                         caption: pageWords.importStartup, shortcut: ""},
                        {name: "ExportStartup", kind: "Item", parent: entry.parent,
@@ -540,7 +549,7 @@ async function main() {
       showHelp();
     }
   });
-  for (const quit of [menuItems.Exit1, controls.Button3]) {
+  for (const quit of [menuItems[MenuItem.Exit], controls[Button.Quit]]) {
     quitters.add(quit);
     quit.disabled = true;
     quit.title = pageWords.quitHint;
@@ -555,7 +564,7 @@ async function main() {
     } else if (part.type === "checkbox" || part.type === "radio") {
       part.addEventListener("change", () => act(model.click(name)));
     } else if (part.getAttribute("role") === "spinbutton") {
-      wireSpin(part, name, model, act);
+      wireSpin(part, name, model, act, names.SpinStep);
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
       part.addEventListener("input", () => act(model.edit(name, part.value)));
     } else if (part.classList.contains("ColourPanel")) {
@@ -564,8 +573,11 @@ async function main() {
       }));
     }
   }
-  const colourButtons = {scb: "sc", tcb: "tc", ecb: "ec", bcb: null};
-  for (const [button, panel] of Object.entries(colourButtons)) {
+  const colourButtons = [
+    [Button.StartColour, WindowPart.StartColour], [Button.MiddleColour, WindowPart.MiddleColour],
+    [Button.EndColour, WindowPart.EndColour], [Button.BackgroundColour, null],
+  ];
+  for (const [button, panel] of colourButtons) {
     controls[button].addEventListener("click", async () => {
       const state = model.state();
       // The background colour has no panel on the window; the picker opens with it all the same.
@@ -573,13 +585,13 @@ async function main() {
       act(model.colourChosen(button, await pickColour(current, controls[button])));
     });
   }
-  controls.Button1.addEventListener("click", () => act(model.click("Button1")));
-  controls.Button2.addEventListener("click", () => {
+  controls[Button.Swap].addEventListener("click", () => act(model.click(Button.Swap)));
+  controls[Button.CopyMarkup].addEventListener("click", () => {
     // The box's text as it stands, the user's edits included.
     markupBox.select();
     navigator.clipboard.writeText(markupBox.value).catch(() => {});
   });
-  controls.bmpb.addEventListener("click", () => {
+  controls[Button.CopyPreview].addEventListener("click", () => {
     preview.toBlob((png) => {
       navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(() => {});
     }, "image/png");
@@ -588,14 +600,14 @@ async function main() {
   act(model.startUp());
   performance.mark("huewright-first-output");
   byId("loading").remove();
-  controls.Edit1.focus();
-  controls.Edit1.select();
+  textBox.focus();
+  textBox.select();
   document.body.dataset.ready = "true";
 }
 
 // A spin edit: its step buttons (held down, they repeat after 400 ms, then every 100 ms), the
 // arrow keys, typing where it takes typing, and the focus leaving it.
-function wireSpin(input, name, model, act) {
+function wireSpin(input, name, model, act, steps) {
   const step = (delta) => act(model.step(name, delta));
   input.addEventListener("keydown", (event) => {
     if (event.key === "ArrowUp" || event.key === "ArrowDown") {
@@ -612,7 +624,7 @@ function wireSpin(input, name, model, act) {
   input.addEventListener("input", () => act(model.edit(name, input.value)));
   input.addEventListener("blur", () => act(model.leave(name)));
   for (const button of input.parentNode.querySelectorAll("[data-step]")) {
-    const delta = button.dataset.step === "up" ? 1 : -1;
+    const delta = button.dataset.step === steps.Up ? 1 : -1;
     let timer = null;
     const stop = () => {
       clearTimeout(timer);
