@@ -158,7 +158,10 @@ function createControl(control, windowName, names) {
 }
 
 // Builds a window's controls into `client` and returns them by short name. Controls that take
-// the focus are put in the document in the table's tab order, which the browser follows.
+// the focus are put in the document in the table's tab order, which the browser follows: each
+// in turn goes last in its parent, and so does every container up to the client, so that a
+// container's controls take its place. Those the browser would pass over, the colour panels,
+// are made focusable.
 function buildWindow(layout, client, names) {
   const controls = {};
   const boxes = {};
@@ -169,14 +172,35 @@ function buildWindow(layout, client, names) {
     (control.parent ? boxes[control.parent] : client).append(box);
   }
   for (const name of layout.focusOrder) {
-    boxes[name].parentNode.append(boxes[name]);
+    for (let box = boxes[name]; box !== client; box = box.parentNode) {
+      box.parentNode.append(box);
+    }
+    if (controls[name].tabIndex < 0) {
+      controls[name].tabIndex = 0;
+    }
   }
   client.style.width = layout.width + "px";
   client.style.height = layout.height + "px";
   return controls;
 }
 
+// Makes `dialog` modal: open() shows it over everything, and when it closes, however, the focus
+// goes back to the control that had it, before `onClose` runs, which may open another dialog.
+function modal(dialog, onClose) {
+  let opener = null;
+  dialog.addEventListener("close", () => {
+    opener?.focus();
+    opener = null;
+    onClose?.();
+  });
+  return () => {
+    opener = document.activeElement;
+    dialog.showModal();
+  };
+}
+
 // A modal HTML dialog in the window's look: a title bar with a close box over its client area.
+// The close box is the mouse's; the keyboard closes with Escape, as in the window.
 function buildDialog(layout, names, onClose) {
   const dialog = element("dialog", "window", document.body);
   dialog.dataset.window = layout.name;
@@ -185,13 +209,32 @@ function buildDialog(layout, names, onClose) {
   bar.append(layout.title);
   const close = element("button", "close-box", bar);
   close.type = "button";
+  close.tabIndex = -1;
   close.textContent = "×";
   close.setAttribute("aria-label", "閉じる");
   close.addEventListener("click", () => dialog.close());
   const client = element("div", "client", dialog);
   const controls = buildWindow(layout, client, names);
-  dialog.addEventListener("close", () => onClose && onClose());
-  return {dialog, controls};
+  const openModal = modal(dialog, onClose);
+  // As the window's dialogs do, it opens with the focus on the first control of its tab order.
+  const open = () => {
+    openModal();
+    controls[layout.focusOrder[0]]?.focus();
+  };
+  return {dialog, controls, open};
+}
+
+// A colour panel shows its colour's code on a double click, and on Enter or Space, since the
+// keyboard has no double click.
+function onCodeAsked(panel, show) {
+  panel.addEventListener("dblclick", show);
+  panel.addEventListener("keydown", (event) => {
+    if ((event.key === "Enter" || event.key === " ") && !event.altKey && !event.ctrlKey &&
+        !event.metaKey && !event.shiftKey) {
+      event.preventDefault();
+      show();
+    }
+  });
 }
 
 // Shows a control's state as the model gives it.
@@ -295,10 +338,11 @@ async function main() {
   errorOk.type = "button";
   errorOk.textContent = "OK";
   errorOk.addEventListener("click", () => errorBox.close());
+  const openErrorBox = modal(errorBox);
   const report = (message) => {
     if (message) {
       errorText.textContent = message;
-      errorBox.showModal();
+      openErrorBox();
       errorOk.focus();
     }
   };
@@ -341,7 +385,7 @@ async function main() {
   const editColourCode = (code, onClosed) => {
     codeBox.value = code;
     codeClosed = onClosed;
-    codeDialog.dialog.showModal();
+    codeDialog.open();
     codeBox.focus();
     codeBox.select();
   };
@@ -377,8 +421,7 @@ async function main() {
         showSettings();
       });
     } else if (part.classList.contains("ColourPanel")) {
-      part.addEventListener("dblclick", () => editColourCode(model.settingsColourCode(name),
-                                                              (code) => {
+      onCodeAsked(part, () => editColourCode(model.settingsColourCode(name), (code) => {
         model.settingsColourCodeClosed(name, code);
         showSettings();
       }));
@@ -413,7 +456,7 @@ async function main() {
   const editSettings = () => {
     model.openSettings();
     showSettings();
-    settings.dialog.showModal();
+    settings.open();
   };
 
   const versionDialog = buildDialog(layouts.version, names);
@@ -457,7 +500,7 @@ async function main() {
     [MenuItem.SpanForm]: () => act(model.chooseForm(MenuItem.SpanForm)),
     [MenuItem.BbcodeForm]: () => act(model.chooseForm(MenuItem.BbcodeForm)),
     [MenuItem.HelpTopics]: showHelp,
-    [MenuItem.About]: () => versionDialog.dialog.showModal(),
+    [MenuItem.About]: versionDialog.open,
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes) => {
       if (bytes) {
         // As a start in a folder holding that file: the page starts again from it.
@@ -484,12 +527,48 @@ async function main() {
     }
   }
   const menuItems = {};
-  const menus = {[layouts.menuBar]: byId("menu-bar")};
+  const bar = byId("menu-bar");
+  const menus = {[layouts.menuBar]: bar};
+  // The top-level menus' titles in order, and by the code of their access key's letter.
+  const titles = [];
+  const titlesByKey = new Map();
   const closeMenus = () => {
-    for (const open of document.querySelectorAll(".menu.open")) {
+    for (const open of bar.querySelectorAll(".menu.open")) {
       open.classList.remove("open");
-      open.previousSibling?.setAttribute("aria-expanded", "false");
+      open.previousSibling.setAttribute("aria-expanded", "false");
     }
+  };
+  // The menus give the focus back to where it was when they opened, as the window's do.
+  let focusBeforeMenus = null;
+  document.addEventListener("focusin", (event) => {
+    if (!bar.contains(event.target)) {
+      focusBeforeMenus = event.target;
+    }
+  });
+  bar.addEventListener("focusout", (event) => {
+    if (!bar.contains(event.relatedTarget)) {
+      closeMenus();
+    }
+  });
+  const leaveMenus = () => {
+    closeMenus();
+    focusBeforeMenus?.focus();
+  };
+  const itemsOf = (menu) => [...menu.children].map((holder) => holder.firstChild)
+      .filter((item) => item?.classList.contains("menu-item") && !item.disabled);
+  // Opens the menu of `title`, a menu's item in the bar or in another menu, at its first item.
+  const openMenu = (title) => {
+    if (titles.includes(title)) {
+      closeMenus();
+    }
+    title.nextSibling.classList.add("open");
+    title.setAttribute("aria-expanded", "true");
+    itemsOf(title.nextSibling)[0]?.focus();
+  };
+  const closeMenu = (menu) => {
+    menu.classList.remove("open");
+    menu.previousSibling.setAttribute("aria-expanded", "false");
+    menu.previousSibling.focus();
   };
   for (const entry of menuEntries) {
     const parent = menus[entry.parent];
@@ -502,13 +581,13 @@ async function main() {
     const {text, key} = menuCaption(entry.caption);
     const item = element("button", "menu-item", holder);
     item.type = "button";
+    // Tab passes the menus by, as in the window; the keys below move through them.
+    item.tabIndex = -1;
     item.dataset.control = entry.name;
+    item.dataset.key = key.toLowerCase();
     item.append(text);
     if (entry.shortcut) {
       element("span", "shortcut", item).append(entry.shortcut);
-    }
-    if (key && entry.parent === layouts.menuBar) {
-      item.accessKey = key.toLowerCase();
     }
     menuItems[entry.name] = item;
     if (entry.kind === "Menu") {
@@ -519,34 +598,85 @@ async function main() {
       menu.setAttribute("role", "menu");
       menu.setAttribute("aria-label", text);
       menus[entry.name] = menu;
+      if (entry.parent === layouts.menuBar) {
+        titles.push(item);
+        if (key) {
+          titlesByKey.set("Key" + key.toUpperCase(), item);
+          item.setAttribute("aria-keyshortcuts", "Alt+" + key.toUpperCase());
+        }
+      }
       item.addEventListener("click", (event) => {
         event.stopPropagation();
-        const opening = !menu.classList.contains("open");
-        if (entry.parent === layouts.menuBar) {
-          closeMenus();
-        }
-        menu.classList.toggle("open", opening);
-        item.setAttribute("aria-expanded", String(opening));
-        if (opening) {
-          menu.querySelector("button:not(:disabled)")?.focus();
+        if (menu.classList.contains("open")) {
+          titles.includes(item) ? leaveMenus() : closeMenu(menu);
+        } else {
+          openMenu(item);
         }
       });
       continue;
     }
     item.setAttribute("role", entry.kind === "Choice" ? "menuitemradio" : "menuitem");
     item.addEventListener("click", () => {
-      closeMenus();
+      // The action starts from where the focus was, so that a dialog it opens returns there.
+      leaveMenus();
       actions[entry.name]?.();
     });
   }
+  // Within the menus: Up and Down move within a menu, round; Right opens a submenu or the next
+  // menu, Left closes a submenu or opens the previous menu; Escape closes a submenu, or the
+  // menus; an item's access letter chooses it. Enter is the button's own click.
+  bar.addEventListener("keydown", (event) => {
+    const item = event.target.closest(".menu-item");
+    if (!item || event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    const menu = item.closest(".menu");
+    const submenu = menu?.parentNode.closest(".menu") ? menu : null;
+    const title = titles.find((t) => t.parentNode.contains(item));
+    const nextTitle = (step) => titles[(titles.indexOf(title) + step + titles.length) %
+                                       titles.length];
+    const items = menu ? itemsOf(menu) : [];
+    const letter = event.key.length === 1 ? event.key.toLowerCase() : "";
+    if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+      if (!menu) {
+        openMenu(item);
+      } else {
+        const step = event.key === "ArrowDown" ? 1 : -1;
+        items[(items.indexOf(item) + step + items.length) % items.length].focus();
+      }
+    } else if (event.key === "ArrowRight") {
+      menu && menus[item.dataset.control] ? openMenu(item) : openMenu(nextTitle(1));
+    } else if (event.key === "ArrowLeft") {
+      submenu ? closeMenu(submenu) : openMenu(nextTitle(-1));
+    } else if (event.key === "Escape") {
+      submenu ? closeMenu(submenu) : leaveMenus();
+    } else if (event.key === "Tab") {
+      // The focus stays in the menus until they close.
+    } else if (menu && letter && items.some((i) => i.dataset.key === letter)) {
+      items.find((i) => i.dataset.key === letter).click();
+    } else {
+      return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+  });
   document.addEventListener("click", closeMenus);
   document.addEventListener("keydown", (event) => {
-    if (event.key === "Escape") {
-      closeMenus();
-    }
     if (event.key === "F1") {
       event.preventDefault();
       showHelp();
+    }
+    // A dialog holds the keyboard while it is open; the window's menus wait.
+    if (document.querySelector("dialog[open]") || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    // F10 opens the first menu, or closes the menus; Alt and a menu's letter opens that menu.
+    if (event.key === "F10" && !event.altKey && !event.shiftKey) {
+      event.preventDefault();
+      bar.contains(document.activeElement) ? leaveMenus() : openMenu(titles[0]);
+    } else if (event.altKey && titlesByKey.has(event.code)) {
+      event.preventDefault();
+      openMenu(titlesByKey.get(event.code));
     }
   });
   for (const quit of [menuItems[MenuItem.Exit], controls[Button.Quit]]) {
@@ -568,7 +698,7 @@ async function main() {
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
       part.addEventListener("input", () => act(model.edit(name, part.value)));
     } else if (part.classList.contains("ColourPanel")) {
-      part.addEventListener("dblclick", () => editColourCode(model.colourCode(name), (code) => {
+      onCodeAsked(part, () => editColourCode(model.colourCode(name), (code) => {
         act(model.colourCodeClosed(name, code));
       }));
     }
