@@ -5,176 +5,46 @@
 #include <string_view>
 #include <variant>
 
+#include "model/control_list.h"
+
+// What the rows of control_list.h become: an enumerator, a value, a short name.
+#define HUEWRIGHT_ENUMERATOR(Enumeration, enumerator, name) enumerator,
+#define HUEWRIGHT_VALUE(Enumeration, enumerator, name) Enumeration::enumerator,
+#define HUEWRIGHT_NAME(Enumeration, enumerator, name) std::string_view(name),
+
+// An enumeration, every one of its values in order, and nameOf() the value's short name.
+#define HUEWRIGHT_NAMED_ENUMERATION(Enumeration, all, LIST)           \
+    enum class Enumeration { LIST(HUEWRIGHT_ENUMERATOR) };            \
+    inline constexpr Enumeration all[] = {LIST(HUEWRIGHT_VALUE)};     \
+    constexpr std::string_view nameOf(Enumeration value) {            \
+        constexpr std::string_view kNames[] = {LIST(HUEWRIGHT_NAME)}; \
+        return kNames[static_cast<std::size_t>(value)];               \
+    }
+
+// A window's enumeration of controls, as above, and windowOf() the window that holds them.
+#define HUEWRIGHT_CONTROL_ENUMERATION(window, Enumeration, all, LIST) \
+    HUEWRIGHT_NAMED_ENUMERATION(Enumeration, all, LIST)               \
+    constexpr Window windowOf(Enumeration) {                          \
+        return Window::window;                                        \
+    }
+
+#define HUEWRIGHT_CONTROL_NAME(Enumeration, enumerator, name) \
+    ControlName{windowOf(Enumeration::enumerator), name},
+#define HUEWRIGHT_CONTROL_NAMES(window, Enumeration, all, LIST) LIST(HUEWRIGHT_CONTROL_NAME)
+
 namespace huewright {
 
-/// The main window's check boxes.
-enum class CheckBox {
-    ThreeColours,
-    Bold,
-    Italic,
-    Underline,
-    Strike,
-    LineBreak,
-    Frame,
-    FrameBackground,
-    Link,
-    SizePattern,
-    UseFace,
-    UseSize,
-};
-
-/// The main window's radio buttons: the first two form the gradation-mode group, the other three
-/// the size-pattern group.
-enum class RadioButton { Gradient, Alternate, FallingPattern, ValleyPattern, AlternatingPattern };
-
-/// The main window's spin edits.
-enum class SpinField { Size, FrameWidth, PatternMax, PatternMin };
-
-/// The main window's single-line edits whose changes regenerate.
-enum class LineEdit { Text, LinkTarget };
-
-/// The main window's push buttons.
-enum class Button {
-    StartColour,
-    MiddleColour,
-    EndColour,
-    BackgroundColour,
-    Swap,
-    CopyMarkup,
-    CopyPreview,
-    Quit,
-};
-
-/// The main window's other controls: frames, colour panels, the preview, the face box, the
-/// markup with its length, and the name label.
-enum class WindowPart {
-    PreviewFrame,
-    Preview,
-    StartColour,
-    MiddleColour,
-    EndColour,
-    ModeGroup,
-    FaceName,
-    Markup,
-    Length,
-    LengthFrame,
-    Name,
-};
-
-/// The main window's menus: the bar, its three menus and the output-form submenu.
-enum class Menu { Bar, File, Edit, OutputForm, Help };
-
-/// The items of the main window's menus.
-enum class MenuItem {
-    Open,
-    Save,
-    Separator,
-    Exit,
-    StartupSettings,
-    FontForm,
-    SpanForm,
-    BbcodeForm,
-    HelpTopics,
-    About,
-};
-
 /// The program's windows and the ids of its file dialogs.
-enum class Window { Main, ColourCode, Settings, Version, Help, SaveDialog, OpenDialog };
-
-/// The settings dialog's controls.
-enum class SettingsControl {
-    SwitchGroup,
-    UseSize,
-    UseFace,
-    LineBreak,
-    UpperCaseTags,
-    HashInColourCodes,
-    ColourGroup,
-    StartPanel,
-    StartButton,
-    MiddlePanel,
-    MiddleButton,
-    EndPanel,
-    EndButton,
-    BackgroundPanel,
-    BackgroundButton,
-    BoldGroup,
-    BoldTag,
-    StrongTag,
-    ItalicGroup,
-    ItalicTag,
-    EmphasisTag,
-    Store,
-    Cancel,
-    TakeCurrentColours,
-};
-
-/// The colour-code dialog's controls.
-enum class ColourCodeControl { Code, Copy, Ok };
-
-/// The version dialog's controls.
-enum class VersionControl { Name, Version, Ok };
-
-/// The help window's controls.
-enum class HelpControl { Search, Topics, Text };
+HUEWRIGHT_NAMED_ENUMERATION(Window, kAllWindows, HUEWRIGHT_WINDOWS)
 
 /// The step buttons of a spin edit.
-enum class SpinStep { Up, Down };
+HUEWRIGHT_NAMED_ENUMERATION(SpinStep, kAllSpinSteps, HUEWRIGHT_SPIN_STEPS)
 
-/// Every value of each enumeration, in order.
-inline constexpr CheckBox kAllCheckBoxes[] = {
-    CheckBox::ThreeColours, CheckBox::Bold,        CheckBox::Italic,  CheckBox::Underline,
-    CheckBox::Strike,       CheckBox::LineBreak,   CheckBox::Frame,   CheckBox::FrameBackground,
-    CheckBox::Link,         CheckBox::SizePattern, CheckBox::UseFace, CheckBox::UseSize};
-inline constexpr RadioButton kAllRadioButtons[] = {
-    RadioButton::Gradient, RadioButton::Alternate, RadioButton::FallingPattern,
-    RadioButton::ValleyPattern, RadioButton::AlternatingPattern};
-inline constexpr SpinField kAllSpinFields[] = {SpinField::Size, SpinField::FrameWidth,
-                                               SpinField::PatternMax, SpinField::PatternMin};
-inline constexpr LineEdit kAllLineEdits[] = {LineEdit::Text, LineEdit::LinkTarget};
-inline constexpr Button kAllButtons[] = {
-    Button::StartColour, Button::MiddleColour, Button::EndColour,   Button::BackgroundColour,
-    Button::Swap,        Button::CopyMarkup,   Button::CopyPreview, Button::Quit};
-inline constexpr WindowPart kAllWindowParts[] = {
-    WindowPart::PreviewFrame, WindowPart::Preview,   WindowPart::StartColour,
-    WindowPart::MiddleColour, WindowPart::EndColour, WindowPart::ModeGroup,
-    WindowPart::FaceName,     WindowPart::Markup,    WindowPart::Length,
-    WindowPart::LengthFrame,  WindowPart::Name};
-inline constexpr Menu kAllMenus[] = {Menu::Bar, Menu::File, Menu::Edit, Menu::OutputForm,
-                                     Menu::Help};
-inline constexpr MenuItem kAllMenuItems[] = {MenuItem::Open,
-                                             MenuItem::Save,
-                                             MenuItem::Separator,
-                                             MenuItem::Exit,
-                                             MenuItem::StartupSettings,
-                                             MenuItem::FontForm,
-                                             MenuItem::SpanForm,
-                                             MenuItem::BbcodeForm,
-                                             MenuItem::HelpTopics,
-                                             MenuItem::About};
-inline constexpr Window kAllWindows[] = {Window::Main,      Window::ColourCode, Window::Settings,
-                                         Window::Version,   Window::Help,       Window::SaveDialog,
-                                         Window::OpenDialog};
-inline constexpr SettingsControl kAllSettingsControls[] = {
-    SettingsControl::SwitchGroup,      SettingsControl::UseSize,
-    SettingsControl::UseFace,          SettingsControl::LineBreak,
-    SettingsControl::UpperCaseTags,    SettingsControl::HashInColourCodes,
-    SettingsControl::ColourGroup,      SettingsControl::StartPanel,
-    SettingsControl::StartButton,      SettingsControl::MiddlePanel,
-    SettingsControl::MiddleButton,     SettingsControl::EndPanel,
-    SettingsControl::EndButton,        SettingsControl::BackgroundPanel,
-    SettingsControl::BackgroundButton, SettingsControl::BoldGroup,
-    SettingsControl::BoldTag,          SettingsControl::StrongTag,
-    SettingsControl::ItalicGroup,      SettingsControl::ItalicTag,
-    SettingsControl::EmphasisTag,      SettingsControl::Store,
-    SettingsControl::Cancel,           SettingsControl::TakeCurrentColours};
-inline constexpr ColourCodeControl kAllColourCodeControls[] = {
-    ColourCodeControl::Code, ColourCodeControl::Copy, ColourCodeControl::Ok};
-inline constexpr VersionControl kAllVersionControls[] = {
-    VersionControl::Name, VersionControl::Version, VersionControl::Ok};
-inline constexpr HelpControl kAllHelpControls[] = {HelpControl::Search, HelpControl::Topics,
-                                                   HelpControl::Text};
-inline constexpr SpinStep kAllSpinSteps[] = {SpinStep::Up, SpinStep::Down};
+// The controls of each window, as control_list.h lists them: CheckBox, RadioButton, SpinField,
+// LineEdit, Button, WindowPart (the main window's frames, colour panels, preview, face box,
+// markup, length and name label), Menu, MenuItem, SettingsControl, ColourCodeControl,
+// VersionControl and HelpControl, each with kAll... and nameOf(), and windowOf() its window.
+HUEWRIGHT_CONTROL_ENUMERATIONS(HUEWRIGHT_CONTROL_ENUMERATION)
 
 /// A control whose enabled state the model's handlers change.
 using Switchable = std::variant<Button, CheckBox, RadioButton, SpinField, LineEdit>;
@@ -195,118 +65,28 @@ constexpr SpinRange rangeOf(SpinField spin) {
     return spin == SpinField::FrameWidth ? SpinRange{0, 99} : SpinRange{1, 7};
 }
 
-namespace control_names {
+/// A control's window and short name.
+struct ControlName {
+    Window window;
+    std::string_view name;
+};
 
-// The one table of short names: each widget's object name, by which the windows, their tests
-// and their layouts know it. Each array lists the names in the order of its enumeration.
+/// Every control of every window with its short name, in the order of control_list.h.
+inline constexpr ControlName kAllControlNames[] = {
+    HUEWRIGHT_CONTROL_ENUMERATIONS(HUEWRIGHT_CONTROL_NAMES)};
 
-inline constexpr std::array kCheckBoxes = std::to_array<std::string_view>(
-    {"CB", "BB", "EB", "UB", "SB", "KB", "WB", "HB", "LB", "TB", "FS", "SS"});
-inline constexpr std::array kRadioButtons =
-    std::to_array<std::string_view>({"Gtype1b", "Gtype2b", "Ftype1B", "Ftype2B", "Ftype3B"});
-inline constexpr std::array kSpinFields =
-    std::to_array<std::string_view>({"Fsize", "WS", "FDsize", "FSsize"});
-inline constexpr std::array kLineEdits = std::to_array<std::string_view>({"Edit1", "link_e"});
-inline constexpr std::array kButtons = std::to_array<std::string_view>(
-    {"scb", "tcb", "ecb", "bcb", "Button1", "Button2", "bmpb", "Button3"});
-inline constexpr std::array kWindowParts =
-    std::to_array<std::string_view>({"Panel2", "mihon", "sc", "tc", "ec", "Panel1", "Fname",
-                                     "html_e", "tag_len", "Bevel1", "Lumo"});
-inline constexpr std::array kMenus =
-    std::to_array<std::string_view>({"MainMenu1", "File1", "K1", "FormMenu", "Help1"});
-inline constexpr std::array kMenuItems =
-    std::to_array<std::string_view>({"Open", "save", "N1", "Exit1", "K2", "FormFONT", "FormSPAN",
-                                     "FormBBCode", "SearchforHelpOn1", "About1"});
-inline constexpr std::array kWindows = std::to_array<std::string_view>(
-    {"Form1", "colorform", "stat_form", "about_form", "help", "SD1", "OD1"});
-inline constexpr std::array kSettingsControls = std::to_array<std::string_view>(
-    {"GroupBox2", "SS",  "FS",  "KB",  "TB",  "CS",      "GroupBox1", "sc",
-     "scb",       "tc",  "tcb", "ec",  "ecb", "bc",      "bcb",       "FR",
-     "FR0",       "FR1", "SR",  "SR0", "SR1", "Button1", "Button2",   "Button3"});
-inline constexpr std::array kColourCodeControls =
-    std::to_array<std::string_view>({"Edit1", "copy_b", "ok_b"});
-inline constexpr std::array kVersionControls =
-    std::to_array<std::string_view>({"Lumo", "Version", "ok_b"});
-inline constexpr std::array kHelpControls =
-    std::to_array<std::string_view>({"search", "contents", "text"});
-inline constexpr std::array kSpinSteps = std::to_array<std::string_view>({"up", "down"});
-
-/// Whether `all` lists an enumeration's values 0, 1, 2, ... in order and `names` has one name
-/// for each.
-template <typename Enum, std::size_t N, std::size_t M>
-consteval bool namesEvery(const Enum (&all)[N], const std::array<std::string_view, M>& names) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (static_cast<std::size_t>(all[i]) != i || names[i].empty()) {
-            return false;
+/// Whether no two controls of one window share a short name, so that a name finds one control.
+consteval bool namesUniqueWithinWindows() {
+    for (std::size_t i = 0; i < std::size(kAllControlNames); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kAllControlNames); ++j) {
+            if (kAllControlNames[i].window == kAllControlNames[j].window &&
+                kAllControlNames[i].name == kAllControlNames[j].name) {
+                return false;
+            }
         }
     }
-    return N == M;
+    return true;
 }
-
-static_assert(namesEvery(kAllCheckBoxes, kCheckBoxes));
-static_assert(namesEvery(kAllRadioButtons, kRadioButtons));
-static_assert(namesEvery(kAllSpinFields, kSpinFields));
-static_assert(namesEvery(kAllLineEdits, kLineEdits));
-static_assert(namesEvery(kAllButtons, kButtons));
-static_assert(namesEvery(kAllWindowParts, kWindowParts));
-static_assert(namesEvery(kAllMenus, kMenus));
-static_assert(namesEvery(kAllMenuItems, kMenuItems));
-static_assert(namesEvery(kAllWindows, kWindows));
-static_assert(namesEvery(kAllSettingsControls, kSettingsControls));
-static_assert(namesEvery(kAllColourCodeControls, kColourCodeControls));
-static_assert(namesEvery(kAllVersionControls, kVersionControls));
-static_assert(namesEvery(kAllHelpControls, kHelpControls));
-static_assert(namesEvery(kAllSpinSteps, kSpinSteps));
-
-template <std::size_t N, typename Enum>
-constexpr std::string_view lookUp(const std::array<std::string_view, N>& names, Enum value) {
-    return names[static_cast<std::size_t>(value)];
-}
-
-}  // namespace control_names
-
-/// The control's object name: the short name the window, its tests and its layout know it by.
-constexpr std::string_view nameOf(CheckBox c) {
-    return control_names::lookUp(control_names::kCheckBoxes, c);
-}
-constexpr std::string_view nameOf(RadioButton c) {
-    return control_names::lookUp(control_names::kRadioButtons, c);
-}
-constexpr std::string_view nameOf(SpinField c) {
-    return control_names::lookUp(control_names::kSpinFields, c);
-}
-constexpr std::string_view nameOf(LineEdit c) {
-    return control_names::lookUp(control_names::kLineEdits, c);
-}
-constexpr std::string_view nameOf(Button c) {
-    return control_names::lookUp(control_names::kButtons, c);
-}
-constexpr std::string_view nameOf(WindowPart c) {
-    return control_names::lookUp(control_names::kWindowParts, c);
-}
-constexpr std::string_view nameOf(Menu c) {
-    return control_names::lookUp(control_names::kMenus, c);
-}
-constexpr std::string_view nameOf(MenuItem c) {
-    return control_names::lookUp(control_names::kMenuItems, c);
-}
-constexpr std::string_view nameOf(Window c) {
-    return control_names::lookUp(control_names::kWindows, c);
-}
-constexpr std::string_view nameOf(SettingsControl c) {
-    return control_names::lookUp(control_names::kSettingsControls, c);
-}
-constexpr std::string_view nameOf(ColourCodeControl c) {
-    return control_names::lookUp(control_names::kColourCodeControls, c);
-}
-constexpr std::string_view nameOf(VersionControl c) {
-    return control_names::lookUp(control_names::kVersionControls, c);
-}
-constexpr std::string_view nameOf(HelpControl c) {
-    return control_names::lookUp(control_names::kHelpControls, c);
-}
-constexpr std::string_view nameOf(SpinStep c) {
-    return control_names::lookUp(control_names::kSpinSteps, c);
-}
+static_assert(namesUniqueWithinWindows());
 
 }  // namespace huewright

@@ -32,7 +32,6 @@ void appendTabOrder(std::span<const ControlLayout> layout, std::string_view pare
 bool takesFocus(ControlKind kind) {
     switch (kind) {
         case ControlKind::SunkenPanel:
-        case ControlKind::ColourPanel:
         case ControlKind::Image:
         case ControlKind::Bevel:
         case ControlKind::LengthLabel:

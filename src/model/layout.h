@@ -26,7 +26,8 @@ inline constexpr const char* kCodeHint = "ﾀﾞﾌﾞﾙｸﾘｯｸでｶﾗ�
 /// The kinds of control a window is laid out with.
 enum class ControlKind {
     SunkenPanel,     ///< a frame with a lowered inner bevel
-    ColourPanel,     ///< a small lowered frame filled with a colour
+    ColourPanel,     ///< a small lowered frame filled with a colour; Enter, Space or a double
+                     ///< click shows its colour's code
     Container,       ///< a plain area that only holds other controls
     Image,           ///< a picture strip
     LineEdit,        ///< a single-line edit
@@ -87,8 +88,8 @@ const WindowLayout& colourCodeDialogLayout();
 /// The version dialog "バージョン情報".
 const WindowLayout& versionDialogLayout();
 
-/// Whether a control of `kind` can take the keyboard focus: frames, panels, pictures and labels
-/// cannot.
+/// Whether a control of `kind` can take the keyboard focus: frames, pictures and labels cannot. A
+/// colour panel can, since Enter or Space there does what its double click does.
 bool takesFocus(ControlKind kind);
 /// Whether a control of `kind` holds other controls.
 bool holdsOthers(ControlKind kind);

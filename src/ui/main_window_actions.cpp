@@ -70,7 +70,7 @@ void MainWindow::connectActions() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    if (ColourPanel::asksForCode(event)) {
         for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
             if (watched == colourPanels_[i]) {
                 showColourCode(kPanelSlots[i]);

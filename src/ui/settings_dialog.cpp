@@ -150,7 +150,7 @@ void SettingsDialog::store() {
 }
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    if (ColourPanel::asksForCode(event)) {
         for (std::size_t i = 0; i < panels_.size(); ++i) {
             if (watched == panels_[i]) {
                 showColourCode(kSlots[i]);

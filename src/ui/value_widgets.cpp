@@ -1,7 +1,11 @@
 #include "ui/value_widgets.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include "controls/qt_colour.h"
 
@@ -11,6 +15,35 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool ColourPanel::asksForCode(const QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    // With Ctrl, Alt or Shift the key means something else, a shortcut of the window's perhaps.
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+           key->key() == Qt::Key_Space;
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = palette().color(QPalette::Window);
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
 }
 
 void ColourPanel::setColour(ColourValue colour, const QString& code) {

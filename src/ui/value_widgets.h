@@ -6,10 +6,13 @@
 
 #include "generator/colour.h"
 
+class QEvent;
+
 namespace huewright {
 
 /// A small lowered frame filled with a colour. A screen reader hears it as a graphic named by
-/// its accessible name, whose value is the colour's code.
+/// its accessible name, whose value is the colour's code. It takes the focus, so that a keyboard
+/// user can reach what a double click on it does.
 class ColourPanel : public QFrame {
     Q_OBJECT
   public:
@@ -20,6 +23,13 @@ class ColourPanel : public QFrame {
     void setColour(ColourValue colour, const QString& code);
     ColourValue colour() const { return colour_; }
     const QString& code() const { return code_; }
+
+    /// Whether `event`, sent to a panel, asks for its colour's code: a double click, or Enter or
+    /// Space, since the keyboard has no double click.
+    static bool asksForCode(const QEvent* event);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     ColourValue colour_ = 0;

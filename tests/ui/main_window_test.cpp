@@ -23,6 +23,7 @@
 #include "ui/qt_drawing_surface.h"
 #include "ui/settings_dialog.h"
 #include "ui/spin_edit.h"
+#include "ui/value_widgets.h"
 #include "ui_fixture.h"
 #include "version.h"
 
@@ -477,6 +478,56 @@ class MainWindowTest : public QObject {
         QTest::mouseDClick(widget(WindowPart::StartColour), Qt::LeftButton);
         QCOMPARE(model().colour(ColourSlot::Start), ColourValue{0xFF00FF});
         QCOMPARE(regenerations() - before, 2);
+    }
+
+    // A keyboard has no double click: Enter or Space on a focused colour panel shows its code, in
+    // the window and in the settings dialog; with a modifier, or another key, nothing happens.
+    void keysOnAColourPanelShowItsCode() {
+        const struct {
+            const char* name;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool shows;
+        } rows[] = {
+            {"Return", Qt::Key_Return, Qt::NoModifier, true},
+            {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
+            {"Space", Qt::Key_Space, Qt::NoModifier, true},
+            {"Shift+Return", Qt::Key_Return, Qt::ShiftModifier, false},
+            {"Ctrl+Space", Qt::Key_Space, Qt::ControlModifier, false},
+            {"a letter", Qt::Key_A, Qt::NoModifier, false},
+        };
+        QStringList shownIn;
+        const auto answer = [&](QDialog& dialog) {
+            shownIn.append(dialog.objectName());
+            findControl<QLineEdit>(&dialog, ColourCodeControl::Code)
+                ->setText(QStringLiteral("#123456"));
+        };
+        for (const auto& row : rows) {
+            shownIn.clear();
+            model().setColour(ColourSlot::End, 0xFF0000);
+            platform().modalScript = answer;
+            QWidget* panel = widget(WindowPart::EndColour);
+            panel->setFocus();
+            QTest::keyClick(panel, row.key, row.modifiers);
+            QVERIFY2(shownIn.size() == (row.shows ? 1 : 0), row.name);
+            QVERIFY2(model().colour(ColourSlot::End) == (row.shows ? 0x563412u : 0xFF0000u),
+                     row.name);
+
+            shownIn.clear();
+            openSettings([&](QDialog& dialog) {
+                if (dialog.objectName() != qtName(nameOf(Window::Settings))) {
+                    answer(dialog);
+                    return;
+                }
+                auto* background = in<ColourPanel>(dialog, SettingsControl::BackgroundPanel);
+                background->setFocus();
+                QTest::keyClick(background, row.key, row.modifiers);
+                QVERIFY2(background->colour() == (row.shows ? 0x563412u : 0xFFFFFFu), row.name);
+            });
+            QVERIFY2(shownIn == (row.shows ? QStringList{qtName(nameOf(Window::ColourCode))}
+                                           : QStringList{}),
+                     row.name);
+        }
     }
 
     void clipboardHelpAndQuitting() {

@@ -117,6 +117,36 @@ val layouts() {
     return all;
 }
 
+// The object `holder[key]`, made empty where there is none yet.
+val member(val holder, const char* key) {
+    if (holder[key].isUndefined()) {
+        holder.set(key, val::object());
+    }
+    return holder[key];
+}
+
+#define HUEWRIGHT_PUT_NAME(Enumeration, enumerator, name) \
+    member(names, #Enumeration).set(#enumerator, std::string(name));
+#define HUEWRIGHT_PUT_WINDOW_NAMES(window, Enumeration, all, LIST) \
+    {                                                              \
+        val names = member(byWindow, #window);                     \
+        LIST(HUEWRIGHT_PUT_NAME)                                   \
+    }
+
+/// The short names the page's controls are known by, from the one list of them: by window, then
+/// by enumeration and enumerator, e.g. names.Main.Button.Swap is "Button1". names.Window.Main is
+/// the main window's own name, and names.SpinStep names a spin edit's step buttons.
+val controlNames() {
+    val byWindow = val::object();
+    {
+        val& names = byWindow;
+        HUEWRIGHT_WINDOWS(HUEWRIGHT_PUT_NAME)
+        HUEWRIGHT_SPIN_STEPS(HUEWRIGHT_PUT_NAME)
+    }
+    HUEWRIGHT_CONTROL_ENUMERATIONS(HUEWRIGHT_PUT_WINDOW_NAMES)
+    return byWindow;
+}
+
 }  // namespace
 
 }  // namespace huewright
@@ -124,6 +154,7 @@ val layouts() {
 EMSCRIPTEN_BINDINGS(huewright) {
     using huewright::Page;
     emscripten::function("layouts", &huewright::layouts);
+    emscripten::function("controlNames", &huewright::controlNames);
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("startUp", &Page::startUp)

@@ -48,7 +48,7 @@ function place(target, control) {
 
 // One control of a layout table as the browser's own widget. Returns the part that takes the
 // events and the state (an input, a button, a panel), with `box` the part that is placed.
-function createControl(control, windowName) {
+function createControl(control, windowName, names) {
   let box;
   let part;
   const caption = document.createTextNode(control.caption);
@@ -105,7 +105,7 @@ function createControl(control, windowName) {
       part.setAttribute("aria-valuemax", control.maximum);
       part.readOnly = control.kind === "FixedSpinEdit";
       part.maxLength = control.kind === "FixedSpinEdit" ? 1 : 2;
-      for (const [step, text] of [["up", "▲"], ["down", "▼"]]) {
+      for (const [step, text] of [[names.SpinStep.Up, "▲"], [names.SpinStep.Down, "▼"]]) {
         const button = element("button", "step", box);
         button.type = "button";
         button.tabIndex = -1;
@@ -158,26 +158,50 @@ function createControl(control, windowName) {
 }
 
 // Builds a window's controls into `client` and returns them by short name. Controls that take
-// the focus are put in the document in the table's tab order, which the browser follows.
-function buildWindow(layout, client) {
+// the focus are put in the document in the table's tab order, which the browser follows: each
+// in turn goes last in its parent, and so does every container up to the client, so that a
+// container's controls take its place. Those the browser would pass over, the colour panels,
+// are made focusable.
+function buildWindow(layout, client, names) {
   const controls = {};
   const boxes = {};
   for (const control of layout.controls) {
-    const {box, part} = createControl(control, layout.name);
+    const {box, part} = createControl(control, layout.name, names);
     controls[control.name] = part;
     boxes[control.name] = box;
     (control.parent ? boxes[control.parent] : client).append(box);
   }
   for (const name of layout.focusOrder) {
-    boxes[name].parentNode.append(boxes[name]);
+    for (let box = boxes[name]; box !== client; box = box.parentNode) {
+      box.parentNode.append(box);
+    }
+    if (controls[name].tabIndex < 0) {
+      controls[name].tabIndex = 0;
+    }
   }
   client.style.width = layout.width + "px";
   client.style.height = layout.height + "px";
   return controls;
 }
 
+// Makes `dialog` modal: open() shows it over everything, and when it closes, however, the focus
+// goes back to the control that had it, before `onClose` runs, which may open another dialog.
+function modal(dialog, onClose) {
+  let opener = null;
+  dialog.addEventListener("close", () => {
+    opener?.focus();
+    opener = null;
+    onClose?.();
+  });
+  return () => {
+    opener = document.activeElement;
+    dialog.showModal();
+  };
+}
+
 // A modal HTML dialog in the window's look: a title bar with a close box over its client area.
-function buildDialog(layout, onClose) {
+// The close box is the mouse's; the keyboard closes with Escape, as in the window.
+function buildDialog(layout, names, onClose) {
   const dialog = element("dialog", "window", document.body);
   dialog.dataset.window = layout.name;
   dialog.setAttribute("aria-label", layout.title);
@@ -185,13 +209,32 @@ function buildDialog(layout, onClose) {
   bar.append(layout.title);
   const close = element("button", "close-box", bar);
   close.type = "button";
+  close.tabIndex = -1;
   close.textContent = "×";
   close.setAttribute("aria-label", "閉じる");
   close.addEventListener("click", () => dialog.close());
   const client = element("div", "client", dialog);
-  const controls = buildWindow(layout, client);
-  dialog.addEventListener("close", () => onClose && onClose());
-  return {dialog, controls};
+  const controls = buildWindow(layout, client, names);
+  const openModal = modal(dialog, onClose);
+  // As the window's dialogs do, it opens with the focus on the first control of its tab order.
+  const open = () => {
+    openModal();
+    controls[layout.focusOrder[0]]?.focus();
+  };
+  return {dialog, controls, open};
+}
+
+// A colour panel shows its colour's code on a double click, and on Enter or Space, since the
+// keyboard has no double click.
+function onCodeAsked(panel, show) {
+  panel.addEventListener("dblclick", show);
+  panel.addEventListener("keydown", (event) => {
+    if ((event.key === "Enter" || event.key === " ") && !event.altKey && !event.ctrlKey &&
+        !event.metaKey && !event.shiftKey) {
+      event.preventDefault();
+      show();
+    }
+  });
 }
 
 // Shows a control's state as the model gives it.
@@ -227,10 +270,16 @@ function showControl(part, state) {
 async function main() {
   const module = await createHuewright();
   const layouts = module.layouts();
+  // The controls' short names, by the C++ names of their enumerations and enumerators.
+  const names = module.controlNames();
+  const {Button, LineEdit, MenuItem, WindowPart} = names.Main;
+  const S = names.Settings.SettingsControl;
+  const codeNames = names.ColourCode.ColourCodeControl;
   const client = byId("client");
-  const controls = buildWindow(layouts.main, client);
-  const preview = controls.mihon;
-  const markupBox = controls.html_e;
+  const controls = buildWindow(layouts.main, client, names);
+  const preview = controls[WindowPart.Preview];
+  const markupBox = controls[WindowPart.Markup];
+  const textBox = controls[LineEdit.Text];
   const rendered = byId("rendered");
   // The strip is drawn at 407 × 47 for copying and, on a finer screen, again at its resolution.
   const contexts = [preview.getContext("2d")];
@@ -283,7 +332,7 @@ async function main() {
       refusal.textContent = state.refusal;
       refusal.hidden = !state.refusal;
     }
-    preview.setAttribute("aria-description", controls.Edit1.value);
+    preview.setAttribute("aria-description", textBox.value);
     showFragment();
   };
 
@@ -296,10 +345,11 @@ async function main() {
   errorOk.type = "button";
   errorOk.textContent = "OK";
   errorOk.addEventListener("click", () => errorBox.close());
+  const openErrorBox = modal(errorBox);
   const report = (message) => {
     if (message) {
       errorText.textContent = message;
-      errorBox.showModal();
+      openErrorBox();
       errorOk.focus();
     }
   };
@@ -333,16 +383,16 @@ async function main() {
   // The colour-code dialog: opens with a code, reads back whatever the box holds however it
   // closes; there is no way to cancel.
   let codeClosed = null;
-  const codeDialog = buildDialog(layouts.colourCode, () => {
+  const codeDialog = buildDialog(layouts.colourCode, names, () => {
     const closed = codeClosed;
     codeClosed = null;
-    closed?.(codeDialog.controls.Edit1.value);
+    closed?.(codeBox.value);
   });
-  const codeBox = codeDialog.controls.Edit1;
+  const codeBox = codeDialog.controls[codeNames.Code];
   const editColourCode = (code, onClosed) => {
     codeBox.value = code;
     codeClosed = onClosed;
-    codeDialog.dialog.showModal();
+    codeDialog.open();
     codeBox.focus();
     codeBox.select();
   };
@@ -357,14 +407,14 @@ async function main() {
     }
     clicking = false;
   });
-  codeDialog.controls.copy_b.addEventListener("click", () => {
+  codeDialog.controls[codeNames.Copy].addEventListener("click", () => {
     codeBox.select();
     navigator.clipboard.writeText(codeBox.value).catch(() => {});
   });
-  codeDialog.controls.ok_b.addEventListener("click", () => codeDialog.dialog.close());
+  codeDialog.controls[codeNames.Ok].addEventListener("click", () => codeDialog.dialog.close());
 
   // The settings dialog over the model's draft of the start-up settings.
-  const settings = buildDialog(layouts.settings, () => act(model.settingsClosed()));
+  const settings = buildDialog(layouts.settings, names, () => act(model.settingsClosed()));
   const showSettings = () => {
     const state = model.settingsState();
     for (const [name, controlState] of Object.entries(state)) {
@@ -378,17 +428,17 @@ async function main() {
         showSettings();
       });
     } else if (part.classList.contains("ColourPanel")) {
-      part.addEventListener("dblclick", () => editColourCode(model.settingsColourCode(name),
-                                                              (code) => {
+      onCodeAsked(part, () => editColourCode(model.settingsColourCode(name), (code) => {
         model.settingsColourCodeClosed(name, code);
         showSettings();
       }));
     }
   }
-  const settingsButtons = {
-    scb: "sc", tcb: "tc", ecb: "ec", bcb: "bc",
-  };
-  for (const [button, panel] of Object.entries(settingsButtons)) {
+  const settingsButtons = [
+    [S.StartButton, S.StartPanel], [S.MiddleButton, S.MiddlePanel], [S.EndButton, S.EndPanel],
+    [S.BackgroundButton, S.BackgroundPanel],
+  ];
+  for (const [button, panel] of settingsButtons) {
     settings.controls[button].addEventListener("click", async () => {
       const chosen = await pickColour(model.settingsState()[panel].colour,
                                       settings.controls[button]);
@@ -396,11 +446,11 @@ async function main() {
       showSettings();
     });
   }
-  settings.controls.Button3.addEventListener("click", () => {
+  settings.controls[S.TakeCurrentColours].addEventListener("click", () => {
     model.takeCurrentColours();
     showSettings();
   });
-  settings.controls.Button1.addEventListener("click", () => {
+  settings.controls[S.Store].addEventListener("click", () => {
     const failure = model.storeSettings();
     if (failure) {
       // The dialog stays open with the user's edits, to try again or cancel.
@@ -409,15 +459,16 @@ async function main() {
       settings.dialog.close();
     }
   });
-  settings.controls.Button2.addEventListener("click", () => settings.dialog.close());
+  settings.controls[S.Cancel].addEventListener("click", () => settings.dialog.close());
   const editSettings = () => {
     model.openSettings();
     showSettings();
-    settings.dialog.showModal();
+    settings.open();
   };
 
-  const versionDialog = buildDialog(layouts.version);
-  versionDialog.controls.ok_b.addEventListener("click", () => versionDialog.dialog.close());
+  const versionDialog = buildDialog(layouts.version, names);
+  versionDialog.controls[names.Version.VersionControl.Ok].addEventListener(
+      "click", () => versionDialog.dialog.close());
 
   // Downloads and the user's files.
   const download = (bytes, name, type) => {
@@ -441,8 +492,9 @@ async function main() {
   const showHelp = () => window.open("help.html", "_blank", "noopener");
 
   const actions = {
-    Open: () => pickFile(byId("settings-file-picker"), (bytes) => act(model.open(bytes))),
-    save: () => {
+    [MenuItem.Open]: () => pickFile(byId("settings-file-picker"),
+                                    (bytes) => act(model.open(bytes))),
+    [MenuItem.Save]: () => {
       const saved = model.save();
       if (typeof saved === "string") {
         report(saved);
@@ -450,12 +502,12 @@ async function main() {
         download(saved, "Lumo.DAT", "application/octet-stream");
       }
     },
-    K2: editSettings,
-    FormFONT: () => act(model.chooseForm("FormFONT")),
-    FormSPAN: () => act(model.chooseForm("FormSPAN")),
-    FormBBCode: () => act(model.chooseForm("FormBBCode")),
-    SearchforHelpOn1: showHelp,
-    About1: () => versionDialog.dialog.showModal(),
+    [MenuItem.StartupSettings]: editSettings,
+    [MenuItem.FontForm]: () => act(model.chooseForm(MenuItem.FontForm)),
+    [MenuItem.SpanForm]: () => act(model.chooseForm(MenuItem.SpanForm)),
+    [MenuItem.BbcodeForm]: () => act(model.chooseForm(MenuItem.BbcodeForm)),
+    [MenuItem.HelpTopics]: showHelp,
+    [MenuItem.About]: versionDialog.open,
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes) => {
       if (bytes) {
         // As a start in a folder holding that file: the page starts again from it.
@@ -474,7 +526,7 @@ async function main() {
   const menuEntries = [];
   for (const entry of layouts.menu) {
     menuEntries.push(entry);
-    if (entry.name === "K2") {
+    if (entry.name === MenuItem.StartupSettings) {
       menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
                         caption: pageWords.importStartup, shortcut: ""},
                        {name: "ExportStartup", kind: "Item", parent: entry.parent,
@@ -482,12 +534,48 @@ async function main() {
     }
   }
   const menuItems = {};
-  const menus = {[layouts.menuBar]: byId("menu-bar")};
+  const bar = byId("menu-bar");
+  const menus = {[layouts.menuBar]: bar};
+  // The top-level menus' titles in order, and by the code of their access key's letter.
+  const titles = [];
+  const titlesByKey = new Map();
   const closeMenus = () => {
-    for (const open of document.querySelectorAll(".menu.open")) {
+    for (const open of bar.querySelectorAll(".menu.open")) {
       open.classList.remove("open");
-      open.previousSibling?.setAttribute("aria-expanded", "false");
+      open.previousSibling.setAttribute("aria-expanded", "false");
     }
+  };
+  // The menus give the focus back to where it was when they opened, as the window's do.
+  let focusBeforeMenus = null;
+  document.addEventListener("focusin", (event) => {
+    if (!bar.contains(event.target)) {
+      focusBeforeMenus = event.target;
+    }
+  });
+  bar.addEventListener("focusout", (event) => {
+    if (!bar.contains(event.relatedTarget)) {
+      closeMenus();
+    }
+  });
+  const leaveMenus = () => {
+    closeMenus();
+    focusBeforeMenus?.focus();
+  };
+  const itemsOf = (menu) => [...menu.children].map((holder) => holder.firstChild)
+      .filter((item) => item?.classList.contains("menu-item") && !item.disabled);
+  // Opens the menu of `title`, a menu's item in the bar or in another menu, at its first item.
+  const openMenu = (title) => {
+    if (titles.includes(title)) {
+      closeMenus();
+    }
+    title.nextSibling.classList.add("open");
+    title.setAttribute("aria-expanded", "true");
+    itemsOf(title.nextSibling)[0]?.focus();
+  };
+  const closeMenu = (menu) => {
+    menu.classList.remove("open");
+    menu.previousSibling.setAttribute("aria-expanded", "false");
+    menu.previousSibling.focus();
   };
   for (const entry of menuEntries) {
     const parent = menus[entry.parent];
@@ -500,13 +588,13 @@ async function main() {
     const {text, key} = menuCaption(entry.caption);
     const item = element("button", "menu-item", holder);
     item.type = "button";
+    // Tab passes the menus by, as in the window; the keys below move through them.
+    item.tabIndex = -1;
     item.dataset.control = entry.name;
+    item.dataset.key = key.toLowerCase();
     item.append(text);
     if (entry.shortcut) {
       element("span", "shortcut", item).append(entry.shortcut);
-    }
-    if (key && entry.parent === layouts.menuBar) {
-      item.accessKey = key.toLowerCase();
     }
     menuItems[entry.name] = item;
     if (entry.kind === "Menu") {
@@ -517,37 +605,88 @@ async function main() {
       menu.setAttribute("role", "menu");
       menu.setAttribute("aria-label", text);
       menus[entry.name] = menu;
+      if (entry.parent === layouts.menuBar) {
+        titles.push(item);
+        if (key) {
+          titlesByKey.set("Key" + key.toUpperCase(), item);
+          item.setAttribute("aria-keyshortcuts", "Alt+" + key.toUpperCase());
+        }
+      }
       item.addEventListener("click", (event) => {
         event.stopPropagation();
-        const opening = !menu.classList.contains("open");
-        if (entry.parent === layouts.menuBar) {
-          closeMenus();
-        }
-        menu.classList.toggle("open", opening);
-        item.setAttribute("aria-expanded", String(opening));
-        if (opening) {
-          menu.querySelector("button:not(:disabled)")?.focus();
+        if (menu.classList.contains("open")) {
+          titles.includes(item) ? leaveMenus() : closeMenu(menu);
+        } else {
+          openMenu(item);
         }
       });
       continue;
     }
     item.setAttribute("role", entry.kind === "Choice" ? "menuitemradio" : "menuitem");
     item.addEventListener("click", () => {
-      closeMenus();
+      // The action starts from where the focus was, so that a dialog it opens returns there.
+      leaveMenus();
       actions[entry.name]?.();
     });
   }
+  // Within the menus: Up and Down move within a menu, round; Right opens a submenu or the next
+  // menu, Left closes a submenu or opens the previous menu; Escape closes a submenu, or the
+  // menus; an item's access letter chooses it. Enter is the button's own click.
+  bar.addEventListener("keydown", (event) => {
+    const item = event.target.closest(".menu-item");
+    if (!item || event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    const menu = item.closest(".menu");
+    const submenu = menu?.parentNode.closest(".menu") ? menu : null;
+    const title = titles.find((t) => t.parentNode.contains(item));
+    const nextTitle = (step) => titles[(titles.indexOf(title) + step + titles.length) %
+                                       titles.length];
+    const items = menu ? itemsOf(menu) : [];
+    const letter = event.key.length === 1 ? event.key.toLowerCase() : "";
+    if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+      if (!menu) {
+        openMenu(item);
+      } else {
+        const step = event.key === "ArrowDown" ? 1 : -1;
+        items[(items.indexOf(item) + step + items.length) % items.length].focus();
+      }
+    } else if (event.key === "ArrowRight") {
+      menu && menus[item.dataset.control] ? openMenu(item) : openMenu(nextTitle(1));
+    } else if (event.key === "ArrowLeft") {
+      submenu ? closeMenu(submenu) : openMenu(nextTitle(-1));
+    } else if (event.key === "Escape") {
+      submenu ? closeMenu(submenu) : leaveMenus();
+    } else if (event.key === "Tab") {
+      // The focus stays in the menus until they close.
+    } else if (menu && letter && items.some((i) => i.dataset.key === letter)) {
+      items.find((i) => i.dataset.key === letter).click();
+    } else {
+      return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+  });
   document.addEventListener("click", closeMenus);
   document.addEventListener("keydown", (event) => {
-    if (event.key === "Escape") {
-      closeMenus();
-    }
     if (event.key === "F1") {
       event.preventDefault();
       showHelp();
     }
+    // A dialog holds the keyboard while it is open; the window's menus wait.
+    if (document.querySelector("dialog[open]") || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    // F10 opens the first menu, or closes the menus; Alt and a menu's letter opens that menu.
+    if (event.key === "F10" && !event.altKey && !event.shiftKey) {
+      event.preventDefault();
+      bar.contains(document.activeElement) ? leaveMenus() : openMenu(titles[0]);
+    } else if (event.altKey && titlesByKey.has(event.code)) {
+      event.preventDefault();
+      openMenu(titlesByKey.get(event.code));
+    }
   });
-  for (const quit of [menuItems.Exit1, controls.Button3]) {
+  for (const quit of [menuItems[MenuItem.Exit], controls[Button.Quit]]) {
     quitters.add(quit);
     quit.disabled = true;
     quit.title = pageWords.quitHint;
@@ -562,17 +701,20 @@ async function main() {
     } else if (part.type === "checkbox" || part.type === "radio") {
       part.addEventListener("change", () => act(model.click(name)));
     } else if (part.getAttribute("role") === "spinbutton") {
-      wireSpin(part, name, model, act);
+      wireSpin(part, name, model, act, names.SpinStep);
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
       part.addEventListener("input", () => act(model.edit(name, part.value)));
     } else if (part.classList.contains("ColourPanel")) {
-      part.addEventListener("dblclick", () => editColourCode(model.colourCode(name), (code) => {
+      onCodeAsked(part, () => editColourCode(model.colourCode(name), (code) => {
         act(model.colourCodeClosed(name, code));
       }));
     }
   }
-  const colourButtons = {scb: "sc", tcb: "tc", ecb: "ec", bcb: null};
-  for (const [button, panel] of Object.entries(colourButtons)) {
+  const colourButtons = [
+    [Button.StartColour, WindowPart.StartColour], [Button.MiddleColour, WindowPart.MiddleColour],
+    [Button.EndColour, WindowPart.EndColour], [Button.BackgroundColour, null],
+  ];
+  for (const [button, panel] of colourButtons) {
     controls[button].addEventListener("click", async () => {
       const state = model.state();
       // The background colour has no panel on the window; the picker opens with it all the same.
@@ -580,13 +722,13 @@ async function main() {
       act(model.colourChosen(button, await pickColour(current, controls[button])));
     });
   }
-  controls.Button1.addEventListener("click", () => act(model.click("Button1")));
-  controls.Button2.addEventListener("click", () => {
+  controls[Button.Swap].addEventListener("click", () => act(model.click(Button.Swap)));
+  controls[Button.CopyMarkup].addEventListener("click", () => {
     // The box's text as it stands, the user's edits included.
     markupBox.select();
     navigator.clipboard.writeText(markupBox.value).catch(() => {});
   });
-  controls.bmpb.addEventListener("click", () => {
+  controls[Button.CopyPreview].addEventListener("click", () => {
     preview.toBlob((png) => {
       navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(() => {});
     }, "image/png");
@@ -595,14 +737,14 @@ async function main() {
   act(model.startUp());
   performance.mark("huewright-first-output");
   byId("loading").remove();
-  controls.Edit1.focus();
-  controls.Edit1.select();
+  textBox.focus();
+  textBox.select();
   document.body.dataset.ready = "true";
 }
 
 // A spin edit: its step buttons (held down, they repeat after 400 ms, then every 100 ms), the
 // arrow keys, typing where it takes typing, and the focus leaving it.
-function wireSpin(input, name, model, act) {
+function wireSpin(input, name, model, act, steps) {
   const step = (delta) => act(model.step(name, delta));
   input.addEventListener("keydown", (event) => {
     if (event.key === "ArrowUp" || event.key === "ArrowDown") {
@@ -619,7 +761,7 @@ function wireSpin(input, name, model, act) {
   input.addEventListener("input", () => act(model.edit(name, input.value)));
   input.addEventListener("blur", () => act(model.leave(name)));
   for (const button of input.parentNode.querySelectorAll("[data-step]")) {
-    const delta = button.dataset.step === "up" ? 1 : -1;
+    const delta = button.dataset.step === steps.Up ? 1 : -1;
     let timer = null;
     const stop = () => {
       clearTimeout(timer);

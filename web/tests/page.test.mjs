@@ -339,3 +339,116 @@ describe("the clipboard and the rendering", () => {
     await page.close();
   });
 });
+
+describe("the keyboard", () => {
+  // The controls that hold the focus on presses of Tab from the first of `scope`'s tab order.
+  async function tabRound(page, scope, presses) {
+    const order = [];
+    for (let press = 0; press < presses; ++press) {
+      order.push(await page.evaluate((inside) => {
+        const focused = document.activeElement;
+        return document.querySelector(inside).contains(focused) ? focused.dataset.control : "?";
+      }, scope));
+      await page.keyboard.press("Tab");
+    }
+    return order;
+  }
+
+  const tabRows = [
+    {name: "the main window", scope: "#client", layout: "main", open: async () => {}},
+    {name: "the settings dialog", scope: '[data-window="stat_form"]', layout: "settings",
+     open: (page) => chooseMenu(page, "K1", "K2")},
+  ];
+  for (const row of tabRows) {
+    it(`Tab goes through ${row.name} in the order of its layout table`, async () => {
+      const {page} = await openPage(session);
+      await row.open(page);
+      // The table's order, less what the window passes over too: disabled controls, and the
+      // buttons of a radio group but its checked one.
+      const expected = await page.evaluate(async (scope, layout) => {
+        const table = (await createHuewright()).layouts()[layout].focusOrder;
+        const inScope = (name) => document.querySelector(`${scope} [data-control="${name}"]`);
+        return table.filter((name) => {
+          const part = inScope(name);
+          return !part.disabled && (part.type !== "radio" || part.checked);
+        });
+      }, row.scope, row.layout);
+      await page.focus(`${row.scope} ${control(expected[0])}`);
+      assert.deepEqual(await tabRound(page, row.scope, expected.length), expected);
+      await page.close();
+    });
+  }
+
+  it("opens, moves through and leaves the menus, and gives the focus back", async () => {
+    const {page} = await openPage(session);
+    await page.focus(control("WB"));
+    const steps = [
+      // keys, then the control with the focus and the menus open
+      [["Alt+e"], "K2", ["K1"]],
+      [["ArrowUp"], "FormMenu", ["K1"]],
+      [["ArrowRight"], "FormFONT", ["K1", "FormMenu"]],
+      [["ArrowLeft"], "FormMenu", ["K1"]],
+      [["ArrowRight", "ArrowDown"], "FormSPAN", ["K1", "FormMenu"]],
+      [["Enter"], "WB", []],
+      // The disabled 終了 and the separator are passed over; Left and Right go round the bar.
+      [["F10"], "Open", ["File1"]],
+      [["ArrowDown", "ArrowDown"], "Open", ["File1"]],
+      [["ArrowUp"], "save", ["File1"]],
+      [["ArrowLeft"], "SearchforHelpOn1", ["Help1"]],
+      [["ArrowRight"], "Open", ["File1"]],
+      [["Escape"], "WB", []],
+      [["F10", "F10"], "WB", []],
+      // An item's letter chooses it: バージョン情報(&A) opens its dialog at OK.
+      [["Alt+h", "a"], "ok_b", []],
+      [["Escape"], "WB", []],
+    ];
+    for (const [keys, focused, open] of steps) {
+      for (const key of keys) {
+        const [modifier, pressed] = key.startsWith("Alt+") ? ["Alt", key.slice(4)] : [null, key];
+        if (modifier) {
+          await page.keyboard.down(modifier);
+        }
+        await page.keyboard.press(pressed);
+        if (modifier) {
+          await page.keyboard.up(modifier);
+        }
+      }
+      await settle(page);
+      const seen = await page.evaluate(() => [
+        document.activeElement.dataset.control,
+        [...document.querySelectorAll(".menu.open")].map((m) => m.previousSibling.dataset.control),
+      ]);
+      assert.deepEqual(seen, [focused, open], keys.join(" "));
+    }
+    assert.equal(await page.$eval(control("FormSPAN"), (e) => e.getAttribute("aria-checked")),
+                 "true");
+    assert.equal(await page.$eval('[data-window="about_form"]', (e) => e.open), false);
+    await page.close();
+  });
+
+  // A keyboard has no double click.
+  const panelRows = [
+    {name: "Enter on 終了色", key: "Enter", panel: "ec", scope: "#client"},
+    {name: "Space on 開始色", key: "Space", panel: "sc", scope: "#client"},
+    {name: "Enter on the settings dialog's 背景色", key: "Enter", panel: "bc",
+     scope: '[data-window="stat_form"]', open: (page) => chooseMenu(page, "K1", "K2")},
+  ];
+  for (const row of panelRows) {
+    it(`${row.name} shows the colour's code, and the focus comes back to the panel`, async () => {
+      const {page} = await openPage(session);
+      await row.open?.(page);
+      const panel = `${row.scope} ${control(row.panel)}`;
+      await page.focus(panel);
+      await page.keyboard.press(row.key);
+      const dialog = '[data-window="colorform"]';
+      await page.waitForSelector(`${dialog}[open]`);
+      await page.keyboard.type("#123456");
+      await page.keyboard.press("Escape");
+      await settle(page);
+      assert.deepEqual(await page.$eval(panel, (e) => [e === document.activeElement,
+                                                       e.style.backgroundColor]),
+                       [true, "rgb(18, 52, 86)"]);
+      await page.close();
+    });
+  }
+});
