@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 #include <exception>
 #include <optional>
@@ -210,12 +211,15 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
     QAbstractItemView* list = faceNameBox_->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    act([&] {
-        // The window starts from the built-in settings either way; the box says why.
-        if (std::optional<FileReadError> unreadable = model_.startUp(workingDirectory)) {
-            throw *unreadable;
-        }
-    });
+    std::optional<FileReadError> unreadable;
+    act([&] { unreadable = model_.startUp(workingDirectory); });
+    if (unreadable) {
+        // The window starts from the built-in settings; the box says why, over the window once
+        // it shows.
+        const QString message =
+            windowMessage(*unreadable, model_.outputForm()) + QStringLiteral(".");
+        QTimer::singleShot(0, this, [this, message] { platform_.showError(this, message); });
+    }
 }
 
 void MainWindow::showModelState() {

@@ -619,8 +619,8 @@ class MainWindowTest : public QObject {
         MainWindow form(model, fake);
         form.startUp("/work");
         const std::string reason = std::make_error_code(std::errc::permission_denied).message();
-        QCOMPARE(fake.errors, QStringList{QString::fromStdString(
-                                  "/work/lumo.ini を読み込めません（" + reason + "）.")});
+        QTRY_COMPARE(fake.errors, QStringList{QString::fromStdString(
+                                      "/work/lumo.ini を読み込めません（" + reason + "）.")});
         QCOMPARE(model.startupSettings(), StartupSettings{});
         QVERIFY(model.checked(CheckBox::UseSize));
     }
