@@ -48,3 +48,20 @@ function(huewright_find_googletest)
   endif()
   add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 endfunction()
+
+# The package step runs the programs through help2man and renders the icon with rsvg-convert.
+# Where either is missing, everything else still builds; `missing` names what is.
+function(huewright_find_package_tools missing)
+  find_program(HELP2MAN help2man)
+  find_program(RSVG_CONVERT rsvg-convert)
+  set(absent)
+  # A path given on the command line is taken as it is, so whether it exists is asked too.
+  if(NOT EXISTS "${HELP2MAN}")
+    list(APPEND absent help2man)
+  endif()
+  if(NOT EXISTS "${RSVG_CONVERT}")
+    list(APPEND absent rsvg-convert)
+  endif()
+  list(JOIN absent " and " absent)
+  set(${missing} "${absent}" PARENT_SCOPE)
+endfunction()
