@@ -20,7 +20,7 @@ namespace huewright {
 namespace {
 
 // The gradation settings files' two dialogs differ only in their title and purpose.
-FileDialogSpec settingsFileDialog(const QString& title, bool save) {
+FileDialogOptions settingsFileDialog(const QString& title, bool save) {
     return {title,
             QStringLiteral("Lumo.DAT"),
             QStringLiteral("DAT"),
@@ -120,19 +120,19 @@ void MainWindow::editStartupSettings() {
 }
 
 void MainWindow::saveSettingsFile() {
-    static const FileDialogSpec kSpec =
+    static const FileDialogOptions kOptions =
         settingsFileDialog(QStringLiteral("グラデーション設定保存"), true);
     if (const std::optional<QString> file =
-            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kSpec)) {
+            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kOptions)) {
         act([&] { model_.saveGradationFile(localPath(*file)); });
     }
 }
 
 void MainWindow::openSettingsFile() {
-    static const FileDialogSpec kSpec =
+    static const FileDialogOptions kOptions =
         settingsFileDialog(QStringLiteral("グラデーション設定読込"), false);
     const std::optional<QString> file =
-        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kSpec);
+        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kOptions);
     act([&] { model_.loadGradationFile(file ? std::optional(localPath(*file)) : std::nullopt); });
 }
 
