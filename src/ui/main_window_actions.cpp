@@ -1,7 +1,6 @@
 // The main window's actions: the colours and their codes, the clipboard, help, quitting and the
 // settings files.
 #include <QAction>
-#include <QEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,8 +52,9 @@ void MainWindow::connectActions() {
     }
     connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
-    for (ColourPanel* panel : colourPanels_) {
-        panel->installEventFilter(this);
+    for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
+        connect(colourPanels_[i], &ColourPanel::doubleClicked, this,
+                [this, slot = kPanelSlots[i]] { showColourCode(slot); });
     }
     connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
     connect(buttons_[Button::CopyPreview], &QPushButton::clicked, this, &MainWindow::copyPreview);
@@ -67,18 +67,6 @@ void MainWindow::connectActions() {
     connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
     connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
             &MainWindow::editStartupSettings);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
-            if (watched == colourPanels_[i]) {
-                showColourCode(kPanelSlots[i]);
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::chooseColour(ColourSlot slot) {

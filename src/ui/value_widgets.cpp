@@ -1,6 +1,7 @@
 #include "ui/value_widgets.h"
 
 #include <QAccessible>
+#include <QMouseEvent>
 #include <QPalette>
 
 #include "controls/qt_colour.h"
@@ -24,6 +25,11 @@ void ColourPanel::setColour(ColourValue colour, const QString& code) {
     code_ = code;
     QAccessibleValueChangeEvent event(this, code_);
     QAccessible::updateAccessibility(&event);
+}
+
+void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    emit doubleClicked();
 }
 
 LengthLabel::LengthLabel(QWidget* parent) : QLabel(parent) {}

@@ -21,6 +21,13 @@ class ColourPanel : public QFrame {
     ColourValue colour() const { return colour_; }
     const QString& code() const { return code_; }
 
+  signals:
+    /// A double click with any button: every window shows the colour's code on it.
+    void doubleClicked();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
   private:
     ColourValue colour_ = 0;
     QString code_;
