@@ -90,11 +90,6 @@ std::optional<Value> lookUp(const std::array<std::pair<Key, Value>, N>& table,
     return std::nullopt;
 }
 
-// The colour as CSS and the colour picker write it: "#rrggbb".
-std::string cssColour(ColourValue colour) {
-    return colourToCode(colour, true, false);
-}
-
 // The picker's "#rrggbb", or nothing for a cancel.
 std::optional<ColourValue> pickedColour(const val& colour, ColourValue current) {
     if (colour.isNull() || colour.isUndefined()) {
