@@ -1,5 +1,9 @@
 #include "cli/form_flags.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,22 +20,27 @@ constexpr const char* kGroup = "Output form";
 
 template <typename Value>
 struct Named {
-    const char* name;
+    std::string_view name;
     Value value;
 };
 
-constexpr Named<OutputForm> kForms[] = {{"font", OutputForm::Font},
-                                        {"span", OutputForm::Span},
-                                        {"bbcode", OutputForm::Bbcode},
-                                        {"ansi", OutputForm::Ansi}};
-constexpr Named<Blend> kBlends[] = {
-    {"rgb", Blend::Rgb}, {"oklab", Blend::Oklab}, {"oklch", Blend::Oklch}};
+// The forms by the generator's names of them.
+constexpr auto kForms = [] {
+    std::array<Named<OutputForm>, std::size(kOutputForms)> forms{};
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        forms[i] = {kOutputForms[i].name, kOutputForms[i].form};
+    }
+    return forms;
+}();
+constexpr std::array<Named<Blend>, 3> kBlends = {
+    {{"rgb", Blend::Rgb}, {"oklab", Blend::Oklab}, {"oklch", Blend::Oklch}}};
 
 // A flag that takes one of `choices` by name.
 template <typename Value, std::size_t N>
-void addChoice(CLI::App& app, const std::string& flag, const Named<Value> (&choices)[N],
+void addChoice(CLI::App& app, const std::string& flag, const std::array<Named<Value>, N>& choices,
                Value& target, const std::string& help) {
     std::vector<std::string> names;
+    names.reserve(N);
     for (const auto& choice : choices) {
         names.emplace_back(choice.name);
     }

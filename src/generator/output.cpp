@@ -1,7 +1,6 @@
 #include "generator/output.h"
 
 #include <algorithm>
-#include <array>
 
 #include "generator/form_writer.h"
 #include "generator/output_refusals.h"
@@ -30,11 +29,6 @@ void generate(const GradationSettings& settings, const OutputOptions& options, s
 }
 
 }  // namespace
-
-std::string_view formName(OutputForm form) {
-    static constexpr std::array<std::string_view, 4> kNames = {"font", "span", "bbcode", "ansi"};
-    return kNames[static_cast<std::size_t>(form)];
-}
 
 void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink,
                  CharacterObserver* observer) {

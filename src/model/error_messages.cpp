@@ -1,6 +1,6 @@
 #include "model/error_messages.h"
 
-#include <array>
+#include <string>
 
 #include "persistence/atomic_file.h"
 #include "persistence/profile_document.h"
@@ -9,12 +9,6 @@
 namespace huewright {
 
 namespace {
-
-// What the window's output forms are called in its menu.
-std::string formCaption(OutputForm form) {
-    static constexpr std::array<const char*, 4> kCaptions = {"FONT", "SPAN", "BBCode", "ANSI"};
-    return kCaptions[static_cast<std::size_t>(form)];
-}
 
 std::string fieldCaption(OutputError::Field field) {
     switch (field) {
@@ -31,15 +25,17 @@ std::string fieldCaption(OutputError::Field field) {
 }
 
 std::string outputMessage(const OutputError& error, OutputForm form) {
+    const std::string caption = formCaption(form);
     switch (error.reason()) {
         case OutputError::Reason::ControlCharacter:
             return fieldCaption(error.field()) + " の制御文字 " +
-                   unicodeNotation(error.character()) + " は " + formCaption(form) +
+                   unicodeNotation(error.character()) + " は " + caption +
                    " 形式では出力できません";
         case OutputError::Reason::LinkScheme:
-            return formCaption(form) + " 形式のリンク先は相対か http, https, mailto, ftp だけです";
+            return caption + " 形式のリンク先は相対か http, https, mailto, ftp だけです";
         case OutputError::Reason::BracketInBbcodeFace:
-            return "BBCode のフォント名には [ と ] を使えません";
+            return std::string(formCaption(OutputForm::Bbcode)) +
+                   " のフォント名には [ と ] を使えません";
         case OutputError::Reason::StopCount:
             break;
     }
