@@ -2,7 +2,6 @@
 // then each output form likewise, and the fragment's size with and without merged runs.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -62,8 +61,6 @@ void memcpyOfTheSameOutput(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
-constexpr std::array<const char*, 4> kFormNames = {"font", "span", "bbcode", "ansi"};
-
 // The FONT form takes the window's code page 932 text; the others the same text in UTF-8, split
 // into user-perceived characters.
 struct FormRun {
@@ -90,7 +87,7 @@ void form(benchmark::State& state) {
         bytes = output.size();
         benchmark::DoNotOptimize(output.data());
     }
-    state.SetLabel(kFormNames[static_cast<std::size_t>(state.range(0))]);
+    state.SetLabel(std::string(formName(static_cast<OutputForm>(state.range(0)))));
     state.counters["chars/s"] = benchmark::Counter(static_cast<double>(state.range(1)),
                                                    benchmark::Counter::kIsIterationInvariantRate);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
@@ -105,7 +102,7 @@ void memcpyOfTheFormsOutput(benchmark::State& state) {
         std::memcpy(destination.data(), source.data(), bytes);
         benchmark::DoNotOptimize(destination.data());
     }
-    state.SetLabel(kFormNames[static_cast<std::size_t>(state.range(0))]);
+    state.SetLabel(std::string(formName(static_cast<OutputForm>(state.range(0)))));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
 }
 
@@ -123,7 +120,7 @@ void mergedRuns(benchmark::State& state) {
         bytes = output.size();
         benchmark::DoNotOptimize(output.data());
     }
-    state.SetLabel(kFormNames[static_cast<std::size_t>(state.range(0))]);
+    state.SetLabel(std::string(formName(static_cast<OutputForm>(state.range(0)))));
     state.counters["output_bytes"] = static_cast<double>(bytes);
 }
 

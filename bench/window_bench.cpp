@@ -33,7 +33,7 @@ class SilentPlatform final : public Platform {
   public:
     void beep() override {}
     std::optional<ColourValue> chooseColour(QWidget*, ColourValue) override { return {}; }
-    std::optional<QString> chooseFile(QWidget*, const QString&, const FileDialogSpec&) override {
+    std::optional<QString> chooseFile(QWidget*, const QString&, const FileDialogOptions&) override {
         return {};
     }
     void runModal(QDialog&) override {}

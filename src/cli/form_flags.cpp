@@ -16,6 +16,15 @@ namespace {
 
 constexpr const char* kGroup = "Output form";
 
+// Every form, in the order of the generator's table of their names.
+constexpr auto kAllForms = [] {
+    std::array<OutputForm, std::size(kOutputForms)> forms{};
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        forms[i] = kOutputForms[i].form;
+    }
+    return forms;
+}();
+
 // A flag that takes one of the names `nameOf` gives the enumerators `all`.
 template <typename Value, std::size_t N>
 void addChoice(CLI::App& app, const std::string& flag, const std::array<Value, N>& all,
@@ -54,9 +63,7 @@ void addSwitch(CLI::App& app, const std::string& name, std::optional<bool>& targ
 }  // namespace
 
 void addFormFlags(CLI::App& app, FormChoices& choices) {
-    addChoice(app, "--format",
-              std::array{OutputForm::Font, OutputForm::Span, OutputForm::Bbcode, OutputForm::Ansi},
-              formName, choices.form,
+    addChoice(app, "--format", kAllForms, formName, choices.form,
               "font (FONT tags, as the window makes them), span (HTML5), bbcode (forums) or "
               "ansi (terminal colours); span, bbcode and ansi take any Unicode text and colour "
               "each user-perceived character as one when the encoding is utf-8");

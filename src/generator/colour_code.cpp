@@ -10,6 +10,10 @@ std::string colourToCode(ColourValue colour, bool hash, bool upperCase) {
     return code;
 }
 
+std::string cssColour(ColourValue colour) {
+    return colourToCode(colour, true, false);
+}
+
 ColourValue codeToColour(std::string_view code, ColourValue fallback) {
     if (code.starts_with('#')) {
         code.remove_prefix(1);

@@ -12,6 +12,7 @@
 #include "generator/output.h"
 #include "generator/progression.h"
 #include "generator/shift_jis.h"
+#include "text/utf8_bytes.h"
 
 namespace huewright {
 
@@ -58,10 +59,10 @@ constexpr bool isControlOrNoncharacter(char32_t c, bool tabAllowed) {
     return control || noncharacter;
 }
 
-/// The character at `pos` of `text` and its length in bytes. UTF-8 (well-formed; a byte that
-/// starts no sequence stands for itself) gives its code point. Code page 932 holds controls only
-/// as single bytes in their ASCII places, so a single byte gives its value and a double-byte
-/// character U+FFFD, which is neither.
+/// The character at `pos` of `text` and its length in bytes. UTF-8 gives its code point (the
+/// texts are checked already; a byte that starts no character stands for itself). Code page 932
+/// holds controls only as single bytes in their ASCII places, so a single byte gives its value
+/// and a double-byte character U+FFFD, which is neither.
 inline std::pair<char32_t, std::size_t> characterAt(std::string_view text, std::size_t pos,
                                                     TextEncoding encoding) {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -69,15 +70,11 @@ inline std::pair<char32_t, std::size_t> characterAt(std::string_view text, std::
         const std::size_t length = characterLengthAt(text, pos);
         return {length == 1 ? lead : U'\uFFFD', length};
     }
-    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    if (length == 1 || pos + length > text.size()) {
+    const Utf8Sequence read = utf8SequenceAt(text, pos);
+    if (read.fault != Utf8Fault::None) {
         return {lead, 1};
     }
-    char32_t c = lead & (0xFFu >> (length + 1));
-    for (std::size_t i = 1; i < length; ++i) {
-        c = (c << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3Fu);
-    }
-    return {c, length};
+    return {read.codePoint, read.length};
 }
 
 /// The HTML size `size` held to 1..7, as browsers hold a FONT tag's SIZE.

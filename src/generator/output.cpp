@@ -1,7 +1,6 @@
 #include "generator/output.h"
 
 #include <algorithm>
-#include <array>
 
 #include "generator/form_writer.h"
 #include "generator/output_refusals.h"
@@ -29,28 +28,17 @@ void generate(const GradationSettings& settings, const OutputOptions& options, s
     }
 }
 
-constexpr std::array<std::string_view, 4> kFormNames = {"font", "span", "bbcode", "ansi"};
 constexpr std::array<std::string_view, 3> kBlendNames = {"rgb", "oklab", "oklch"};
-
-// The enumerator whose name in `names` is `name`: the enumerations count from 0 in that order.
-template <typename Enum, std::size_t N>
-std::optional<Enum> named(const std::array<std::string_view, N>& names, std::string_view name) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (names[i] == name) {
-            return static_cast<Enum>(i);
-        }
-    }
-    return std::nullopt;
-}
 
 }  // namespace
 
-std::string_view formName(OutputForm form) {
-    return kFormNames[static_cast<std::size_t>(form)];
-}
-
 std::optional<OutputForm> formNamed(std::string_view name) {
-    return named<OutputForm>(kFormNames, name);
+    for (const OutputFormNames& names : kOutputForms) {
+        if (names.name == name) {
+            return names.form;
+        }
+    }
+    return std::nullopt;
 }
 
 std::string_view blendName(Blend blend) {
@@ -58,7 +46,12 @@ std::string_view blendName(Blend blend) {
 }
 
 std::optional<Blend> blendNamed(std::string_view name) {
-    return named<Blend>(kBlendNames, name);
+    for (std::size_t i = 0; i < kBlendNames.size(); ++i) {
+        if (kBlendNames[i] == name) {
+            return static_cast<Blend>(i);
+        }
+    }
+    return std::nullopt;
 }
 
 void writeOutput(const GradationSettings& settings, const OutputOptions& options, OutputSink& sink,

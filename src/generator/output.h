@@ -22,6 +22,32 @@ enum class OutputForm {
     Ansi,    ///< terminal escapes: a 24-bit colour per character, then a reset
 };
 
+/// The names of an output form: `name` as the command line takes it and its messages say it, in
+/// lower case; `caption` as the window's menu and messages show it.
+struct OutputFormNames {
+    OutputForm form;
+    std::string_view name;
+    const char* caption;
+};
+
+/// Every output form, in the order of OutputForm: the one table of their names.
+inline constexpr OutputFormNames kOutputForms[] = {
+    {OutputForm::Font, "font", "FONT"},
+    {OutputForm::Span, "span", "SPAN"},
+    {OutputForm::Bbcode, "bbcode", "BBCode"},
+    {OutputForm::Ansi, "ansi", "ANSI"},
+};
+
+/// The name of `form` as the command line takes it and its messages say it, in lower case.
+constexpr std::string_view formName(OutputForm form) {
+    return kOutputForms[static_cast<std::size_t>(form)].name;
+}
+
+/// The caption of `form` in the window's menu and messages.
+constexpr const char* formCaption(OutputForm form) {
+    return kOutputForms[static_cast<std::size_t>(form)].caption;
+}
+
 /// How a run is written, beyond what GradationSettings says. The defaults give the window's
 /// markup.
 struct OutputOptions {
@@ -101,8 +127,6 @@ class OutputError : public std::invalid_argument {
     std::size_t stopCount_ = 0;
 };
 
-/// The name of `form` as the command line and the window's menu spell it, in lower case.
-std::string_view formName(OutputForm form);
 /// The form named `name` (as formName spells it), or none.
 std::optional<OutputForm> formNamed(std::string_view name);
 /// The name of `blend` as the command line and settings files spell it: rgb, oklab, oklch.

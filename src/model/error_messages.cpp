@@ -1,21 +1,15 @@
 #include "model/error_messages.h"
 
-#include <array>
-#include <charconv>
+#include <string>
 
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
+#include "text/describe.h"
 
 namespace huewright {
 
 namespace {
-
-// What the window's output forms are called in its menu.
-std::string formCaption(OutputForm form) {
-    static constexpr std::array<const char*, 4> kCaptions = {"FONT", "SPAN", "BBCode", "ANSI"};
-    return kCaptions[static_cast<std::size_t>(form)];
-}
 
 std::string fieldCaption(OutputError::Field field) {
     switch (field) {
@@ -31,31 +25,18 @@ std::string fieldCaption(OutputError::Field field) {
     return {};
 }
 
-// A code point as Unicode writes it: at least four upper-case hexadecimal digits.
-std::string codePointDigits(char32_t character) {
-    std::array<char, 8> digits{};
-    const auto end =
-        std::to_chars(digits.data(), digits.data() + digits.size(), std::uint32_t{character}, 16)
-            .ptr;
-    std::string text(digits.data(), end);
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'f') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
-}
-
 std::string outputMessage(const OutputError& error, OutputForm form) {
+    const std::string caption = formCaption(form);
     switch (error.reason()) {
         case OutputError::Reason::ControlCharacter:
-            return fieldCaption(error.field()) + " の制御文字 U+" +
-                   codePointDigits(error.character()) + " は " + formCaption(form) +
+            return fieldCaption(error.field()) + " の制御文字 " +
+                   unicodeNotation(error.character()) + " は " + caption +
                    " 形式では出力できません";
         case OutputError::Reason::LinkScheme:
-            return formCaption(form) + " 形式のリンク先は相対か http, https, mailto, ftp だけです";
+            return caption + " 形式のリンク先は相対か http, https, mailto, ftp だけです";
         case OutputError::Reason::BracketInBbcodeFace:
-            return "BBCode のフォント名には [ と ] を使えません";
+            return std::string(formCaption(OutputForm::Bbcode)) +
+                   " のフォント名には [ と ] を使えません";
         case OutputError::Reason::StopCount:
             break;
     }

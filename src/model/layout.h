@@ -4,6 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/output.h"
+#include "model/controls.h"
+
 namespace huewright {
 
 /// A rectangle in pixels at 96 dpi.
@@ -66,6 +69,19 @@ struct MenuLayout {
     std::string_view parent;  ///< the menu that holds it; the bar for a top-level menu
     const char* caption;      ///< UTF-8, "&" before the access key; "" for a separator
     const char* shortcut;     ///< a key sequence such as "F1"; "" for none
+};
+
+/// An item of the output-form menu and the form it chooses.
+struct OutputFormItem {
+    MenuItem item;
+    OutputForm form;
+};
+
+/// The output-form menu's items, in menu order; each is captioned with its form's caption.
+inline constexpr OutputFormItem kOutputFormItems[] = {
+    {MenuItem::FontForm, OutputForm::Font},
+    {MenuItem::SpanForm, OutputForm::Span},
+    {MenuItem::BbcodeForm, OutputForm::Bbcode},
 };
 
 /// A window as it was drawn at 96 dpi: its name, title, client area and controls.

@@ -11,6 +11,10 @@ using M = MenuLayout::Kind;
 
 constexpr const char* kPreviewHint = "こんな感じになるよ";
 
+constexpr MenuLayout formChoice(const OutputFormItem& choice) {
+    return {nameOf(choice.item), M::Choice, nameOf(Menu::OutputForm), formCaption(choice.form), ""};
+}
+
 constexpr ControlLayout kControls[] = {
     // name, kind, parent, caption, hint, accessible name, {left, top, width, height}, tab
     {nameOf(WindowPart::PreviewFrame),
@@ -346,9 +350,9 @@ constexpr MenuLayout kMenu[] = {
     {nameOf(MenuItem::StartupSettings), M::Item, nameOf(Menu::Edit), "初期設定(&O)", ""},
     // The forms a web page or a forum takes; the window's own FONT tags first.
     {nameOf(Menu::OutputForm), M::Menu, nameOf(Menu::Edit), "出力形式(&F)", ""},
-    {nameOf(MenuItem::FontForm), M::Choice, nameOf(Menu::OutputForm), "FONT", ""},
-    {nameOf(MenuItem::SpanForm), M::Choice, nameOf(Menu::OutputForm), "SPAN", ""},
-    {nameOf(MenuItem::BbcodeForm), M::Choice, nameOf(Menu::OutputForm), "BBCode", ""},
+    formChoice(kOutputFormItems[0]),
+    formChoice(kOutputFormItems[1]),
+    formChoice(kOutputFormItems[2]),
     {nameOf(Menu::Help), M::Menu, nameOf(Menu::Bar), "ﾍﾙﾌﾟ(&H)", ""},
     {nameOf(MenuItem::HelpTopics), M::Item, nameOf(Menu::Help), "ﾄﾋﾟｯｸの検索(&H)", "F1"},
     {nameOf(MenuItem::About), M::Item, nameOf(Menu::Help), "バージョン情報(&A)...", ""},

@@ -33,9 +33,14 @@ void appendHex(std::string& out, unsigned value, std::size_t minDigits) {
 
 }  // namespace
 
-std::string describeCodePoint(char32_t codePoint) {
+std::string unicodeNotation(char32_t codePoint) {
     std::string out = "U+";
     appendHex(out, static_cast<unsigned>(codePoint), 4);
+    return out;
+}
+
+std::string describeCodePoint(char32_t codePoint) {
+    std::string out = unicodeNotation(codePoint);
     if (codePoint <= 0x10FFFF && !isInvisible(codePoint)) {
         out += " \"";
         appendUtf8(out, codePoint);

@@ -4,64 +4,33 @@
 
 #include "text/decimal.h"
 #include "text/describe.h"
+#include "text/utf8_bytes.h"
 
 namespace huewright {
-namespace {
-
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-Utf8Step refuse(std::string problem) {
-    return Utf8Step{0, 0, std::move(problem)};
-}
-
-}  // namespace
 
 Utf8Step decodeUtf8(std::string_view text, std::size_t offset) {
-    const auto lead = static_cast<unsigned char>(text[offset]);
-    if (lead < 0x80) {
-        return Utf8Step{lead, 1, {}};
+    const Utf8Sequence read = utf8SequenceAt(text, offset);
+    // Words only for a fault: a well-formed character costs no string.
+    const auto refuse = [](std::string problem) { return Utf8Step{0, 0, std::move(problem)}; };
+    const auto bytes = [&] { return describeBytes(text.substr(offset, read.length)); };
+    const auto codePoint = [&] { return describeCodePoint(read.codePoint); };
+    switch (read.fault) {
+        case Utf8Fault::None:
+            break;
+        case Utf8Fault::StrayContinuation:
+            return refuse("unexpected continuation byte " + bytes());
+        case Utf8Fault::ImpossibleByte:
+            return refuse("byte " + bytes() + " never occurs in UTF-8");
+        case Utf8Fault::Truncated:
+            return refuse("truncated sequence " + bytes());
+        case Utf8Fault::Overlong:
+            return refuse("overlong encoding " + bytes() + " of " + codePoint());
+        case Utf8Fault::Surrogate:
+            return refuse("surrogate " + codePoint() + " encoded as " + bytes());
+        case Utf8Fault::BeyondUnicode:
+            return refuse("value beyond U+10FFFF encoded as " + bytes());
     }
-    if (isContinuation(lead)) {
-        return refuse("unexpected continuation byte " + describeBytes(text.substr(offset, 1)));
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    char32_t smallest = 0;
-    if (lead < 0xE0) {
-        length = 2;
-        value = lead & 0x1Fu;
-        smallest = 0x80;
-    } else if (lead < 0xF0) {
-        length = 3;
-        value = lead & 0x0Fu;
-        smallest = 0x800;
-    } else if (lead < 0xF8) {
-        length = 4;
-        value = lead & 0x07u;
-        smallest = 0x10000;
-    } else {
-        return refuse("byte " + describeBytes(text.substr(offset, 1)) + " never occurs in UTF-8");
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if (offset + i >= text.size() ||
-            !isContinuation(static_cast<unsigned char>(text[offset + i]))) {
-            return refuse("truncated sequence " + describeBytes(text.substr(offset, i)));
-        }
-        value = (value << 6) | (static_cast<unsigned char>(text[offset + i]) & 0x3Fu);
-    }
-    const std::string bytes = describeBytes(text.substr(offset, length));
-    if (value < smallest) {
-        return refuse("overlong encoding " + bytes + " of " + describeCodePoint(value));
-    }
-    if (value >= 0xD800 && value <= 0xDFFF) {
-        return refuse("surrogate " + describeCodePoint(value) + " encoded as " + bytes);
-    }
-    if (value > 0x10FFFF) {
-        return refuse("value beyond U+10FFFF encoded as " + bytes);
-    }
-    return Utf8Step{value, length, {}};
+    return Utf8Step{read.codePoint, read.length, {}};
 }
 
 void appendUtf8(std::string& out, char32_t codePoint) {

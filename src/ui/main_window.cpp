@@ -141,10 +141,7 @@ void MainWindow::createMenu() {
             action->setShortcutContext(Qt::WindowShortcut);
         }
     }
-    const std::pair<MenuItem, OutputForm> forms[] = {{MenuItem::FontForm, OutputForm::Font},
-                                                     {MenuItem::SpanForm, OutputForm::Span},
-                                                     {MenuItem::BbcodeForm, OutputForm::Bbcode}};
-    for (const auto& [name, form] : forms) {
+    for (const auto& [name, form] : kOutputFormItems) {
         QAction* item = findControl<QAction>(this, name);
         connect(item, &QAction::triggered, this,
                 [this, form = form] { act([&] { model_.chooseOutputForm(form); }); });

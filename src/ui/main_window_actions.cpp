@@ -1,7 +1,6 @@
 // The main window's actions: the colours and their codes, the clipboard, help, quitting and the
 // settings files.
 #include <QAction>
-#include <QEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +19,7 @@ namespace huewright {
 namespace {
 
 // The gradation settings files' two dialogs differ only in their title and purpose.
-FileDialogSpec settingsFileDialog(const QString& title, bool save) {
+FileDialogOptions settingsFileDialog(const QString& title, bool save) {
     return {title,
             QStringLiteral("Lumo.DAT"),
             QStringLiteral("DAT"),
@@ -53,8 +52,9 @@ void MainWindow::connectActions() {
     }
     connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
-    for (ColourPanel* panel : colourPanels_) {
-        panel->installEventFilter(this);
+    for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
+        connect(colourPanels_[i], &ColourPanel::codeAsked, this,
+                [this, slot = kPanelSlots[i]] { showColourCode(slot); });
     }
     connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
     connect(buttons_[Button::CopyPreview], &QPushButton::clicked, this, &MainWindow::copyPreview);
@@ -67,18 +67,6 @@ void MainWindow::connectActions() {
     connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
     connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
             &MainWindow::editStartupSettings);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (ColourPanel::asksForCode(event)) {
-        for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
-            if (watched == colourPanels_[i]) {
-                showColourCode(kPanelSlots[i]);
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::chooseColour(ColourSlot slot) {
@@ -120,19 +108,19 @@ void MainWindow::editStartupSettings() {
 }
 
 void MainWindow::saveSettingsFile() {
-    static const FileDialogSpec kSpec =
+    static const FileDialogOptions kOptions =
         settingsFileDialog(QStringLiteral("グラデーション設定保存"), true);
     if (const std::optional<QString> file =
-            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kSpec)) {
+            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kOptions)) {
         act([&] { model_.saveGradationFile(localPath(*file)); });
     }
 }
 
 void MainWindow::openSettingsFile() {
-    static const FileDialogSpec kSpec =
+    static const FileDialogOptions kOptions =
         settingsFileDialog(QStringLiteral("グラデーション設定読込"), false);
     const std::optional<QString> file =
-        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kSpec);
+        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kOptions);
     act([&] { model_.loadGradationFile(file ? std::optional(localPath(*file)) : std::nullopt); });
 }
 

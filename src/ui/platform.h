@@ -20,7 +20,7 @@ struct FileType {
 };
 
 /// How a file dialog looks and behaves; each dialog also remembers its last name and file type.
-struct FileDialogSpec {
+struct FileDialogOptions {
     QString title;
     QString initialName;    ///< offered the first time, e.g. "Lumo.DAT"
     QString defaultSuffix;  ///< added to a name typed without one, e.g. "DAT"
@@ -44,7 +44,7 @@ class Platform {
     /// Runs the file dialog `id` ("SD1", "OD1"); the chosen full file name, or nothing when
     /// cancelled. Each id remembers its own last name and file type.
     virtual std::optional<QString> chooseFile(QWidget* parent, const QString& id,
-                                              const FileDialogSpec& spec) = 0;
+                                              const FileDialogOptions& options) = 0;
     /// Shows `dialog` modally until it closes, by whatever means.
     virtual void runModal(QDialog& dialog) = 0;
     /// The application's error box: stop icon, OK button, application title, `message` as given.

@@ -43,34 +43,35 @@ std::optional<ColourValue> QtPlatform::chooseColour(QWidget* parent, ColourValue
 }
 
 std::optional<QString> QtPlatform::chooseFile(QWidget* parent, const QString& id,
-                                              const FileDialogSpec& spec) {
+                                              const FileDialogOptions& options) {
     // A fresh dialog each time, preset from what the last confirmation left, so that browsing
     // in a dialog the user then cancels is not offered again.
     FileDialogMemory& memory = fileDialogs_[id];
-    QFileDialog dialog(parent, spec.title);
-    dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    QFileDialog dialog(parent, options.title);
+    dialog.setAcceptMode(options.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setDefaultSuffix(options.defaultSuffix);
     // Each type's label shows its own pattern; the real patterns follow in a last pair of
     // brackets that the list hides, so that "*.*" may match names without a dot as well.
     QStringList filters;
-    for (const FileType& type : spec.types) {
+    for (const FileType& type : options.types) {
         filters.append(type.label + QStringLiteral(" (") + type.patterns + QLatin1Char(')'));
     }
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(memory.type));
-    dialog.selectFile(memory.fileName.isEmpty() ? spec.initialName : memory.fileName);
+    dialog.selectFile(memory.fileName.isEmpty() ? options.initialName : memory.fileName);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     const QString fileName = dialog.selectedFiles().value(0);
     // The dialog reports the chosen type by the label it shows.
-    const auto chosen = std::find_if(spec.types.begin(), spec.types.end(), [&](const FileType& t) {
-        return t.label == dialog.selectedNameFilter();
-    });
-    memory = {fileName, chosen != spec.types.end() ? static_cast<int>(chosen - spec.types.begin())
-                                                   : memory.type};
+    const auto chosen =
+        std::find_if(options.types.begin(), options.types.end(),
+                     [&](const FileType& t) { return t.label == dialog.selectedNameFilter(); });
+    memory = {fileName, chosen != options.types.end()
+                            ? static_cast<int>(chosen - options.types.begin())
+                            : memory.type};
     return fileName;
 }
 

@@ -21,7 +21,7 @@ class QtPlatform : public Platform {
     void beep() override;
     std::optional<ColourValue> chooseColour(QWidget* parent, ColourValue initial) override;
     std::optional<QString> chooseFile(QWidget* parent, const QString& id,
-                                      const FileDialogSpec& spec) override;
+                                      const FileDialogOptions& options) override;
     void runModal(QDialog& dialog) override;
     void showError(QWidget* parent, const QString& message) override;
     void copyText(const QString& text) override;

@@ -1,7 +1,6 @@
 #include "ui/settings_dialog.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -56,7 +55,8 @@ SettingsDialog::SettingsDialog(MainWindowModel& model, Platform& platform,
                                       S::BackgroundButton};
     for (std::size_t i = 0; i < kSlots.size(); ++i) {
         panels_[i] = findControl<ColourPanel>(this, panels[i]);
-        panels_[i]->installEventFilter(this);
+        connect(panels_[i], &ColourPanel::codeAsked, this,
+                [this, slot = kSlots[i]] { showColourCode(slot); });
         connect(findControl<QPushButton>(this, buttons[i]), &QPushButton::clicked, this,
                 [this, slot = kSlots[i]] { chooseColour(slot); });
     }
@@ -147,18 +147,6 @@ void SettingsDialog::store() {
         // The dialog stays open with the user's edits, to try again or cancel.
         platform_.showError(this, windowMessage(error) + QStringLiteral("."));
     }
-}
-
-bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (ColourPanel::asksForCode(event)) {
-        for (std::size_t i = 0; i < panels_.size(); ++i) {
-            if (watched == panels_[i]) {
-                showColourCode(kSlots[i]);
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {

@@ -29,7 +29,6 @@ class SettingsDialog : public QDialog {
     void fill();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

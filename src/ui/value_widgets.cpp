@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
@@ -18,20 +19,21 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool ColourPanel::asksForCode(const QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        return true;
-    }
-    if (event->type() != QEvent::KeyPress) {
-        return false;
-    }
-    const auto* key = static_cast<const QKeyEvent*>(event);
+void ColourPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    emit codeAsked();
+}
+
+void ColourPanel::keyPressEvent(QKeyEvent* event) {
     // With Ctrl, Alt or Shift the key means something else, a shortcut of the window's perhaps.
-    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        return false;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                  event->key() == Qt::Key_Space)) {
+        event->accept();
+        emit codeAsked();
+        return;
     }
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-           key->key() == Qt::Key_Space;
+    QFrame::keyPressEvent(event);
 }
 
 void ColourPanel::paintEvent(QPaintEvent* event) {

@@ -6,8 +6,6 @@
 
 #include "generator/colour.h"
 
-class QEvent;
-
 namespace huewright {
 
 /// A small lowered frame filled with a colour. A screen reader hears it as a graphic named by
@@ -24,12 +22,15 @@ class ColourPanel : public QFrame {
     ColourValue colour() const { return colour_; }
     const QString& code() const { return code_; }
 
-    /// Whether `event`, sent to a panel, asks for its colour's code: a double click, or Enter or
-    /// Space, since the keyboard has no double click.
-    static bool asksForCode(const QEvent* event);
+  signals:
+    /// The user asks for the colour's code: a double click with any button, or Enter or Space,
+    /// since the keyboard has no double click.
+    void codeAsked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     ColourValue colour_ = 0;

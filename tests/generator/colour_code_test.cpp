@@ -12,6 +12,8 @@ TEST(ColourCode, ShownWithTheHashAndCaseOptions) {
     EXPECT_EQ(colourToCode(0x0080FF, true, false), "#ff8000");
     EXPECT_EQ(colourToCode(0x0080FF, false, true), "FF8000");
     EXPECT_EQ(colourToCode(0xAB0080FF, false, false), "ff8000");
+    // The page's colour inputs take nothing but lower case with the hash.
+    EXPECT_EQ(cssColour(0xAB0080FF), "#ff8000");
 }
 
 TEST(ColourCode, ReadBackOrTheFallback) {

@@ -625,6 +625,24 @@ class MainWindowTest : public QObject {
         QVERIFY(model.checked(CheckBox::UseSize));
     }
 
+    // A double-click on a panel of the settings dialog edits the draft's colour by its code.
+    void settingsPanelShowsItsCode() {
+        QString shown;
+        openSettings([&](QDialog& dialog) {
+            if (qobject_cast<ColourCodeDialog*>(&dialog) != nullptr) {
+                auto* edit = findControl<QLineEdit>(&dialog, ColourCodeControl::Code);
+                shown = edit->text();
+                edit->setText(QStringLiteral("#0000ff"));
+                return;
+            }
+            QTest::mouseDClick(in<QWidget>(dialog, SettingsControl::BackgroundPanel),
+                               Qt::LeftButton);
+            press(dialog, SettingsControl::Store);
+        });
+        QCOMPARE(shown, QStringLiteral("#FFFFFF"));
+        QCOMPARE(model().startupSettings().backgroundColour, ColourValue{0xFF0000});
+    }
+
     // The settings dialog, opened from 編集 → 初期設定: a Store the file refuses keeps the dialog
     // open with the user's edits, and Cancel then changes nothing, a colour chosen in it included,
     // but regenerates.

@@ -87,7 +87,7 @@ class QtPlatformTest : public QObject {
         // The list shows each label; "*.*" matches names without a dot as well.
         const QStringList filters = {QStringLiteral("グラデーション設定 (*.DAT)"),
                                      QStringLiteral("すべてのファイル (*.*)")};
-        const FileDialogSpec spec{
+        const FileDialogOptions options{
             QStringLiteral("グラデーション設定読込"),
             QStringLiteral("Lumo.DAT"),
             QStringLiteral("DAT"),
@@ -121,7 +121,7 @@ class QtPlatformTest : public QObject {
         const QStringList types = {filters[0] + QStringLiteral(" (*.DAT)"),
                                    filters[1] + QStringLiteral(" (*)")};
         answer(folder.filePath(QStringLiteral("mine")), types[1], false);
-        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
+        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), options),
                  std::optional<QString>(mine));
         QCOMPARE(offeredName, QStringLiteral("Lumo.DAT"));
         QCOMPARE(offeredType, filters[0]);
@@ -130,7 +130,7 @@ class QtPlatformTest : public QObject {
         for (const bool cancel : {true, false}) {
             answer(cancel ? QStringLiteral("other.txt") : QString(), cancel ? types[0] : QString(),
                    cancel);
-            QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), spec),
+            QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::OpenDialog)), options),
                      cancel ? std::nullopt : std::optional<QString>(mine));
             QCOMPARE(offeredName, QStringLiteral("mine.DAT"));
             QCOMPARE(offeredType, filters[1]);
@@ -138,7 +138,7 @@ class QtPlatformTest : public QObject {
 
         // Another id keeps its own memory.
         answer(QString(), QString(), true);
-        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::SaveDialog)), spec),
+        QCOMPARE(platform.chooseFile(nullptr, qtName(nameOf(Window::SaveDialog)), options),
                  std::nullopt);
         QCOMPARE(offeredName, QStringLiteral("Lumo.DAT"));
         QCOMPARE(offeredType, filters[0]);

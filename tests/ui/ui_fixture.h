@@ -37,7 +37,8 @@ class FakePlatform : public Platform {
     int beeps = 0;
     int modalRuns = 0;
     std::vector<ColourValue> colourOffers;  ///< the colour each colour dialog opened with
-    std::vector<std::pair<QString, FileDialogSpec>> fileRuns;  ///< each file dialog's id and spec
+    std::vector<std::pair<QString, FileDialogOptions>>
+        fileRuns;  ///< each file dialog's id and options
     QStringList errors;
     QStringList helpFiles;
     QStringList copiedTexts;
@@ -51,8 +52,8 @@ class FakePlatform : public Platform {
     }
 
     std::optional<QString> chooseFile(QWidget* /*parent*/, const QString& id,
-                                      const FileDialogSpec& spec) override {
-        fileRuns.emplace_back(id, spec);
+                                      const FileDialogOptions& options) override {
+        fileRuns.emplace_back(id, options);
         return next(fileAnswers);
     }
 

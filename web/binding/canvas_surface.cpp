@@ -82,11 +82,6 @@ EM_JS(void, drawCanvasText, (int x, int y, const char* utf8), {
 // Point sizes become pixel heights at the 96 pixels per inch the window is drawn at.
 constexpr int kPixelsPerInch = 96;
 
-// The colour in the form CSS reads: #rrggbb.
-std::string cssColour(huewright::ColourValue colour) {
-    return huewright::colourToCode(colour, true, false);
-}
-
 }  // namespace
 
 namespace huewright {

@@ -7,6 +7,7 @@
 
 #include "generator/colour_code.h"
 #include "model/error_messages.h"
+#include "model/layout.h"
 #include "text/conversion_error.h"
 #include "text/cp932.h"
 
@@ -41,11 +42,6 @@ constexpr std::array<std::pair<WindowPart, ColourSlot>, 3> kColourPanels = {{
     {WindowPart::StartColour, ColourSlot::Start},
     {WindowPart::MiddleColour, ColourSlot::Middle},
     {WindowPart::EndColour, ColourSlot::End},
-}};
-constexpr std::array<std::pair<MenuItem, OutputForm>, 3> kFormItems = {{
-    {MenuItem::FontForm, OutputForm::Font},
-    {MenuItem::SpanForm, OutputForm::Span},
-    {MenuItem::BbcodeForm, OutputForm::Bbcode},
 }};
 
 // The settings dialog's switches, colour buttons and panels, and tag-form items.
@@ -88,11 +84,6 @@ std::optional<Value> lookUp(const std::array<std::pair<Key, Value>, N>& table,
         }
     }
     return std::nullopt;
-}
-
-// The colour as CSS and the colour picker write it: "#rrggbb".
-std::string cssColour(ColourValue colour) {
-    return colourToCode(colour, true, false);
 }
 
 // The picker's "#rrggbb", or nothing for a cancel.
@@ -218,11 +209,12 @@ std::string Page::colourCodeClosed(const std::string& panel, const std::string& 
 }
 
 std::string Page::chooseForm(const std::string& item) {
-    const auto form = lookUp(kFormItems, named(kAllMenuItems, item));
-    if (!form) {
-        return {};
+    for (const OutputFormItem& choice : kOutputFormItems) {
+        if (nameOf(choice.item) == item) {
+            return act([&] { model_.chooseOutputForm(choice.form); });
+        }
     }
-    return act([&] { model_.chooseOutputForm(*form); });
+    return {};
 }
 
 val Page::save() {
@@ -288,7 +280,7 @@ val Page::state() const {
         e.set("code", model_.colourCode(colour));
         put(nameOf(panel), e);
     }
-    for (const auto& [item, form] : kFormItems) {
+    for (const auto& [item, form] : kOutputFormItems) {
         val e = entry();
         e.set("checked", model_.outputForm() == form);
         put(nameOf(item), e);
