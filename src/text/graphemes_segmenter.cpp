@@ -18,9 +18,12 @@ namespace {
 // Intl.Segmenter and writes the end of each, in bytes, to `ends`; returns how many there are.
 // clang-format off
 EM_JS(std::size_t, segmentUtf8, (const char* bytes, std::size_t length, std::uint32_t* ends), {
-    Module.huewrightSegmenter = Module.huewrightSegmenter ||
-        new Intl.Segmenter(undefined, {granularity: "grapheme"});
-    const text = new TextDecoder().decode(HEAPU8.subarray(bytes, bytes + length));
+    if (!Module.huewrightSegmenter) {
+        Module.huewrightSegmenter = new Intl.Segmenter(undefined, {granularity: "grapheme"});
+        // A U+FEFF that starts the bytes is a character of the text, not a byte-order mark.
+        Module.huewrightDecoder = new TextDecoder("utf-8", {ignoreBOM: true});
+    }
+    const text = Module.huewrightDecoder.decode(HEAPU8.subarray(bytes, bytes + length));
     let count = 0;
     let end = 0;
     for (const piece of Module.huewrightSegmenter.segment(text)) {

@@ -20,9 +20,9 @@ std::vector<std::string> clusters(std::string_view text) {
 }
 
 // The golden "emoji" case shows a family, a flag, a skin tone and a combining mark kept whole.
-// Here regional indicators pair, malformed bytes stand alone, and texts run longer than the stretch
-// the WebAssembly build hands to the host's segmenter at a time, with characters that cross from
-// one stretch into the next.
+// Here regional indicators pair, malformed bytes stand alone, a leading U+FEFF is a character, and
+// texts run longer than the stretch the WebAssembly build hands to the host's segmenter at a time,
+// with characters that cross from one stretch into the next.
 TEST(Graphemes, KeepCharactersWhole) {
     const std::string japan = "\U0001F1EF\U0001F1F5";
     const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
@@ -36,6 +36,7 @@ TEST(Graphemes, KeepCharactersWhole) {
     const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"two flags and a lone regional indicator", {japan, japan, "\U0001F1FA"}},
         {"malformed bytes", {"a", "\xFF", "\xE3", "\x81", "\u0301"}},
+        {"a byte-order mark first", {"\uFEFF", "h", "i"}},
         {"a letter with a thousand combining marks", {accented, "b", accented}},
         {"seventy families", families},
         {"b and seventy families", bAndFamilies},
