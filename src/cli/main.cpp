@@ -1,5 +1,9 @@
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <iostream>
 #include <streambuf>
@@ -11,8 +15,53 @@
 #include "persistence/interrupt_cleanup.h"
 #include "persistence/standard_descriptors.h"
 #include "persistence/system_calls.h"
+#include "text/decimal.h"
 
 namespace {
+
+#ifdef __EMSCRIPTEN__
+// Node decodes a program's arguments as UTF-8 and puts U+FFFD for bytes that are not, so such an
+// argument would arrive changed: a file of another name, a text that was not typed. Their bytes are
+// the last fields of /proc/self/cmdline, after node's own. Returns the number, from 1, of the first
+// argument whose bytes are not UTF-8, or 0. Where the bytes cannot be had, an argument holding
+// U+FFFD counts as one that was not UTF-8.
+// clang-format off
+EM_JS(int, firstArgumentNotUtf8, (), {
+    const given = process.argv.slice(2);
+    const lenient = new TextDecoder("utf-8", {ignoreBOM: true});
+    const strict = new TextDecoder("utf-8", {ignoreBOM: true, fatal: true});
+    let bytes = null;
+    try {
+        const line = require("fs").readFileSync("/proc/self/cmdline");
+        const fields = [];
+        for (let start = 0; start < line.length;) {
+            const end = line.indexOf(0, start);
+            fields.push(line.subarray(start, end < 0 ? line.length : end));
+            start = end < 0 ? line.length : end + 1;
+        }
+        bytes = fields.slice(Math.max(fields.length - given.length, 0));
+        // Only fields that node decoded into the very arguments are theirs.
+        if (bytes.length !== given.length || bytes.some((field, i) => lenient.decode(field) !== given[i])) {
+            bytes = null;
+        }
+    } catch (error) {
+        bytes = null;
+    }
+    const notUtf8 = (argument, i) => {
+        if (bytes === null) {
+            return argument.includes(String.fromCharCode(0xFFFD));
+        }
+        try {
+            strict.decode(bytes[i]);
+            return false;
+        } catch (error) {
+            return true;
+        }
+    };
+    return given.findIndex(notUtf8) + 1;
+});
+// clang-format on
+#endif
 
 // Standard input read straight from its descriptor, so that a read that fails (a directory, a
 // closed descriptor) is told apart from the end of the input: it throws std::system_error.
@@ -82,6 +131,13 @@ class DescriptorOutput final : public std::streambuf {
 
 int main(int argc, char** argv) {
     huewright::keepStandardDescriptorsTaken();
+#ifdef __EMSCRIPTEN__
+    if (const int argument = firstArgumentNotUtf8(); argument != 0) {
+        std::cerr << "huewright-cli: argument " << huewright::decimal(argument)
+                  << " could not be read as UTF-8; under node every argument must be UTF-8\n";
+        return 2;
+    }
+#endif
     huewright::installInterruptCleanup();
     DescriptorInput input;
     std::istream in(&input);

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <charconv>
 #include <optional>
@@ -12,6 +16,16 @@
 
 #include "persistence/atomic_file.h"
 #include "persistence/system_calls.h"
+
+#ifdef __EMSCRIPTEN__
+// Node's file system writes a descriptor it opened at the position it keeps for it, which a FIFO
+// or a terminal refuses ("Invalid seek"); as for the standard streams, it is told to keep none.
+// clang-format off
+EM_JS(void, writeWithoutPosition, (int fd), {
+    FS.getStream(fd).seekable = false;
+});
+// clang-format on
+#endif
 
 namespace huewright {
 
@@ -147,6 +161,9 @@ std::unique_ptr<OutputTarget> openOutput(const std::string& name, std::ostream& 
         if (fd < 0) {
             throw FileWriteError(name, lastSystemError());
         }
+#ifdef __EMSCRIPTEN__
+        writeWithoutPosition(fd);
+#endif
         return std::make_unique<DescriptorTarget>(name, fd, true);
     }
     return std::make_unique<ReplacedFileTarget>(name, calls);

@@ -33,6 +33,14 @@ bool DiskFileSystem::exists(const std::filesystem::path& file) const {
 }
 
 FileRead DiskFileSystem::readFile(const std::filesystem::path& file) const {
+#ifdef __EMSCRIPTEN__
+    // Node's file system drops O_NONBLOCK, so there a FIFO is told from its status before the
+    // open below could wait for a writer that never comes.
+    if (struct stat status{}; ::stat(file.c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+                              !S_ISDIR(status.st_mode)) {
+        return {std::nullopt, notRegularFile()};
+    }
+#endif
     // Not blocking on open keeps a FIFO under the settings file's name from hanging the program.
     const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {

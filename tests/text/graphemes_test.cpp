@@ -20,9 +20,10 @@ std::vector<std::string> clusters(std::string_view text) {
 }
 
 // The golden "emoji" case shows a family, a flag, a skin tone and a combining mark kept whole.
-// Here regional indicators pair, malformed bytes stand alone, and texts run longer than the stretch
-// the WebAssembly build hands to the host's segmenter at a time, with characters that cross from
-// one stretch into the next.
+// Here regional indicators pair, malformed bytes stand alone, a leading U+FEFF is a character,
+// letters that usually stand alone take the marks that join them, and texts run longer than the
+// stretch the WebAssembly build hands to the host's segmenter at a time, with characters that
+// cross from one stretch into the next.
 TEST(Graphemes, KeepCharactersWhole) {
     const std::string japan = "\U0001F1EF\U0001F1F5";
     const std::string family = "\U0001F468\u200D\U0001F469\u200D\U0001F467";
@@ -36,6 +37,10 @@ TEST(Graphemes, KeepCharactersWhole) {
     const std::pair<const char*, std::vector<std::string>> rows[] = {
         {"two flags and a lone regional indicator", {japan, japan, "\U0001F1FA"}},
         {"malformed bytes", {"a", "\xFF", "\xE3", "\x81", "\u0301"}},
+        {"a byte-order mark first", {"\uFEFF", "h", "i"}},
+        {"letters and the marks that join them",
+         {"\u304B\u3099", "\uFF76\uFF9E", "\uAC00\u11A8", "\u1100\uAC00", "\u00A9\uFE0F", "a\u0301",
+          "\u4E00", "\xD0\x96", "z"}},
         {"a letter with a thousand combining marks", {accented, "b", accented}},
         {"seventy families", families},
         {"b and seventy families", bAndFamilies},
