@@ -102,10 +102,12 @@ FIXED_CASES = [
                  "files": [b"caf\xe9.DAT"]},
       "node": {"status": 2, "standard output": b"", "standard error": NOT_UTF8_UNDER_NODE % 3,
                "files": []}}),
-    # A start-up file that cannot be read leaves every start-up key unset, as in the window.
+    # A start-up file that cannot be read is named, and the run starts from the built-in
+    # settings, as without one.
     ("lumo.ini a FIFO", [b"hi"], None, ["lumo.ini"],
-     {"status": 0, "standard error": b"", "standard output":
-      b'<FONT COLOR="#FF00FF">h</FONT><FONT COLOR="#0000FF">i</FONT>\n'}),
+     {"status": 0, "standard output": FONT_HI + b"\n", "standard error":
+      b"huewright-cli: warning: cannot read the start-up file lumo.ini: not a regular file; "
+      b"starting from the built-in settings\n"}),
     ("--load FIFO", [b"--no-startup-file", b"--load", b"p"], None, ["p"],
      {"status": 2, "standard output": b"",
       "standard error": b"huewright-cli: --load: cannot read p: not a regular file\n"}),
