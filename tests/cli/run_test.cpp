@@ -283,8 +283,9 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
     // The window's own options add nothing to what the window saves, unless the file holds the
     // section already: then they overwrite it.
     EXPECT_EQ(readBytes("b.DAT").find("[HuewrightHTML]"), std::string::npos);
-    runCli(words("--load e.DAT --save e.DAT --format font --colours FF0000,0000FF --no-merge-runs "
-                 "--no-exact-ends --blend rgb"));
+    runCli(
+        words("--load e.DAT --save e.DAT --format font --colours FF0000,0000FF --no-merge-runs "
+              "--no-exact-ends --blend rgb"));
     EXPECT_EQ(runCli({"--load", "e.DAT"}).out,
               runCli(words("--colours FF0000,0000FF " + flags)).out);
     writeBytes("plain.DAT", "[DATA]\r\ntext=ab\r\n[HuewrightHTML]\r\nForm=zork\r\n");
