@@ -1,48 +1,51 @@
-#include "ui/cp932_validator.h"
+#include "ui/entry_validator.h"
 
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
 #include <utility>
 
-#include "text/cp932.h"
-
 namespace huewright {
-namespace {
 
-/// What a one-line box keeps of `text`: its first line, without control characters and the
-/// characters code page 932 cannot hold.
-QString holdable(const QString& text) {
-    QString kept;
-    for (const char32_t codePoint : text.toUcs4()) {
-        if (codePoint == U'\r' || codePoint == U'\n') {
-            break;
-        }
-        if (codePoint >= 0x20 && codePoint != 0x7F && cp932CanHold(codePoint)) {
-            kept.append(QString::fromUcs4(&codePoint, 1));
-        }
+FocusCause focusCause(Qt::FocusReason reason) {
+    switch (reason) {
+        case Qt::MouseFocusReason:
+            return FocusCause::Mouse;
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            return FocusCause::Keyboard;
+        default:
+            // The window came back, a pop-up closed, or code moved the focus.
+            return FocusCause::Return;
     }
-    return kept;
 }
 
-}  // namespace
+char32_t localeDecimalSeparator() {
+    const QList<uint> separator = QLocale().decimalPoint().toUcs4();
+    return separator.size() == 1 ? separator.front() : U'.';
+}
 
-Cp932Validator::Cp932Validator(std::function<void()> beep, QLineEdit* editor)
-    : QValidator(editor), editor_(editor), beep_(std::move(beep)), before_(editor->text()) {
+EntryValidator::EntryValidator(EntryControl control, std::function<void()> beep, QLineEdit* editor)
+    : QValidator(editor),
+      control_(control),
+      editor_(editor),
+      beep_(std::move(beep)),
+      before_(editor->text()) {
     editor_->setValidator(this);
     connect(editor_, &QLineEdit::textChanged, this,
             [this](const QString& text) { before_ = text; });
 }
 
-QValidator::State Cp932Validator::validate(QString& input, int& position) const {
+QValidator::State EntryValidator::validate(QString& input, int& position) const {
     // The editor counts as modified only while a change of the user's is being validated:
     // setting the text from code clears the flag and a refused change restores it.
     if (!editor_->isModified()) {
         return Acceptable;
     }
     // Whatever the edit did, it put `input`'s middle, between what it shares with the text
-    // before at either end, in place of the old middle; only that middle is new. Checking it
-    // alone keeps a keystroke cheap in a long text.
+    // before at either end, in place of the old middle; only that middle is new.
     const qsizetype shortest = std::min(input.size(), before_.size());
     qsizetype head = 0;
     while (head < shortest && input[head] == before_[head]) {
@@ -60,16 +63,25 @@ QValidator::State Cp932Validator::validate(QString& input, int& position) const 
         --tail;
     }
     const QString inserted = input.mid(head, input.size() - head - tail);
-    const QString kept = holdable(inserted);
-    if (kept.size() == inserted.size()) {
-        return Acceptable;
+    if (inserted.isEmpty()) {
+        return Acceptable;  // only deleted
     }
-    beep_();
-    input = input.left(head) + kept + input.right(tail);
-    if (input == before_) {
+    const QByteArray before = before_.left(head).toUtf8();
+    const QByteArray replaced = before_.mid(head, before_.size() - head - tail).toUtf8();
+    const QByteArray after = before_.right(tail).toUtf8();
+    const QByteArray pasted = inserted.toUtf8();
+    const EntryOutcome outcome =
+        insertText(control_, EntryAction::Paste,
+                   {before.toStdString(), replaced.toStdString(), after.toStdString()},
+                   pasted.toStdString(), localeDecimalSeparator());
+    if (outcome.beep) {
+        beep_();
+    }
+    if (!outcome.changed) {
         return Invalid;
     }
-    position = static_cast<int>(head + kept.size());
+    input = QString::fromStdString(outcome.text);
+    position = static_cast<int>(outcome.cursor);
     return Acceptable;
 }
 
