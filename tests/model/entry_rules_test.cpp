@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/layout.h"
 #include "support/entry_cases.h"
 
 namespace huewright {
@@ -121,6 +122,17 @@ TEST(EntryRulesTest, controlsByName) {
               EntryControl(ColourCodeControl::Code));
     EXPECT_EQ(entryControlNamed(Window::Main, "WS"), EntryControl(SpinField::FrameWidth));
     EXPECT_EQ(entryControlNamed(Window::Main, "WB"), std::nullopt);
+}
+
+// The layout draws a spin edit as taking typing or not; the rules must agree with the drawing.
+TEST(EntryRulesTest, layoutDrawsEachSpinEditAsItTakesTyping) {
+    for (const ControlLayout& control : mainWindowLayout().controls) {
+        const std::optional<EntryControl> entry = entryControlNamed(Window::Main, control.name);
+        if (const auto* spin = entry ? std::get_if<SpinField>(&*entry) : nullptr) {
+            EXPECT_EQ(control.kind == ControlKind::TypingSpinEdit, spinEntry(*spin).typing)
+                << control.name;
+        }
+    }
 }
 
 }  // namespace
