@@ -282,6 +282,22 @@ function wireEntry(module, part, windowName, name, changed) {
       changed();
     }
   };
+  // An input method's text is in the box before the rules can see it: they judge it as typed
+  // once it is committed, and the box keeps what they keep.
+  part.addEventListener("compositionend", (event) => {
+    const end = part.selectionStart;
+    const start = Math.max(0, end - (event.data ?? "").length);
+    const outcome = module.entryInsert(windowName, name, "type", part.value.slice(0, start), "",
+                                       part.value.slice(end), event.data ?? "");
+    if (outcome?.beep) {
+      refused(part);
+    }
+    if (outcome && outcome.text !== part.value) {
+      part.value = outcome.text;
+      part.setSelectionRange(outcome.cursor, outcome.cursor);
+    }
+    changed();
+  });
   part.addEventListener("paste", (event) => {
     event.preventDefault();
     insert("paste", event.clipboardData?.getData("text/plain") ?? "");
@@ -789,7 +805,12 @@ async function main() {
       wireSpin(part, name, model, act, names.SpinStep, module.spinEntries()[name]);
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
       wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
-      part.addEventListener("input", () => act(model.edit(name, part.value)));
+      // What an input method composes goes to the model as it is committed.
+      part.addEventListener("input", (event) => {
+        if (!event.isComposing) {
+          act(model.edit(name, part.value));
+        }
+      });
     } else if (part.classList.contains("ColourPanel")) {
       onCodeAsked(part, () => editColourCode(model.colourCode(name), (code) => {
         act(model.colourCodeClosed(name, code));

@@ -478,6 +478,23 @@ async function entryCases() {
 }
 
 const entryRows = await entryCases();
+describe("an input method's text", () => {
+  it("keeps what the text box can hold once committed, with one refusal", async () => {
+    const {page} = await openPage(session);
+    // The page opens with the text box's whole text selected.
+    const client = await page.createCDPSession();
+    await client.send("Input.imeSetComposition", {text: "a¥b", selectionStart: 3,
+                                                  selectionEnd: 3});
+    await client.send("Input.insertText", {text: "a¥b"});
+    await settle(page);
+    assert.deepEqual(await page.$eval(control("Edit1"), (e) => [e.value,
+                                                                Number(e.dataset.refusals)]),
+                     ["ab", 1]);
+    assert.match(await fragmentOf(page), />b<\/FONT>/);
+    await page.close();
+  });
+});
+
 describe("the entry rules' table through the page", () => {
   const enabling = {WS: "WB", FDsize: "TB", FSsize: "TB", link_e: "LB"};
   const spins = ["Fsize", "WS", "FDsize", "FSsize"];
