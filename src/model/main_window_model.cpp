@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generator/colour_code.h"
+#include "model/entry_rules.h"
 #include "model/extended_keys.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
@@ -168,7 +169,7 @@ void MainWindowModel::setSpinValue(SpinField spin, int value) {
 }
 
 void MainWindowModel::stepSpin(SpinField spin, int delta) {
-    setSpinValue(spin, spinValue(spin) + delta);
+    setSpinText(spin, steppedText(spin, spinTexts_[index(spin)], delta));
 }
 
 void MainWindowModel::spinFocusOut(SpinField spin) {

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "model/entry_rules.h"
 #include "model/main_window_model.h"
 #include "ui/control_layout.h"
+#include "ui/entry_validator.h"
 #include "ui/fonts.h"
 #include "ui/platform.h"
 
@@ -51,9 +53,9 @@ void ColourCodeDialog::showEvent(QShowEvent* event) {
 }
 
 bool ColourCodeDialog::eventFilter(QObject* watched, QEvent* event) {
-    // The whole code is selected whenever the box gets the focus other than by a click.
     if (watched == edit_ && event->type() == QEvent::FocusIn &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+        selectsAllOnFocus(ColourCodeControl::Code,
+                          focusCause(static_cast<QFocusEvent*>(event)->reason()))) {
         edit_->selectAll();
     }
     return QDialog::eventFilter(watched, event);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <set>
 #include <vector>
@@ -76,8 +77,11 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
         }
         case ControlKind::FixedSpinEdit:
         case ControlKind::TypingSpinEdit: {
-            const bool typing = control.kind == ControlKind::TypingSpinEdit;
-            auto* spin = new SpinEdit(typing, typing ? 2 : 1, beep, parent);
+            // Spin edits stand only on the main window, and every one is a SpinField.
+            const auto* field =
+                std::find_if(std::begin(kAllSpinFields), std::end(kAllSpinFields),
+                             [&](SpinField f) { return nameOf(f) == control.name; });
+            auto* spin = new SpinEdit(*field, beep, parent);
             spin->setText(caption);
             return spin;
         }

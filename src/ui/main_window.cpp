@@ -21,7 +21,7 @@
 
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
-#include "ui/cp932_validator.h"
+#include "ui/entry_validator.h"
 #include "ui/error_messages.h"
 #include "ui/fonts.h"
 #include "ui/help_file.h"
@@ -79,9 +79,9 @@ void MainWindow::createControls() {
     preview_->setImage(&surface_.screenImage());
 
     auto beep = [this] { platform_.beep(); };
-    for (QLineEdit* edit : {textEdit_, linkEdit_, faceNameBox_->lineEdit()}) {
-        new Cp932Validator(beep, edit);
-    }
+    new EntryValidator(LineEdit::Text, beep, textEdit_);
+    new EntryValidator(LineEdit::LinkTarget, beep, linkEdit_);
+    new EntryValidator(WindowPart::FaceName, beep, faceNameBox_->lineEdit());
     for (const CheckBox box : kAllCheckBoxes) {
         checkBoxes_[box] = findControl<QAbstractButton>(client, box);
         switchable_[box] = checkBoxes_[box];
@@ -92,7 +92,6 @@ void MainWindow::createControls() {
     }
     for (const SpinField field : kAllSpinFields) {
         spinEdits_[field] = findControl<SpinEdit>(client, field);
-        spinEdits_[field]->setRange(rangeOf(field));
         switchable_[field] = spinEdits_[field];
     }
     for (const LineEdit edit : kAllLineEdits) {
@@ -275,7 +274,9 @@ void MainWindow::showEvent(QShowEvent* event) {
             move(screen->availableGeometry().center() - frameGeometry().center() + pos());
         }
         textEdit_->setFocus();
-        textEdit_->selectAll();
+        if (selectsAllOnFocus(LineEdit::Text, FocusCause::Opening)) {
+            textEdit_->selectAll();
+        }
     }
 }
 

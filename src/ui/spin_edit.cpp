@@ -4,55 +4,21 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QResizeEvent>
 #include <QToolButton>
-#include <QValidator>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
+#include "model/entry_rules.h"
 #include "ui/control_layout.h"
+#include "ui/entry_validator.h"
 
 namespace huewright {
 namespace {
 
 constexpr int kButtonWidth = 15;
-constexpr int kRepeatDelayMs = 400;
-constexpr int kRepeatIntervalMs = 100;
-
-/// Whether a field that takes typing accepts `c`: a digit, "+", "-", "." or the decimal
-/// separator of the user's locale.
-bool spinEditAccepts(QChar c) {
-    if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.') {
-        return true;
-    }
-    const QString separator = QLocale().decimalPoint();
-    return separator.size() == 1 && c == separator.front();
-}
-
-/// Refuses a change of the user's that brings in a character the field does not accept, with a
-/// beep: the keys are checked before they reach the field, this catches pasting, dropping and
-/// input methods. Text set from code is never refused.
-class SpinEditValidator : public QValidator {
-  public:
-    SpinEditValidator(QLineEdit* editor, std::function<void()> beep)
-        : QValidator(editor), editor_(editor), beep_(std::move(beep)) {}
-
-    State validate(QString& input, int& /*position*/) const override {
-        // The field counts as modified only while a change of the user's is being validated:
-        // setting the text from code clears the flag and a refused change restores it.
-        if (!editor_->isModified() || std::all_of(input.cbegin(), input.cend(), spinEditAccepts)) {
-            return Acceptable;
-        }
-        beep_();
-        return Invalid;
-    }
-
-  private:
-    QLineEdit* editor_;
-    std::function<void()> beep_;
-};
 
 /// Whether `event` types text, as a line edit decides it (Ctrl and Ctrl+Shift type nothing).
 bool typesCharacter(const QKeyEvent& event) {
@@ -70,29 +36,30 @@ bool typesCharacter(const QKeyEvent& event) {
            first.category() == QChar::Other_PrivateUse;
 }
 
-QToolButton* makeStepButton(Qt::ArrowType arrow, SpinStep step, QWidget* parent) {
+QToolButton* makeStepButton(Qt::ArrowType arrow, SpinStep step, const SpinEntry& entry,
+                            QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(qtName(nameOf(step)));
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
-    button->setAutoRepeatDelay(kRepeatDelayMs);
-    button->setAutoRepeatInterval(kRepeatIntervalMs);
+    button->setAutoRepeatDelay(entry.repeatDelayMs);
+    button->setAutoRepeatInterval(entry.repeatIntervalMs);
     return button;
 }
 
 }  // namespace
 
-SpinEdit::SpinEdit(bool typingEnabled, int maxLength, std::function<void()> beep, QWidget* parent)
+SpinEdit::SpinEdit(SpinField field, std::function<void()> beep, QWidget* parent)
     : QWidget(parent),
-      typingEnabled_(typingEnabled),
+      field_(field),
       beep_(std::move(beep)),
       editor_(new QLineEdit(this)),
-      up_(makeStepButton(Qt::UpArrow, SpinStep::Up, this)),
-      down_(makeStepButton(Qt::DownArrow, SpinStep::Down, this)) {
-    editor_->setMaxLength(maxLength);
-    if (typingEnabled_) {
-        editor_->setValidator(new SpinEditValidator(editor_, beep_));
+      up_(makeStepButton(Qt::UpArrow, SpinStep::Up, spinEntry(field), this)),
+      down_(makeStepButton(Qt::DownArrow, SpinStep::Down, spinEntry(field), this)) {
+    editor_->setMaxLength(spinEntry(field).maxLength);
+    if (spinEntry(field).typing) {
+        new EntryValidator(field, beep_, editor_);
     } else {
         // Read-only also keeps pasting, cutting, dropping and the context menu from changing it.
         editor_->setReadOnly(true);
@@ -124,7 +91,7 @@ void SpinEdit::setText(const QString& text) {
 int SpinEdit::value() const {
     bool isInteger = false;
     const int typed = editor_->text().toInt(&isInteger);
-    return isInteger ? typed : range_.minimum;
+    return isInteger ? typed : range().minimum;
 }
 
 void SpinEdit::requestValue(int value) {
@@ -155,32 +122,55 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool SpinEdit::consumeKey(const QKeyEvent& event) {
+    std::optional<EntryKey> key;
     switch (event.key()) {
         case Qt::Key_Up:
-            emit stepRequested(1);
-            return true;
+            key = EntryKey::Up;
+            break;
         case Qt::Key_Down:
-            emit stepRequested(-1);
-            return true;
+            key = EntryKey::Down;
+            break;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            key = EntryKey::Erase;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = EntryKey::Enter;
+            break;
         default:
             break;
     }
-    if (!typingEnabled_) {
-        const bool refused = event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete ||
-                             typesCharacter(event);
-        if (refused) {
+    if (key) {
+        const KeyAnswer answer = pressKey(field_, *key);
+        if (answer.beep) {
             beep_();
         }
-        return refused;
+        if (answer.step != 0) {
+            emit stepRequested(answer.step);
+        }
+        return answer.taken;
     }
-    const QString typed = event.text();
-    const bool refused =
-        event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ||
-        (typesCharacter(event) && !std::all_of(typed.cbegin(), typed.cend(), spinEditAccepts));
-    if (refused) {
+    if (!typesCharacter(event)) {
+        return false;
+    }
+    // A typed character that the rules refuse never reaches the field; one they take goes in
+    // as the field itself puts it.
+    const QString text = editor_->text();
+    const int start =
+        editor_->hasSelectedText() ? editor_->selectionStart() : editor_->cursorPosition();
+    const int length = editor_->hasSelectedText() ? editor_->selectionLength() : 0;
+    const QByteArray before = text.left(start).toUtf8();
+    const QByteArray selected = text.mid(start, length).toUtf8();
+    const QByteArray after = text.mid(start + length).toUtf8();
+    const EntryOutcome outcome =
+        insertText(field_, EntryAction::Type,
+                   {before.toStdString(), selected.toStdString(), after.toStdString()},
+                   event.text().toStdString(), localeDecimalSeparator());
+    if (outcome.beep) {
         beep_();
     }
-    return refused;
+    return outcome.beep;
 }
 
 void SpinEdit::resizeEvent(QResizeEvent* event) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "model/controls.h"
+#include "model/entry_rules.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -20,20 +21,17 @@ class SpinEdit : public QWidget {
     Q_OBJECT
 
   public:
-    /// With `typingEnabled` false the user cannot change the text at all; otherwise digits, signs
-    /// and decimal separators are accepted, up to `maxLength` characters. `beep` sounds for every
-    /// refused key or character.
-    SpinEdit(bool typingEnabled, int maxLength, std::function<void()> beep,
-             QWidget* parent = nullptr);
+    /// The spin edit `field`, taking typing, keys and steps as the entry rules give them for it.
+    /// `beep` sounds for every refused key or character.
+    SpinEdit(SpinField field, std::function<void()> beep, QWidget* parent = nullptr);
 
     QString text() const;
     /// Shows `text`; emits nothing but the announcement to screen readers.
     void setText(const QString& text);
     /// The integer the text spells, or the range's minimum when it spells none.
     int value() const;
-    /// The range a screen reader is told; 0..0 until set.
-    SpinRange range() const { return range_; }
-    void setRange(SpinRange range) { range_ = range; }
+    /// The range a screen reader is told.
+    SpinRange range() const { return spinEntry(field_).range; }
     /// Asks for `value` as steps from the value shown, as a screen reader sets it.
     void requestValue(int value);
     QLineEdit* editor() { return editor_; }
@@ -56,12 +54,11 @@ class SpinEdit : public QWidget {
     /// Tells screen readers that the value changed.
     void announceValue();
 
-    bool typingEnabled_;
+    SpinField field_;
     std::function<void()> beep_;
     QLineEdit* editor_;
     QToolButton* up_;
     QToolButton* down_;
-    SpinRange range_{0, 0};
 };
 
 }  // namespace huewright

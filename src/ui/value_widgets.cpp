@@ -9,6 +9,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "controls/qt_colour.h"
+#include "model/entry_rules.h"
 
 namespace huewright {
 
@@ -64,7 +65,7 @@ void ColourPanel::setColour(ColourValue colour, const QString& code) {
 LengthLabel::LengthLabel(QWidget* parent) : QLabel(parent) {}
 
 void LengthLabel::setLength(std::size_t length) {
-    setText(QStringLiteral("(%1)").arg(length));
+    setText(QString::fromStdString(lengthText(length)));
     adjustSize();
     if (length == length_) {
         return;

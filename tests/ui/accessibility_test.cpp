@@ -27,9 +27,8 @@ class AccessibilityTest : public QObject {
     // A spin edit and its editor are one spin button with the value, the range and no children;
     // a value set by a reader becomes a step.
     void spinEditIsOneSpinButton() {
-        SpinEdit spin(false, 1, [] {});
+        SpinEdit spin(SpinField::Size, [] {});
         spin.setAccessibleName(QStringLiteral("文字の大きさ"));
-        spin.setRange({1, 7});
         spin.setText(QStringLiteral("3"));
         for (QObject* object :
              {static_cast<QObject*>(&spin), static_cast<QObject*>(spin.editor())}) {

@@ -39,7 +39,8 @@ struct Scene {
 
     Scene(bool typingEnabled, const QString& text)
         : spin(new SpinEdit(
-              typingEnabled, 2, [this] { ++beeps; }, &window)) {
+              typingEnabled ? SpinField::FrameWidth : SpinField::Size, [this] { ++beeps; },
+              &window)) {
         spin->setGeometry(0, 0, 33, 21);
         other->move(0, 30);
         spin->setText(text);

@@ -2,11 +2,14 @@
 #include <emscripten/bind.h>
 
 #include <array>
+#include <optional>
+#include <string>
 
 #include "binding/page.h"
 #include "controls/gradient_steps.h"
 #include "generator/colour_code.h"
 #include "model/controls.h"
+#include "model/entry_rules.h"
 #include "model/layout.h"
 #include "text/cp932.h"
 #include "version.h"
@@ -147,6 +150,85 @@ val controlNames() {
     return byWindow;
 }
 
+template <typename Enum, std::size_t N>
+std::optional<Enum> byName(const char* const (&names)[N], const std::string& name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == names[i]) {
+            return static_cast<Enum>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+// The page's words for the entry rules' actions, keys and focus causes, in their order.
+constexpr const char* kEntryActions[] = {"type", "paste"};
+constexpr const char* kEntryKeys[] = {"erase", "cut", "enter", "up", "down"};
+constexpr const char* kFocusCauses[] = {"mouse", "keyboard", "opening", "return"};
+
+std::optional<EntryControl> entryControl(const std::string& window, const std::string& control) {
+    for (const Window w : kAllWindows) {
+        if (nameOf(w) == window) {
+            return entryControlNamed(w, control);
+        }
+    }
+    return std::nullopt;
+}
+
+/// Typing or pasting `inserted` over a box's selection: {text, cursor, changed, beep}, the cursor
+/// in UTF-16 code units; null for a control or action the rules do not know.
+val entryInsert(const std::string& window, const std::string& control, const std::string& action,
+                const std::string& before, const std::string& selected, const std::string& after,
+                const std::string& inserted) {
+    const auto entry = entryControl(window, control);
+    const auto how = byName<EntryAction>(kEntryActions, action);
+    if (!entry || !how) {
+        return val::null();
+    }
+    const EntryOutcome outcome = insertText(*entry, *how, {before, selected, after}, inserted);
+    val answer = val::object();
+    answer.set("text", outcome.text);
+    answer.set("cursor", outcome.cursor);
+    answer.set("changed", outcome.changed);
+    answer.set("beep", outcome.beep);
+    return answer;
+}
+
+/// What a key does in a box: {taken, beep, step}; nothing taken for a key the rules do not know.
+val entryKey(const std::string& window, const std::string& control, const std::string& key) {
+    const auto entry = entryControl(window, control);
+    const auto which = byName<EntryKey>(kEntryKeys, key);
+    const KeyAnswer answer = entry && which ? pressKey(*entry, *which) : KeyAnswer{};
+    val result = val::object();
+    result.set("taken", answer.taken);
+    result.set("beep", answer.beep);
+    result.set("step", answer.step);
+    return result;
+}
+
+/// Whether a box selects its whole text on getting the focus by `cause`.
+bool entryFocusSelectsAll(const std::string& window, const std::string& control,
+                          const std::string& cause) {
+    const auto entry = entryControl(window, control);
+    const auto why = byName<FocusCause>(kFocusCauses, cause);
+    return entry && why && selectsAllOnFocus(*entry, *why);
+}
+
+/// Each spin edit's typing and stepping, by short name: {typing, maxLength, repeatDelay,
+/// repeatInterval}.
+val spinEntries() {
+    val all = val::object();
+    for (const SpinField spin : kAllSpinFields) {
+        const SpinEntry entry = spinEntry(spin);
+        val e = val::object();
+        e.set("typing", entry.typing);
+        e.set("maxLength", entry.maxLength);
+        e.set("repeatDelay", entry.repeatDelayMs);
+        e.set("repeatInterval", entry.repeatIntervalMs);
+        all.set(std::string(nameOf(spin)), e);
+    }
+    return all;
+}
+
 }  // namespace
 
 }  // namespace huewright
@@ -155,6 +237,10 @@ EMSCRIPTEN_BINDINGS(huewright) {
     using huewright::Page;
     emscripten::function("layouts", &huewright::layouts);
     emscripten::function("controlNames", &huewright::controlNames);
+    emscripten::function("entryInsert", &huewright::entryInsert);
+    emscripten::function("entryKey", &huewright::entryKey);
+    emscripten::function("entryFocusSelectsAll", &huewright::entryFocusSelectsAll);
+    emscripten::function("spinEntries", &huewright::spinEntries);
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("startUp", &Page::startUp)

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "generator/colour_code.h"
+#include "model/entry_rules.h"
 #include "model/error_messages.h"
 #include "model/layout.h"
 #include "text/conversion_error.h"
@@ -290,7 +291,7 @@ val Page::state() const {
     put(nameOf(WindowPart::Markup), markup);
     // The length counts code page 932 bytes: a double-byte character counts 2.
     val length = entry();
-    length.set("text", "(" + std::to_string(model_.markup().size()) + ")");
+    length.set("text", lengthText(model_.markup().size()));
     put(nameOf(WindowPart::Length), length);
 
     val state = val::object();

@@ -103,8 +103,6 @@ function createControl(control, windowName, names) {
       part.setAttribute("role", "spinbutton");
       part.setAttribute("aria-valuemin", control.minimum);
       part.setAttribute("aria-valuemax", control.maximum);
-      part.readOnly = control.kind === "FixedSpinEdit";
-      part.maxLength = control.kind === "FixedSpinEdit" ? 1 : 2;
       for (const [step, text] of [[names.SpinStep.Up, "▲"], [names.SpinStep.Down, "▼"]]) {
         const button = element("button", "step", box);
         button.type = "button";
@@ -219,7 +217,10 @@ function buildDialog(layout, names, onClose) {
   // As the window's dialogs do, it opens with the focus on the first control of its tab order.
   const open = () => {
     openModal();
-    controls[layout.focusOrder[0]]?.focus();
+    const first = controls[layout.focusOrder[0]];
+    if (first) {
+      focusOpening(first);
+    }
   };
   return {dialog, controls, open};
 }
@@ -234,6 +235,117 @@ function onCodeAsked(panel, show) {
       event.preventDefault();
       show();
     }
+  });
+}
+
+// How the next focus arrives, for the entry rules: by the mouse, by Tab, as a window opens, or
+// (what is left) as the page gives it back.
+let focusCause = "return";
+document.addEventListener("pointerdown", () => {
+  focusCause = "mouse";
+}, true);
+document.addEventListener("keydown", (event) => {
+  if (event.key === "Tab") {
+    focusCause = "keyboard";
+  }
+}, true);
+const focusOpening = (part) => {
+  focusCause = "opening";
+  part.focus();
+  focusCause = "return";
+};
+
+// The page's beep: a box that refused something flashes, and counts its refusals.
+function refused(part) {
+  part.dataset.refusals = String(Number(part.dataset.refusals ?? 0) + 1);
+  part.classList.remove("refused");
+  void part.offsetWidth;
+  part.classList.add("refused");
+}
+
+// A box that holds text: typing, pasting, dropping and the keys go to the entry rules of the
+// control `name` of the window `windowName`, and the box shows what they keep; `changed` runs
+// when its text changed. The focus selects the whole text where the rules say.
+function wireEntry(module, part, windowName, name, changed) {
+  const insert = (action, inserted) => {
+    const start = part.selectionStart;
+    const end = part.selectionEnd;
+    const outcome = module.entryInsert(windowName, name, action, part.value.slice(0, start),
+                                       part.value.slice(start, end), part.value.slice(end),
+                                       inserted);
+    if (outcome?.beep) {
+      refused(part);
+    }
+    if (outcome?.changed) {
+      part.value = outcome.text;
+      part.setSelectionRange(outcome.cursor, outcome.cursor);
+      changed();
+    }
+  };
+  // An input method's text is in the box before the rules can see it: they judge it as typed
+  // once it is committed, and the box keeps what they keep.
+  part.addEventListener("compositionend", (event) => {
+    const end = part.selectionStart;
+    const start = Math.max(0, end - (event.data ?? "").length);
+    const outcome = module.entryInsert(windowName, name, "type", part.value.slice(0, start), "",
+                                       part.value.slice(end), event.data ?? "");
+    if (outcome?.beep) {
+      refused(part);
+    }
+    if (outcome && outcome.text !== part.value) {
+      part.value = outcome.text;
+      part.setSelectionRange(outcome.cursor, outcome.cursor);
+    }
+    changed();
+  });
+  part.addEventListener("paste", (event) => {
+    event.preventDefault();
+    insert("paste", event.clipboardData?.getData("text/plain") ?? "");
+  });
+  part.addEventListener("beforeinput", (event) => {
+    const action = {insertText: "type", insertReplacementText: "paste", insertFromDrop: "paste",
+                    insertFromPaste: "paste"}[event.inputType];
+    const inserted = event.data ?? event.dataTransfer?.getData("text/plain");
+    // A choice from the face box's list may come without its text: the box takes it as it is.
+    if (action && inserted != null) {
+      event.preventDefault();
+      insert(action, inserted);
+    }
+  });
+  const keys = {Backspace: "erase", Delete: "erase", Enter: "enter", ArrowUp: "up",
+                ArrowDown: "down"};
+  part.addEventListener("keydown", (event) => {
+    if (event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    if (keys[event.key]) {
+      const answer = module.entryKey(windowName, name, keys[event.key]);
+      if (answer.beep) {
+        refused(part);
+      }
+      if (answer.taken) {
+        event.preventDefault();
+      }
+      if (answer.step) {
+        part.dispatchEvent(new CustomEvent("step", {detail: answer.step}));
+      }
+    } else if (part.readOnly && event.key.length === 1) {
+      // A box that takes no typing changes by no key: the rules still judge it.
+      event.preventDefault();
+      insert("type", event.key);
+    }
+  });
+  part.addEventListener("cut", (event) => {
+    const answer = module.entryKey(windowName, name, "cut");
+    if (answer.taken) {
+      event.preventDefault();
+    }
+  });
+  part.addEventListener("focus", () => {
+    if (module.entryFocusSelectsAll(windowName, name, focusCause)) {
+      part.select();
+    }
+    focusCause = "return";
   });
 }
 
@@ -393,20 +505,8 @@ async function main() {
     codeBox.value = code;
     codeClosed = onClosed;
     codeDialog.open();
-    codeBox.focus();
-    codeBox.select();
   };
-  // The whole code is selected whenever the box gets the focus other than by a click.
-  let clicking = false;
-  codeBox.addEventListener("pointerdown", () => {
-    clicking = true;
-  });
-  codeBox.addEventListener("focus", () => {
-    if (!clicking) {
-      codeBox.select();
-    }
-    clicking = false;
-  });
+  wireEntry(module, codeBox, names.Window.ColourCode, codeNames.Code, () => {});
   codeDialog.controls[codeNames.Copy].addEventListener("click", () => {
     codeBox.select();
     navigator.clipboard.writeText(codeBox.value).catch(() => {});
@@ -701,9 +801,16 @@ async function main() {
     } else if (part.type === "checkbox" || part.type === "radio") {
       part.addEventListener("change", () => act(model.click(name)));
     } else if (part.getAttribute("role") === "spinbutton") {
-      wireSpin(part, name, model, act, names.SpinStep);
+      wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
+      wireSpin(part, name, model, act, names.SpinStep, module.spinEntries()[name]);
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
-      part.addEventListener("input", () => act(model.edit(name, part.value)));
+      wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
+      // What an input method composes goes to the model as it is committed.
+      part.addEventListener("input", (event) => {
+        if (!event.isComposing) {
+          act(model.edit(name, part.value));
+        }
+      });
     } else if (part.classList.contains("ColourPanel")) {
       onCodeAsked(part, () => editColourCode(model.colourCode(name), (code) => {
         act(model.colourCodeClosed(name, code));
@@ -737,27 +844,17 @@ async function main() {
   act(model.startUp());
   performance.mark("huewright-first-output");
   byId("loading").remove();
-  textBox.focus();
-  textBox.select();
+  focusOpening(textBox);
   document.body.dataset.ready = "true";
 }
 
-// A spin edit: its step buttons (held down, they repeat after 400 ms, then every 100 ms), the
-// arrow keys, typing where it takes typing, and the focus leaving it.
-function wireSpin(input, name, model, act, steps) {
+// A spin edit: its step buttons (held down, they repeat as the rules time it), the steps its
+// keys ask for, typing where it takes typing, and the focus leaving it.
+function wireSpin(input, name, model, act, steps, entry) {
+  input.readOnly = !entry.typing;
+  input.maxLength = entry.maxLength;
   const step = (delta) => act(model.step(name, delta));
-  input.addEventListener("keydown", (event) => {
-    if (event.key === "ArrowUp" || event.key === "ArrowDown") {
-      event.preventDefault();
-      step(event.key === "ArrowUp" ? 1 : -1);
-    }
-  });
-  input.addEventListener("beforeinput", (event) => {
-    // Digits, signs and the decimal separator; anything else is refused.
-    if (event.data && !/^[0-9+\-.]+$/.test(event.data)) {
-      event.preventDefault();
-    }
-  });
+  input.addEventListener("step", (event) => step(event.detail));
   input.addEventListener("input", () => act(model.edit(name, input.value)));
   input.addEventListener("blur", () => act(model.leave(name)));
   for (const button of input.parentNode.querySelectorAll("[data-step]")) {
@@ -770,14 +867,14 @@ function wireSpin(input, name, model, act, steps) {
     const repeat = (wait) => {
       timer = setTimeout(() => {
         step(delta);
-        repeat(100);
+        repeat(entry.repeatInterval);
       }, wait);
     };
     button.addEventListener("pointerdown", (event) => {
       event.preventDefault();
       input.focus();
       step(delta);
-      repeat(400);
+      repeat(entry.repeatDelay);
     });
     for (const end of ["pointerup", "pointerleave", "pointercancel"]) {
       button.addEventListener(end, stop);

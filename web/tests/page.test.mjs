@@ -452,3 +452,92 @@ describe("the keyboard", () => {
     });
   }
 });
+
+// The entry rules' table (tests/support/entry_cases.tsv), run through the page's boxes: each row
+// from a fresh page, with the control enabled where the window starts it disabled.
+async function entryCases() {
+  const escapes = {n: "\n", r: "\r", t: "\t", "\\": "\\"};
+  const unescape = (text) => text.replace(/\\(x[0-9A-Fa-f]{2}|.)/g, (_, code) =>
+      code.length === 3 ? String.fromCharCode(parseInt(code.slice(1), 16)) : escapes[code] ?? code);
+  const table = await readFile(join(repository, "tests/support/entry_cases.tsv"), "utf8");
+  return table.split("\n").filter((line) => line && !line.startsWith("#")).map((line) => {
+    const [name, control, action, box, inserted, expected, beeps] = line.split("\t").map(unescape);
+    const open = box.indexOf("[");
+    const cursor = open >= 0 ? open : box.indexOf("|");
+    const close = open >= 0 ? box.indexOf("]") : cursor;
+    const bar = expected.indexOf("|");
+    return {
+      name, control, action, inserted, beeps: Number(beeps),
+      before: cursor < 0 ? box : box.slice(0, cursor),
+      selected: open >= 0 ? box.slice(open + 1, close) : "",
+      after: cursor < 0 ? "" : box.slice(close + 1),
+      expected: expected.replace("|", ""),
+      head: bar < 0 ? null : expected.slice(0, bar),
+    };
+  });
+}
+
+const entryRows = await entryCases();
+describe("an input method's text", () => {
+  it("keeps what the text box can hold once committed, with one refusal", async () => {
+    const {page} = await openPage(session);
+    // The page opens with the text box's whole text selected.
+    const client = await page.createCDPSession();
+    await client.send("Input.imeSetComposition", {text: "a¥b", selectionStart: 3,
+                                                  selectionEnd: 3});
+    await client.send("Input.insertText", {text: "a¥b"});
+    await settle(page);
+    assert.deepEqual(await page.$eval(control("Edit1"), (e) => [e.value,
+                                                                Number(e.dataset.refusals)]),
+                     ["ab", 1]);
+    assert.match(await fragmentOf(page), />b<\/FONT>/);
+    await page.close();
+  });
+});
+
+describe("the entry rules' table through the page", () => {
+  const enabling = {WS: "WB", FDsize: "TB", FSsize: "TB", link_e: "LB"};
+  const spins = ["Fsize", "WS", "FDsize", "FSsize"];
+  for (const row of entryRows) {
+    it(row.name, async () => {
+      const {page} = await openPage(session);
+      if (enabling[row.control]) {
+        await page.click(control(enabling[row.control]));
+      }
+      const box = control(row.control);
+      const whole = row.before + row.selected + row.after;
+      if (!spins.includes(row.control)) {
+        await page.$eval(box, (e, text) => {
+          e.value = text;
+        }, whole);
+      }
+      assert.equal(await page.$eval(box, (e) => e.value), whole);
+      await page.focus(box);
+      await page.$eval(box, (e, start, end) => e.setSelectionRange(start, end),
+                       row.before.length, row.before.length + row.selected.length);
+      if (row.action === "type") {
+        await page.keyboard.type(row.inserted);
+      } else if (row.action === "paste") {
+        await page.$eval(box, (e, text) => {
+          const data = new DataTransfer();
+          data.setData("text/plain", text);
+          e.dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, bubbles: true,
+                                                       cancelable: true}));
+        }, row.inserted);
+      } else if (row.action === "erase" || row.action === "enter") {
+        await page.keyboard.press(row.action === "erase" ? "Backspace" : "Enter");
+      } else {
+        await page.click(`${box} ~ [data-step="${row.action}"]`);
+      }
+      await settle(page);
+      const seen = await page.$eval(box, (e) => [e.value, e.selectionStart,
+                                                 Number(e.dataset.refusals ?? 0)]);
+      assert.equal(seen[0], row.expected);
+      if (row.head !== null) {
+        assert.equal(seen[1], row.head.length);
+      }
+      assert.equal(seen[2], row.beeps);
+      await page.close();
+    });
+  }
+});

@@ -1,0 +1,139 @@
+#include "model/entry_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "model/layout.h"
+#include "support/entry_cases.h"
+
+namespace huewright {
+namespace {
+
+// The outcome of a row's action by the rules alone: the box's text, the text before the cursor,
+// the beeps.
+struct Seen {
+    std::string text;
+    std::string head;
+    int beeps;
+};
+
+std::string headOf(const std::string& text, std::size_t utf16Units) {
+    std::size_t at = 0;
+    for (std::size_t units = 0; at < text.size() && units < utf16Units; ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if ((byte & 0xC0) != 0x80) {
+            units += byte >= 0xF0 && byte <= 0xF4 ? 2 : 1;
+        }
+    }
+    while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) {
+        ++at;
+    }
+    return text.substr(0, at);
+}
+
+Seen run(const test::EntryCase& row) {
+    const EntryControl control = *entryControlNamed(Window::Main, row.control);
+    const EntryBox box{row.before, row.selected, row.after};
+    if (row.action == "type" || row.action == "paste") {
+        const EntryOutcome outcome =
+            insertText(control, row.action == "type" ? EntryAction::Type : EntryAction::Paste, box,
+                       row.inserted);
+        return {outcome.text, headOf(outcome.text, outcome.cursor), outcome.beep ? 1 : 0};
+    }
+    const EntryKey key = row.action == "erase"   ? EntryKey::Erase
+                         : row.action == "enter" ? EntryKey::Enter
+                         : row.action == "up"    ? EntryKey::Up
+                                                 : EntryKey::Down;
+    const KeyAnswer answer = pressKey(control, key);
+    std::string text = row.before + row.selected + row.after;
+    if (answer.step != 0) {
+        text = steppedText(std::get<SpinField>(control), text, answer.step);
+    }
+    return {text, {}, answer.beep ? 1 : 0};
+}
+
+TEST(EntryRulesTest, sharedTable) {
+    const std::vector<test::EntryCase> rows = test::readEntryCases();
+    ASSERT_FALSE(rows.empty());
+    for (const test::EntryCase& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Seen seen = run(row);
+        EXPECT_EQ(seen.text, row.expected);
+        if (row.expectedHead) {
+            EXPECT_EQ(seen.head, *row.expectedHead);
+        }
+        EXPECT_EQ(seen.beeps, row.beeps);
+    }
+}
+
+// Texts from outside that no view's table row can carry: bytes that are not UTF-8, a text the
+// cursor has to be counted past, and spin texts far outside the range.
+TEST(EntryRulesTest, untrustedTexts) {
+    const EntryOutcome broken =
+        insertText(LineEdit::Text, EntryAction::Paste, {"a", "", "b"}, "x\xFF\xE3\x81y");
+    EXPECT_EQ(broken.text, "axyb");
+    EXPECT_TRUE(broken.beep);
+    // A character outside the basic plane counts two positions, a stray byte one.
+    const EntryOutcome after =
+        insertText(LineEdit::Text, EntryAction::Type, {"\xF0\x9F\x98\x80\xFF", "", ""}, "a");
+    EXPECT_EQ(after.cursor, 4U);
+    EXPECT_FALSE(after.beep);
+
+    const struct {
+        SpinField spin;
+        const char* text;
+        int delta;
+        const char* stepped;
+    } steps[] = {
+        {SpinField::FrameWidth, "-5", 1, "0"},
+        {SpinField::FrameWidth, "+", 1, "1"},
+        {SpinField::FrameWidth, "2147483647", 1, "99"},
+        {SpinField::Size, "-2147483648", -1, "1"},
+        {SpinField::Size, "9", -1, "7"},
+    };
+    for (const auto& row : steps) {
+        SCOPED_TRACE(row.text);
+        EXPECT_EQ(steppedText(row.spin, row.text, row.delta), row.stepped);
+    }
+}
+
+TEST(EntryRulesTest, focusSelectsAllButByTheMouse) {
+    const struct {
+        EntryControl control;
+        FocusCause cause;
+        bool selects;
+    } rows[] = {
+        {LineEdit::Text, FocusCause::Mouse, false},
+        {LineEdit::Text, FocusCause::Keyboard, true},
+        {LineEdit::Text, FocusCause::Opening, true},
+        {LineEdit::Text, FocusCause::Return, false},
+        {SpinField::FrameWidth, FocusCause::Keyboard, true},
+        {ColourCodeControl::Code, FocusCause::Mouse, false},
+        {ColourCodeControl::Code, FocusCause::Return, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(selectsAllOnFocus(row.control, row.cause), row.selects)
+            << static_cast<int>(row.cause);
+    }
+}
+
+TEST(EntryRulesTest, controlsByName) {
+    EXPECT_EQ(entryControlNamed(Window::Main, "Edit1"), EntryControl(LineEdit::Text));
+    EXPECT_EQ(entryControlNamed(Window::ColourCode, "Edit1"),
+              EntryControl(ColourCodeControl::Code));
+    EXPECT_EQ(entryControlNamed(Window::Main, "WS"), EntryControl(SpinField::FrameWidth));
+    EXPECT_EQ(entryControlNamed(Window::Main, "WB"), std::nullopt);
+}
+
+// The layout draws a spin edit as taking typing or not; the rules must agree with the drawing.
+TEST(EntryRulesTest, layoutDrawsEachSpinEditAsItTakesTyping) {
+    for (const ControlLayout& control : mainWindowLayout().controls) {
+        const std::optional<EntryControl> entry = entryControlNamed(Window::Main, control.name);
+        if (const auto* spin = entry ? std::get_if<SpinField>(&*entry) : nullptr) {
+            EXPECT_EQ(control.kind == ControlKind::TypingSpinEdit, spinEntry(*spin).typing)
+                << control.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace huewright
