@@ -31,6 +31,7 @@ void addChoice(CLI::App& app, const std::string& flag, const std::array<Value, N
                std::string_view (*nameOf)(Value), std::optional<Value>& target,
                const std::string& help) {
     std::vector<std::string> names;
+    names.reserve(N);
     for (const Value value : all) {
         names.emplace_back(nameOf(value));
     }
