@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include "ui/control_layout.h"
+#include "ui/entry_validator.h"
+#include "ui_fixture.h"
 
 namespace huewright {
 namespace {
@@ -108,6 +110,28 @@ class SpinEditTest : public QObject {
         QCOMPARE(focusSpy.size(), 0);
         scene.other->setFocus();
         QCOMPARE(focusSpy.size(), 1);
+    }
+
+    // The validator guards the line edits too. An undecodable byte of a loaded file shows as
+    // U+FFFD, which code page 932 cannot hold: characters code put there may stay, but the user
+    // cannot add one more of them.
+    void textFromCodeIsNeverRefused() {
+        int beeps = 0;
+        QLineEdit edit;
+        new EntryValidator(
+            LineEdit::Text, [&beeps] { ++beeps; }, &edit);
+        edit.show();
+        edit.setText(QStringLiteral("a\uFFFDb😀"));
+        edit.end(false);
+        test::type(&edit, QStringLiteral("c😀"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("\uFFFD"));
+        edit.paste();
+        QCOMPARE(edit.text(), QStringLiteral("a\uFFFDb😀c"));
+        QCOMPARE(beeps, 2);
+        QTest::keyClick(&edit, Qt::Key_Home);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral("\uFFFDb😀c"));
+        QCOMPARE(beeps, 2);
     }
 };
 
