@@ -391,11 +391,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!widget<QCheckBox>(CheckBox::FrameBackground)->isChecked());
         QVERIFY(!widget(CheckBox::FrameBackground)->isEnabled());
 
-        QTest::mouseClick(findControl<QToolButton>(widget(SpinField::Size), SpinStep::Up),
-                          Qt::LeftButton);
-        QCOMPARE(widget<SpinEdit>(SpinField::Size)->text(), QStringLiteral("4"));
         click(CheckBox::SizePattern);
-        QVERIFY(!widget(SpinField::Size)->isEnabled());
         click(RadioButton::ValleyPattern);
         QVERIFY(!widget<QRadioButton>(RadioButton::FallingPattern)->isChecked());
         QVERIFY(widget<QRadioButton>(RadioButton::Gradient)->isChecked());
