@@ -3,6 +3,7 @@
 #include <charconv>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,44 +33,29 @@ namespace detail {
 inline std::string unescaped(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
+        const char c = i + 1 < text.size() && text[i] == '\\' ? text[++i] : '\0';
+        if (c == '\0') {
             out += text[i];
-            continue;
-        }
-        switch (text[++i]) {
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'x': {
-                unsigned byte = 0;
-                std::from_chars(text.data() + i + 1, text.data() + i + 3, byte, 16);
-                out += static_cast<char>(byte);
-                i += 2;
-                break;
-            }
-            default:
-                out += text[i];
+        } else if (c == 'x') {
+            unsigned byte = 0;
+            std::from_chars(text.data() + i + 1, text.data() + i + 3, byte, 16);
+            out += static_cast<char>(byte);
+            i += 2;
+        } else {
+            const std::size_t plain = std::string_view("nrt").find(c);
+            out += plain == std::string_view::npos ? c : "\n\r\t"[plain];
         }
     }
     return out;
 }
 
-inline std::vector<std::string> fields(std::string_view line) {
+inline std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out;
-    for (std::size_t start = 0;;) {
-        const std::size_t tab = line.find('\t', start);
-        out.emplace_back(line.substr(start, tab - start));
-        if (tab == std::string_view::npos) {
-            return out;
-        }
-        start = tab + 1;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, '\t');) {
+        out.push_back(field);
     }
+    return out;
 }
 
 }  // namespace detail

@@ -336,17 +336,28 @@ class MainWindowTest : public QObject {
             } else if (expected != whole && control == EntryControl(LineEdit::Text)) {
                 QVERIFY2(model().text(LineEdit::Text) == utf8ToCp932(row.expected), name);
             }
-            // A spin edit reports losing the focus: it must lose it while the window stands.
+            // A spin edit reports losing the focus, which brings its value into the range: it
+            // must lose it while the window stands.
             box->clearFocus();
+            if (spin != nullptr) {
+                const int value = model().spinValue(*spin);
+                QVERIFY2(value >= rangeOf(*spin).minimum && value <= rangeOf(*spin).maximum, name);
+            }
             cleanup();
         }
     }
 
+    // The form chosen in 編集 → 出力形式 is checked in the menu and fills the box and its length.
     // A link the SPAN form cannot write is said once: what is typed after it stays typed, the
     // markup and its length say no fragment exists and its copy button rests, until a form that
     // can write it is chosen.
     void aRefusedFormIsReportedOnceAndShowsNoFragment() {
         trigger(MenuItem::SpanForm);
+        QVERIFY(shownMarkup().startsWith(QStringLiteral("<span style=")));
+        QCOMPARE(widget<QLabel>(WindowPart::Length)->text(),
+                 QStringLiteral("(%1)").arg(model().markup().size()));
+        QVERIFY(findControl<QAction>(&form(), MenuItem::SpanForm)->isChecked());
+        QVERIFY(!findControl<QAction>(&form(), MenuItem::FontForm)->isChecked());
         click(CheckBox::Link);
         auto* link = widget<QLineEdit>(LineEdit::LinkTarget);
         link->selectAll();
@@ -380,11 +391,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!widget<QCheckBox>(CheckBox::FrameBackground)->isChecked());
         QVERIFY(!widget(CheckBox::FrameBackground)->isEnabled());
 
-        QTest::mouseClick(findControl<QToolButton>(widget(SpinField::Size), SpinStep::Up),
-                          Qt::LeftButton);
-        QCOMPARE(widget<SpinEdit>(SpinField::Size)->text(), QStringLiteral("4"));
         click(CheckBox::SizePattern);
-        QVERIFY(!widget(SpinField::Size)->isEnabled());
         click(RadioButton::ValleyPattern);
         QVERIFY(!widget<QRadioButton>(RadioButton::FallingPattern)->isChecked());
         QVERIFY(widget<QRadioButton>(RadioButton::Gradient)->isChecked());
@@ -442,17 +449,6 @@ class MainWindowTest : public QObject {
                                         QStringLiteral("Version ") +
                                             QString::fromStdString(std::string(kVersion))}));
         QCOMPARE(platform().helpFiles.size(), 1);
-    }
-
-    void typedFrameWidth() {
-        click(CheckBox::Frame);
-        auto* ws = widget<SpinEdit>(SpinField::FrameWidth);
-        ws->editor()->setFocus();
-        ws->editor()->selectAll();
-        QTest::keyClicks(ws->editor(), QStringLiteral("-5"));
-        QCOMPARE(model().snapshot().frameWidth, -5);
-        widget(LineEdit::Text)->setFocus();
-        QCOMPARE(ws->text(), QStringLiteral("0"));
     }
 
     void previewShowsBackgroundAndCharacterColours() {
@@ -538,15 +534,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(regenerations() - before, 2);
     }
 
-    // A keyboard has no double click: Enter or Space on a focused colour panel shows its code, in
-    // the window and in the settings dialog; with a modifier, or another key, nothing happens.
+    // A double-click, or Enter or Space on a focused colour panel (a keyboard has no double
+    // click), shows its code, in the window and in the settings dialog, where a Store keeps the
+    // draft's new colour; with a modifier, or another key, nothing happens.
     void keysOnAColourPanelShowItsCode() {
         const struct {
             const char* name;
-            Qt::Key key;
+            Qt::Key key;  // Qt::Key_unknown: a double-click
             Qt::KeyboardModifiers modifiers;
             bool shows;
         } rows[] = {
+            {"double-click", Qt::Key_unknown, Qt::NoModifier, true},
             {"Return", Qt::Key_Return, Qt::NoModifier, true},
             {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
             {"Space", Qt::Key_Space, Qt::NoModifier, true},
@@ -554,37 +552,44 @@ class MainWindowTest : public QObject {
             {"Ctrl+Space", Qt::Key_Space, Qt::ControlModifier, false},
             {"a letter", Qt::Key_A, Qt::NoModifier, false},
         };
-        QStringList shownIn;
+        QStringList shown;
         const auto answer = [&](QDialog& dialog) {
-            shownIn.append(dialog.objectName());
-            findControl<QLineEdit>(&dialog, ColourCodeControl::Code)
-                ->setText(QStringLiteral("#123456"));
+            auto* edit = findControl<QLineEdit>(&dialog, ColourCodeControl::Code);
+            shown.append(edit->text());
+            edit->setText(QStringLiteral("#123456"));
+        };
+        const auto act = [](QWidget* panel, const auto& row) {
+            panel->setFocus();
+            if (row.key == Qt::Key_unknown) {
+                QTest::mouseDClick(panel, Qt::LeftButton);
+            } else {
+                QTest::keyClick(panel, row.key, row.modifiers);
+            }
         };
         for (const auto& row : rows) {
-            shownIn.clear();
-            model().setColour(ColourSlot::End, 0xFF0000);
+            init();  // each row from the built-in colours
+            shown.clear();
             platform().modalScript = answer;
-            QWidget* panel = widget(WindowPart::EndColour);
-            panel->setFocus();
-            QTest::keyClick(panel, row.key, row.modifiers);
-            QVERIFY2(shownIn.size() == (row.shows ? 1 : 0), row.name);
+            act(widget(WindowPart::EndColour), row);
+            QVERIFY2(shown == (row.shows ? QStringList{QStringLiteral("#0000FF")} : QStringList{}),
+                     row.name);
             QVERIFY2(model().colour(ColourSlot::End) == (row.shows ? 0x563412u : 0xFF0000u),
                      row.name);
 
-            shownIn.clear();
+            shown.clear();
             openSettings([&](QDialog& dialog) {
                 if (dialog.objectName() != qtName(nameOf(Window::Settings))) {
                     answer(dialog);
                     return;
                 }
-                auto* background = in<ColourPanel>(dialog, SettingsControl::BackgroundPanel);
-                background->setFocus();
-                QTest::keyClick(background, row.key, row.modifiers);
-                QVERIFY2(background->colour() == (row.shows ? 0x563412u : 0xFFFFFFu), row.name);
+                act(in<ColourPanel>(dialog, SettingsControl::BackgroundPanel), row);
+                press(dialog, SettingsControl::Store);
             });
-            QVERIFY2(shownIn == (row.shows ? QStringList{qtName(nameOf(Window::ColourCode))}
-                                           : QStringList{}),
+            QVERIFY2(shown == (row.shows ? QStringList{QStringLiteral("#FFFFFF")} : QStringList{}),
                      row.name);
+            QVERIFY2(
+                model().startupSettings().backgroundColour == (row.shows ? 0x563412u : 0xFFFFFFu),
+                row.name);
         }
     }
 
@@ -627,17 +632,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform().errors.back(), QStringLiteral("/work/a.DAT に書き込めません."));
     }
 
-    // The form chosen in 編集 → 出力形式 fills the box, its length and the copy, and is remembered.
-    void outputFormMenuSwitchesAndRemembers() {
-        trigger(MenuItem::SpanForm);
-        QVERIFY(markup().startsWith(QStringLiteral("<span style=")));
-        QCOMPARE(widget<QLabel>(WindowPart::Length)->text(),
-                 QStringLiteral("(%1)").arg(model().markup().size()));
-        click(Button::CopyMarkup);
-        QCOMPARE(platform().copiedTexts.back(), markup());
-        QVERIFY(findControl<QAction>(&form(), MenuItem::SpanForm)->isChecked());
-        QVERIFY(!findControl<QAction>(&form(), MenuItem::FontForm)->isChecked());
-    }
     // Storing unchanged values creates the file with them (the start-up settings' tests show its
     // bytes); a restart reads the stored values back; lower-case tags show at once.
     void storeWritesElevenKeysAndTakesEffect() {
@@ -681,24 +675,6 @@ class MainWindowTest : public QObject {
                                       "/work/lumo.ini を読み込めません（" + reason + "）.")});
         QCOMPARE(model.startupSettings(), StartupSettings{});
         QVERIFY(model.checked(CheckBox::UseSize));
-    }
-
-    // A double-click on a panel of the settings dialog edits the draft's colour by its code.
-    void settingsPanelShowsItsCode() {
-        QString shown;
-        openSettings([&](QDialog& dialog) {
-            if (qobject_cast<ColourCodeDialog*>(&dialog) != nullptr) {
-                auto* edit = findControl<QLineEdit>(&dialog, ColourCodeControl::Code);
-                shown = edit->text();
-                edit->setText(QStringLiteral("#0000ff"));
-                return;
-            }
-            QTest::mouseDClick(in<QWidget>(dialog, SettingsControl::BackgroundPanel),
-                               Qt::LeftButton);
-            press(dialog, SettingsControl::Store);
-        });
-        QCOMPARE(shown, QStringLiteral("#FFFFFF"));
-        QCOMPARE(model().startupSettings().backgroundColour, ColourValue{0xFF0000});
     }
 
     // The settings dialog, opened from 編集 → 初期設定: a Store the file refuses keeps the dialog

@@ -8,27 +8,11 @@
 #include <QtTest>
 
 #include "ui/control_layout.h"
+#include "ui/entry_validator.h"
+#include "ui_fixture.h"
 
 namespace huewright {
 namespace {
-
-/// One key as a test presses it: a key code, or with Qt::Key_unknown the text an input method
-/// types.
-struct Key {
-    const char* name;
-    Qt::Key code;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    QString text = QString();
-};
-
-void press(QWidget* widget, const Key& key) {
-    QString text = key.text;
-    if (text.isEmpty() && key.code >= Qt::Key_Space && key.code <= Qt::Key_AsciiTilde &&
-        !(key.modifiers & Qt::ControlModifier)) {
-        text = QChar(key.code);
-    }
-    QTest::sendKeyEvent(QTest::Click, widget, key.code, text, key.modifiers);
-}
 
 /// A shown window holding one spin edit under test and a second field to take the focus.
 struct Scene {
@@ -57,64 +41,38 @@ class SpinEditTest : public QObject {
 
   private slots:
     void keysChangeOnlyWhatTheFieldTakes() {
-        const auto ctrl = Qt::ControlModifier;
         const struct {
             bool typingEnabled;
-            Key key;
+            const char* name;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
             QString text;  // "1" when the key changes nothing
             int beeps;
         } rows[] = {
-            {false, {"digit", Qt::Key_5}, "1", 1},
-            {false, {"kana", Qt::Key_unknown, Qt::NoModifier, QStringLiteral("あ")}, "1", 1},
-            {false, {"Backspace", Qt::Key_Backspace}, "1", 1},
-            {false, {"Delete", Qt::Key_Delete}, "1", 1},
-            {false, {"Ctrl+V pastes nothing", Qt::Key_V, ctrl}, "1", 0},
-            {false, {"Ctrl+X cuts nothing", Qt::Key_X, ctrl}, "1", 0},
-            {false, {"Shift+Insert pastes nothing", Qt::Key_Insert, Qt::ShiftModifier}, "1", 0},
-            {false, {"Left moves the cursor", Qt::Key_Left}, "1", 0},
-            {true, {"digit", Qt::Key_7}, "7", 0},
-            {true, {"plus", Qt::Key_Plus}, "+", 0},
-            {true, {"minus", Qt::Key_Minus}, "-", 0},
-            {true, {"point", Qt::Key_Period}, ".", 0},
-            {true, {"Backspace", Qt::Key_Backspace}, "", 0},
-            {true, {"letter", Qt::Key_A}, "1", 1},
-            {true, {"comma", Qt::Key_Comma}, "1", 1},
-            {true,
-             {"full-width digit", Qt::Key_unknown, Qt::NoModifier, QStringLiteral("７")},
-             "1",
-             1},
-            {true, {"Enter", Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")}, "1", 1},
+            {false, "Delete", Qt::Key_Delete, Qt::NoModifier, "1", 1},
+            {false, "Ctrl+X cuts nothing", Qt::Key_X, Qt::ControlModifier, "1", 0},
+            {false, "Shift+Insert pastes nothing", Qt::Key_Insert, Qt::ShiftModifier, "1", 0},
+            {false, "Left moves the cursor", Qt::Key_Left, Qt::NoModifier, "1", 0},
+            {true, "plus", Qt::Key_Plus, Qt::NoModifier, "+", 0},
+            {true, "point", Qt::Key_Period, Qt::NoModifier, ".", 0},
+            {true, "Backspace", Qt::Key_Backspace, Qt::NoModifier, "", 0},
         };
         for (const auto& row : rows) {
             Scene scene(row.typingEnabled, QStringLiteral("1"));
             QGuiApplication::clipboard()->setText(QStringLiteral("7"));
             scene.spin->editor()->selectAll();
             QSignalSpy typedSpy(scene.spin, &SpinEdit::textTyped);
-            press(scene.spin->editor(), row.key);
-            QVERIFY2(scene.spin->text() == row.text, row.key.name);
-            QVERIFY2(scene.beeps == row.beeps, row.key.name);
-            QVERIFY2(typedSpy.size() == (row.text == QStringLiteral("1") ? 0 : 1), row.key.name);
-            QVERIFY2(QGuiApplication::clipboard()->text() == QStringLiteral("7"), row.key.name);
+            QTest::keyClick(scene.spin->editor(), row.key, row.modifiers);
+            QVERIFY2(scene.spin->text() == row.text, row.name);
+            QVERIFY2(scene.beeps == row.beeps, row.name);
+            QVERIFY2(typedSpy.size() == (row.text == QStringLiteral("1") ? 0 : 1), row.name);
+            QVERIFY2(QGuiApplication::clipboard()->text() == QStringLiteral("7"), row.name);
         }
         // The length limit stops typing without a beep.
         Scene scene(true, QString());
         QTest::keyClicks(scene.spin->editor(), QStringLiteral("123"));
         QCOMPARE(scene.spin->text(), QStringLiteral("12"));
         QCOMPARE(scene.beeps, 0);
-    }
-
-    void pasteWithARefusedCharacterIsRefusedWhole() {
-        Scene scene(true, QString());
-        QSignalSpy typedSpy(scene.spin, &SpinEdit::textTyped);
-        QGuiApplication::clipboard()->setText(QStringLiteral("4x"));
-        scene.spin->editor()->paste();
-        QCOMPARE(scene.spin->text(), QString());
-        QCOMPARE(scene.beeps, 1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("-4"));
-        press(scene.spin->editor(), {"Ctrl+V", Qt::Key_V, Qt::ControlModifier});
-        QCOMPARE(scene.spin->text(), QStringLiteral("-4"));
-        QCOMPARE(scene.beeps, 1);
-        QCOMPARE(typedSpy.size(), 1);
     }
 
     void arrowKeysAndButtonsStepAndFocusLossIsReported() {
@@ -135,6 +93,28 @@ class SpinEditTest : public QObject {
         QCOMPARE(focusSpy.size(), 0);
         scene.other->setFocus();
         QCOMPARE(focusSpy.size(), 1);
+    }
+
+    // The validator guards the line edits too. An undecodable byte of a loaded file shows as
+    // U+FFFD, which code page 932 cannot hold: characters code put there may stay, but the user
+    // cannot add one more of them.
+    void textFromCodeIsNeverRefused() {
+        int beeps = 0;
+        QLineEdit edit;
+        new EntryValidator(
+            LineEdit::Text, [&beeps] { ++beeps; }, &edit);
+        edit.show();
+        edit.setText(QStringLiteral("a\uFFFDb😀"));
+        edit.end(false);
+        test::type(&edit, QStringLiteral("c😀"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("\uFFFD"));
+        edit.paste();
+        QCOMPARE(edit.text(), QStringLiteral("a\uFFFDb😀c"));
+        QCOMPARE(beeps, 2);
+        QTest::keyClick(&edit, Qt::Key_Home);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral("\uFFFDb😀c"));
+        QCOMPARE(beeps, 2);
     }
 };
 

@@ -35,7 +35,6 @@ class FakePlatform : public Platform {
     std::function<void(QDialog&)> modalScript;
 
     int beeps = 0;
-    int modalRuns = 0;
     std::vector<ColourValue> colourOffers;  ///< the colour each colour dialog opened with
     std::vector<std::pair<QString, FileDialogOptions>>
         fileRuns;  ///< each file dialog's id and options
@@ -58,7 +57,6 @@ class FakePlatform : public Platform {
     }
 
     void runModal(QDialog& dialog) override {
-        ++modalRuns;
         if (modalScript) {
             modalScript(dialog);
         }
