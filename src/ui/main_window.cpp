@@ -59,6 +59,11 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
 MainWindow::~MainWindow() {
     model_.setDrawingSurface(nullptr);
     model_.setRegenerationListener({});
+    // Taking the children down moves the focus, and a spin edit losing it would run its handler
+    // on a window already half gone.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
 }
 
 void MainWindow::createControls() {

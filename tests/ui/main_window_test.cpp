@@ -660,6 +660,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(restarted.startupSettings(), stored);
     }
 
+    // Closing the window while a spin edit holds the focus runs none of its handlers on a
+    // window half taken down.
+    void closingWithASpinEditFocused() {
+        test::MemoryFileSystem disk;
+        FakePlatform fake;
+        MainWindowModel model(disk);
+        auto form = std::make_unique<MainWindow>(model, fake);
+        form->startUp("/work");
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto* spin = findControl<SpinEdit>(form.get(), SpinField::Size);
+        spin->editor()->setFocus();
+        QVERIFY(spin->editor()->hasFocus());
+        const int before = model.regenerationCount();
+        form.reset();
+        QCOMPARE(model.regenerationCount(), before);
+    }
+
     // A start-up file that exists but cannot be read: the window starts from the built-in
     // settings, and one error box names the file and the reason.
     void unreadableStartupFileIsReportedOnce() {
