@@ -18,6 +18,7 @@
 #include "model/startup_fields.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
+#include "persistence/profile_file.h"
 #include "persistence/settings_file.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
@@ -200,10 +201,18 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
         run.utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
                       : run.settings;
     const DiskFileSystem files;
+    // Each file is read once: what a save adds of the form's own section depends on what it holds.
     const auto content = [&](const std::string& flag, const std::string& file,
-                             const std::vector<SettingsValue>& values) {
+                             std::vector<SettingsValue> values, const OutputOptions* extended) {
         try {
-            writes.push_back({flag, file, updatedSettingsFile(files, file, values)});
+            ProfileDocument document = loadProfileForUpdate(files, file);
+            if (extended != nullptr) {
+                for (SettingsValue& value : extendedValuesToSave(document, *extended)) {
+                    values.push_back(std::move(value));
+                }
+            }
+            document.writeAll(values);
+            writes.push_back({flag, file, document.bytes()});
         } catch (const FileWriteError& e) {
             throw UsageError(cannotWrite(flag, e));
         } catch (const LineBreakInValueError& e) {
@@ -216,15 +225,11 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     if (plan.save) {
         // The form and options go into the file's own section, so that it loads back to the
         // same output.
-        std::vector<SettingsValue> values = gradationFileValues(fileItemsOf(saved));
-        for (SettingsValue& value : extendedValuesToSave(files, *plan.save, run.options)) {
-            values.push_back(std::move(value));
-        }
-        content("--save", *plan.save, values);
+        content("--save", *plan.save, gradationFileValues(fileItemsOf(saved)), &run.options);
     }
     if (plan.saveStartup) {
         content("--save-startup", *plan.saveStartup,
-                startupFileValues(startupOf(saved, run.startup)));
+                startupFileValues(startupOf(saved, run.startup)), nullptr);
     }
     return writes;
 }

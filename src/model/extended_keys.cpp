@@ -32,15 +32,14 @@ std::vector<SettingsValue> extendedFileValues(const OutputOptions& options) {
     };
 }
 
-std::vector<SettingsValue> extendedValuesToSave(const FileSystem& files,
-                                                const std::filesystem::path& file,
+std::vector<SettingsValue> extendedValuesToSave(const ProfileDocument& target,
                                                 const OutputOptions& options) {
     const bool windowOptions = options.form == OutputForm::Font && options.stops.empty() &&
                                options.blend == Blend::Rgb && !options.mergeRuns &&
                                !options.exactEnds;
     if (windowOptions) {
         const std::vector<SettingsKey> keys = extendedKeys();
-        const SettingsFileReader reader(files, file, keys);
+        const SettingsFileReader reader(target, keys);
         if (std::none_of(keys.begin(), keys.end(),
                          [&](const SettingsKey& key) { return reader.holds(key); })) {
             return {};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,11 +22,11 @@ std::vector<SettingsKey> extendedKeys();
 /// The section's keys for `options` (all of it but how texts are encoded), by the value rules.
 std::vector<SettingsValue> extendedFileValues(const OutputOptions& options);
 
-/// What a save of `options` into `file` writes of the section: every key, unless the options
-/// are the window's own (FONT, the window's colours and steps) and the file holds none of the
-/// section's keys, when a save writes nothing more than the window's does.
-std::vector<SettingsValue> extendedValuesToSave(const FileSystem& files,
-                                                const std::filesystem::path& file,
+/// What a save of `options` into the file `target` (as read for the save) writes of the
+/// section: every key, unless the options are the window's own (FONT, the window's colours and
+/// steps) and the file holds none of the section's keys, when a save writes nothing more than
+/// the window's does.
+std::vector<SettingsValue> extendedValuesToSave(const ProfileDocument& target,
                                                 const OutputOptions& options);
 
 /// Takes each key of the section that `reader` holds into `options`, leaving the field of a
