@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/colour.h"
 #include "generator/output.h"
 #include "model/controls.h"
 
@@ -76,6 +77,14 @@ struct OutputFormItem {
     MenuItem item;
     OutputForm form;
 };
+
+/// The colours of every gradient label of the program: blue to fuchsia over its window.
+struct GradientLabelColours {
+    ColourValue start;
+    ColourValue end;
+    ColourValue background;
+};
+inline constexpr GradientLabelColours kGradientLabelColours{0xFF0000, 0xFF00FF, 0xFFFFFF};
 
 /// The output-form menu's items, in menu order; each is captioned with its form's caption.
 inline constexpr OutputFormItem kOutputFormItems[] = {

@@ -392,9 +392,6 @@ void MainWindowModel::regenerate() {
         refusedForm_ = options.form;
     }
     ++regenerations_;
-    if (regenerated_) {
-        regenerated_();
-    }
 }
 
 std::optional<OutputError> MainWindowModel::refusalToReport() {

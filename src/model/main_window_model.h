@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -147,7 +146,8 @@ class MainWindowModel {
     /// The refusal, the first time it is asked for after it occurred or changed; none otherwise,
     /// so that a view reports a refusal once, not at every keystroke that leaves it standing.
     std::optional<OutputError> refusalToReport();
-    /// How many times the output has been regenerated.
+    /// How many times the output has been regenerated; a view redraws the markup and the
+    /// preview at each.
     int regenerationCount() const { return regenerations_; }
 
     /// The form the markup is made in, as the start-up settings remember it.
@@ -164,10 +164,6 @@ class MainWindowModel {
 
     /// Where the preview is drawn; none by default.
     void setDrawingSurface(DrawingSurface* surface) { surface_ = surface; }
-    /// Called after every regeneration.
-    void setRegenerationListener(std::function<void()> listener) {
-        regenerated_ = std::move(listener);
-    }
 
   private:
     template <typename Enum>
@@ -240,7 +236,6 @@ class MainWindowModel {
     bool buildsOutput_ = true;
     int regenerations_ = 0;
     DrawingSurface* surface_ = nullptr;
-    std::function<void()> regenerated_;
 };
 
 }  // namespace huewright

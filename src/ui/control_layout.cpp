@@ -94,12 +94,11 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
         case ControlKind::LengthLabel:
             return new LengthLabel(parent);
         case ControlKind::GradientLabel: {
-            // Every gradient label of the program runs from blue to fuchsia over its window.
             auto* label = new GradientLabel(parent);
             label->setDecoder(fromCp932);
-            label->setStartColour(0xFF0000);
-            label->setEndColour(0xFF00FF);
-            label->setBackgroundColour(0xFFFFFF);
+            label->setStartColour(kGradientLabelColours.start);
+            label->setEndColour(kGradientLabelColours.end);
+            label->setBackgroundColour(kGradientLabelColours.background);
             label->setTransparent(true);
             label->setAutoSize(true);
             label->setCaption(toCp932(caption));

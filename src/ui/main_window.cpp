@@ -19,7 +19,9 @@
 #include <exception>
 #include <optional>
 
+#include "model/main_window_state.h"
 #include "ui/colour_code_dialog.h"
+#include "ui/control_drawing.h"
 #include "ui/control_layout.h"
 #include "ui/entry_validator.h"
 #include "ui/error_messages.h"
@@ -52,13 +54,11 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
     connectControls();
     connectActions();
     model_.setDrawingSurface(&surface_);
-    model_.setRegenerationListener([this] { showOutput(); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() {
     model_.setDrawingSurface(nullptr);
-    model_.setRegenerationListener({});
     // Taking the children down moves the focus, and a spin edit losing it would run its handler
     // on a window already half gone.
     for (QObject* child : findChildren<QObject*>()) {
@@ -76,12 +76,7 @@ void MainWindow::createControls() {
     linkEdit_ = findControl<QLineEdit>(client, LineEdit::LinkTarget);
     faceNameBox_ = findControl<QComboBox>(client, WindowPart::FaceName);
     markupEdit_ = findControl<MarkupEdit>(client, WindowPart::Markup);
-    lengthLabel_ = findControl<LengthLabel>(client, WindowPart::Length);
-    colourPanels_ = {findControl<ColourPanel>(client, WindowPart::StartColour),
-                     findControl<ColourPanel>(client, WindowPart::MiddleColour),
-                     findControl<ColourPanel>(client, WindowPart::EndColour)};
-    preview_ = findControl<ImageView>(client, WindowPart::Preview);
-    preview_->setImage(&surface_.screenImage());
+    findControl<ImageView>(client, WindowPart::Preview)->setImage(&surface_.screenImage());
 
     auto beep = [this] { platform_.beep(); };
     new EntryValidator(LineEdit::Text, beep, textEdit_);
@@ -89,22 +84,15 @@ void MainWindow::createControls() {
     new EntryValidator(WindowPart::FaceName, beep, faceNameBox_->lineEdit());
     for (const CheckBox box : kAllCheckBoxes) {
         checkBoxes_[box] = findControl<QAbstractButton>(client, box);
-        switchable_[box] = checkBoxes_[box];
     }
     for (const RadioButton button : kAllRadioButtons) {
         radioButtons_[button] = findControl<QAbstractButton>(client, button);
-        switchable_[button] = radioButtons_[button];
     }
     for (const SpinField field : kAllSpinFields) {
         spinEdits_[field] = findControl<SpinEdit>(client, field);
-        switchable_[field] = spinEdits_[field];
-    }
-    for (const LineEdit edit : kAllLineEdits) {
-        switchable_[edit] = findControl(client, edit);
     }
     for (const Button button : kAllButtons) {
         buttons_[button] = findControl<QPushButton>(client, button);
-        switchable_[button] = buttons_[button];
     }
 }
 
@@ -146,10 +134,12 @@ void MainWindow::createMenu() {
         }
     }
     for (const auto& [name, form] : kOutputFormItems) {
-        QAction* item = findControl<QAction>(this, name);
-        connect(item, &QAction::triggered, this,
-                [this, form = form] { act([&] { model_.chooseOutputForm(form); }); });
-        formItems_.push_back({item, form});
+        connect(findControl<QAction>(this, name), &QAction::triggered, this,
+                [this, name = name, form = form] {
+                    // A refused choice leaves the ticked item as the form in use.
+                    drawn_.forget(name);
+                    act([&] { model_.chooseOutputForm(form); });
+                });
     }
 }
 
@@ -167,12 +157,16 @@ void MainWindow::connectControls() {
         act([&] { model_.setFaceNameText(toCp932(faceNameBox_->itemText(item)), true); });
     });
     for (const auto& [box, widget] : checkBoxes_) {
-        connect(widget, &QAbstractButton::clicked, this,
-                [this, box = box](bool on) { act([&] { model_.setChecked(box, on); }); });
+        connect(widget, &QAbstractButton::clicked, this, [this, box = box](bool on) {
+            drawn_.forget(box);
+            act([&] { model_.setChecked(box, on); });
+        });
     }
     for (const auto& [button, widget] : radioButtons_) {
-        connect(widget, &QAbstractButton::clicked, this,
-                [this, button = button] { act([&] { model_.checkRadio(button); }); });
+        connect(widget, &QAbstractButton::clicked, this, [this, button = button] {
+            drawn_.forget(button);
+            act([&] { model_.checkRadio(button); });
+        });
     }
     for (const auto& [field, widget] : spinEdits_) {
         connect(widget, &SpinEdit::textTyped, this, [this, field = field](const QString& text) {
@@ -192,7 +186,7 @@ void MainWindow::act(const std::function<void()>& action) {
         // The application's error handler: the message with a full stop, and the window goes on.
         platform_.showError(this, windowMessage(error, model_.outputForm()) + QStringLiteral("."));
     }
-    showModelState();
+    drawControls(this, drawn_.changes(mainWindowState(model_)));
     // A form that cannot write the settings is said once, after the window shows its state.
     if (const std::optional<OutputError> refusal = model_.refusalToReport()) {
         platform_.showError(this,
@@ -221,54 +215,6 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
             windowMessage(*unreadable, model_.outputForm()) + QStringLiteral(".");
         QTimer::singleShot(0, this, [this, message] { platform_.showError(this, message); });
     }
-}
-
-void MainWindow::showModelState() {
-    const auto showText = [](QLineEdit* edit, const std::string& cp932) {
-        const QString text = fromCp932(cp932);
-        // Rewriting an unchanged text would move the cursor under the user's hands.
-        if (edit->text() != text) {
-            const QSignalBlocker blocker(edit);
-            edit->setText(text);
-        }
-    };
-    showText(textEdit_, model_.text(LineEdit::Text));
-    showText(linkEdit_, model_.text(LineEdit::LinkTarget));
-    showText(faceNameBox_->lineEdit(), model_.faceNameText());
-    for (const auto& [box, widget] : checkBoxes_) {
-        const QSignalBlocker blocker(widget);
-        widget->setChecked(model_.checked(box));
-    }
-    for (const auto& [button, widget] : radioButtons_) {
-        RadioGroup::of(widget)->setChecked(widget, model_.checked(button));
-    }
-    for (const auto& [field, widget] : spinEdits_) {
-        const QString text = QString::fromStdString(model_.spinText(field));
-        if (widget->text() != text) {
-            widget->setText(text);
-        }
-    }
-    for (const auto& [control, widget] : switchable_) {
-        widget->setEnabled(model_.enabled(control));
-    }
-    for (const auto& [item, form] : formItems_) {
-        item->setChecked(model_.outputForm() == form);
-    }
-    const std::array<ColourSlot, 3> panelSlots = {ColourSlot::Start, ColourSlot::Middle,
-                                                  ColourSlot::End};
-    for (std::size_t i = 0; i < panelSlots.size(); ++i) {
-        const ColourValue colour = model_.colour(panelSlots[i]);
-        colourPanels_[i]->setColour(colour, QString::fromStdString(model_.colourCode(colour)));
-    }
-}
-
-void MainWindow::showOutput() {
-    markupEdit_->setMarkup(fromCp932(model_.markup()));
-    // The length counts code page 932 bytes: a double-byte character counts 2.
-    lengthLabel_->setLength(model_.markup().size());
-    // A screen reader hears the preview described by the text it shows.
-    preview_->setAccessibleDescription(textEdit_->text());
-    preview_->update();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

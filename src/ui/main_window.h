@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/control_state.h"
 #include "model/main_window_model.h"
 #include "ui/qt_drawing_surface.h"
 
@@ -27,8 +28,6 @@ class MarkupEdit;
 class Platform;
 class SettingsDialog;
 class SpinEdit;
-class ColourPanel;
-class LengthLabel;
 class VersionDialog;
 
 /// The main window: every control of the working surface, laid out at 96 dpi, kept in step with
@@ -67,10 +66,9 @@ class MainWindow : public QMainWindow {
     void saveSettingsFile();
     void openSettingsFile();
 
-    /// Runs a user action, then shows the model's state; an error shows in the error box.
+    /// Runs a user action, then draws what changed of the model's state; an error shows in the
+    /// error box.
     void act(const std::function<void()>& action);
-    void showModelState();
-    void showOutput();
 
     MainWindowModel& model_;
     Platform& platform_;
@@ -81,19 +79,15 @@ class MainWindow : public QMainWindow {
     ColourCodeDialog* colourCodeDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
     VersionDialog* versionDialog_ = nullptr;
-    ImageView* preview_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QLineEdit* linkEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;
     MarkupEdit* markupEdit_ = nullptr;
-    LengthLabel* lengthLabel_ = nullptr;
-    std::array<ColourPanel*, 3> colourPanels_{};  // start, middle, end
     std::map<CheckBox, QAbstractButton*> checkBoxes_;
     std::map<RadioButton, QAbstractButton*> radioButtons_;
     std::map<SpinField, SpinEdit*> spinEdits_;
     std::map<Button, QPushButton*> buttons_;
-    std::map<Switchable, QWidget*> switchable_;
-    std::vector<std::pair<QAction*, OutputForm>> formItems_;
+    DrawnState drawn_;
 };
 
 }  // namespace huewright

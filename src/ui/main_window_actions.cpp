@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "model/main_window_state.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
@@ -32,29 +33,25 @@ std::filesystem::path localPath(const QString& fileName) {
     return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }
 
-constexpr std::array<ColourSlot, 3> kPanelSlots = {ColourSlot::Start, ColourSlot::Middle,
-                                                   ColourSlot::End};
-
 }  // namespace
 
 void MainWindow::connectActions() {
     colourCodeDialog_ = new ColourCodeDialog(model_, platform_, this);
     settingsDialog_ = new SettingsDialog(model_, platform_, *colourCodeDialog_, this);
     versionDialog_ = new VersionDialog([this] { showHelp(); }, this);
-    const std::pair<Button, ColourSlot> colourButtons[] = {
-        {Button::StartColour, ColourSlot::Start},
-        {Button::MiddleColour, ColourSlot::Middle},
-        {Button::EndColour, ColourSlot::End},
-        {Button::BackgroundColour, ColourSlot::Background}};
-    for (const auto& [button, slot] : colourButtons) {
-        connect(buttons_[button], &QPushButton::clicked, this,
-                [this, slot = slot] { chooseColour(slot); });
+    for (const Button button : kAllButtons) {
+        if (const std::optional<ColourSlot> slot = colourSlotOf(button)) {
+            connect(buttons_[button], &QPushButton::clicked, this,
+                    [this, slot = *slot] { chooseColour(slot); });
+        }
     }
     connect(buttons_[Button::Swap], &QPushButton::clicked, this,
             [this] { act([&] { model_.swapColours(); }); });
-    for (std::size_t i = 0; i < colourPanels_.size(); ++i) {
-        connect(colourPanels_[i], &ColourPanel::codeAsked, this,
-                [this, slot = kPanelSlots[i]] { showColourCode(slot); });
+    for (const WindowPart part : kAllWindowParts) {
+        if (const std::optional<ColourSlot> slot = colourSlotOf(part)) {
+            connect(findControl<ColourPanel>(this, part), &ColourPanel::codeAsked, this,
+                    [this, slot = *slot] { showColourCode(slot); });
+        }
     }
     connect(buttons_[Button::CopyMarkup], &QPushButton::clicked, this, &MainWindow::copyMarkup);
     connect(buttons_[Button::CopyPreview], &QPushButton::clicked, this, &MainWindow::copyPreview);

@@ -1,5 +1,6 @@
 #include "ui/radio_group.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -17,6 +18,9 @@ RadioGroup::RadioGroup(QWidget* parent) : QObject(parent) {
         buttons_.append(button);
     }
     placeTabStop();
+    // A radio button that takes the focus takes the tab stop from every auto-exclusive button
+    // under its parent, nested groups included; each group puts its own back.
+    connect(qApp, &QApplication::focusChanged, this, &RadioGroup::placeTabStop);
 }
 
 RadioGroup* RadioGroup::of(const QAbstractButton* button) {

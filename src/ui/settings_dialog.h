@@ -2,18 +2,14 @@
 
 #include <QDialog>
 
-#include <array>
-
 #include "generator/colour.h"
+#include "model/control_state.h"
 #include "model/controls.h"
 #include "model/startup_draft.h"
-
-class QAbstractButton;
 
 namespace huewright {
 
 class ColourCodeDialog;
-class ColourPanel;
 class MainWindowModel;
 class Platform;
 
@@ -36,19 +32,14 @@ class SettingsDialog : public QDialog {
     void showColourCode(ColourSlot slot);
     void takeCurrentColours();
     void store();
-    /// The draft's colour for `slot`, which its panel shows.
-    ColourValue colour(ColourSlot slot) const;
-    void setColour(ColourSlot slot, ColourValue colour);
-    /// Shows the draft in the panels, check boxes and tag-form groups.
+    /// Draws what changed of the draft on the panels, check boxes and tag-form groups.
     void showDraft();
 
     MainWindowModel& model_;
     Platform& platform_;
     ColourCodeDialog& colourCode_;
     StartupDraft draft_;
-    std::array<ColourPanel*, 4> panels_{};  // start, middle, end, background
-    std::array<QAbstractButton*, 5> switches_{};
-    std::array<std::array<QAbstractButton*, 2>, 2> tagItems_{};  // bold, italic
+    DrawnState drawn_;
 };
 
 }  // namespace huewright

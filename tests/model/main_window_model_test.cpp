@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/gradation_file.h"
+#include "model/main_window_state.h"
 #include "support/memory_file_system.h"
 
 namespace huewright {
@@ -97,6 +98,30 @@ TEST_F(StartedModelTest, ChangesFireOnlyWhenTheStateChanges) {
     EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinField::Size, -5); }), 1);
     EXPECT_EQ(model.spinValue(SpinField::Size), 1);
     EXPECT_EQ(regenerationsOf([&] { model.stepSpin(SpinField::Size, -1); }), 0);
+}
+
+// What a view draws after each event: only what changed, the output at every regeneration
+// even when it comes out the same, and a control the toolkit changed on its own.
+TEST_F(StartedModelTest, ViewsDrawOnlyWhatChanged) {
+    DrawnState drawn;
+    const auto names = [&] {
+        std::vector<std::string_view> changed;
+        for (const ShownControl& shown : drawn.changes(mainWindowState(model))) {
+            changed.push_back(nameOf(shown.control));
+        }
+        return changed;
+    };
+    using Names = std::vector<std::string_view>;
+    EXPECT_EQ(names().size(), mainWindowState(model).size());
+    EXPECT_EQ(names(), Names{});
+    model.click(CheckBox::Frame);
+    EXPECT_EQ(names(), (Names{"WB", "HB", "WS", "html_e", "tag_len", "mihon"}));
+    model.swapColours();
+    model.swapColours();
+    model.colourChosen(ColourSlot::Background, std::nullopt);
+    EXPECT_EQ(names(), (Names{"html_e", "mihon"}));
+    drawn.forget(RadioButton::Gradient);
+    EXPECT_EQ(names(), Names{"Gtype1b"});
 }
 
 TEST_F(StartedModelTest, PreviewFaceKeepsWholeCharactersWithinThirtyOneBytes) {

@@ -23,5 +23,16 @@ TEST(StartupDraft, TagFormsOpenFromTheStartupValues) {
     }
 }
 
+// The dialog's clicks: a switch toggles, a tag-form item selects, a colour control does nothing.
+TEST(StartupDraft, ClicksByControl) {
+    StartupDraft draft;
+    draft.open(StartupSettings{.lineBreak = true, .boldTagForm = -1});
+    draft.click(SettingsControl::LineBreak);
+    draft.click(SettingsControl::StrongTag);
+    draft.click(SettingsControl::StartPanel);
+    EXPECT_EQ(draft.values(), (StartupSettings{.lineBreak = false, .boldTagForm = 1}));
+    EXPECT_EQ(draft.selectedItem(TagForm::Bold), 1);
+}
+
 }  // namespace
 }  // namespace huewright

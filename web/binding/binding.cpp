@@ -30,15 +30,12 @@ static_assert(kKindNames.size() == static_cast<std::size_t>(ControlKind::GroupBo
 constexpr std::array kMenuKindNames =
     std::to_array<const char*>({"Menu", "Item", "Choice", "Separator"});
 
-// Every gradient label of the program runs from blue to fuchsia over its window.
-constexpr ColourValue kLabelStart = 0xFF0000;
-constexpr ColourValue kLabelEnd = 0xFF00FF;
-
 // A gradient label's characters, each with its colour as CSS writes it.
 val labelCharacters(const std::string& caption) {
     const std::string cp932 = utf8ToCp932(caption);
     val characters = val::array();
-    for (const GradientCharacter& character : gradientCharacters(cp932, kLabelStart, kLabelEnd)) {
+    for (const GradientCharacter& character :
+         gradientCharacters(cp932, kGradientLabelColours.start, kGradientLabelColours.end)) {
         val c = val::object();
         c.set("text", cp932ToUtf8(character.bytes));
         c.set("colour", colourToCode(character.colour, true, false));
@@ -248,15 +245,17 @@ EMSCRIPTEN_BINDINGS(huewright) {
         .function("click", &Page::click)
         .function("step", &Page::step)
         .function("leave", &Page::leave)
+        .function("colourOf", &Page::colourOf)
         .function("colourChosen", &Page::colourChosen)
         .function("colourCode", &Page::colourCode)
         .function("colourCodeClosed", &Page::colourCodeClosed)
         .function("chooseForm", &Page::chooseForm)
         .function("save", &Page::save)
         .function("open", &Page::open)
-        .function("state", &Page::state)
+        .function("changes", &Page::changes)
         .function("openSettings", &Page::openSettings)
         .function("settingsClick", &Page::settingsClick)
+        .function("settingsColourOf", &Page::settingsColourOf)
         .function("settingsColourChosen", &Page::settingsColourChosen)
         .function("settingsColourCode", &Page::settingsColourCode)
         .function("settingsColourCodeClosed", &Page::settingsColourCodeClosed)

@@ -9,6 +9,7 @@
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
 #include "model/layout.h"
+#include "model/main_window_state.h"
 #include "text/conversion_error.h"
 #include "text/cp932.h"
 
@@ -26,61 +27,6 @@ template <typename Enum, std::size_t N>
 std::optional<Enum> named(const Enum (&all)[N], std::string_view name) {
     for (const Enum value : all) {
         if (nameOf(value) == name) {
-            return value;
-        }
-    }
-    return std::nullopt;
-}
-
-// The colour buttons and panels of the main window and the colours they stand for.
-constexpr std::array<std::pair<Button, ColourSlot>, 4> kColourButtons = {{
-    {Button::StartColour, ColourSlot::Start},
-    {Button::MiddleColour, ColourSlot::Middle},
-    {Button::EndColour, ColourSlot::End},
-    {Button::BackgroundColour, ColourSlot::Background},
-}};
-constexpr std::array<std::pair<WindowPart, ColourSlot>, 3> kColourPanels = {{
-    {WindowPart::StartColour, ColourSlot::Start},
-    {WindowPart::MiddleColour, ColourSlot::Middle},
-    {WindowPart::EndColour, ColourSlot::End},
-}};
-
-// The settings dialog's switches, colour buttons and panels, and tag-form items.
-using S = SettingsControl;
-constexpr std::array<std::pair<S, bool StartupSettings::*>, 5> kSettingsSwitches = {{
-    {S::UseSize, &StartupSettings::useSize},
-    {S::UseFace, &StartupSettings::useFace},
-    {S::LineBreak, &StartupSettings::lineBreak},
-    {S::UpperCaseTags, &StartupSettings::upperCaseTags},
-    {S::HashInColourCodes, &StartupSettings::hashInColourCodes},
-}};
-constexpr std::array<std::pair<S, ColourValue StartupSettings::*>, 8> kSettingsColours = {{
-    {S::StartButton, &StartupSettings::startColour},
-    {S::MiddleButton, &StartupSettings::middleColour},
-    {S::EndButton, &StartupSettings::endColour},
-    {S::BackgroundButton, &StartupSettings::backgroundColour},
-    {S::StartPanel, &StartupSettings::startColour},
-    {S::MiddlePanel, &StartupSettings::middleColour},
-    {S::EndPanel, &StartupSettings::endColour},
-    {S::BackgroundPanel, &StartupSettings::backgroundColour},
-}};
-struct TagItem {
-    S control;
-    TagForm form;
-    int item;
-};
-constexpr std::array<TagItem, 4> kTagItems = {{
-    {S::BoldTag, TagForm::Bold, 0},
-    {S::StrongTag, TagForm::Bold, 1},
-    {S::ItalicTag, TagForm::Italic, 0},
-    {S::EmphasisTag, TagForm::Italic, 1},
-}};
-
-template <typename Key, typename Value, std::size_t N>
-std::optional<Value> lookUp(const std::array<std::pair<Key, Value>, N>& table,
-                            std::optional<Key> key) {
-    for (const auto& [k, value] : table) {
-        if (key == k) {
             return value;
         }
     }
@@ -108,8 +54,36 @@ val arrayOf(std::string_view bytes) {
                                             reinterpret_cast<const std::uint8_t*>(bytes.data())));
 }
 
-val entry() {
-    return val::object();
+// A control's state as the page reads it; a field the control does not have is left out.
+val stateOf(const ControlState& state) {
+    val shown = val::object();
+    if (state.text) {
+        shown.set("text", *state.text);
+    }
+    if (state.checked) {
+        shown.set("checked", *state.checked);
+    }
+    if (state.enabled) {
+        shown.set("enabled", *state.enabled);
+    }
+    if (state.value) {
+        shown.set("value", *state.value);
+    }
+    if (state.colour) {
+        shown.set("colour", cssColour(*state.colour));
+    }
+    if (state.description) {
+        shown.set("description", *state.description);
+    }
+    return shown;
+}
+
+val statesOf(const std::vector<ShownControl>& controls) {
+    val states = val::object();
+    for (const ShownControl& shown : controls) {
+        states.set(std::string(nameOf(shown.control)), stateOf(shown.state));
+    }
+    return states;
 }
 
 }  // namespace
@@ -159,9 +133,13 @@ std::string Page::edit(const std::string& control, const std::string& text) {
 
 std::string Page::click(const std::string& control) {
     return act([&] {
+        // The browser has toggled the box or checked the button already, whatever the model
+        // makes of the click.
         if (const auto box = named(kAllCheckBoxes, control)) {
+            drawn_.forget(*box);
             model_.click(*box);
         } else if (const auto button = named(kAllRadioButtons, control)) {
+            drawn_.forget(*button);
             model_.checkRadio(*button);
         } else if (control == nameOf(Button::Swap)) {
             model_.swapColours();
@@ -185,8 +163,23 @@ std::string Page::leave(const std::string& control) {
     });
 }
 
+std::optional<ColourSlot> Page::colourSlotNamed(const std::string& control) {
+    if (const auto button = named(kAllButtons, control)) {
+        return colourSlotOf(*button);
+    }
+    if (const auto part = named(kAllWindowParts, control)) {
+        return colourSlotOf(*part);
+    }
+    return std::nullopt;
+}
+
+val Page::colourOf(const std::string& control) const {
+    const auto slot = colourSlotNamed(control);
+    return slot ? val(cssColour(model_.colour(*slot))) : val::null();
+}
+
 std::string Page::colourChosen(const std::string& button, const val& colour) {
-    const auto slot = lookUp(kColourButtons, named(kAllButtons, button));
+    const auto slot = colourSlotNamed(button);
     if (!slot) {
         return {};
     }
@@ -194,12 +187,12 @@ std::string Page::colourChosen(const std::string& button, const val& colour) {
 }
 
 std::string Page::colourCode(const std::string& panel) const {
-    const auto slot = lookUp(kColourPanels, named(kAllWindowParts, panel));
+    const auto slot = colourSlotNamed(panel);
     return slot ? model_.colourCode(model_.colour(*slot)) : std::string();
 }
 
 std::string Page::colourCodeClosed(const std::string& panel, const std::string& code) {
-    const auto slot = lookUp(kColourPanels, named(kAllWindowParts, panel));
+    const auto slot = colourSlotNamed(panel);
     if (!slot) {
         return {};
     }
@@ -212,6 +205,8 @@ std::string Page::colourCodeClosed(const std::string& panel, const std::string& 
 std::string Page::chooseForm(const std::string& item) {
     for (const OutputFormItem& choice : kOutputFormItems) {
         if (nameOf(choice.item) == item) {
+            // A refused choice leaves the ticked item as the form in use.
+            drawn_.forget(choice.item);
             return act([&] { model_.chooseOutputForm(choice.form); });
         }
     }
@@ -236,68 +231,9 @@ std::string Page::open(const val& bytes) {
     return failure;
 }
 
-val Page::state() const {
-    val controls = val::object();
-    const auto put = [&](std::string_view name, val value) {
-        controls.set(std::string(name), value);
-    };
-    for (const LineEdit edit : kAllLineEdits) {
-        val e = entry();
-        e.set("text", cp932ToUtf8Lenient(model_.text(edit)));
-        e.set("enabled", model_.enabled(edit));
-        put(nameOf(edit), e);
-    }
-    val face = entry();
-    face.set("text", cp932ToUtf8Lenient(model_.faceNameText()));
-    put(nameOf(WindowPart::FaceName), face);
-    const auto putCheckable = [&](auto control) {
-        val e = entry();
-        e.set("checked", model_.checked(control));
-        e.set("enabled", model_.enabled(control));
-        put(nameOf(control), e);
-    };
-    for (const CheckBox box : kAllCheckBoxes) {
-        putCheckable(box);
-    }
-    for (const RadioButton button : kAllRadioButtons) {
-        putCheckable(button);
-    }
-    for (const SpinField spin : kAllSpinFields) {
-        val e = entry();
-        e.set("text", model_.spinText(spin));
-        e.set("value", model_.spinValue(spin));
-        e.set("enabled", model_.enabled(spin));
-        put(nameOf(spin), e);
-    }
-    for (const Button button : kAllButtons) {
-        val e = entry();
-        e.set("enabled", model_.enabled(button));
-        put(nameOf(button), e);
-    }
-    for (const auto& [panel, slot] : kColourPanels) {
-        val e = entry();
-        const ColourValue colour = model_.colour(slot);
-        e.set("colour", cssColour(colour));
-        e.set("code", model_.colourCode(colour));
-        put(nameOf(panel), e);
-    }
-    for (const auto& [item, form] : kOutputFormItems) {
-        val e = entry();
-        e.set("checked", model_.outputForm() == form);
-        put(nameOf(item), e);
-    }
-    val markup = entry();
-    markup.set("text", cp932ToUtf8Lenient(model_.markup()));
-    put(nameOf(WindowPart::Markup), markup);
-    // The length counts code page 932 bytes: a double-byte character counts 2.
-    val length = entry();
-    length.set("text", lengthText(model_.markup().size()));
-    put(nameOf(WindowPart::Length), length);
-
+val Page::changes() {
     val state = val::object();
-    state.set("controls", controls);
-    state.set("regenerations", model_.regenerationCount());
-    state.set("backgroundColour", cssColour(model_.colour(ColourSlot::Background)));
+    state.set("controls", statesOf(drawn_.changes(mainWindowState(model_))));
     // Why no fragment exists in the chosen form, while none does; empty otherwise.
     state.set("refusal", model_.refusal()
                              ? errorMessage(*model_.refusal(), model_.outputForm()) + "."
@@ -310,42 +246,41 @@ void Page::openSettings() {
 }
 
 void Page::settingsClick(const std::string& control) {
-    const auto name = named(kAllSettingsControls, control);
-    if (const auto flag = lookUp(kSettingsSwitches, name)) {
-        draft_.values().** flag = !(draft_.values().**flag);
-    }
-    for (const TagItem& tag : kTagItems) {
-        if (name == tag.control) {
-            draft_.select(tag.form, tag.item);
-        }
+    if (const auto clicked = named(kAllSettingsControls, control)) {
+        draft_.click(*clicked);
     }
 }
 
+std::optional<ColourSlot> Page::settingsColourSlotNamed(const std::string& control) {
+    const auto named = huewright::named(kAllSettingsControls, control);
+    return named ? colourSlotOf(*named) : std::nullopt;
+}
+
+val Page::settingsColourOf(const std::string& control) const {
+    const auto slot = settingsColourSlotNamed(control);
+    return slot ? val(cssColour(draft_.colour(*slot))) : val::null();
+}
+
 void Page::settingsColourChosen(const std::string& button, const val& colour) {
-    if (const auto field = lookUp(kSettingsColours, named(kAllSettingsControls, button))) {
-        ColourValue& value = draft_.values().**field;
-        value = pickedColour(colour, value).value_or(value);
+    if (const auto slot = settingsColourSlotNamed(button)) {
+        draft_.setColour(*slot,
+                         pickedColour(colour, draft_.colour(*slot)).value_or(draft_.colour(*slot)));
     }
 }
 
 std::string Page::settingsColourCode(const std::string& panel) const {
-    const auto field = lookUp(kSettingsColours, named(kAllSettingsControls, panel));
-    return field ? model_.colourCode(draft_.values().**field) : std::string();
+    const auto slot = settingsColourSlotNamed(panel);
+    return slot ? model_.colourCode(draft_.colour(*slot)) : std::string();
 }
 
 void Page::settingsColourCodeClosed(const std::string& panel, const std::string& code) {
-    if (const auto field = lookUp(kSettingsColours, named(kAllSettingsControls, panel))) {
-        ColourValue& value = draft_.values().**field;
-        value = MainWindowModel::colourFromCode(code, value);
+    if (const auto slot = settingsColourSlotNamed(panel)) {
+        draft_.setColour(*slot, MainWindowModel::colourFromCode(code, draft_.colour(*slot)));
     }
 }
 
 void Page::takeCurrentColours() {
-    StartupSettings& values = draft_.values();
-    values.startColour = model_.colour(ColourSlot::Start);
-    values.middleColour = model_.colour(ColourSlot::Middle);
-    values.endColour = model_.colour(ColourSlot::End);
-    values.backgroundColour = model_.colour(ColourSlot::Background);
+    draft_.takeCurrentColours(model_);
 }
 
 std::string Page::storeSettings() {
@@ -357,25 +292,7 @@ std::string Page::settingsClosed() {
 }
 
 val Page::settingsState() const {
-    val controls = val::object();
-    for (const auto& [control, flag] : kSettingsSwitches) {
-        val e = entry();
-        e.set("checked", draft_.values().*flag);
-        controls.set(std::string(nameOf(control)), e);
-    }
-    for (const TagItem& tag : kTagItems) {
-        val e = entry();
-        e.set("checked", draft_.selectedItem(tag.form) == tag.item);
-        controls.set(std::string(nameOf(tag.control)), e);
-    }
-    for (const S panel : {S::StartPanel, S::MiddlePanel, S::EndPanel, S::BackgroundPanel}) {
-        const ColourValue colour = draft_.values().**lookUp(kSettingsColours, std::optional(panel));
-        val e = entry();
-        e.set("colour", cssColour(colour));
-        e.set("code", model_.colourCode(colour));
-        controls.set(std::string(nameOf(panel)), e);
-    }
-    return controls;
+    return statesOf(settingsDialogState(draft_, model_));
 }
 
 val Page::startupFile() const {

@@ -2,10 +2,12 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 
 #include "binding/browser_file_system.h"
 #include "binding/canvas_surface.h"
+#include "model/control_state.h"
 #include "model/main_window_model.h"
 #include "model/startup_draft.h"
 
@@ -33,9 +35,12 @@ class Page {
     std::string step(const std::string& control, int delta);
     /// A spin edit loses the focus.
     std::string leave(const std::string& control);
-    /// The colour picker's answer for scb, tcb, ecb or bcb: "#rrggbb", or null for a cancel.
+    /// The colour a colour button's picker opens with, or a colour panel shows, "#rrggbb"; null
+    /// for a control that stands for no colour.
+    emscripten::val colourOf(const std::string& control) const;
+    /// The colour picker's answer for a colour button: "#rrggbb", or null for a cancel.
     std::string colourChosen(const std::string& button, const emscripten::val& colour);
-    /// The code the colour-code dialog opens with for sc, tc or ec.
+    /// The code the colour-code dialog opens with for a colour panel.
     std::string colourCode(const std::string& panel) const;
     /// The colour-code dialog closed, however, with `code` in its box.
     std::string colourCodeClosed(const std::string& panel, const std::string& code);
@@ -47,8 +52,10 @@ class Page {
     /// Loads the file the user picked (its bytes), or, with null, what a cancelled open does.
     std::string open(const emscripten::val& bytes);
 
-    /// Every control's state, by short name: checked, enabled, text, colour, and the output.
-    emscripten::val state() const;
+    /// The state of every control that changed since the last call (of all the first time), by
+    /// short name: text, checked, enabled, value, colour, description; and the refusal's
+    /// message while the chosen form refuses the settings, "" otherwise.
+    emscripten::val changes();
 
     // The settings dialog.
 
@@ -56,6 +63,8 @@ class Page {
     void openSettings();
     /// A click on one of the dialog's check boxes or tag-form items.
     void settingsClick(const std::string& control);
+    /// As colourOf, for the dialog's colour buttons and panels.
+    emscripten::val settingsColourOf(const std::string& control) const;
     /// The colour picker's answer for one of the dialog's colour buttons: "#rrggbb" or null.
     void settingsColourChosen(const std::string& button, const emscripten::val& colour);
     /// The code the colour-code dialog opens with for one of the dialog's panels.
@@ -82,11 +91,14 @@ class Page {
     /// Runs `action` as the window runs a handler: an error is worded for its error box.
     template <typename Action>
     std::string act(const Action& action);
+    static std::optional<ColourSlot> colourSlotNamed(const std::string& control);
+    static std::optional<ColourSlot> settingsColourSlotNamed(const std::string& control);
 
     BrowserFileSystem files_;
     CanvasSurface surface_;
     MainWindowModel model_;
     StartupDraft draft_;
+    DrawnState drawn_;
 };
 
 }  // namespace huewright

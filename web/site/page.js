@@ -369,13 +369,15 @@ function showControl(part, state) {
   } else if ("text" in state && part.value === undefined) {
     part.textContent = state.text;
   }
-  if ("value" in state) {
+  if ("value" in state && part.getAttribute("role") === "spinbutton") {
     part.setAttribute("aria-valuenow", state.value);
   }
   if ("colour" in state) {
     part.style.backgroundColor = state.colour;
     part.setAttribute("aria-roledescription", "色");
-    part.setAttribute("aria-description", state.code);
+  }
+  if ("description" in state) {
+    part.setAttribute("aria-description", state.description);
   }
 }
 
@@ -415,7 +417,6 @@ async function main() {
 
   // A browser tab is closed by the browser: the quit button and menu item stay disabled.
   const quitters = new Set();
-  let shownRegenerations = -1;
   const refusal = byId("refusal");
   let shownFragment = null;
   const showFragment = () => {
@@ -426,25 +427,19 @@ async function main() {
     }
   };
   const show = () => {
-    const state = model.state();
+    const state = model.changes();
     for (const [name, controlState] of Object.entries(state.controls)) {
       const part = controls[name] ?? menuItems[name];
-      // The fragment box keeps the user's edits until the next regeneration.
-      if (part === markupBox && state.regenerations === shownRegenerations) {
-        continue;
-      }
       if (part && !quitters.has(part)) {
         showControl(part, controlState);
       }
     }
-    shownRegenerations = state.regenerations;
     // A refusal stands under the window while it lasts; the alert region announces a new one
     // once, not again while the same one stands.
     if (refusal.textContent !== state.refusal) {
       refusal.textContent = state.refusal;
       refusal.hidden = !state.refusal;
     }
-    preview.setAttribute("aria-description", textBox.value);
     showFragment();
   };
 
@@ -534,17 +529,13 @@ async function main() {
       }));
     }
   }
-  const settingsButtons = [
-    [S.StartButton, S.StartPanel], [S.MiddleButton, S.MiddlePanel], [S.EndButton, S.EndPanel],
-    [S.BackgroundButton, S.BackgroundPanel],
-  ];
-  for (const [button, panel] of settingsButtons) {
-    settings.controls[button].addEventListener("click", async () => {
-      const chosen = await pickColour(model.settingsState()[panel].colour,
-                                      settings.controls[button]);
-      model.settingsColourChosen(button, chosen);
-      showSettings();
-    });
+  for (const [name, part] of Object.entries(settings.controls)) {
+    if (part.tagName === "BUTTON" && model.settingsColourOf(name) !== null) {
+      part.addEventListener("click", async () => {
+        model.settingsColourChosen(name, await pickColour(model.settingsColourOf(name), part));
+        showSettings();
+      });
+    }
   }
   settings.controls[S.TakeCurrentColours].addEventListener("click", () => {
     model.takeCurrentColours();
@@ -817,17 +808,12 @@ async function main() {
       }));
     }
   }
-  const colourButtons = [
-    [Button.StartColour, WindowPart.StartColour], [Button.MiddleColour, WindowPart.MiddleColour],
-    [Button.EndColour, WindowPart.EndColour], [Button.BackgroundColour, null],
-  ];
-  for (const [button, panel] of colourButtons) {
-    controls[button].addEventListener("click", async () => {
-      const state = model.state();
-      // The background colour has no panel on the window; the picker opens with it all the same.
-      const current = panel ? state.controls[panel].colour : state.backgroundColour;
-      act(model.colourChosen(button, await pickColour(current, controls[button])));
-    });
+  for (const [name, part] of Object.entries(controls)) {
+    if (part.tagName === "BUTTON" && model.colourOf(name) !== null) {
+      part.addEventListener("click", async () => {
+        act(model.colourChosen(name, await pickColour(model.colourOf(name), part)));
+      });
+    }
   }
   controls[Button.Swap].addEventListener("click", () => act(model.click(Button.Swap)));
   controls[Button.CopyMarkup].addEventListener("click", () => {
