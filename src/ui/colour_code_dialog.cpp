@@ -23,7 +23,6 @@ ColourCodeDialog::ColourCodeDialog(const MainWindowModel& model, Platform& platf
     setFont(windowFont(12));
     buildWindow(this, this, colourCodeDialogLayout(), [this] { platform_.beep(); });
     edit_ = findControl<QLineEdit>(this, ColourCodeControl::Code);
-    edit_->installEventFilter(this);
     auto* copy = findControl<QPushButton>(this, ColourCodeControl::Copy);
     auto* ok = findControl<QPushButton>(this, ColourCodeControl::Ok);
     // Neither button answers Enter: the dialog has no default button.
@@ -50,15 +49,6 @@ void ColourCodeDialog::showEvent(QShowEvent* event) {
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
-}
-
-bool ColourCodeDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit_ && event->type() == QEvent::FocusIn &&
-        selectsAllOnFocus(ColourCodeControl::Code,
-                          focusCause(static_cast<QFocusEvent*>(event)->reason()))) {
-        edit_->selectAll();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace huewright

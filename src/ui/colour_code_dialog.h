@@ -24,7 +24,6 @@ class ColourCodeDialog : public QDialog {
     ColourValue edit(ColourValue colour);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "controls/gradient_label.h"
+#include "model/entry_rules.h"
 #include "ui/accessibility.h"
+#include "ui/entry_focus.h"
 #include "ui/fonts.h"
 #include "ui/image_view.h"
 #include "ui/markup_edit.h"
@@ -173,6 +175,26 @@ void buildWindow(QWidget* window, QWidget* client, const WindowLayout& layout,
     window->setWindowTitle(QString::fromUtf8(layout.title));
     client->setFixedSize(layout.clientWidth, layout.clientHeight);
     buildControls(client, layout.controls, beep);
+    Window id = Window::Main;
+    for (const Window each : kAllWindows) {
+        if (nameOf(each) == layout.name) {
+            id = each;
+        }
+    }
+    for (const ControlLayout& control : layout.controls) {
+        const std::optional<EntryControl> entry = entryControlNamed(id, control.name);
+        if (!entry) {
+            continue;
+        }
+        QWidget* widget = client->findChild<QWidget*>(qtName(control.name));
+        auto* editor = qobject_cast<QLineEdit*>(widget);
+        if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            editor = box->lineEdit();
+        } else if (editor == nullptr) {
+            editor = widget->findChild<QLineEdit*>();  // a spin edit's
+        }
+        new EntryFocus(*entry, editor);
+    }
 }
 
 QStringList tabOrder(std::span<const ControlLayout> layout) {

@@ -6,6 +6,10 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "model/radio_keys.h"
 
 namespace huewright {
 
@@ -51,29 +55,33 @@ bool RadioGroup::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QObject::eventFilter(watched, event);
     }
-    int step = 0;
+    ArrowKey key{};
     switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            step = 1;
-            break;
         case Qt::Key_Up:
+            key = ArrowKey::Up;
+            break;
+        case Qt::Key_Down:
+            key = ArrowKey::Down;
+            break;
         case Qt::Key_Left:
-            step = -1;
+            key = ArrowKey::Left;
+            break;
+        case Qt::Key_Right:
+            key = ArrowKey::Right;
             break;
         default:
             return QObject::eventFilter(watched, event);
     }
-    const auto count = buttons_.size();
-    qsizetype index = buttons_.indexOf(static_cast<QAbstractButton*>(watched));
-    for (qsizetype tried = 1; tried < count; ++tried) {
-        index = (index + step + count) % count;
-        QAbstractButton* next = buttons_[index];
-        if (next->isEnabled()) {
-            next->setFocus(Qt::TabFocusReason);
-            next->click();
-            break;
-        }
+    std::vector<bool> enabled;
+    for (const QAbstractButton* button : buttons_) {
+        enabled.push_back(button->isEnabled());
+    }
+    const auto from =
+        static_cast<std::size_t>(buttons_.indexOf(static_cast<QAbstractButton*>(watched)));
+    if (const std::optional<std::size_t> to = radioArrowTarget(enabled, from, key)) {
+        QAbstractButton* next = buttons_[static_cast<qsizetype>(*to)];
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
     }
     return true;
 }

@@ -9,10 +9,9 @@ class QWidget;
 namespace huewright {
 
 /// The radio buttons directly inside one parent, handled as on Windows: an arrow key moves the
-/// check to the next (Down, Right) or previous (Up, Left) enabled button of the group, wrapping
-/// round, as a click would; Tab enters the group at its checked button, or at its first when
-/// none is checked. The buttons are auto-exclusive, so that they are radio buttons to a screen
-/// reader too, yet the group may be left with none checked.
+/// check and the focus where radioArrowTarget says, as a click would; Tab enters the group at its
+/// checked button, or at its first when none is checked. The buttons are auto-exclusive, so that
+/// they are radio buttons to a screen reader too, yet the group may be left with none checked.
 class RadioGroup : public QObject {
     Q_OBJECT
   public:

@@ -1,4 +1,5 @@
 #include "model/entry_rules.h"
+#include "model/radio_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,17 @@ TEST(EntryRulesTest, layoutDrawsEachSpinEditAsItTakesTyping) {
                 << control.name;
         }
     }
+}
+
+// An arrow key moves a radio group's check on to the next enabled button, round the end.
+TEST(RadioKeys, ArrowsSkipDisabledButtonsAndWrap) {
+    const std::vector<bool> enabled = {true, false, true, true};
+    EXPECT_EQ(radioArrowTarget(enabled, 0, ArrowKey::Down), 2u);
+    EXPECT_EQ(radioArrowTarget(enabled, 0, ArrowKey::Right), 2u);
+    EXPECT_EQ(radioArrowTarget(enabled, 3, ArrowKey::Right), 0u);
+    EXPECT_EQ(radioArrowTarget(enabled, 2, ArrowKey::Up), 0u);
+    EXPECT_EQ(radioArrowTarget(enabled, 0, ArrowKey::Left), 3u);
+    EXPECT_EQ(radioArrowTarget({true, false}, 0, ArrowKey::Down), std::nullopt);
 }
 
 }  // namespace

@@ -101,17 +101,21 @@ class MainWindowTest : public QObject {
     void trigger(MenuItem item) { findControl<QAction>(&form(), item)->trigger(); }
 
     // The controls that hold the focus on `presses` presses of Tab from Edit1; a spin edit's or
-    // combo box's focus sits in its editor, which counts as the control.
+    // combo box's focus sits in its editor, which counts as the control. An edit that Tab
+    // reaches without its whole text selected counts with a "!".
     QStringList tabRound(qsizetype presses) {
         widget(LineEdit::Text)->setFocus();
         QStringList order;
         for (qsizetype i = 0; i < presses; ++i) {
+            const auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            const bool unselected = i > 0 && edit && edit->selectedText() != edit->text();
             QWidget* owner = QApplication::focusWidget();
             while (owner != nullptr && owner->parentWidget() != form().centralWidget() &&
                    owner->parentWidget() != widget(WindowPart::ModeGroup)) {
                 owner = owner->parentWidget();
             }
-            order.append(owner != nullptr ? owner->objectName() : QStringLiteral("?"));
+            order.append((owner != nullptr ? owner->objectName() : QStringLiteral("?")) +
+                         (unselected ? QStringLiteral("!") : QString()));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         return order;

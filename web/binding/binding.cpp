@@ -11,6 +11,7 @@
 #include "model/controls.h"
 #include "model/entry_rules.h"
 #include "model/layout.h"
+#include "model/radio_keys.h"
 #include "text/cp932.h"
 #include "version.h"
 
@@ -161,6 +162,7 @@ std::optional<Enum> byName(const char* const (&names)[N], const std::string& nam
 constexpr const char* kEntryActions[] = {"type", "paste"};
 constexpr const char* kEntryKeys[] = {"erase", "cut", "enter", "up", "down"};
 constexpr const char* kFocusCauses[] = {"mouse", "keyboard", "opening", "return"};
+constexpr const char* kArrowKeys[] = {"up", "down", "left", "right"};
 
 std::optional<EntryControl> entryControl(const std::string& window, const std::string& control) {
     for (const Window w : kAllWindows) {
@@ -202,6 +204,16 @@ val entryKey(const std::string& window, const std::string& control, const std::s
     return result;
 }
 
+/// The button of a radio group, by its index, that an arrow key moves the check to from button
+/// `from`, given the buttons' enabled states; -1 for none.
+int radioArrow(const val& enabled, std::size_t from, const std::string& key) {
+    const auto which = byName<ArrowKey>(kArrowKeys, key);
+    const std::vector<bool> states = emscripten::vecFromJSArray<bool>(enabled);
+    const std::optional<std::size_t> to =
+        which && from < states.size() ? radioArrowTarget(states, from, *which) : std::nullopt;
+    return to ? static_cast<int>(*to) : -1;
+}
+
 /// Whether a box selects its whole text on getting the focus by `cause`.
 bool entryFocusSelectsAll(const std::string& window, const std::string& control,
                           const std::string& cause) {
@@ -237,6 +249,7 @@ EMSCRIPTEN_BINDINGS(huewright) {
     emscripten::function("entryInsert", &huewright::entryInsert);
     emscripten::function("entryKey", &huewright::entryKey);
     emscripten::function("entryFocusSelectsAll", &huewright::entryFocusSelectsAll);
+    emscripten::function("radioArrow", &huewright::radioArrow);
     emscripten::function("spinEntries", &huewright::spinEntries);
     emscripten::class_<Page>("Page")
         .constructor<>()

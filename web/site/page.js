@@ -349,6 +349,24 @@ function wireEntry(module, part, windowName, name, changed) {
   });
 }
 
+// The arrow keys move a radio group's check and the focus as the rules say.
+function wireRadioArrows(module, part) {
+  const keys = {ArrowUp: "up", ArrowDown: "down", ArrowLeft: "left", ArrowRight: "right"};
+  part.addEventListener("keydown", (event) => {
+    const key = keys[event.key];
+    if (!key || event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    event.preventDefault();
+    const group = [...document.getElementsByName(part.name)].filter((b) => b.type === "radio");
+    const to = module.radioArrow(group.map((button) => !button.disabled), group.indexOf(part), key);
+    if (to >= 0) {
+      group[to].focus();
+      group[to].click();
+    }
+  });
+}
+
 // Shows a control's state as the model gives it.
 function showControl(part, state) {
   if ("checked" in state) {
@@ -522,6 +540,9 @@ async function main() {
         model.settingsClick(name);
         showSettings();
       });
+      if (part.type === "radio") {
+        wireRadioArrows(module, part);
+      }
     } else if (part.classList.contains("ColourPanel")) {
       onCodeAsked(part, () => editColourCode(model.settingsColourCode(name), (code) => {
         model.settingsColourCodeClosed(name, code);
@@ -791,6 +812,9 @@ async function main() {
       part.addEventListener("input", showFragment);
     } else if (part.type === "checkbox" || part.type === "radio") {
       part.addEventListener("change", () => act(model.click(name)));
+      if (part.type === "radio") {
+        wireRadioArrows(module, part);
+      }
     } else if (part.getAttribute("role") === "spinbutton") {
       wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
       wireSpin(part, name, model, act, names.SpinStep, module.spinEntries()[name]);

@@ -379,6 +379,27 @@ describe("the keyboard", () => {
     });
   }
 
+  it("moves a radio group's check and focus with the arrow keys, round the group", async () => {
+    const {page} = await openPage(session);
+    await page.click(control("TB"));
+    const steps = [
+      // the button with the focus, the key, the button checked after it
+      ["Ftype1B", "ArrowDown", "Ftype2B"],
+      ["Ftype2B", "ArrowRight", "Ftype3B"],
+      ["Ftype3B", "ArrowDown", "Ftype1B"],
+      ["Ftype1B", "ArrowUp", "Ftype3B"],
+      ["Gtype1b", "ArrowLeft", "Gtype2b"],
+    ];
+    for (const [from, key, to] of steps) {
+      await page.focus(control(from));
+      await page.keyboard.press(key);
+      await settle(page);
+      assert.equal(await page.evaluate(() => document.activeElement.dataset.control), to, key);
+      assert.equal((await stateOf(page, to)).checked, true, to);
+    }
+    await page.close();
+  });
+
   it("opens, moves through and leaves the menus, and gives the focus back", async () => {
     const {page} = await openPage(session);
     await page.focus(control("WB"));
