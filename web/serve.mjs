@@ -1,11 +1,14 @@
 // A static file server for the page, on the loopback address only: `node web/serve.mjs DIR
 // [PORT]` serves DIR (port 8000, or 0 for any free one) and prints its address. The tests and
-// the benchmark start it in-process with serve().
+// the benchmark start it in-process with serve(). Every answer carries the headers a static host
+// should send (the README lists them), and text and WebAssembly go compressed when the browser
+// takes it.
 import {createReadStream} from "node:fs";
-import {stat} from "node:fs/promises";
+import {readFile, stat} from "node:fs/promises";
 import {createServer} from "node:http";
 import {extname, join, normalize, resolve, sep} from "node:path";
 import {pathToFileURL} from "node:url";
+import {constants, createBrotliCompress, createGzip} from "node:zlib";
 
 const types = {
   ".html": "text/html; charset=utf-8",
@@ -16,6 +19,18 @@ const types = {
   ".png": "image/png",
   ".svg": "image/svg+xml",
 };
+
+// What goes compressed: everything but the images that are compressed already.
+const compressed = new Set([".html", ".js", ".mjs", ".css", ".wasm", ".svg"]);
+
+// A document's own policy, as its meta tag states it, with what only a header can say: that no
+// other site may frame it. A file without one gets the strictest.
+async function policyOf(file) {
+  const stated = extname(file) === ".html"
+    ? (await readFile(file, "utf8")).match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)
+    : null;
+  return (stated ? stated[1] : "default-src 'none'") + "; frame-ancestors 'none'";
+}
 
 /// Serves `directory` on 127.0.0.1:`port`; resolves to the server once it listens.
 export function serve(directory, port = 0) {
@@ -36,11 +51,28 @@ export function serve(directory, port = 0) {
       response.writeHead(404, {"Content-Type": "text/plain"}).end("not found\n");
       return;
     }
-    response.writeHead(200, {
+    const headers = {
       "Content-Type": types[extname(file)] ?? "application/octet-stream",
       "Cache-Control": "no-cache",
-    });
-    createReadStream(file).pipe(response);
+      "Content-Security-Policy": await policyOf(file),
+      "X-Content-Type-Options": "nosniff",
+      "Referrer-Policy": "no-referrer",
+      "Vary": "Accept-Encoding",
+    };
+    const accepted = String(request.headers["accept-encoding"] ?? "");
+    let body = createReadStream(file);
+    if (compressed.has(extname(file))) {
+      if (/\bbr\b/.test(accepted)) {
+        headers["Content-Encoding"] = "br";
+        // A middle quality: compressed on every answer, it must not hold the page up.
+        body = body.pipe(createBrotliCompress({params: {[constants.BROTLI_PARAM_QUALITY]: 5}}));
+      } else if (/\bgzip\b/.test(accepted)) {
+        headers["Content-Encoding"] = "gzip";
+        body = body.pipe(createGzip());
+      }
+    }
+    response.writeHead(200, headers);
+    body.pipe(response);
   });
   return new Promise((done, failed) => {
     server.once("error", failed);

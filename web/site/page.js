@@ -12,6 +12,9 @@ const pageWords = {
   exportStartup: "lumo.ini を書き出す",
   noStartupFile: "lumo.ini はまだ保存されていません",
   applicationTitle: "HuewrightHTML",
+  servedOnly: "このページはファイルとしては開けません。サーバーから開いてください" +
+              "（bash scripts/run --web か、任意の静的サーバー）。",
+  notStarted: "ページを開始できませんでした: ",
 };
 
 const byId = (id) => document.getElementById(id);
@@ -400,7 +403,15 @@ function showControl(part, state) {
 }
 
 async function main() {
-  const module = await createHuewright();
+  let module;
+  try {
+    module = await createHuewright();
+  } catch (error) {
+    // Opened from the disk, the page cannot fetch its WebAssembly.
+    byId("loading").textContent = location.protocol === "file:" ? pageWords.servedOnly
+                                                                : pageWords.notStarted + error;
+    return;
+  }
   const layouts = module.layouts();
   // The controls' short names, by the C++ names of their enumerations and enumerators.
   const names = module.controlNames();
@@ -426,6 +437,8 @@ async function main() {
     screen.style.width = preview.width + "px";
     screen.style.height = preview.height + "px";
     preview.hidden = true;
+    // The strip on the screen is the one described to screen readers.
+    controls[WindowPart.Preview] = screen;
     const context = screen.getContext("2d");
     context.scale(scale, scale);
     contexts.push(context);
@@ -440,10 +453,28 @@ async function main() {
   const showFragment = () => {
     if (shownFragment !== markupBox.value) {
       shownFragment = markupBox.value;
-      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8"></head><body>' +
+      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
+                        '<meta name="referrer" content="no-referrer"></head><body>' +
                         shownFragment + "</body></html>";
     }
   };
+  // The rendering runs no script, yet its links must not navigate it away: an http, https or
+  // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
+  rendered.addEventListener("load", () => {
+    const follow = (event) => {
+      const link = event.target.closest?.("a[href]");
+      if (!link) {
+        return;
+      }
+      event.preventDefault();
+      if (["http:", "https:", "mailto:"].includes(new URL(link.href).protocol)) {
+        window.open(link.href, "_blank", "noopener,noreferrer");
+      }
+    };
+    for (const type of ["click", "auxclick"]) {
+      rendered.contentDocument.addEventListener(type, follow);
+    }
+  });
   const show = () => {
     const state = model.changes();
     for (const [name, controlState] of Object.entries(state.controls)) {

@@ -3,9 +3,10 @@ import {execFileSync} from "node:child_process";
 import assert from "node:assert/strict";
 import {readFile, rm, stat, writeFile} from "node:fs/promises";
 import {join} from "node:path";
+import {pathToFileURL} from "node:url";
 import {after, before, describe, it} from "node:test";
 
-import {openPage, repository, startBrowser} from "./browser.mjs";
+import {openPage, repository, site, startBrowser} from "./browser.mjs";
 import {
   chooseMenu, control, fragmentOf, pickColour, settle, stateOf, typeInto,
 } from "./window.mjs";
@@ -56,6 +57,17 @@ describe("the window", () => {
     assert.match(quit[1], /タブを閉じて/);
     assert.deepEqual(requests.filter((url) => !url.startsWith(session.origin)), []);
     assert.deepEqual(messages, []);
+    await page.close();
+  });
+
+  it("shows screen readers one preview on a finer screen, described by its text", async () => {
+    const {page} = await openPage(session,
+                                  {viewport: {width: 720, height: 480, deviceScaleFactor: 2}});
+    await typeInto(page, "Edit1", "細かい");
+    const shown = await page.$$eval("canvas.Image", (all) => all
+        .filter((canvas) => getComputedStyle(canvas).display !== "none")
+        .map((canvas) => [canvas.width, canvas.getAttribute("aria-description")]));
+    assert.deepEqual(shown, [[814, "細かい"]]);
     await page.close();
   });
 
@@ -313,9 +325,8 @@ describe("the clipboard and the rendering", () => {
     await frame.waitForFunction(() => document.body?.textContent === "表示");
     assert.deepEqual(await frame.$$eval("font[color]", (all) => all.map((f) => f.getAttribute("color"))),
                      [...fragment.matchAll(/COLOR="(#[0-9A-F]{6})"/g)].map((m) => m[1]));
-    // The iframe runs nothing and shares nothing with the page.
-    assert.deepEqual(await page.$eval("#rendered", (f) => [f.sandbox.value, f.contentDocument]),
-                     ["", null]);
+    // The iframe runs no script; the page reaches into it only to catch its links.
+    assert.equal(await page.$eval("#rendered", (f) => f.sandbox.value), "allow-same-origin");
 
     await page.click(control("Button2"));
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), fragment);
@@ -336,6 +347,63 @@ describe("the clipboard and the rendering", () => {
       return [image.width, image.height];
     }, picture);
     assert.deepEqual(size, [407, 47]);
+    await page.close();
+  });
+});
+
+describe("the server", () => {
+  it("sends the security headers with every file, and the text and WebAssembly compressed",
+     async () => {
+       for (const file of ["", "help.html", "huewright.wasm", "page.js", "favicon.svg"]) {
+         const answer = await fetch(session.origin + file, {headers: {"Accept-Encoding": "gzip"}});
+         const body = await answer.text();
+         // An HTML file's policy is its meta tag's; every policy forbids framing.
+         const stated = body.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/);
+         assert.equal(answer.headers.get("content-security-policy"),
+                      `${stated?.[1] ?? "default-src 'none'"}; frame-ancestors 'none'`, file);
+         assert.equal(answer.headers.get("x-content-type-options"), "nosniff", file);
+         assert.equal(answer.headers.get("referrer-policy"), "no-referrer", file);
+         assert.equal(answer.headers.get("content-encoding"), "gzip", file);
+         assert.equal(Boolean(stated), file === "" || file === "help.html", file);
+       }
+     });
+});
+
+describe("opened from the disk", () => {
+  it("says that the page must be served, and how", async () => {
+    const page = await session.browser.newPage();
+    await page.goto(pathToFileURL(join(site, "index.html")).href);
+    await page.waitForFunction(() => !document.querySelector("#loading").textContent.endsWith("…"));
+    assert.match(await page.$eval("#loading", (e) => e.textContent), /bash scripts\/run --web/);
+    await page.close();
+  });
+});
+
+describe("links in the rendering", () => {
+  it("open an http link in a new tab and follow no other, and the rendering stays", async () => {
+    const {page} = await openPage(session);
+    const frame = page.frames().find((f) => f !== page.mainFrame());
+    await page.click(control("LB"));
+    const rows = [
+      // the link, whether a new tab opens at it
+      ["javascript:alert(1)", false],
+      [`${session.origin}help.html`, true],
+    ];
+    for (const [target, opens] of rows) {
+      await typeInto(page, "link_e", target);
+      await frame.waitForFunction((href) => document.readyState === "complete" &&
+                                            document.querySelector("a")?.href === href, {}, target);
+      await settle(page);
+      const tabs = (await session.browser.pages()).length;
+      const opened = opens ? session.browser.waitForTarget((t) => t.url() === target) : null;
+      await frame.click("a");
+      await settle(page);
+      if (opened) {
+        await (await (await opened).page()).close();
+      }
+      assert.equal((await session.browser.pages()).length, tabs, target);
+      assert.equal(await frame.evaluate(() => document.body.textContent), "HuewrightHTML!", target);
+    }
     await page.close();
   });
 });
