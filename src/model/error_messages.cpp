@@ -53,6 +53,9 @@ std::string errorMessage(const std::exception& error, OutputForm form) {
         return unreadable->file().string() + " を読み込めません（" +
                unreadable->reason().message() + "）";
     }
+    if (const auto* empty = dynamic_cast<const NoSettingsError*>(&error)) {
+        return empty->file().string() + " には設定がありません";
+    }
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
         return lineBreak->key() + " の値は改行を含むため書き込めません";
     }

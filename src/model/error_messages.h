@@ -1,11 +1,24 @@
 #pragma once
 
 #include <exception>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "generator/output.h"
 
 namespace huewright {
+
+/// A file the user gave as settings holds none of the keys its kind of settings file has.
+class NoSettingsError : public std::runtime_error {
+  public:
+    explicit NoSettingsError(std::filesystem::path file)
+        : std::runtime_error(file.string() + " holds no settings"), file_(std::move(file)) {}
+    const std::filesystem::path& file() const { return file_; }
+
+  private:
+    std::filesystem::path file_;
+};
 
 /// What the window's error box says for `error` (UTF-8), without the closing full stop: the
 /// product's Japanese sentence for the errors the core raises, else the error's own text. An

@@ -1,5 +1,6 @@
 #include "persistence/startup_settings.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -96,7 +97,9 @@ StartupFileRead readStartupFile(const FileSystem& files, const std::filesystem::
         const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
         std::visit([&](auto field) { take(settings, field, value); }, entry.field);
     }
-    return {settings, std::nullopt};
+    const bool held =
+        std::any_of(keys.begin(), keys.end(), [&](SettingsKey key) { return reader.holds(key); });
+    return {settings, std::nullopt, held};
 }
 
 std::vector<SettingsValue> startupFileValues(const StartupSettings& settings) {

@@ -42,6 +42,8 @@ struct StartupFileRead {
     /// Set when the file exists but could not be read; `settings` are then the built-in ones, as
     /// without a file (keys missing would switch size, font and line break off unasked).
     std::optional<FileReadError> unreadable;
+    /// Whether the file holds any start-up key of section "Stat", readable or not.
+    bool heldSettings = false;
 };
 
 /// The settings held in the start-up file `file`, section "Stat". Without a file, or with one

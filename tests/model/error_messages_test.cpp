@@ -33,6 +33,7 @@ TEST(ErrorMessageTest, WordsEachErrorOfTheCore) {
         {"bracket_in_bbcode_face",
          errorMessage(OutputError::bracketInBbcodeFace(), OutputForm::Bbcode),
          "BBCode のフォント名には [ と ] を使えません"},
+        {"no_settings", errorMessage(NoSettingsError("a.DAT")), "a.DAT には設定がありません"},
         {"anything_else", errorMessage(std::runtime_error("plain words")), "plain words"},
     };
     for (const auto& row : rows) {

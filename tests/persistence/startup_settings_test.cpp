@@ -21,6 +21,7 @@ TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
     for (const char* content : {"", "[Stat]\r\n", "[Other]\r\nSS=1\r\n", "Stat\r\nSS=1\r\n"}) {
         files.files[kStartupFile] = content;
         EXPECT_EQ(readStartupFile(files, kStartupFile).settings, keysMissing) << content;
+        EXPECT_FALSE(readStartupFile(files, kStartupFile).heldSettings) << content;
     }
 
     files.files[kStartupFile] =
@@ -34,6 +35,7 @@ TEST(StartupSettings, ReadsEachKeyOrFallsBack) {
                                    .italicTagForm = -1};
     EXPECT_EQ(readStartupFile(files, kStartupFile).settings, expected);
     EXPECT_FALSE(readStartupFile(files, kStartupFile).unreadable);
+    EXPECT_TRUE(readStartupFile(files, kStartupFile).heldSettings);
     // A file that cannot be read gives the built-in values, as none does, and says why.
     files.unreadable.insert(kStartupFile);
     const StartupFileRead unreadable = readStartupFile(files, kStartupFile);

@@ -22,13 +22,35 @@ EM_JS(int, storedLength, (const char* key), {
     }
 });
 
-EM_JS(void, readStored, (const char* key, char* bytes), {
+// 0 when read; 1 when the entry holds a character above U+00FF, which no file this page
+// stored holds.
+EM_JS(int, readStored, (const char* key, char* bytes), {
     const value = localStorage.getItem(UTF8ToString(key));
     for (let i = 0; i < value.length; ++i) {
-        HEAPU8[bytes + i] = value.charCodeAt(i);
+        const code = value.charCodeAt(i);
+        if (code > 0xFF) {
+            return 1;
+        }
+        HEAPU8[bytes + i] = code;
     }
+    return 0;
 });
 
+// The entry leaves its key before it takes the other, so that it fits even when it fills the
+// storage; should it not fit there, it goes back where it was.
+EM_JS(void, setAsideStored, (const char* key), {
+    try {
+        const from = UTF8ToString(key);
+        const value = localStorage.getItem(from);
+        localStorage.removeItem(from);
+        try {
+            localStorage.setItem(from + " (unreadable)", value);
+        } catch (error) {
+            localStorage.setItem(from, value);
+        }
+    } catch (error) {
+    }
+});
 // 0 when stored; 1 when storage is full; 2 when the browser allows no storage.
 EM_JS(int, writeStored, (const char* key, const char* bytes, std::size_t length), {
     let value = "";
@@ -44,6 +66,9 @@ EM_JS(int, writeStored, (const char* key, const char* bytes, std::size_t length)
     }
 });
 // clang-format on
+
+// Far more than a start-up file ever holds: its eleven keys take some 200 bytes.
+constexpr int kLargestStoredFile = 64 * 1024;
 
 // The key the start-up file is kept under, apart from anything else the origin stores.
 std::string storageKey(const std::filesystem::path& file) {
@@ -71,8 +96,13 @@ FileRead BrowserFileSystem::readFile(const std::filesystem::path& file) const {
         if (length < 0) {
             return {std::nullopt, std::make_error_code(std::errc::no_such_file_or_directory)};
         }
+        if (length > kLargestStoredFile) {
+            return {std::nullopt, std::make_error_code(std::errc::file_too_large)};
+        }
         std::string bytes(static_cast<std::size_t>(length), '\0');
-        readStored(key.c_str(), bytes.data());
+        if (readStored(key.c_str(), bytes.data()) != 0) {
+            return {std::nullopt, std::make_error_code(std::errc::illegal_byte_sequence)};
+        }
         return {std::move(bytes), {}};
     }
     const auto held = held_.find(file);
@@ -99,6 +129,10 @@ void BrowserFileSystem::replaceFile(const std::filesystem::path& file, std::stri
 
 void BrowserFileSystem::hold(const std::filesystem::path& file, std::string bytes) {
     held_[file] = std::move(bytes);
+}
+
+void BrowserFileSystem::setAsideStoredFile() {
+    setAsideStored(storageKey(storedFile_).c_str());
 }
 
 std::optional<std::string> BrowserFileSystem::release(const std::filesystem::path& file) {

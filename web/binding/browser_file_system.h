@@ -19,6 +19,8 @@ class BrowserFileSystem final : public FileSystem {
     explicit BrowserFileSystem(std::filesystem::path storedFile);
 
     bool exists(const std::filesystem::path& file) const override;
+    /// The start-up file cannot be read when its entry holds a character the page never stores
+    /// (above U+00FF) or is larger than any start-up file.
     FileRead readFile(const std::filesystem::path& file) const override;
     /// Throws FileWriteError when the browser refuses to store the start-up file (storage
     /// turned off, or full).
@@ -28,6 +30,9 @@ class BrowserFileSystem final : public FileSystem {
     void hold(const std::filesystem::path& file, std::string bytes);
     /// The bytes held as `file`, which is then forgotten; none when nothing is held.
     std::optional<std::string> release(const std::filesystem::path& file);
+    /// Moves the stored start-up file's entry aside, under a key of its own that nothing reads
+    /// or writes, so that the file is missing until it is saved again.
+    void setAsideStoredFile();
 
   private:
     std::filesystem::path storedFile_;

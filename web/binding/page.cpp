@@ -104,8 +104,20 @@ std::string Page::act(const Action& action) {
 
 std::string Page::startUp() {
     return act([&] {
-        if (std::optional<FileReadError> unreadable = model_.startUp({})) {
-            throw *unreadable;
+        // Storage that holds no readable start-up file starts the page as no file does, and
+        // its entry goes aside, so that no save writes it back.
+        const std::filesystem::path file = startupFilePath({});
+        const StartupFileRead stored = readStartupFile(files_, file);
+        const bool unusable = files_.exists(file) && (stored.unreadable || !stored.heldSettings);
+        if (unusable) {
+            files_.setAsideStoredFile();
+        }
+        model_.startUp({});
+        if (stored.unreadable) {
+            throw *stored.unreadable;
+        }
+        if (unusable) {
+            throw NoSettingsError(file);
         }
     });
 }
@@ -221,12 +233,17 @@ val Page::save() {
     return arrayOf(files_.release(kExchangedFile).value_or(""));
 }
 
-std::string Page::open(const val& bytes) {
+std::string Page::open(const val& bytes, const std::string& name) {
     if (bytes.isNull() || bytes.isUndefined()) {
         return act([&] { model_.loadGradationFile(std::nullopt); });
     }
     files_.hold(kExchangedFile, bytesOf(bytes));
-    const std::string failure = act([&] { model_.loadGradationFile(kExchangedFile); });
+    const std::string failure = act([&] {
+        // A file without a single setting changes nothing, as the window loads it, but says so.
+        if (!model_.loadGradationFile(kExchangedFile).heldSettings) {
+            throw NoSettingsError(name);
+        }
+    });
     files_.release(kExchangedFile);
     return failure;
 }
@@ -300,8 +317,16 @@ val Page::startupFile() const {
     return read.bytes ? arrayOf(*read.bytes) : val::null();
 }
 
-std::string Page::importStartupFile(const val& bytes) {
-    return act([&] { files_.replaceFile(startupFilePath({}), bytesOf(bytes)); });
+std::string Page::importStartupFile(const val& bytes, const std::string& name) {
+    files_.hold(kExchangedFile, bytesOf(bytes));
+    const StartupFileRead read = readStartupFile(files_, kExchangedFile);
+    std::string content = files_.release(kExchangedFile).value_or("");
+    return act([&] {
+        if (!read.heldSettings) {
+            throw NoSettingsError(name);
+        }
+        files_.replaceFile(startupFilePath({}), content);
+    });
 }
 
 }  // namespace huewright

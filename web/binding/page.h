@@ -22,7 +22,8 @@ class Page {
   public:
     Page();
 
-    /// The window's creation: reads lumo.ini from the browser's storage and regenerates.
+    /// The window's creation: reads lumo.ini from the browser's storage and regenerates. Storage
+    /// that holds no readable lumo.ini starts from the built-in settings and is reported.
     std::string startUp();
 
     // The main window's events, by the short name of the control.
@@ -49,8 +50,9 @@ class Page {
     /// The window's state as a gradation settings file, code page 932, for a download; an
     /// error's message instead of bytes when it cannot be written.
     emscripten::val save();
-    /// Loads the file the user picked (its bytes), or, with null, what a cancelled open does.
-    std::string open(const emscripten::val& bytes);
+    /// Loads the file the user picked (its bytes and its name), or, with null, what a cancelled
+    /// open does. A file that holds no setting changes nothing and is reported.
+    std::string open(const emscripten::val& bytes, const std::string& name);
 
     /// The state of every control that changed since the last call (of all the first time), by
     /// short name: text, checked, enabled, value, colour, description; and the refusal's
@@ -84,8 +86,9 @@ class Page {
 
     /// lumo.ini as stored, or null when there is none yet.
     emscripten::val startupFile() const;
-    /// Stores `bytes` as lumo.ini, for the next start of the page.
-    std::string importStartupFile(const emscripten::val& bytes);
+    /// Stores `bytes`, the file `name`, as lumo.ini for the next start of the page; a file that
+    /// holds no start-up setting is refused and changes nothing.
+    std::string importStartupFile(const emscripten::val& bytes, const std::string& name);
 
   private:
     /// Runs `action` as the window runs a handler: an error is worded for its error box.

@@ -627,7 +627,7 @@ async function main() {
     input.onchange = async () => {
       const file = input.files[0];
       input.value = "";
-      onBytes(file ? new Uint8Array(await file.arrayBuffer()) : null);
+      onBytes(file ? new Uint8Array(await file.arrayBuffer()) : null, file?.name ?? "");
     };
     input.oncancel = () => onBytes(null);
     input.click();
@@ -636,7 +636,7 @@ async function main() {
 
   const actions = {
     [MenuItem.Open]: () => pickFile(byId("settings-file-picker"),
-                                    (bytes) => act(model.open(bytes))),
+                                    (bytes, name) => act(model.open(bytes, name))),
     [MenuItem.Save]: () => {
       const saved = model.save();
       if (typeof saved === "string") {
@@ -651,10 +651,10 @@ async function main() {
     [MenuItem.BbcodeForm]: () => act(model.chooseForm(MenuItem.BbcodeForm)),
     [MenuItem.HelpTopics]: showHelp,
     [MenuItem.About]: versionDialog.open,
-    ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes) => {
+    ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes, name) => {
       if (bytes) {
         // As a start in a folder holding that file: the page starts again from it.
-        const failure = model.importStartupFile(bytes);
+        const failure = model.importStartupFile(bytes, name);
         failure ? report(failure) : location.reload();
       }
     }),

@@ -1,7 +1,8 @@
 // The page in headless Chromium, driven as a user drives it, against the native program.
 import {execFileSync} from "node:child_process";
+import {randomBytes} from "node:crypto";
 import assert from "node:assert/strict";
-import {readFile, rm, stat, writeFile} from "node:fs/promises";
+import {mkdir, readFile, rm, stat, writeFile} from "node:fs/promises";
 import {join} from "node:path";
 import {pathToFileURL} from "node:url";
 import {after, before, describe, it} from "node:test";
@@ -242,6 +243,26 @@ describe("gradation settings files", () => {
                      [true, true, "3", true]);
     await page.close();
   });
+
+  it("開く says so of a file that holds no settings, however large, and changes nothing",
+     async () => {
+    const {page} = await openPage(session);
+    const markup = await fragmentOf(page);
+    await mkdir(session.downloads, {recursive: true});
+    for (const [name, size] of [["random.DAT", 3000], ["large.DAT", 5 << 20]]) {
+      const file = join(session.downloads, name);
+      await writeFile(file, randomBytes(size));
+      const [chooser] = await Promise.all([page.waitForFileChooser(),
+                                           chooseMenu(page, "File1", "Open")]);
+      await chooser.accept([file]);
+      await page.waitForSelector("dialog.error-box[open]");
+      assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                   `${name} には設定がありません.`);
+      await page.click(".error-box button");
+      assert.equal(await fragmentOf(page), markup);
+    }
+    await page.close();
+  });
 });
 
 describe("the settings dialog", () => {
@@ -296,8 +317,44 @@ describe("the settings dialog", () => {
                      [true, false]);
     // Keys the file lacks start switched off: no FACE.
     assert.match(await fragmentOf(page), /^<font size="3" ><font color="#ff0000">/);
+
+    // A file without a single start-up key is refused, and the stored one stays.
+    const junk = join(session.downloads, "junk.ini");
+    await writeFile(junk, randomBytes(3000));
+    const [refused] = await Promise.all([page.waitForFileChooser(),
+                                         chooseMenu(page, "K1", "ImportStartup")]);
+    await refused.accept([junk]);
+    await page.waitForSelector("dialog.error-box[open]");
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "junk.ini には設定がありません.");
+    assert.match(await page.evaluate(() => localStorage.getItem("huewright/lumo.ini")), /Col1=255/);
     await page.close();
   });
+
+  // What the storage may hold that no start-up file of the page's holds: characters above
+  // U+00FF, bytes without a single key, more than any start-up file. Each starts the page from the
+  // built-in settings with one message, and goes aside, where no save writes it back.
+  const brokenStorage = [
+    ["a full-width digit", "[Stat]\r\nForm=２\r\n", "を読み込めません（Illegal byte sequence）"],
+    ["bytes without a key", "\u0000\u00ff\u0012junk", "には設定がありません"],
+    ["4 MB", "[Stat]\r\nSS=0\r\n" + "x".repeat(4 << 20), "を読み込めません（File too large）"],
+  ];
+  for (const [name, stored, message] of brokenStorage) {
+    it(`starts from the built-in settings when storage holds ${name}`, async () => {
+      const {page} = await openPage(session);
+      await page.evaluate((value) => localStorage.setItem("huewright/lumo.ini", value), stored);
+      await page.reload();
+      await page.waitForSelector("body[data-ready]");
+      assert.equal(await page.$eval(".error-box p", (e) => e.textContent), `lumo.ini ${message}.`);
+      assert.deepEqual(await Promise.all(["SS", "FS", "KB"].map(
+                           async (box) => (await stateOf(page, box)).checked)),
+                       [true, true, true]);
+      assert.deepEqual(await page.evaluate(() => [localStorage.getItem("huewright/lumo.ini"),
+                                                  localStorage.getItem("huewright/lumo.ini (unreadable)")]),
+                       [null, stored]);
+      await page.close();
+    });
+  }
 
   it("keeps the dialog open with its edits when the browser refuses to store", async () => {
     const {page} = await openPage(session, {prepare: (tab) => tab.evaluateOnNewDocument(() => {
