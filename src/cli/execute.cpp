@@ -32,37 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The three texts of the settings, with the window item that holds each in a settings file.
-struct TextField {
-    std::string GradationSettings::*member;
-    FileItem item;
-    OutputError::Field field;
-};
-constexpr std::array<TextField, 3> kTexts = {{
-    {&GradationSettings::text, LineEdit::Text, OutputError::Field::Text},
-    {&GradationSettings::faceName, FaceNameBox{}, OutputError::Field::FaceName},
-    {&GradationSettings::linkTarget, LineEdit::LinkTarget, OutputError::Field::LinkTarget},
-}};
-
-// The index in kGradationFields of the field that holds `member`.
-std::size_t fieldIndexOf(std::string GradationSettings::*member) {
-    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
-        const bool holds = std::visit(
-            [&](const auto& binding) {
-                if constexpr (std::is_same_v<decltype(binding.member),
-                                             std::string GradationSettings::*>) {
-                    return binding.member == member;
-                }
-                return false;
-            },
-            kGradationFields[i].binding);
-        if (holds) {
-            return i;
-        }
-    }
-    return kGradationFields.size();
-}
-
 // The settings a run writes, and for each text what gave it, as a message names the culprit:
 // the flag, "standard input", or the loaded file and its key.
 struct RunSettings {
@@ -70,7 +39,8 @@ struct RunSettings {
     OutputOptions options;
     /// The texts are UTF-8, as the Unicode forms keep them, not code page 932.
     bool utf8Texts = false;
-    std::array<std::string, kTexts.size()> textSources;
+    /// By index in kGradationFields; empty for a field that holds no text.
+    std::array<std::string, kGradationFields.size()> textSources;
     StartupSettings startup;
 };
 
@@ -85,16 +55,6 @@ void emit(std::ostream& out, std::string_view text) {
     if (!out) {
         throw UsageError("cannot write to standard output");
     }
-}
-
-// The name of the key that keeps `item` in a gradation settings file.
-std::string keyOf(const FileItem& item) {
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        if (entry.item == item) {
-            return std::string(entry.key.key);
-        }
-    }
-    return {};
 }
 
 // What the plan describes, with the texts in code page 932, or in UTF-8 for a Unicode form.
@@ -133,23 +93,26 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
     if (!fields[kTextField] && !plan.load) {
         fields[kTextField] = readText(in);
     }
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        const TextField& text = kTexts[t];
-        std::string& value = run.settings.*text.member;
-        const std::size_t index = fieldIndexOf(text.member);
-        if (fields[index]) {
-            run.textSources[t] = plan.fields[index] ? flagOf(index) : "standard input";
-            const std::string& given = std::get<std::string>(*fields[index]);
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        const auto text = textMemberOf(kGradationFields[i]);
+        if (text == nullptr) {
+            continue;
+        }
+        std::string& value = run.settings.*text;
+        std::string& source = run.textSources[i];
+        if (fields[i]) {
+            source = plan.fields[i] ? flagOf(i) : "standard input";
+            const std::string& given = std::get<std::string>(*fields[i]);
             try {
                 value = utf8Texts ? given : utf8ToCp932(given);
             } catch (const ConversionError& e) {
-                throw UsageError(run.textSources[t] + ": " + e.what());
+                throw UsageError(source + ": " + e.what());
             }
             continue;
         }
-        run.textSources[t] = plan.load
-                                 ? "--load: " + shownName(*plan.load) + ": " + keyOf(text.item)
-                                 : flagOf(index);
+        source = plan.load ? "--load: " + shownName(*plan.load) + ": " +
+                                 std::string(fileKeyOf(kGradationFields[i]))
+                           : flagOf(i);
         // A loaded text must be whole code page 932 characters, or the markup would swallow
         // the bytes after it.
         try {
@@ -158,7 +121,7 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
                 value = utf8;
             }
         } catch (const ConversionError& e) {
-            throw UsageError(run.textSources[t] + ": " + e.what() + loaded.encodingHint);
+            throw UsageError(source + ": " + e.what() + loaded.encodingHint);
         }
     }
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
@@ -180,11 +143,13 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
 // `settings` with its texts in code page 932, as the settings files keep them.
 GradationSettings inCodePage932(GradationSettings settings, const RunSettings& run,
                                 const std::string& flag) {
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        try {
-            settings.*kTexts[t].member = utf8ToCp932(settings.*kTexts[t].member);
-        } catch (const ConversionError& e) {
-            throw UsageError(flag + ": " + run.textSources[t] + ": " + e.what());
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        if (const auto text = textMemberOf(kGradationFields[i])) {
+            try {
+                settings.*text = utf8ToCp932(settings.*text);
+            } catch (const ConversionError& e) {
+                throw UsageError(flag + ": " + run.textSources[i] + ": " + e.what());
+            }
         }
     }
     return settings;
@@ -237,9 +202,9 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
 // The refusal of a form, worded for the command line with the text's culprit.
 std::string refusal(const OutputError& e, const RunSettings& run, OutputForm form) {
     std::string culprit = "--format";
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        if (kTexts[t].field == e.field()) {
-            culprit = run.textSources[t];
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        if (e.field() != OutputError::Field::None && kGradationFields[i].refusedAs == e.field()) {
+            culprit = run.textSources[i];
         }
     }
     const std::string inForm = "the " + std::string(formName(form)) + " form";
