@@ -11,15 +11,12 @@
 #include "cli/settings_flags.h"
 #include "generator/output.h"
 #include "generator/output_refusals.h"
-#include "model/extended_keys.h"
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
 #include "model/main_window_model.h"
 #include "model/startup_fields.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
-#include "persistence/profile_file.h"
-#include "persistence/settings_file.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
@@ -166,18 +163,10 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
         run.utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
                       : run.settings;
     const DiskFileSystem files;
-    // Each file is read once: what a save adds of the form's own section depends on what it holds.
-    const auto content = [&](const std::string& flag, const std::string& file,
-                             std::vector<SettingsValue> values, const OutputOptions* extended) {
+    // `updated` makes the file's whole new content.
+    const auto content = [&](const std::string& flag, const std::string& file, auto updated) {
         try {
-            ProfileDocument document = loadProfileForUpdate(files, file);
-            if (extended != nullptr) {
-                for (SettingsValue& value : extendedValuesToSave(document, *extended)) {
-                    values.push_back(std::move(value));
-                }
-            }
-            document.writeAll(values);
-            writes.push_back({flag, file, document.bytes()});
+            writes.push_back({flag, file, updated()});
         } catch (const FileWriteError& e) {
             throw UsageError(cannotWrite(flag, e));
         } catch (const LineBreakInValueError& e) {
@@ -190,11 +179,14 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     if (plan.save) {
         // The form and options go into the file's own section, so that it loads back to the
         // same output.
-        content("--save", *plan.save, gradationFileValues(fileItemsOf(saved)), &run.options);
+        content("--save", *plan.save, [&] {
+            return updatedGradationFile(files, *plan.save, fileItemsOf(saved), run.options);
+        });
     }
     if (plan.saveStartup) {
-        content("--save-startup", *plan.saveStartup,
-                startupFileValues(startupOf(saved, run.startup)), nullptr);
+        content("--save-startup", *plan.saveStartup, [&] {
+            return updatedStartupFile(files, *plan.saveStartup, startupOf(saved, run.startup));
+        });
     }
     return writes;
 }

@@ -480,7 +480,7 @@ void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const
     }
     items.texts = texts_;
     items.faceName = faceName_;
-    saveSettingsValues(files_, file, gradationFileValues(items));
+    files_.replaceFile(file, updatedGradationFile(files_, file, items));
 }
 
 }  // namespace huewright
