@@ -20,9 +20,9 @@ struct LoadedFile {
     std::string encodingHint;
 };
 
-/// Loads `file` into `window` by the window's rules. Unlike the window, which loads silently, a
-/// script hears of a file it cannot read or that holds no settings at all (UsageError), and of
-/// values it could not take (warnings on `err`).
+/// Loads `file` into `window` by the window's rules, reading it once. Unlike the window, which
+/// loads silently, a script hears of a file it cannot read or that holds no settings at all
+/// (UsageError), and of values it could not take (warnings on `err`).
 LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
                             const std::string& file, std::ostream& err);
 
