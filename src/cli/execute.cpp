@@ -15,7 +15,6 @@
 #include "model/gradation_keys.h"
 #include "model/main_window_model.h"
 #include "model/startup_fields.h"
-#include "persistence/file_system.h"
 #include "persistence/profile_document.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
@@ -55,27 +54,27 @@ void emit(std::ostream& out, std::string_view text) {
 }
 
 // What the plan describes, with the texts in code page 932, or in UTF-8 for a Unicode form.
-RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
-    DiskFileSystem files;
-    const fs::path here = fs::current_path();
+RunSettings describeRun(const Plan& plan, const RunContext& context, std::istream& in,
+                        std::ostream& err) {
     RunSettings run;
     if (plan.useStartupFile) {
-        StartupFileRead startup = readStartupFile(files, startupFilePath(here));
+        const fs::path file = startupFilePath(context.workingDirectory);
+        StartupFileRead startup = readStartupFile(context.files, file);
         if (startup.unreadable) {
             err << "huewright-cli: warning: cannot read the start-up file "
-                << shownName(startupFilePath(here).filename().string()) << ": "
+                << shownName(file.filename().string()) << ": "
                 << startup.unreadable->reason().message()
                 << "; starting from the built-in settings\n";
         }
         run.startup = startup.settings;
     }
     // The window's own start and load, so that their rules are the window's.
-    MainWindowModel window(files);
+    MainWindowModel window(context.files);
     window.setBuildsOutput(false);
-    window.startUp(here, run.startup);
+    window.startUp(context.workingDirectory, run.startup);
     LoadedFile loaded;
     if (plan.load) {
-        loaded = loadSettingsFile(window, files, *plan.load, err);
+        loaded = loadSettingsFile(window, context, *plan.load, err);
     }
     run.settings = window.snapshot();
     run.options = plan.form.over(loaded.extended);
@@ -153,7 +152,8 @@ GradationSettings inCodePage932(GradationSettings settings, const RunSettings& r
 }
 
 // The settings files the plan writes, with their whole new content.
-std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings& run) {
+std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunContext& context,
+                                             const RunSettings& run) {
     std::vector<SettingsFileWrite> writes;
     if (!plan.save && !plan.saveStartup) {
         return writes;
@@ -162,13 +162,12 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     const GradationSettings saved =
         run.utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
                       : run.settings;
-    const DiskFileSystem files;
-    // `updated` makes the file's whole new content.
+    // `updated` makes the whole new content of the file at a path.
     const auto content = [&](const std::string& flag, const std::string& file, auto updated) {
         try {
-            writes.push_back({flag, file, updated()});
+            writes.push_back({flag, file, updated(context.pathOf(file))});
         } catch (const FileWriteError& e) {
-            throw UsageError(cannotWrite(flag, e));
+            throw UsageError(cannotWrite(flag, file, e, context.workingDirectory));
         } catch (const LineBreakInValueError& e) {
             throw UsageError(flag + ": cannot write " + shownName(file) + ": the value of " +
                              e.key() +
@@ -179,13 +178,13 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     if (plan.save) {
         // The form and options go into the file's own section, so that it loads back to the
         // same output.
-        content("--save", *plan.save, [&] {
-            return updatedGradationFile(files, *plan.save, fileItemsOf(saved), run.options);
+        content("--save", *plan.save, [&](const fs::path& path) {
+            return updatedGradationFile(context.files, path, fileItemsOf(saved), run.options);
         });
     }
     if (plan.saveStartup) {
-        content("--save-startup", *plan.saveStartup, [&] {
-            return updatedStartupFile(files, *plan.saveStartup, startupOf(saved, run.startup));
+        content("--save-startup", *plan.saveStartup, [&](const fs::path& path) {
+            return updatedStartupFile(context.files, path, startupOf(saved, run.startup));
         });
     }
     return writes;
@@ -241,8 +240,8 @@ class OutputDestination final : public OutputSink {
 }  // namespace
 
 void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream& err,
-             SystemCalls& calls) {
-    const RunSettings run = describeRun(plan, in, err);
+             const RunContext& context) {
+    const RunSettings run = describeRun(plan, context, in, err);
     const OutputOptions& options = run.options;
     // Everything is read, converted and checked before any destination is opened.
     try {
@@ -250,8 +249,8 @@ void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream
     } catch (const OutputError& e) {
         throw UsageError(refusal(e, run, options.form));
     }
-    Destinations destinations(plan.output, plan.lengthOnly, plan.load, settingsFiles(plan, run),
-                              out, calls);
+    Destinations destinations(plan.output, plan.lengthOnly, plan.load,
+                              settingsFiles(plan, context, run), out, context);
     // The markup is made in code page 932 unless its texts are UTF-8 already.
     const bool toUtf8 = plan.encoding == Encoding::Utf8 && !run.utf8Texts;
     OutputDestination sink(destinations.output(), toUtf8);

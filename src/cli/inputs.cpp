@@ -60,9 +60,9 @@ std::string readText(std::istream& in) {
     return text;
 }
 
-LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
+LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
                             const std::string& file, std::ostream& err) {
-    FileRead read = files.readFile(file);
+    FileRead read = context.files.readFile(context.pathOf(file));
     if (!read.bytes) {
         throw UsageError("--load: cannot read " + shownName(file) + ": " + read.error.message());
     }
