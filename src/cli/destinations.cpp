@@ -11,14 +11,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Where a save of `name` lands, links followed, as one spelling of the path. A chain of links
+// Where a save of `file` lands, links followed, as one spelling of the path. A chain of links
 // that cannot be followed is left to the save to report.
-fs::path landing(const std::string& name) {
+fs::path landing(const fs::path& file) {
     std::error_code ignored;
     try {
-        return fs::weakly_canonical(fs::absolute(replacedFile(name)), ignored);
+        return fs::weakly_canonical(fs::absolute(replacedFile(file)), ignored);
     } catch (const FileWriteError&) {
-        return fs::absolute(name, ignored);
+        return fs::absolute(file, ignored);
     }
 }
 
@@ -42,42 +42,50 @@ struct Destinations::File {
 Destinations::Destinations(const std::optional<std::string>& output, bool lengthOnly,
                            const std::optional<std::string>& loaded,
                            const std::vector<SettingsFileWrite>& files,
-                           std::ostream& standardOutput, SystemCalls& calls)
-    : outputName_(output), toStandardOutput_(!output || *output == "-") {
+                           std::ostream& standardOutput, const RunContext& context)
+    : outputName_(output),
+      toStandardOutput_(!output || *output == "-"),
+      workingDirectory_(context.workingDirectory) {
+    // "-" is standard output, not a file of that name.
+    const std::string outputFile = toStandardOutput_ ? "-" : context.pathOf(*output).string();
     // Two destinations that are one file would leave only the one committed last.
     std::vector<std::pair<std::string, std::string>> named;
-    if (output && !writtenInPlace(*output)) {
+    if (output && !writtenInPlace(outputFile)) {
         named.emplace_back("--output", *output);
     }
     for (const SettingsFileWrite& file : files) {
         named.emplace_back(file.flag, file.file);
     }
+    const auto sameFile = [&](const std::string& a, const std::string& b) {
+        return landing(context.pathOf(a)) == landing(context.pathOf(b));
+    };
     try {
         // The markup would take the place of the settings it was made from.
-        if (output && loaded && !writtenInPlace(*output) && landing(*output) == landing(*loaded)) {
+        if (output && loaded && !writtenInPlace(outputFile) && sameFile(*output, *loaded)) {
             throw UsageError("--output and --load name the same file, " + shownName(*output));
         }
         for (std::size_t i = 0; i < named.size(); ++i) {
             for (std::size_t j = i + 1; j < named.size(); ++j) {
-                if (landing(named[i].second) == landing(named[j].second)) {
+                if (sameFile(named[i].second, named[j].second)) {
                     throw UsageError(named[i].first + " and " + named[j].first +
                                      " name the same file, " + shownName(named[j].second));
                 }
             }
         }
         if (output || !lengthOnly) {
-            output_ = openOutput(output.value_or("-"), standardOutput, calls);
+            output_ = openOutput(outputFile, standardOutput, context.calls);
         }
     } catch (const FileWriteError& e) {
         outputFailed(e);
     }
     for (const SettingsFileWrite& file : files) {
         try {
-            auto writer = std::make_unique<AtomicFileWriter>(file.file, calls);
+            auto writer =
+                std::make_unique<AtomicFileWriter>(context.pathOf(file.file), context.calls);
             writer->write(file.bytes);
             files_.push_back({file.flag, file.file, std::move(writer)});
         } catch (const FileWriteError& e) {
-            throw UsageError(cannotWrite(file.flag, e));
+            throw UsageError(cannotWrite(file.flag, file.file, e, workingDirectory_));
         }
     }
 }
@@ -89,7 +97,7 @@ void Destinations::outputFailed(const FileWriteError& error) const {
         throw UsageError(std::string("cannot write to standard output") +
                          (error.reason() ? ": " + error.reason().message() : ""));
     }
-    throw UsageError(cannotWrite("--output", error));
+    throw UsageError(cannotWrite("--output", *outputName_, error, workingDirectory_));
 }
 
 void Destinations::commit() {
@@ -104,7 +112,7 @@ void Destinations::commit() {
         try {
             file.writer->prepareCommit();
         } catch (const FileWriteError& e) {
-            throw UsageError(cannotWrite(file.flag, e));
+            throw UsageError(cannotWrite(file.flag, file.name, e, workingDirectory_));
         }
     }
     // Only renames are left; one that fails after another succeeded cannot be taken back, so
@@ -124,7 +132,7 @@ void Destinations::commit() {
         try {
             commitIt();
         } catch (const FileWriteError& e) {
-            std::string message = cannotWrite(flag, e);
+            std::string message = cannotWrite(flag, pending.front(), e, workingDirectory_);
             if (!written.empty()) {
                 message +=
                     " (written: " + listed(written) + "; not written: " + listed(pending) + ")";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -7,15 +8,15 @@
 #include <vector>
 
 #include "cli/output_target.h"
+#include "cli/run_context.h"
 #include "persistence/atomic_file.h"
-#include "persistence/system_calls.h"
 
 namespace huewright {
 
 /// A settings file a run writes, with the flag that names it and its whole new content.
 struct SettingsFileWrite {
     std::string flag;  ///< "--save" or "--save-startup"
-    std::string file;
+    std::string file;  ///< as the command line names it
     std::string bytes;
 };
 
@@ -24,7 +25,8 @@ struct SettingsFileWrite {
 /// Until commit() nothing a file held has changed, whatever fails.
 class Destinations {
   public:
-    /// Makes every save through `calls`, which must outlive this object. Opens the output `output`
+    /// Makes every save through the calls of `context`, which must outlive this object, and finds
+    /// the files named by the command line from its working directory. Opens the output `output`
     /// (none: standard output; with `lengthOnly` and no `output`, nowhere) and prepares `files`
     /// with their content. Throws UsageError when two destinations are one file or the output
     /// would replace the settings file `loaded`, and UsageError naming the flag and the file when
@@ -32,7 +34,7 @@ class Destinations {
     Destinations(const std::optional<std::string>& output, bool lengthOnly,
                  const std::optional<std::string>& loaded,
                  const std::vector<SettingsFileWrite>& files, std::ostream& standardOutput,
-                 SystemCalls& calls);
+                 const RunContext& context);
     ~Destinations();
     Destinations(const Destinations&) = delete;
     Destinations& operator=(const Destinations&) = delete;
@@ -55,6 +57,7 @@ class Destinations {
 
     std::optional<std::string> outputName_;
     bool toStandardOutput_;
+    std::filesystem::path workingDirectory_;
     std::unique_ptr<OutputTarget> output_;
     std::vector<File> files_;
 };

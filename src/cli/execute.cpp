@@ -11,15 +11,11 @@
 #include "cli/settings_flags.h"
 #include "generator/output.h"
 #include "generator/output_refusals.h"
-#include "model/extended_keys.h"
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
 #include "model/main_window_model.h"
 #include "model/startup_fields.h"
-#include "persistence/file_system.h"
 #include "persistence/profile_document.h"
-#include "persistence/profile_file.h"
-#include "persistence/settings_file.h"
 #include "persistence/startup_settings.h"
 #include "text/cp932.h"
 #include "text/decimal.h"
@@ -32,37 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The three texts of the settings, with the window item that holds each in a settings file.
-struct TextField {
-    std::string GradationSettings::*member;
-    FileItem item;
-    OutputError::Field field;
-};
-constexpr std::array<TextField, 3> kTexts = {{
-    {&GradationSettings::text, LineEdit::Text, OutputError::Field::Text},
-    {&GradationSettings::faceName, FaceNameBox{}, OutputError::Field::FaceName},
-    {&GradationSettings::linkTarget, LineEdit::LinkTarget, OutputError::Field::LinkTarget},
-}};
-
-// The index in kGradationFields of the field that holds `member`.
-std::size_t fieldIndexOf(std::string GradationSettings::*member) {
-    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
-        const bool holds = std::visit(
-            [&](const auto& binding) {
-                if constexpr (std::is_same_v<decltype(binding.member),
-                                             std::string GradationSettings::*>) {
-                    return binding.member == member;
-                }
-                return false;
-            },
-            kGradationFields[i].binding);
-        if (holds) {
-            return i;
-        }
-    }
-    return kGradationFields.size();
-}
-
 // The settings a run writes, and for each text what gave it, as a message names the culprit:
 // the flag, "standard input", or the loaded file and its key.
 struct RunSettings {
@@ -70,7 +35,8 @@ struct RunSettings {
     OutputOptions options;
     /// The texts are UTF-8, as the Unicode forms keep them, not code page 932.
     bool utf8Texts = false;
-    std::array<std::string, kTexts.size()> textSources;
+    /// By index in kGradationFields; empty for a field that holds no text.
+    std::array<std::string, kGradationFields.size()> textSources;
     StartupSettings startup;
 };
 
@@ -87,38 +53,28 @@ void emit(std::ostream& out, std::string_view text) {
     }
 }
 
-// The name of the key that keeps `item` in a gradation settings file.
-std::string keyOf(const FileItem& item) {
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        if (entry.item == item) {
-            return std::string(entry.key.key);
-        }
-    }
-    return {};
-}
-
 // What the plan describes, with the texts in code page 932, or in UTF-8 for a Unicode form.
-RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
-    DiskFileSystem files;
-    const fs::path here = fs::current_path();
+RunSettings describeRun(const Plan& plan, const RunContext& context, std::istream& in,
+                        std::ostream& err) {
     RunSettings run;
     if (plan.useStartupFile) {
-        StartupFileRead startup = readStartupFile(files, startupFilePath(here));
+        const fs::path file = startupFilePath(context.workingDirectory);
+        StartupFileRead startup = readStartupFile(context.files, file);
         if (startup.unreadable) {
             err << "huewright-cli: warning: cannot read the start-up file "
-                << shownName(startupFilePath(here).filename().string()) << ": "
+                << shownName(file.filename().string()) << ": "
                 << startup.unreadable->reason().message()
                 << "; starting from the built-in settings\n";
         }
         run.startup = startup.settings;
     }
     // The window's own start and load, so that their rules are the window's.
-    MainWindowModel window(files);
+    MainWindowModel window(context.files);
     window.setBuildsOutput(false);
-    window.startUp(here, run.startup);
+    window.startUp(context.workingDirectory, run.startup);
     LoadedFile loaded;
     if (plan.load) {
-        loaded = loadSettingsFile(window, files, *plan.load, err);
+        loaded = loadSettingsFile(window, context, *plan.load, err);
     }
     run.settings = window.snapshot();
     run.options = plan.form.over(loaded.extended);
@@ -133,23 +89,26 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
     if (!fields[kTextField] && !plan.load) {
         fields[kTextField] = readText(in);
     }
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        const TextField& text = kTexts[t];
-        std::string& value = run.settings.*text.member;
-        const std::size_t index = fieldIndexOf(text.member);
-        if (fields[index]) {
-            run.textSources[t] = plan.fields[index] ? flagOf(index) : "standard input";
-            const std::string& given = std::get<std::string>(*fields[index]);
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        const auto text = textMemberOf(kGradationFields[i]);
+        if (text == nullptr) {
+            continue;
+        }
+        std::string& value = run.settings.*text;
+        std::string& source = run.textSources[i];
+        if (fields[i]) {
+            source = plan.fields[i] ? flagOf(i) : "standard input";
+            const std::string& given = std::get<std::string>(*fields[i]);
             try {
                 value = utf8Texts ? given : utf8ToCp932(given);
             } catch (const ConversionError& e) {
-                throw UsageError(run.textSources[t] + ": " + e.what());
+                throw UsageError(source + ": " + e.what());
             }
             continue;
         }
-        run.textSources[t] = plan.load
-                                 ? "--load: " + shownName(*plan.load) + ": " + keyOf(text.item)
-                                 : flagOf(index);
+        source = plan.load ? "--load: " + shownName(*plan.load) + ": " +
+                                 std::string(fileKeyOf(kGradationFields[i]))
+                           : flagOf(i);
         // A loaded text must be whole code page 932 characters, or the markup would swallow
         // the bytes after it.
         try {
@@ -158,7 +117,7 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
                 value = utf8;
             }
         } catch (const ConversionError& e) {
-            throw UsageError(run.textSources[t] + ": " + e.what() + loaded.encodingHint);
+            throw UsageError(source + ": " + e.what() + loaded.encodingHint);
         }
     }
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
@@ -180,18 +139,21 @@ RunSettings describeRun(const Plan& plan, std::istream& in, std::ostream& err) {
 // `settings` with its texts in code page 932, as the settings files keep them.
 GradationSettings inCodePage932(GradationSettings settings, const RunSettings& run,
                                 const std::string& flag) {
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        try {
-            settings.*kTexts[t].member = utf8ToCp932(settings.*kTexts[t].member);
-        } catch (const ConversionError& e) {
-            throw UsageError(flag + ": " + run.textSources[t] + ": " + e.what());
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        if (const auto text = textMemberOf(kGradationFields[i])) {
+            try {
+                settings.*text = utf8ToCp932(settings.*text);
+            } catch (const ConversionError& e) {
+                throw UsageError(flag + ": " + run.textSources[i] + ": " + e.what());
+            }
         }
     }
     return settings;
 }
 
 // The settings files the plan writes, with their whole new content.
-std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings& run) {
+std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunContext& context,
+                                             const RunSettings& run) {
     std::vector<SettingsFileWrite> writes;
     if (!plan.save && !plan.saveStartup) {
         return writes;
@@ -200,21 +162,12 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     const GradationSettings saved =
         run.utf8Texts ? inCodePage932(run.settings, run, plan.save ? "--save" : "--save-startup")
                       : run.settings;
-    const DiskFileSystem files;
-    // Each file is read once: what a save adds of the form's own section depends on what it holds.
-    const auto content = [&](const std::string& flag, const std::string& file,
-                             std::vector<SettingsValue> values, const OutputOptions* extended) {
+    // `updated` makes the whole new content of the file at a path.
+    const auto content = [&](const std::string& flag, const std::string& file, auto updated) {
         try {
-            ProfileDocument document = loadProfileForUpdate(files, file);
-            if (extended != nullptr) {
-                for (SettingsValue& value : extendedValuesToSave(document, *extended)) {
-                    values.push_back(std::move(value));
-                }
-            }
-            document.writeAll(values);
-            writes.push_back({flag, file, document.bytes()});
+            writes.push_back({flag, file, updated(context.pathOf(file))});
         } catch (const FileWriteError& e) {
-            throw UsageError(cannotWrite(flag, e));
+            throw UsageError(cannotWrite(flag, file, e, context.workingDirectory));
         } catch (const LineBreakInValueError& e) {
             throw UsageError(flag + ": cannot write " + shownName(file) + ": the value of " +
                              e.key() +
@@ -225,11 +178,14 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
     if (plan.save) {
         // The form and options go into the file's own section, so that it loads back to the
         // same output.
-        content("--save", *plan.save, gradationFileValues(fileItemsOf(saved)), &run.options);
+        content("--save", *plan.save, [&](const fs::path& path) {
+            return updatedGradationFile(context.files, path, fileItemsOf(saved), run.options);
+        });
     }
     if (plan.saveStartup) {
-        content("--save-startup", *plan.saveStartup,
-                startupFileValues(startupOf(saved, run.startup)), nullptr);
+        content("--save-startup", *plan.saveStartup, [&](const fs::path& path) {
+            return updatedStartupFile(context.files, path, startupOf(saved, run.startup));
+        });
     }
     return writes;
 }
@@ -237,9 +193,9 @@ std::vector<SettingsFileWrite> settingsFiles(const Plan& plan, const RunSettings
 // The refusal of a form, worded for the command line with the text's culprit.
 std::string refusal(const OutputError& e, const RunSettings& run, OutputForm form) {
     std::string culprit = "--format";
-    for (std::size_t t = 0; t < kTexts.size(); ++t) {
-        if (kTexts[t].field == e.field()) {
-            culprit = run.textSources[t];
+    for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
+        if (e.field() != OutputError::Field::None && kGradationFields[i].refusedAs == e.field()) {
+            culprit = run.textSources[i];
         }
     }
     const std::string inForm = "the " + std::string(formName(form)) + " form";
@@ -284,8 +240,8 @@ class OutputDestination final : public OutputSink {
 }  // namespace
 
 void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream& err,
-             SystemCalls& calls) {
-    const RunSettings run = describeRun(plan, in, err);
+             const RunContext& context) {
+    const RunSettings run = describeRun(plan, context, in, err);
     const OutputOptions& options = run.options;
     // Everything is read, converted and checked before any destination is opened.
     try {
@@ -293,8 +249,8 @@ void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream
     } catch (const OutputError& e) {
         throw UsageError(refusal(e, run, options.form));
     }
-    Destinations destinations(plan.output, plan.lengthOnly, plan.load, settingsFiles(plan, run),
-                              out, calls);
+    Destinations destinations(plan.output, plan.lengthOnly, plan.load,
+                              settingsFiles(plan, context, run), out, context);
     // The markup is made in code page 932 unless its texts are UTF-8 already.
     const bool toUtf8 = plan.encoding == Encoding::Utf8 && !run.utf8Texts;
     OutputDestination sink(destinations.output(), toUtf8);

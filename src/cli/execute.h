@@ -3,10 +3,9 @@
 #include <iosfwd>
 
 #include "cli/plan.h"
+#include "cli/run_context.h"
 
 namespace huewright {
-
-class SystemCalls;
 
 /// Carries out `plan`: reads the start-up file and a loaded settings file, reads the text from
 /// `in` when the plan gives none, writes the output (or its length) to its destination and the
@@ -14,6 +13,6 @@ class SystemCalls;
 /// the whole message for anything that stops the run; no file has changed then, unless the
 /// message says what was written.
 void execute(const Plan& plan, std::istream& in, std::ostream& out, std::ostream& err,
-             SystemCalls& calls);
+             const RunContext& context);
 
 }  // namespace huewright

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "cli/messages.h"
 #include "text/describe.h"
@@ -59,14 +60,14 @@ std::string readText(std::istream& in) {
     return text;
 }
 
-LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
+LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
                             const std::string& file, std::ostream& err) {
-    const FileRead read = files.readFile(file);
+    FileRead read = context.files.readFile(context.pathOf(file));
     if (!read.bytes) {
         throw UsageError("--load: cannot read " + shownName(file) + ": " + read.error.message());
     }
     const std::string hint = encodingHint(*read.bytes);
-    const LoadReport report = window.loadGradationFile(file);
+    const LoadReport report = window.loadGradationFile(ProfileDocument(std::move(*read.bytes)));
     if (!report.heldSettings) {
         throw UsageError("--load: " + shownName(file) + " holds no gradation settings" + hint);
     }

@@ -3,9 +3,9 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/run_context.h"
 #include "generator/output.h"
 #include "model/main_window_model.h"
-#include "persistence/file_system.h"
 
 namespace huewright {
 
@@ -20,10 +20,11 @@ struct LoadedFile {
     std::string encodingHint;
 };
 
-/// Loads `file` into `window` by the window's rules. Unlike the window, which loads silently, a
-/// script hears of a file it cannot read or that holds no settings at all (UsageError), and of
-/// values it could not take (warnings on `err`).
-LoadedFile loadSettingsFile(MainWindowModel& window, const FileSystem& files,
+/// Loads `file`, as the command line names it in `context`, into `window` by the window's rules,
+/// reading it once. Unlike the window, which loads silently, a script hears of a file it cannot
+/// read or that holds no settings at all (UsageError), and of values it could not take (warnings
+/// on `err`).
+LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
                             const std::string& file, std::ostream& err);
 
 }  // namespace huewright

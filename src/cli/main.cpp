@@ -5,6 +5,7 @@
 #endif
 
 #include <cerrno>
+#include <filesystem>
 #include <iostream>
 #include <streambuf>
 #include <string>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "cli/run.h"
+#include "persistence/file_system.h"
 #include "persistence/interrupt_cleanup.h"
 #include "persistence/standard_descriptors.h"
 #include "persistence/system_calls.h"
@@ -146,5 +148,14 @@ int main(int argc, char** argv) {
     // A failed write then reaches run() as the system's error, with its reason.
     out.exceptions(std::ios::badbit);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return huewright::run(args, in, out, std::cerr);
+    std::error_code noDirectory;
+    const std::filesystem::path here = std::filesystem::current_path(noDirectory);
+    if (noDirectory) {
+        std::cerr << "huewright-cli: cannot tell the working directory: " << noDirectory.message()
+                  << '\n';
+        return 2;
+    }
+    huewright::SystemCalls calls;
+    huewright::DiskFileSystem files(calls);
+    return huewright::run(args, in, out, std::cerr, {files, here, calls});
 }

@@ -6,18 +6,11 @@
 
 #include "cli/arguments.h"
 #include "cli/execute.h"
-#include "persistence/system_calls.h"
 
 namespace huewright {
 
 int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err) {
-    SystemCalls calls;
-    return run(args, in, out, err, calls);
-}
-
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err, SystemCalls& calls) {
+        std::ostream& err, const RunContext& context) {
     try {
         const ParsedArguments parsed = parseArguments(args);
         if (parsed.request != ParsedArguments::Request::Run) {
@@ -28,7 +21,7 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             }
             return 0;
         }
-        execute(parsed.plan, in, out, err, calls);
+        execute(parsed.plan, in, out, err, context);
         return 0;
     } catch (const std::exception& e) {
         // A stream's own error says "basic_ios::clear" and the like; the reason is the system's.

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "generator/gradation_settings.h"
+#include "generator/output.h"
 #include "model/controls.h"
 
 namespace huewright {
@@ -50,13 +53,15 @@ using FieldBinding =
 /// How the command line groups the flags in its help.
 enum class FlagGroup { TextAndColours, Tags, SizePattern, FrameAndLink, MarkupForm };
 
-/// One field of GradationSettings: where the window keeps it and how the command line names it.
+/// One field of GradationSettings: where the window keeps it, how the command line names it, and
+/// for a text, how a refusal of the output names it.
 struct GradationField {
     FieldBinding binding;
     std::string_view flag;      ///< the command-line flag without "--" ("" for the text itself)
     std::string_view negation;  ///< a switch's flag for off, without "--"
     std::string_view help;
     FlagGroup group;
+    OutputError::Field refusedAs = OutputError::Field::None;
 };
 
 /// Every field of GradationSettings, in the order the command line lists them and the window
@@ -65,7 +70,7 @@ inline const std::array<GradationField, 28> kGradationFields{{
     {Binding{&GradationSettings::text, LineEdit::Text}, "", "",
      "the text to colour; read from standard input when absent, one trailing line end removed; "
      "put -- before a text that begins with -",
-     FlagGroup::TextAndColours},
+     FlagGroup::TextAndColours, OutputError::Field::Text},
     {Binding{&GradationSettings::startColour, ColourSlot::Start}, "start-colour", "",
      "colour of the first character", FlagGroup::TextAndColours},
     {Binding{&GradationSettings::middleColour, ColourSlot::Middle}, "middle-colour", "",
@@ -82,7 +87,7 @@ inline const std::array<GradationField, 28> kGradationFields{{
     {Binding{&GradationSettings::useFace, CheckBox::UseFace}, "face", "no-face",
      "wrap the text in a FONT tag with a FACE", FlagGroup::Tags},
     {Binding{&GradationSettings::faceName, FaceNameBox{}}, "face-name", "", "the FACE, as given",
-     FlagGroup::Tags},
+     FlagGroup::Tags, OutputError::Field::FaceName},
     {Binding{&GradationSettings::useSize, CheckBox::UseSize}, "size", "no-size",
      "give the wrapping FONT tag a SIZE while the size pattern is off", FlagGroup::Tags},
     {Binding{&GradationSettings::size, SpinField::Size}, "size-value", "", "the SIZE",
@@ -115,7 +120,7 @@ inline const std::array<GradationField, 28> kGradationFields{{
     {Binding{&GradationSettings::link, CheckBox::Link}, "link", "no-link",
      "wrap the text in a link", FlagGroup::FrameAndLink},
     {Binding{&GradationSettings::linkTarget, LineEdit::LinkTarget}, "link-target", "",
-     "the link's HREF, as given", FlagGroup::FrameAndLink},
+     "the link's HREF, as given", FlagGroup::FrameAndLink, OutputError::Field::LinkTarget},
     {Binding{&GradationSettings::upperCaseTags, StartupOption{}}, "upper-case-tags",
      "lower-case-tags", "tag names and colour codes in upper or in lower case",
      FlagGroup::MarkupForm},
@@ -124,5 +129,19 @@ inline const std::array<GradationField, 28> kGradationFields{{
     {Binding{&GradationSettings::emForItalic, StartupOption{}}, "em-for-italic", "i-for-italic",
      "EM or I for italic", FlagGroup::MarkupForm},
 }};
+
+/// The field of GradationSettings that `field` binds when it holds a text; nullptr otherwise.
+inline std::string GradationSettings::*textMemberOf(const GradationField& field) {
+    return std::visit(
+        [](const auto& binding) -> std::string GradationSettings::* {
+            if constexpr (std::is_same_v<decltype(binding.member),
+                                         std::string GradationSettings::*>) {
+                return binding.member;
+            } else {
+                return nullptr;
+            }
+        },
+        field.binding);
+}
 
 }  // namespace huewright

@@ -1,10 +1,13 @@
 #include "model/gradation_file.h"
 
 #include <algorithm>
+#include <utility>
 #include <variant>
 
+#include "model/extended_keys.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_keys.h"
+#include "persistence/profile_file.h"
 #include "persistence/value_rules.h"
 
 namespace huewright {
@@ -85,6 +88,21 @@ std::vector<SettingsValue> gradationFileValues(const GradationFileItems& items) 
         values.push_back({entry.key, std::visit(ItemText{items}, entry.item)});
     }
     return values;
+}
+
+std::string updatedGradationFile(const FileSystem& files, const std::filesystem::path& file,
+                                 const GradationFileItems& items,
+                                 const std::optional<OutputOptions>& extended) {
+    ProfileDocument document = loadProfileForUpdate(files, file);
+    std::vector<SettingsValue> values = gradationFileValues(items);
+    if (extended) {
+        // What the section gets depends on what the file already holds of it.
+        for (SettingsValue& value : extendedValuesToSave(document, *extended)) {
+            values.push_back(std::move(value));
+        }
+    }
+    document.writeAll(values);
+    return document.bytes();
 }
 
 }  // namespace huewright

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "generator/gradation_settings.h"
+#include "generator/output.h"
 #include "model/controls.h"
+#include "persistence/file_system.h"
 #include "persistence/settings_file.h"
 
 namespace huewright {
@@ -28,5 +32,14 @@ GradationFileItems fileItemsOf(const GradationSettings& settings);
 /// The 28 keys of a gradation settings file that keeps `items`, in the order a save writes them,
 /// by the value rules.
 std::vector<SettingsValue> gradationFileValues(const GradationFileItems& items);
+
+/// The bytes the gradation settings file `file` on `files` holds once a save of `items` and, when
+/// given, of the `extended` options into the program's own section (as extendedValuesToSave
+/// decides) is written into it; everything else the file holds is kept. Throws
+/// LineBreakInValueError, or FileWriteError naming `file` when it exists but cannot be read or
+/// decoded whole.
+std::string updatedGradationFile(const FileSystem& files, const std::filesystem::path& file,
+                                 const GradationFileItems& items,
+                                 const std::optional<OutputOptions>& extended = std::nullopt);
 
 }  // namespace huewright

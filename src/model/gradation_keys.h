@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "model/controls.h"
@@ -50,6 +52,23 @@ inline constexpr std::array<GradationKey, 28> kGradationWriteOrder{{
     {{"Stat", "KB"}, CheckBox::LineBreak},
     {{"DATA", "text"}, LineEdit::Text},
 }};
+
+/// The key that keeps `field` in a gradation settings file; empty for a field kept under a key per
+/// radio button or in the start-up file.
+inline std::string_view fileKeyOf(const GradationField& field) {
+    return std::visit(
+        [](const auto& binding) -> std::string_view {
+            if constexpr (std::is_constructible_v<FileItem, decltype(binding.item)>) {
+                for (const GradationKey& entry : kGradationWriteOrder) {
+                    if (entry.item == FileItem(binding.item)) {
+                        return entry.key.key;
+                    }
+                }
+            }
+            return {};
+        },
+        field.binding);
+}
 
 /// The order a load reads and applies the keys, as indices into kGradationWriteOrder: as written,
 /// except that the two gradation-mode buttons come before the three-colour switch.

@@ -403,27 +403,31 @@ std::optional<OutputError> MainWindowModel::refusalToReport() {
 }
 
 LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesystem::path>& file) {
+    // A cancelled dialog loads nothing, as a missing or unreadable file does.
+    return loadGradationFile(ProfileDocument(
+        file ? files_.readFile(*file).bytes.value_or(std::string()) : std::string()));
+}
+
+LoadReport MainWindowModel::loadGradationFile(const ProfileDocument& file) {
     LoadReport report;
-    if (file) {
-        std::vector<SettingsKey> keys = extendedKeys();
-        for (const GradationKey& entry : kGradationWriteOrder) {
-            keys.push_back(entry.key);
+    std::vector<SettingsKey> keys = extendedKeys();
+    for (const GradationKey& entry : kGradationWriteOrder) {
+        keys.push_back(entry.key);
+    }
+    const SettingsFileReader reader(file, keys);
+    report.unreadableExtendedKeys = takeExtendedKeys(reader, report.extended);
+    for (const SettingsKey& key : extendedKeys()) {
+        report.heldSettings = report.heldSettings || reader.holds(key);
+    }
+    for (const std::size_t key : kGradationReadOrder) {
+        const GradationKey& entry = kGradationWriteOrder[key];
+        std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);
+        report.heldSettings = report.heldSettings || reader.holds(entry.key);
+        if (reader.unrepresentable(entry.key)) {
+            report.unrepresentableKeys.emplace_back(entry.key.key);
         }
-        const SettingsFileReader reader(files_, *file, keys);
-        report.unreadableExtendedKeys = takeExtendedKeys(reader, report.extended);
-        for (const SettingsKey& key : extendedKeys()) {
-            report.heldSettings = report.heldSettings || reader.holds(key);
-        }
-        for (const std::size_t key : kGradationReadOrder) {
-            const GradationKey& entry = kGradationWriteOrder[key];
-            std::visit([&](auto item) { load(reader, entry.key, item); }, entry.item);
-            report.heldSettings = report.heldSettings || reader.holds(entry.key);
-            if (reader.unrepresentable(entry.key)) {
-                report.unrepresentableKeys.emplace_back(entry.key.key);
-            }
-            if (const std::optional<LoneSurrogate> lone = reader.loneSurrogate(entry.key)) {
-                report.loneSurrogateKeys.push_back({std::string(entry.key.key), *lone});
-            }
+        if (const std::optional<LoneSurrogate> lone = reader.loneSurrogate(entry.key)) {
+            report.loneSurrogateKeys.push_back({std::string(entry.key.key), *lone});
         }
     }
     takeFaceFromFaceName();
@@ -477,7 +481,7 @@ void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const
     }
     items.texts = texts_;
     items.faceName = faceName_;
-    saveSettingsValues(files_, file, gradationFileValues(items));
+    files_.replaceFile(file, updatedGradationFile(files_, file, items));
 }
 
 }  // namespace huewright

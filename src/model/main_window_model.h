@@ -113,6 +113,8 @@ class MainWindowModel {
     /// whose values code page 932 cannot hold (they kept their defaults), and the extended
     /// options of the file's own section.
     LoadReport loadGradationFile(const std::optional<std::filesystem::path>& file);
+    /// As loadGradationFile, from a file already read.
+    LoadReport loadGradationFile(const ProfileDocument& file);
     /// Saves the window's state into `file` in one atomic save. Throws FileWriteError.
     void saveGradationFile(const std::filesystem::path& file) const;
 

@@ -7,11 +7,6 @@
 
 namespace huewright {
 
-SettingsFileReader::SettingsFileReader(const FileSystem& files, const std::filesystem::path& file,
-                                       std::span<const SettingsKey> keys)
-    : SettingsFileReader(ProfileDocument(files.readFile(file).bytes.value_or(std::string())),
-                         keys) {}
-
 SettingsFileReader::SettingsFileReader(const ProfileDocument& document,
                                        std::span<const SettingsKey> keys)
     : keys_(keys.begin(), keys.end()), entries_(document.readAll(keys)) {}

@@ -17,9 +17,6 @@ namespace huewright {
 /// searched once, for the keys named when the reader is made; it answers only for those.
 class SettingsFileReader {
   public:
-    /// Reads `file`; a file that is missing or cannot be read holds no keys.
-    SettingsFileReader(const FileSystem& files, const std::filesystem::path& file,
-                       std::span<const SettingsKey> keys);
     /// Reads a file already in memory.
     SettingsFileReader(const ProfileDocument& document, std::span<const SettingsKey> keys);
 

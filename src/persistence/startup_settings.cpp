@@ -124,9 +124,14 @@ void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file
     saveSettingsValues(files, file, values);
 }
 
+std::string updatedStartupFile(const FileSystem& files, const std::filesystem::path& file,
+                               const StartupSettings& settings) {
+    return updatedSettingsFile(files, file, startupFileValues(settings));
+}
+
 void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
                           const StartupSettings& settings) {
-    saveSettingsValues(files, file, startupFileValues(settings));
+    files.replaceFile(file, updatedStartupFile(files, file, settings));
 }
 
 }  // namespace huewright

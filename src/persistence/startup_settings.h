@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "generator/gradation_settings.h"
@@ -60,9 +61,15 @@ std::vector<SettingsValue> startupFileValues(const StartupSettings& settings);
 void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
                             const StartupSettings& settings);
 
-/// Writes the eleven keys into section "Stat" of `file` in one save, keeping everything else the
-/// file holds, and creates it when missing. Throws FileWriteError naming `file`, which is then
-/// unchanged.
+/// The bytes the start-up file `file` on `files` holds once the eleven keys of `settings` are
+/// written into section "Stat", everything else the file holds kept; from an empty file when it
+/// is missing. Throws FileWriteError naming `file` when it exists but cannot be read or decoded
+/// whole.
+std::string updatedStartupFile(const FileSystem& files, const std::filesystem::path& file,
+                               const StartupSettings& settings);
+
+/// Writes updatedStartupFile() into `file` in one save. Throws FileWriteError naming `file`, which
+/// is then unchanged.
 void writeStartupSettings(FileSystem& files, const std::filesystem::path& file,
                           const StartupSettings& settings);
 

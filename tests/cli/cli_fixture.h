@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/run.h"
+#include "persistence/file_system.h"
 #include "persistence/system_calls.h"
 #include "support/temporary_directory.h"
 
@@ -20,20 +20,6 @@ struct Outcome {
     std::string err;
 };
 
-/// Runs the CLI in-process on `args` with `input` as standard input; with `brokenOut` its
-/// standard output fails. Saves go through `calls` when given.
-inline Outcome runCli(const std::vector<std::string>& args, const std::string& input = "",
-                      bool brokenOut = false, SystemCalls* calls = nullptr) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    if (brokenOut) {
-        out.setstate(std::ios::badbit);
-    }
-    const int status = calls != nullptr ? run(args, in, out, err, *calls) : run(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 /// The arguments of a command line whose arguments hold no blanks; "" stands for an empty one.
 inline std::vector<std::string> words(const std::string& line) {
     std::vector<std::string> args;
@@ -44,14 +30,27 @@ inline std::vector<std::string> words(const std::string& line) {
     return args;
 }
 
-/// Each test runs in a fresh working directory, where the start-up file is looked for.
+/// Each test hands the CLI a fresh working directory of its own; the process stays where it is.
 class CliTest : public testing::Test {
   protected:
-    void SetUp() override { std::filesystem::current_path(dir_.path()); }
-    void TearDown() override { std::filesystem::current_path(previous_); }
+    /// Runs the CLI in-process on `args` with `input` as standard input; with `brokenOut` its
+    /// standard output fails. Saves go through `calls` when given.
+    Outcome runCli(const std::vector<std::string>& args, const std::string& input = "",
+                   bool brokenOut = false, SystemCalls* calls = nullptr) const {
+        std::istringstream in(input);
+        std::ostringstream out;
+        std::ostringstream err;
+        if (brokenOut) {
+            out.setstate(std::ios::badbit);
+        }
+        SystemCalls system;
+        DiskFileSystem files;
+        const int status =
+            run(args, in, out, err, {files, dir_.path(), calls != nullptr ? *calls : system});
+        return {status, out.str(), err.str()};
+    }
 
     TemporaryDirectory dir_;
-    std::filesystem::path previous_ = std::filesystem::current_path();
 };
 
 }  // namespace huewright::test

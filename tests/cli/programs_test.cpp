@@ -17,11 +17,12 @@ namespace {
 // name with a control character as a CSS escape; the golden files of the span form are read so
 // too, with escaped texts, links, frames and spaces kept.
 TEST_F(CliTest, TheSpanFormReadsAsStrictHtml5) {
-    writeBytes("ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
+    writeBytes(dir_ / "ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
     const Outcome outcome = runCli({"--format", "span", "--no-size", "--load", "ff.DAT"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    writeBytes("span.html", outcome.out);
-    EXPECT_EQ(std::system(HUEWRIGHT_PYTHON " " HUEWRIGHT_HTML5_CHECK " span.html"), 0);
+    const std::string page = (dir_ / "span.html").string();
+    writeBytes(page, outcome.out);
+    EXPECT_EQ(std::system((HUEWRIGHT_PYTHON " " HUEWRIGHT_HTML5_CHECK " " + page).c_str()), 0);
 }
 
 // What a shell does with the real binary's descriptors: standard output gets what run() prints,
@@ -29,7 +30,7 @@ TEST_F(CliTest, TheSpanFormReadsAsStrictHtml5) {
 // are failures. A closed standard stream is never the descriptor of a file the run writes.
 TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
     ASSERT_EQ(runCli({"--no-startup-file", "--save", "saved.DAT", "x"}).status, 0);
-    const std::string saved = readBytes("saved.DAT");
+    const std::string saved = readBytes(dir_ / "saved.DAT");
     const std::string line = runCli({"x"}).out;
     const std::string markup = line.substr(0, line.size() - 1);  // -o adds no line end
     const std::string cli = "'" HUEWRIGHT_CLI_BINARY "'";
@@ -51,13 +52,14 @@ TEST_F(CliTest, TheBinaryKeepsToTheShellsRedirections) {
         {cli + " --length -o page.txt x >&-", 2, ""},
         {cli + " --no-startup-file --save page.txt x 2>&-", 0, saved},
     };
+    const std::string shell = "cd '" + dir_.path().string() + "' && sh -c \"";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
-        std::remove("page.txt");
-        const int status = std::system(("sh -c \"" + row.script + "\" 2>/dev/null").c_str());
+        std::remove((dir_ / "page.txt").c_str());
+        const int status = std::system((shell + row.script + "\" 2>/dev/null").c_str());
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), row.status);
-        EXPECT_EQ(readBytes("page.txt"), row.file);
+        EXPECT_EQ(readBytes(dir_ / "page.txt"), row.file);
     }
 }
 

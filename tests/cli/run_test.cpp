@@ -18,10 +18,10 @@
 namespace huewright::test {
 namespace {
 
-// Every file of the working directory with its bytes.
-std::map<std::string, std::string> filesHere() {
+// Every file of `directory` with its bytes.
+std::map<std::string, std::string> filesIn(const std::filesystem::path& directory) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
         files[entry.path().filename().string()] =
             entry.is_regular_file() ? readBytes(entry.path()) : "(not a file)";
     }
@@ -69,11 +69,11 @@ TEST_F(CliTest, WritesCodePage932BytesOrTheirLength) {
     EXPECT_EQ(runCli({"--length", "--format", "bbcode", "--encoding", "cp932", "abc"}).out,
               decimal(buildOutput({.text = "abc"}, bbcode).size()) + "\n");
 
-    writeBytes("out.html", "old content that is longer than the markup, to be replaced whole");
+    writeBytes(dir_ / "out.html", std::string(200, 'o'));  // longer than the markup: replaced whole
     EXPECT_EQ(runCli({"--output", "out.html", "abc"}).out, "");
-    EXPECT_EQ(readBytes("out.html"), cp932ToUtf8(markup));
+    EXPECT_EQ(readBytes(dir_ / "out.html"), cp932ToUtf8(markup));
     EXPECT_EQ(runCli({"-o", "out.html", "--encoding", "cp932", "--length", "abc"}).out, "140\n");
-    EXPECT_EQ(readBytes("out.html"), markup);
+    EXPECT_EQ(readBytes(dir_ / "out.html"), markup);
     EXPECT_EQ(dir_.entries(), std::set<std::string>{"out.html"});
 }
 
@@ -97,12 +97,12 @@ TEST_F(CliTest, ReadsTheTextFromStandardInputLessOneLineEnd) {
 }
 
 TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
-    writeBytes("kept.html", "kept");
-    writeBytes("lone.DAT", "[DATA]\r\ntext=ab\x82\r\n");
-    writeBytes("good.DAT", "[DATA]\r\ntext=ab\r\n");
-    writeBytes("utf16.DAT", std::string("[\0D\0A\0T\0A\0]\0", 12));
-    writeBytes("utf8.DAT", "[DATA]\r\ntext=あいう\r\n");
-    std::filesystem::create_symlink("kept.html", "link.html");
+    writeBytes(dir_ / "kept.html", "kept");
+    writeBytes(dir_ / "lone.DAT", "[DATA]\r\ntext=ab\x82\r\n");
+    writeBytes(dir_ / "good.DAT", "[DATA]\r\ntext=ab\r\n");
+    writeBytes(dir_ / "utf16.DAT", std::string("[\0D\0A\0T\0A\0]\0", 12));
+    writeBytes(dir_ / "utf8.DAT", "[DATA]\r\ntext=あいう\r\n");
+    std::filesystem::create_symlink("kept.html", dir_ / "link.html");
     std::string seventeen = "000000";
     for (int i = 1; i < 17; ++i) {
         seventeen += ",000000";
@@ -212,8 +212,8 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
         EXPECT_EQ(outcome.err, "huewright-cli: " + row.message + "\n");
         EXPECT_EQ(dir_.entries(), (std::set<std::string>{"kept.html", "lone.DAT", "good.DAT",
                                                          "utf16.DAT", "utf8.DAT", "link.html"}));
-        EXPECT_EQ(readBytes("kept.html"), "kept");
-        EXPECT_EQ(readBytes("good.DAT"), "[DATA]\r\ntext=ab\r\n");
+        EXPECT_EQ(readBytes(dir_ / "kept.html"), "kept");
+        EXPECT_EQ(readBytes(dir_ / "good.DAT"), "[DATA]\r\ntext=ab\r\n");
     }
 }
 
@@ -238,7 +238,7 @@ TEST_F(CliTest, ColourStopsAndUnicodeForms) {
 }
 
 TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
-    writeBytes("lumo.ini", "[Stat]\r\nTB=0\r\nKB=1\r\n");
+    writeBytes(dir_ / "lumo.ini", "[Stat]\r\nTB=0\r\nKB=1\r\n");
     EXPECT_EQ(runCli({"a"}).out, "<font color=\"#ff00ff\">a</font><br>\n");
     EXPECT_EQ(runCli({"--no-startup-file", "a"}).out, markupOf({.text = "a"}));
     // The saved values and the file's own keys come back on the next start; the persistence
@@ -248,13 +248,13 @@ TEST_F(CliTest, StartsFromTheStartupFileUnlessToldNot) {
             .out;
     EXPECT_EQ(runCli(words("--bold ab")).out, saving);
     // A tag form keeps its own value while it still says STRONG, with or without --save.
-    writeBytes("lumo.ini", "[Stat]\r\nF_TAG=5\r\n");
+    writeBytes(dir_ / "lumo.ini", "[Stat]\r\nF_TAG=5\r\n");
     runCli(words("--save-startup d.ini --save s.DAT x"));
-    EXPECT_NE(readBytes("d.ini").find("F_TAG=5\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(dir_ / "d.ini").find("F_TAG=5\r\n"), std::string::npos);
 }
 
 TEST_F(CliTest, WarnsOfValuesALoadedFileCannotHold) {
-    writeBytes("emoji.DAT", "\xEF\xBB\xBF[DATA]\r\ntext=\xF0\x9F\x98\x80\r\n");
+    writeBytes(dir_ / "emoji.DAT", "\xEF\xBB\xBF[DATA]\r\ntext=\xF0\x9F\x98\x80\r\n");
     const Outcome outcome = runCli({"--load", "emoji.DAT"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err,
@@ -282,13 +282,13 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
               runCli(words(extended + "--no-merge-runs --format bbcode " + flags)).out);
     // The window's own options add nothing to what the window saves, unless the file holds the
     // section already: then they overwrite it.
-    EXPECT_EQ(readBytes("b.DAT").find("[HuewrightHTML]"), std::string::npos);
+    EXPECT_EQ(readBytes(dir_ / "b.DAT").find("[HuewrightHTML]"), std::string::npos);
     runCli(
         words("--load e.DAT --save e.DAT --format font --colours FF0000,0000FF --no-merge-runs "
               "--no-exact-ends --blend rgb"));
     EXPECT_EQ(runCli({"--load", "e.DAT"}).out,
               runCli(words("--colours FF0000,0000FF " + flags)).out);
-    writeBytes("plain.DAT", "[DATA]\r\ntext=ab\r\n[HuewrightHTML]\r\nForm=zork\r\n");
+    writeBytes(dir_ / "plain.DAT", "[DATA]\r\ntext=ab\r\n[HuewrightHTML]\r\nForm=zork\r\n");
     const Outcome plain = runCli({"--load", "plain.DAT"});
     EXPECT_EQ(plain.out, runCli({"--", "ab"}).out);
     EXPECT_EQ(plain.err,
@@ -302,11 +302,11 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
 // output file, the settings file and the start-up file are all prepared before any is committed,
 // and standard output is written before them.
 TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
-    writeBytes("out.html", "old output");
-    writeBytes("s.DAT", "[DATA]\r\ntext=old\r\n");
-    writeBytes("lumo.ini", "[Stat]\r\nTB=1\r\n");
-    writeBytes("utf16.ini", "\xFF\xFE[\x00");  // a mark and half a character: cannot be kept
-    std::filesystem::create_directory("folder");
+    writeBytes(dir_ / "out.html", "old output");
+    writeBytes(dir_ / "s.DAT", "[DATA]\r\ntext=old\r\n");
+    writeBytes(dir_ / "lumo.ini", "[Stat]\r\nTB=1\r\n");
+    writeBytes(dir_ / "utf16.ini", "\xFF\xFE[\x00");  // a mark and half a character: cannot be kept
+    std::filesystem::create_directory(dir_ / "folder");
     const std::string missing = "no/x";
     const struct {
         const char* name;
@@ -323,7 +323,7 @@ TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto before = filesHere();
+        const auto before = filesIn(dir_.path());
         std::vector<std::string> args = {"NEWTEXT"};
         for (const auto& [flag, file] :
              {std::pair{"-o", row.output}, {"--save", row.save}, {"--save-startup", row.startup}}) {
@@ -333,7 +333,7 @@ TEST_F(CliTest, AFailingDestinationLeavesEveryFileAsItWas) {
         }
         const Outcome outcome = runCli(args, "", row.brokenOut);
         EXPECT_EQ(outcome.status, 2);
-        EXPECT_EQ(filesHere(), before);
+        EXPECT_EQ(filesIn(dir_.path()), before);
     }
 }
 
@@ -366,7 +366,7 @@ TEST_F(CliTest, ADirectoryThatTakesNoFileIsNamed) {
 // terminal is refused with its culprit, what HTML gives meaning to is escaped. The FONT form takes
 // its texts as typed.
 TEST_F(CliTest, UntrustedTextStaysText) {
-    writeBytes("ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
+    writeBytes(dir_ / "ff.DAT", "[Stat]\r\nFontName=x\x0c;color:red\r\n[DATA]\r\ntext=ab\r\n");
     // The refusal of character 2 of `field`, `what`, which `form` does not pass through.
     const auto notPassed = [](const std::string& field, const std::string& character,
                               const std::string& form,
