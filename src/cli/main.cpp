@@ -148,12 +148,12 @@ int main(int argc, char** argv) {
     // A failed write then reaches run() as the system's error, with its reason.
     out.exceptions(std::ios::badbit);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // A working directory that was removed cannot be named, yet --help and a run that touches
+    // no file still work in it; a relative file then fails with the system's reason.
     std::error_code noDirectory;
-    const std::filesystem::path here = std::filesystem::current_path(noDirectory);
+    std::filesystem::path here = std::filesystem::current_path(noDirectory);
     if (noDirectory) {
-        std::cerr << "huewright-cli: cannot tell the working directory: " << noDirectory.message()
-                  << '\n';
-        return 2;
+        here = ".";
     }
     huewright::SystemCalls calls;
     huewright::DiskFileSystem files(calls);

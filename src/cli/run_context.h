@@ -11,7 +11,8 @@ namespace huewright {
 /// What a run works in besides its arguments and standard streams.
 struct RunContext {
     FileSystem& files;  ///< where the settings files are read
-    /// Absolute. Relative file names start here, and the start-up file is looked for here.
+    /// Relative file names start here, and the start-up file is looked for here: absolute, or
+    /// "." for a working directory that cannot be named.
     std::filesystem::path workingDirectory;
     SystemCalls& calls;  ///< every save goes through these
 
