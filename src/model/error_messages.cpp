@@ -53,6 +53,10 @@ std::string errorMessage(const std::exception& error, OutputForm form) {
         return unreadable->file().string() + " を読み込めません（" +
                unreadable->reason().message() + "）";
     }
+    if (const auto* tooLong = dynamic_cast<const TextTooLongError*>(&error)) {
+        return fieldCaption(tooLong->field()) + " は " + std::to_string(tooLong->limit()) +
+               " 文字までです";
+    }
     if (const auto* empty = dynamic_cast<const NoSettingsError*>(&error)) {
         return empty->file().string() + " には設定がありません";
     }

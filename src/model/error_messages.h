@@ -20,6 +20,21 @@ class NoSettingsError : public std::runtime_error {
     std::filesystem::path file_;
 };
 
+/// A text given to a box is longer than the view can work with.
+class TextTooLongError : public std::runtime_error {
+  public:
+    TextTooLongError(OutputError::Field field, std::size_t limit)
+        : std::runtime_error("a text holds at most " + std::to_string(limit) + " characters"),
+          field_(field),
+          limit_(limit) {}
+    OutputError::Field field() const { return field_; }
+    std::size_t limit() const { return limit_; }
+
+  private:
+    OutputError::Field field_;
+    std::size_t limit_;
+};
+
 /// What the window's error box says for `error` (UTF-8), without the closing full stop: the
 /// product's Japanese sentence for the errors the core raises, else the error's own text. An
 /// output form's refusal names `form`, the form the window writes. Every view of the window

@@ -387,7 +387,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform().errors.size(), 1);
     }
 
-    // Clicks reach the model with its firing rules, and the widgets follow what it changes.
     // An arrow key moves the check and the focus within its group, as a click would.
     void arrowKeysMoveTheCheckWithinAGroup() {
         const struct {

@@ -1,15 +1,20 @@
 #include "binding/page.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "generator/colour_code.h"
+#include "generator/shift_jis.h"
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
+#include "model/gradation_keys.h"
 #include "model/layout.h"
 #include "model/main_window_state.h"
+#include "persistence/profile_document.h"
+#include "persistence/settings_file.h"
 #include "text/conversion_error.h"
 #include "text/cp932.h"
 
@@ -22,6 +27,48 @@ using emscripten::val;
 // The picked file to open, or the save on its way to a download, while the model reads or
 // writes it.
 const std::filesystem::path kExchangedFile = "Lumo.DAT";
+
+// The longest text a box takes: a keystroke at this length still answers within a frame or
+// two, and the markup, some 40 bytes a character, stays far below what a tab can hold.
+constexpr std::size_t kLongestText = 1'000'000;
+
+// The field of the settings that a text item of a gradation settings file fills.
+OutputError::Field fieldOf(const FileItem& item) {
+    if (std::holds_alternative<FaceNameBox>(item)) {
+        return OutputError::Field::FaceName;
+    }
+    return item == FileItem(LineEdit::LinkTarget) ? OutputError::Field::LinkTarget
+                                                  : OutputError::Field::Text;
+}
+
+// The first text of `file` longer than a box takes, with the field it fills; the length counts
+// code page 932 characters, a double-byte character as one.
+std::optional<OutputError::Field> tooLongText(const ProfileDocument& file) {
+    std::vector<SettingsKey> keys;
+    for (const GradationKey& entry : kGradationWriteOrder) {
+        keys.push_back(entry.key);
+    }
+    const SettingsFileReader reader(file, keys);
+    for (const GradationKey& entry : kGradationWriteOrder) {
+        if (!std::holds_alternative<LineEdit>(entry.item) &&
+            !std::holds_alternative<FaceNameBox>(entry.item)) {
+            continue;
+        }
+        const auto characters =
+            static_cast<std::size_t>(characterCount(reader.text(entry.key).value_or("")));
+        if (characters > kLongestText) {
+            return fieldOf(entry.item);
+        }
+    }
+    return std::nullopt;
+}
+
+// Characters in UTF-8 `text`, counting each lead byte.
+std::size_t utf8CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
 
 template <typename Enum, std::size_t N>
 std::optional<Enum> named(const Enum (&all)[N], std::string_view name) {
@@ -126,21 +173,33 @@ std::string Page::edit(const std::string& control, const std::string& text) {
     if (const auto spin = named(kAllSpinFields, control)) {
         return act([&] { model_.setSpinText(*spin, text); });
     }
-    std::string cp932;
-    try {
-        cp932 = utf8ToCp932(text);
-    } catch (const ConversionError&) {
-        // As in the window, a character code page 932 cannot hold is refused: the box keeps
-        // the model's text.
+    const auto edit = named(kAllLineEdits, control);
+    if (!edit && control != nameOf(WindowPart::FaceName)) {
         return {};
     }
-    if (const auto edit = named(kAllLineEdits, control)) {
-        return act([&] { model_.setText(*edit, std::move(cp932)); });
-    }
-    if (control == nameOf(WindowPart::FaceName)) {
-        return act([&] { model_.setFaceNameText(std::move(cp932), true); });
-    }
-    return {};
+    // The browser has changed the box already; whatever the model makes of the text, the box
+    // shows the model's afterwards.
+    drawn_.forget(edit ? Control(*edit) : Control(WindowPart::FaceName));
+    return act([&] {
+        if (utf8CharacterCount(text) > kLongestText) {
+            throw TextTooLongError(!edit                           ? OutputError::Field::FaceName
+                                   : *edit == LineEdit::LinkTarget ? OutputError::Field::LinkTarget
+                                                                   : OutputError::Field::Text,
+                                   kLongestText);
+        }
+        std::string cp932;
+        try {
+            cp932 = utf8ToCp932(text);
+        } catch (const ConversionError&) {
+            // As in the window, a character code page 932 cannot hold is refused.
+            return;
+        }
+        if (edit) {
+            model_.setText(*edit, std::move(cp932));
+        } else {
+            model_.setFaceNameText(std::move(cp932), true);
+        }
+    });
 }
 
 std::string Page::click(const std::string& control) {
@@ -237,15 +296,29 @@ std::string Page::open(const val& bytes, const std::string& name) {
     if (bytes.isNull() || bytes.isUndefined()) {
         return act([&] { model_.loadGradationFile(std::nullopt); });
     }
-    files_.hold(kExchangedFile, bytesOf(bytes));
-    const std::string failure = act([&] {
+    const ProfileDocument file(bytesOf(bytes));
+    return act([&] {
+        // A text longer than the boxes take leaves the window as it was.
+        if (const std::optional<OutputError::Field> field = tooLongText(file)) {
+            throw TextTooLongError(*field, kLongestText);
+        }
+        // The window builds the output again after each key it loads; here once, at the end,
+        // so that a long text is not worked through a dozen times while the tab waits.
+        model_.setBuildsOutput(false);
+        LoadReport report;
+        try {
+            report = model_.loadGradationFile(file);
+        } catch (...) {
+            model_.setBuildsOutput(true);
+            throw;
+        }
+        model_.setBuildsOutput(true);
+        model_.regenerate();
         // A file without a single setting changes nothing, as the window loads it, but says so.
-        if (!model_.loadGradationFile(kExchangedFile).heldSettings) {
+        if (!report.heldSettings) {
             throw NoSettingsError(name);
         }
     });
-    files_.release(kExchangedFile);
-    return failure;
 }
 
 val Page::changes() {

@@ -244,6 +244,34 @@ describe("gradation settings files", () => {
     await page.close();
   });
 
+  it("keeps the old text for one longer than 1,000,000 characters, typed or loaded",
+     async () => {
+    const {page} = await openPage(session);
+    const give = (length) => page.evaluate((n) => {
+      const box = document.querySelector('[data-control="Edit1"]');
+      box.value = "a".repeat(n);
+      box.dispatchEvent(new InputEvent("input", {inputType: "insertFromPaste"}));
+      return box.value.length;
+    }, length);
+    assert.equal(await give(1_000_001), "HuewrightHTML!".length);
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "テキスト は 1000000 文字までです.");
+    await page.click(".error-box button");
+
+    // A file whose text is longer is refused whole.
+    await mkdir(session.downloads, {recursive: true});
+    const file = join(session.downloads, "long.DAT");
+    await writeFile(file, `[DATA]\r\ntext=${"b".repeat(1_000_001)}\r\nWB=1\r\n`);
+    const [chooser] = await Promise.all([page.waitForFileChooser(),
+                                         chooseMenu(page, "File1", "Open")]);
+    await chooser.accept([file]);
+    await page.waitForSelector("dialog.error-box[open]");
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "テキスト は 1000000 文字までです.");
+    assert.equal((await stateOf(page, "WB")).checked, false);
+    await page.close();
+  });
+
   it("開く says so of a file that holds no settings, however large, and changes nothing",
      async () => {
     const {page} = await openPage(session);
