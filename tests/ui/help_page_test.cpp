@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
+#include "generator/colour_code.h"
 #include "model/layout.h"
+#include "model/main_window_model.h"
 #include "support/temporary_directory.h"
 
 namespace huewright {
@@ -42,6 +45,25 @@ TEST(HelpPage, NamesEveryButtonAndMenuItem) {
     for (const std::string& caption : captions) {
         EXPECT_NE(page.find(caption), std::string::npos) << caption;
     }
+}
+
+// The help's table of colour codes and the colours they give is what the colour-code dialog reads.
+TEST(HelpPage, ColourCodeExamplesAreWhatTheDialogReads) {
+    const std::string page = test::readBytes(HELP_PAGE);
+    const std::size_t table = page.find("<table id=\"colour-code-examples\">");
+    ASSERT_NE(table, std::string::npos);
+    const std::string rows = page.substr(table, page.find("</table>", table) - table);
+    const std::regex row(R"(<tr><td>(?:<code>([^<]*)</code>|[^<]*)</td><td><code>#([0-9A-F]{6}))");
+    const ColourValue shown = 0x563412;  // #123456
+    int checked = 0;
+    for (auto match = std::sregex_iterator(rows.begin(), rows.end(), row);
+         match != std::sregex_iterator(); ++match, ++checked) {
+        const std::string typed = (*match)[1];
+        EXPECT_EQ(colourToCode(MainWindowModel::colourFromCode(typed, shown), true, true),
+                  "#" + (*match)[2].str())
+            << typed;
+    }
+    EXPECT_EQ(checked, 8);
 }
 
 }  // namespace
