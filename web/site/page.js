@@ -475,6 +475,18 @@ async function main() {
       rendered.contentDocument.addEventListener(type, follow);
     }
   });
+  // A length of many digits is narrowed to stay within its frame.
+  const lengthLabel = controls[WindowPart.Length];
+  const lengthFrame = controls[WindowPart.LengthFrame];
+  const fitLength = () => {
+    lengthLabel.style.transform = "";
+    const room = lengthFrame.getBoundingClientRect().right - 2 -
+                 lengthLabel.getBoundingClientRect().left;
+    if (lengthLabel.scrollWidth > room) {
+      lengthLabel.style.transformOrigin = "left";
+      lengthLabel.style.transform = `scaleX(${room / lengthLabel.scrollWidth})`;
+    }
+  };
   const show = () => {
     const state = model.changes();
     for (const [name, controlState] of Object.entries(state.controls)) {
@@ -482,6 +494,9 @@ async function main() {
       if (part && !quitters.has(part)) {
         showControl(part, controlState);
       }
+    }
+    if (WindowPart.Length in state.controls) {
+      fitLength();
     }
     // A refusal stands under the window while it lasts; the alert region announces a new one
     // once, not again while the same one stands.
