@@ -1,7 +1,7 @@
 // The desktop window's responsiveness on a real X server, each beside a baseline in the same
 // run: a keystroke in a text of 100, 1,000 and 10,000 characters, through to the repainted
-// window, against generating that text's markup alone; and building and showing the window
-// against showing an empty one. Run it under Xvfb:
+// window, against generating that text's markup alone; a paste of 1,000,000 and 5,000,000
+// characters; and building and showing the window against showing an empty one. Run it under Xvfb:
 //   xvfb-run -a -s '-screen 0 1024x768x24' build/default/bench/window_bench
 #include <benchmark/benchmark.h>
 
@@ -103,6 +103,31 @@ void keystroke(benchmark::State& state) {
     }
 }
 
+// A paste of a long text over the whole of the box, through to the repainted window: what a
+// user meets who pastes a book.
+void pasteLongText(benchmark::State& state) {
+    DiskFileSystem files;
+    SilentPlatform platform;
+    MainWindowModel model(files);
+    MainWindow form(model, platform);
+    form.startUp(kNoStartupFile);
+    waitUntilShown(form);
+    auto* edit = findControl<QLineEdit>(&form, LineEdit::Text);
+    edit->setFocus();
+    const QString text = sampleText(state.range(0));
+    PaintCounter counter;
+    edit->installEventFilter(&counter);
+    for (auto _ : state) {
+        edit->selectAll();
+        const int before = counter.paints;
+        edit->insert(text);
+        while (counter.paints == before) {
+            QCoreApplication::processEvents();
+        }
+    }
+    state.counters["markup bytes"] = static_cast<double>(model.markup().size());
+}
+
 void markupAlone(benchmark::State& state) {
     GradationSettings settings;
     settings.text = utf8ToCp932(sampleText(state.range(0)).toStdString());
@@ -131,6 +156,11 @@ void emptyWindowToShown(benchmark::State& state) {
 }
 
 BENCHMARK(keystroke)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(pasteLongText)
+    ->Arg(1'000'000)
+    ->Arg(5'000'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(markupAlone)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(windowStartToShown)->Unit(benchmark::kMillisecond);
 BENCHMARK(emptyWindowToShown)->Unit(benchmark::kMillisecond);

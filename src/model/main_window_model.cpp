@@ -14,6 +14,7 @@
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
 #include "model/startup_fields.h"
+#include "model/text_bounds.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
 #include "text/cp932_bytes.h"
@@ -109,12 +110,20 @@ void MainWindowModel::setText(LineEdit edit, std::string text) {
     if (texts_[index(edit)] == text) {
         return;
     }
+    if (longestText_) {
+        refuseTextLongerThan(
+            *longestText_, text,
+            edit == LineEdit::Text ? OutputError::Field::Text : OutputError::Field::LinkTarget);
+    }
     texts_[index(edit)] = std::move(text);
     // Both edits only regenerate.
     regenerate();
 }
 
 void MainWindowModel::setFaceNameText(std::string text, bool byUser) {
+    if (longestText_) {
+        refuseTextLongerThan(*longestText_, text, OutputError::Field::FaceName);
+    }
     faceName_ = std::move(text);
     if (byUser) {
         onFaceNameEdited();
@@ -409,6 +418,9 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
 }
 
 LoadReport MainWindowModel::loadGradationFile(const ProfileDocument& file) {
+    if (longestText_) {
+        refuseTextsLongerThan(*longestText_, file);
+    }
     LoadReport report;
     std::vector<SettingsKey> keys = extendedKeys();
     for (const GradationKey& entry : kGradationWriteOrder) {

@@ -61,10 +61,11 @@ class MainWindowModel {
 
     // Changes, by the user or by code, with the firing rules applied.
 
-    /// Sets the text to colour or the link target (code page 932 bytes).
+    /// Sets the text to colour or the link target (code page 932 bytes). Throws
+    /// TextTooLongError, changing nothing, for a text longer than setLongestText allows.
     void setText(LineEdit edit, std::string text);
     /// Sets the font face box's text; typing or choosing from the list (`byUser`) fires
-    /// onFaceNameEdited, setting it from code does not.
+    /// onFaceNameEdited, setting it from code does not. Throws as setText does.
     void setFaceNameText(std::string text, bool byUser);
     void setChecked(CheckBox box, bool checked);
     /// A click: the check box toggles.
@@ -164,6 +165,10 @@ class MainWindowModel {
     /// text does not build its markup once per key; regenerations are still counted.
     void setBuildsOutput(bool builds) { buildsOutput_ = builds; }
 
+    /// Refuses, from now on, a text or a loaded file whose texts hold more than `characters`
+    /// characters, with TextTooLongError, changing nothing; by default any length is taken.
+    void setLongestText(std::size_t characters) { longestText_ = characters; }
+
     /// Where the preview is drawn; none by default.
     void setDrawingSurface(DrawingSurface* surface) { surface_ = surface; }
 
@@ -236,6 +241,7 @@ class MainWindowModel {
     OutputForm refusedForm_ = OutputForm::Font;
     bool refusalReported_ = false;
     bool buildsOutput_ = true;
+    std::optional<std::size_t> longestText_;
     int regenerations_ = 0;
     DrawingSurface* surface_ = nullptr;
 };

@@ -20,6 +20,7 @@
 #include <optional>
 
 #include "model/main_window_state.h"
+#include "model/text_bounds.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_drawing.h"
 #include "ui/control_layout.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(MainWindowModel& model, Platform& platform, QWidget* pare
     connectControls();
     connectActions();
     model_.setDrawingSurface(&surface_);
+    model_.setLongestText(kLongestText);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -73,14 +75,14 @@ void MainWindow::createControls() {
     buildWindow(this, client, mainWindowLayout(), [this] { platform_.beep(); });
 
     textEdit_ = findControl<QLineEdit>(client, LineEdit::Text);
-    linkEdit_ = findControl<QLineEdit>(client, LineEdit::LinkTarget);
     faceNameBox_ = findControl<QComboBox>(client, WindowPart::FaceName);
     markupEdit_ = findControl<MarkupEdit>(client, WindowPart::Markup);
     findControl<ImageView>(client, WindowPart::Preview)->setImage(&surface_.screenImage());
 
     auto beep = [this] { platform_.beep(); };
-    new EntryValidator(LineEdit::Text, beep, textEdit_);
-    new EntryValidator(LineEdit::LinkTarget, beep, linkEdit_);
+    for (const LineEdit edit : kAllLineEdits) {
+        new EntryValidator(edit, beep, findControl<QLineEdit>(client, edit));
+    }
     new EntryValidator(WindowPart::FaceName, beep, faceNameBox_->lineEdit());
     for (const CheckBox box : kAllCheckBoxes) {
         checkBoxes_[box] = findControl<QAbstractButton>(client, box);
@@ -144,13 +146,16 @@ void MainWindow::createMenu() {
 }
 
 void MainWindow::connectControls() {
-    connect(textEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::Text, toCp932(text)); });
-    });
-    connect(linkEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        act([&] { model_.setText(LineEdit::LinkTarget, toCp932(text)); });
-    });
+    // An edit has changed its text already; a text the model refuses is taken back from it.
+    for (const LineEdit edit : kAllLineEdits) {
+        connect(findControl<QLineEdit>(this, edit), &QLineEdit::textEdited, this,
+                [this, edit](const QString& text) {
+                    drawn_.forget(edit);
+                    act([&] { model_.setText(edit, toCp932(text)); });
+                });
+    }
     connect(faceNameBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        drawn_.forget(WindowPart::FaceName);
         act([&] { model_.setFaceNameText(toCp932(text), true); });
     });
     connect(faceNameBox_, &QComboBox::activated, this, [this](int item) {

@@ -80,7 +80,6 @@ class MainWindow : public QMainWindow {
     SettingsDialog* settingsDialog_ = nullptr;
     VersionDialog* versionDialog_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
-    QLineEdit* linkEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;
     MarkupEdit* markupEdit_ = nullptr;
     std::map<CheckBox, QAbstractButton*> checkBoxes_;

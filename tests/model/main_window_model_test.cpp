@@ -1,9 +1,11 @@
 #include "model/main_window_model.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "model/error_messages.h"
 #include "model/gradation_file.h"
 #include "model/main_window_state.h"
 #include "support/memory_file_system.h"
@@ -12,6 +14,8 @@ namespace huewright {
 namespace {
 
 using namespace std::string_literals;
+using ::testing::Property;
+using ::testing::Throws;
 
 const std::filesystem::path kDir = "/work";
 const std::filesystem::path kDat = "/work/Lumo.DAT";
@@ -122,6 +126,23 @@ TEST_F(StartedModelTest, ViewsDrawOnlyWhatChanged) {
     EXPECT_EQ(names(), (Names{"html_e", "mihon"}));
     drawn.forget(RadioButton::Gradient);
     EXPECT_EQ(names(), Names{"Gtype1b"});
+}
+
+// The views' bound counts characters, a double-byte one as one, and a refused text or file
+// changes nothing.
+TEST_F(StartedModelTest, TextsLongerThanTheBoundAreRefusedWhole) {
+    model.setLongestText(3);
+    model.setText(LineEdit::Text, "\x82\xa0\x82\xa2\x82\xa4");
+    const auto refused = [](OutputError::Field field) {
+        return Throws<TextTooLongError>(Property(&TextTooLongError::field, field));
+    };
+    EXPECT_THAT([&] { model.setText(LineEdit::LinkTarget, "abcd"); },
+                refused(OutputError::Field::LinkTarget));
+    EXPECT_EQ(model.text(LineEdit::LinkTarget), "http://");
+    EXPECT_THAT(
+        [&] { model.loadGradationFile(ProfileDocument("[Stat]\r\nWB=1\r\nFontName=abcd\r\n")); },
+        refused(OutputError::Field::FaceName));
+    EXPECT_FALSE(model.checked(CheckBox::Frame));
 }
 
 TEST_F(StartedModelTest, PreviewFaceKeepsWholeCharactersWithinThirtyOneBytes) {

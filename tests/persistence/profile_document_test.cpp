@@ -51,9 +51,10 @@ TEST(ProfileDocument, WritesChangeOnlyWhatTheyMust) {
     }
 }
 
-// A batch is one write after another: a key keeps the spelling it was first written with and
-// takes its last value; new keys follow the last key of their section and new sections the end of
-// the file, each in the order first written.
+// A batch is one write after another (the profile reader's fuzzer checks that for any file and
+// writes): a key keeps the spelling it was first written with and takes its last value; new keys
+// follow the last key of their section and new sections the end of the file, each in the order
+// first written.
 TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
     const struct {
         const char* name;
@@ -65,10 +66,6 @@ TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
          "",
          {{{"Stat", "col1"}, "1"}, {{"STAT", "Col1"}, "2"}},
          "[Stat]\r\ncol1=2\r\n"},
-        {"a key without = twice",
-         "[S]\r\n k \r\n",
-         {{{"S", "K"}, "1"}, {{"S", "k"}, "2"}},
-         "[S]\r\n K=2\r\n"},
         {"new sections and keys in first-written order",
          "[A]\r\na=0\r\n; end of A\r\n[B]\nb=0\n",
          {{{"C", "c"}, "1"},
@@ -83,10 +80,6 @@ TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
          "[A]\r\na=0",
          {{{"B", "b"}, "1"}, {{"A", "a"}, ""}, {{"A", "x"}, "2"}},
          "[A]\r\na=\r\nx=2\r\n[B]\r\nb=1\r\n"},
-        {"an empty value unended, then a key after it",
-         "[A]\r\na=",
-         {{{"A", "x"}, "1"}, {{"A", "a"}, "2"}},
-         "[A]\r\na=2\r\nx=1\r\n"},
         {"only the first of two sections, after a lone CR",
          "[A]\ra=0\r[a]\rz=0\r",
          {{{"A", "z"}, "1"}, {{"A", "a"}, "2"}},

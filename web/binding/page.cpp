@@ -1,20 +1,17 @@
 #include "binding/page.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "generator/colour_code.h"
-#include "generator/shift_jis.h"
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
-#include "model/gradation_keys.h"
 #include "model/layout.h"
 #include "model/main_window_state.h"
+#include "model/text_bounds.h"
 #include "persistence/profile_document.h"
-#include "persistence/settings_file.h"
 #include "text/conversion_error.h"
 #include "text/cp932.h"
 
@@ -27,48 +24,6 @@ using emscripten::val;
 // The picked file to open, or the save on its way to a download, while the model reads or
 // writes it.
 const std::filesystem::path kExchangedFile = "Lumo.DAT";
-
-// The longest text a box takes: a keystroke at this length still answers within a frame or
-// two, and the markup, some 40 bytes a character, stays far below what a tab can hold.
-constexpr std::size_t kLongestText = 1'000'000;
-
-// The field of the settings that a text item of a gradation settings file fills.
-OutputError::Field fieldOf(const FileItem& item) {
-    if (std::holds_alternative<FaceNameBox>(item)) {
-        return OutputError::Field::FaceName;
-    }
-    return item == FileItem(LineEdit::LinkTarget) ? OutputError::Field::LinkTarget
-                                                  : OutputError::Field::Text;
-}
-
-// The first text of `file` longer than a box takes, with the field it fills; the length counts
-// code page 932 characters, a double-byte character as one.
-std::optional<OutputError::Field> tooLongText(const ProfileDocument& file) {
-    std::vector<SettingsKey> keys;
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        keys.push_back(entry.key);
-    }
-    const SettingsFileReader reader(file, keys);
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        if (!std::holds_alternative<LineEdit>(entry.item) &&
-            !std::holds_alternative<FaceNameBox>(entry.item)) {
-            continue;
-        }
-        const auto characters =
-            static_cast<std::size_t>(characterCount(reader.text(entry.key).value_or("")));
-        if (characters > kLongestText) {
-            return fieldOf(entry.item);
-        }
-    }
-    return std::nullopt;
-}
-
-// Characters in UTF-8 `text`, counting each lead byte.
-std::size_t utf8CharacterCount(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
 
 template <typename Enum, std::size_t N>
 std::optional<Enum> named(const Enum (&all)[N], std::string_view name) {
@@ -137,6 +92,7 @@ val statesOf(const std::vector<ShownControl>& controls) {
 
 Page::Page() : files_(startupFilePath({})), model_(files_) {
     model_.setDrawingSurface(&surface_);
+    model_.setLongestText(kLongestText);
 }
 
 template <typename Action>
@@ -181,12 +137,6 @@ std::string Page::edit(const std::string& control, const std::string& text) {
     // shows the model's afterwards.
     drawn_.forget(edit ? Control(*edit) : Control(WindowPart::FaceName));
     return act([&] {
-        if (utf8CharacterCount(text) > kLongestText) {
-            throw TextTooLongError(!edit                           ? OutputError::Field::FaceName
-                                   : *edit == LineEdit::LinkTarget ? OutputError::Field::LinkTarget
-                                                                   : OutputError::Field::Text,
-                                   kLongestText);
-        }
         std::string cp932;
         try {
             cp932 = utf8ToCp932(text);
@@ -298,10 +248,6 @@ std::string Page::open(const val& bytes, const std::string& name) {
     }
     const ProfileDocument file(bytesOf(bytes));
     return act([&] {
-        // A text longer than the boxes take leaves the window as it was.
-        if (const std::optional<OutputError::Field> field = tooLongText(file)) {
-            throw TextTooLongError(*field, kLongestText);
-        }
         // The window builds the output again after each key it loads; here once, at the end,
         // so that a long text is not worked through a dozen times while the tab waits.
         model_.setBuildsOutput(false);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "generator/output.h"
+#include "persistence/profile_document.h"
+
+namespace huewright {
+
+/// The longest text, in characters, that the window and the page take in a box. A paste of five
+/// million characters froze the window for ten seconds and built 150 MB of markup, and crashed
+/// a browser tab; at this bound the markup stays near 30 MB.
+inline constexpr std::size_t kLongestText = 1'000'000;
+
+/// Throws TextTooLongError naming `field` when code page 932 `text` holds more than `limit`
+/// characters, a double-byte character counting one.
+void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError::Field field);
+
+/// As refuseTextLongerThan for each text of the gradation settings file `file`, naming the first
+/// that is too long.
+void refuseTextsLongerThan(std::size_t limit, const ProfileDocument& file);
+
+}  // namespace huewright
