@@ -76,14 +76,6 @@ TEST(ProfileDocument, ABatchWritesAsOneWriteAfterAnother) {
           {{"c", "e"}, "6"},
           {{"a", "X"}, "7"}},
          "[A]\r\na=0\r\nx=7\r\ny=5\r\n; end of A\r\n[B]\nb=3\n[C]\r\nc=1\r\ne=6\r\n[D]\r\nd=4\r\n"},
-        {"an unended last line ends once, before the keys of its section",
-         "[A]\r\na=0",
-         {{{"B", "b"}, "1"}, {{"A", "a"}, ""}, {{"A", "x"}, "2"}},
-         "[A]\r\na=\r\nx=2\r\n[B]\r\nb=1\r\n"},
-        {"only the first of two sections, after a lone CR",
-         "[A]\ra=0\r[a]\rz=0\r",
-         {{{"A", "z"}, "1"}, {{"A", "a"}, "2"}},
-         "[A]\ra=2\rz=1\r\n[a]\rz=0\r"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

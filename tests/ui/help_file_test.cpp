@@ -41,7 +41,6 @@ TEST(HelpFile, FallsBackToTheSharedDataFolder) {
     } rows[] = {
         {"/usr/bin/huewright", "/usr/bin/huewright.hlp",
          "/usr/bin/../share/huewright/huewright.hlp"},
-        {"bin/tool.exe", "bin/tool.hlp", "bin/../share/huewright/tool.hlp"},
         {"huewright", "huewright.hlp", "../share/huewright/huewright.hlp"},
         // The trail byte 0x5C of 0x95 0x5C is no separator: the name is the whole character.
         {"C:\\bin\\\x95\x5C.exe", "C:\\bin\\\x95\x5C.hlp",
