@@ -73,59 +73,64 @@ class PaintCounter final : public QObject {
     }
 };
 
-void keystroke(benchmark::State& state) {
+// The window started without a start-up file and shown, with the focus in its text box, whose
+// paint events are counted.
+struct ShownWindow {
     DiskFileSystem files;
     SilentPlatform platform;
-    MainWindowModel model(files);
-    MainWindow form(model, platform);
-    form.startUp(kNoStartupFile);
-    waitUntilShown(form);
-    auto* edit = findControl<QLineEdit>(&form, LineEdit::Text);
-    edit->setFocus();
-    edit->selectAll();
-    edit->insert(sampleText(state.range(0)));  // as a paste
+    MainWindowModel model{files};
+    MainWindow form{model, platform};
+    QLineEdit* edit = nullptr;
     PaintCounter counter;
-    edit->installEventFilter(&counter);
+
+    ShownWindow() {
+        form.startUp(kNoStartupFile);
+        waitUntilShown(form);
+        edit = findControl<QLineEdit>(&form, LineEdit::Text);
+        edit->setFocus();
+        edit->installEventFilter(&counter);
+    }
+
+    /// Runs `change`, then the event loop until the text box has repainted.
+    template <typename Change>
+    void untilRepainted(const Change& change) {
+        const int before = counter.paints;
+        change();
+        while (counter.paints == before) {
+            QCoreApplication::processEvents();
+        }
+    }
+};
+
+void keystroke(benchmark::State& state) {
+    ShownWindow shown;
+    shown.edit->selectAll();
+    shown.edit->insert(sampleText(state.range(0)));  // as a paste
     bool add = true;
     for (auto _ : state) {
         // Alternately type a letter and take it back, so the text keeps its length. The key
         // enters as the X server's would, and the window repaints in the next pass of the
         // event loop, painting the text box with the rest of what changed.
-        const int before = counter.paints;
-        QTest::keyClick(form.windowHandle(), add ? Qt::Key_X : Qt::Key_Backspace);
-        while (counter.paints == before) {
-            QCoreApplication::processEvents();
-        }
+        shown.untilRepainted([&] {
+            QTest::keyClick(shown.form.windowHandle(), add ? Qt::Key_X : Qt::Key_Backspace);
+        });
         add = !add;
     }
-    if (model.text(LineEdit::Text).size() < static_cast<std::size_t>(state.range(0))) {
+    if (shown.model.text(LineEdit::Text).size() < static_cast<std::size_t>(state.range(0))) {
         state.SkipWithError("the keys did not reach the text box");
     }
 }
 
 // A paste of a long text over the whole of the box, through to the repainted window: what a
-// user meets who pastes a book.
+// user meets who pastes a book. Past the bound, the paste is refused.
 void pasteLongText(benchmark::State& state) {
-    DiskFileSystem files;
-    SilentPlatform platform;
-    MainWindowModel model(files);
-    MainWindow form(model, platform);
-    form.startUp(kNoStartupFile);
-    waitUntilShown(form);
-    auto* edit = findControl<QLineEdit>(&form, LineEdit::Text);
-    edit->setFocus();
+    ShownWindow shown;
     const QString text = sampleText(state.range(0));
-    PaintCounter counter;
-    edit->installEventFilter(&counter);
     for (auto _ : state) {
-        edit->selectAll();
-        const int before = counter.paints;
-        edit->insert(text);
-        while (counter.paints == before) {
-            QCoreApplication::processEvents();
-        }
+        shown.edit->selectAll();
+        shown.untilRepainted([&] { shown.edit->insert(text); });
     }
-    state.counters["markup bytes"] = static_cast<double>(model.markup().size());
+    state.counters["markup bytes"] = static_cast<double>(shown.model.markup().size());
 }
 
 void markupAlone(benchmark::State& state) {
