@@ -17,6 +17,7 @@ void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError:
 
 void refuseTextsLongerThan(std::size_t limit, const ProfileDocument& file) {
     std::vector<SettingsKey> keys;
+    keys.reserve(kGradationWriteOrder.size());
     for (const GradationKey& entry : kGradationWriteOrder) {
         keys.push_back(entry.key);
     }

@@ -449,14 +449,34 @@ async function main() {
   // A browser tab is closed by the browser: the quit button and menu item stay disabled.
   const quitters = new Set();
   const refusal = byId("refusal");
-  let shownFragment = null;
-  const showFragment = () => {
-    if (shownFragment !== markupBox.value) {
-      shownFragment = markupBox.value;
-      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
-                        '<meta name="referrer" content="no-referrer"></head><body>' +
-                        shownFragment + "</body></html>";
+  // The markup box lays out only its beginning while the user is elsewhere, as the window's
+  // does: the fragment of a long text runs to megabytes. The whole comes in with the focus; the
+  // copy and the rendering take the whole, with the user's edits.
+  const kShownFragment = 4096;
+  let fragment = "";
+  const showMarkup = (whole) => {
+    fragment = whole;
+    const shown = document.activeElement === markupBox || whole.length <= kShownFragment
+        ? whole : whole.slice(0, kShownFragment);
+    if (markupBox.value !== shown) {
+      markupBox.value = shown;
     }
+  };
+  markupBox.addEventListener("focus", () => showMarkup(fragment));
+  // The rendering follows once typing pauses, so that laying out a long fragment does not hold
+  // up the next key.
+  let shownFragment = null;
+  let renderTimer = null;
+  const showFragment = () => {
+    clearTimeout(renderTimer);
+    renderTimer = setTimeout(() => {
+      if (shownFragment !== fragment) {
+        shownFragment = fragment;
+        rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
+                          '<meta name="referrer" content="no-referrer"></head><body>' +
+                          shownFragment + "</body></html>";
+      }
+    }, 100);
   };
   // The rendering runs no script, yet its links must not navigate it away: an http, https or
   // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
@@ -491,7 +511,9 @@ async function main() {
     const state = model.changes();
     for (const [name, controlState] of Object.entries(state.controls)) {
       const part = controls[name] ?? menuItems[name];
-      if (part && !quitters.has(part)) {
+      if (part === markupBox) {
+        showMarkup(controlState.text);
+      } else if (part && !quitters.has(part)) {
         showControl(part, controlState);
       }
     }
@@ -855,7 +877,10 @@ async function main() {
   for (const [name, part] of Object.entries(controls)) {
     if (part === markupBox) {
       // The user may edit the fragment; the copy and the rendering take it as edited.
-      part.addEventListener("input", showFragment);
+      part.addEventListener("input", () => {
+        fragment = part.value;
+        showFragment();
+      });
     } else if (part.type === "checkbox" || part.type === "radio") {
       part.addEventListener("change", () => act(model.click(name)));
       if (part.type === "radio") {
@@ -889,7 +914,7 @@ async function main() {
   controls[Button.CopyMarkup].addEventListener("click", () => {
     // The box's text as it stands, the user's edits included.
     markupBox.select();
-    navigator.clipboard.writeText(markupBox.value).catch(() => {});
+    navigator.clipboard.writeText(fragment).catch(() => {});
   });
   controls[Button.CopyPreview].addEventListener("click", () => {
     preview.toBlob((png) => {
