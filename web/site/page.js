@@ -463,20 +463,28 @@ async function main() {
     }
   };
   markupBox.addEventListener("focus", () => showMarkup(fragment));
-  // The rendering follows once typing pauses, so that laying out a long fragment does not hold
-  // up the next key.
+  // A short fragment is rendered as soon as the frame is painted; a long one once typing pauses,
+  // so that laying it out does not hold up the next key.
+  const kRenderedAtOnce = 50000;
   let shownFragment = null;
   let renderTimer = null;
+  const render = () => {
+    if (shownFragment !== fragment) {
+      shownFragment = fragment;
+      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
+                        '<meta name="referrer" content="no-referrer"></head><body>' +
+                        shownFragment + "</body></html>";
+    }
+  };
   const showFragment = () => {
     clearTimeout(renderTimer);
-    renderTimer = setTimeout(() => {
-      if (shownFragment !== fragment) {
-        shownFragment = fragment;
-        rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
-                          '<meta name="referrer" content="no-referrer"></head><body>' +
-                          shownFragment + "</body></html>";
-      }
-    }, 100);
+    if (fragment.length <= kRenderedAtOnce) {
+      requestAnimationFrame(() => {
+        renderTimer = setTimeout(render, 0);
+      });
+    } else {
+      renderTimer = setTimeout(render, 100);
+    }
   };
   // The rendering runs no script, yet its links must not navigate it away: an http, https or
   // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
