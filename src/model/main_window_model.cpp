@@ -418,15 +418,15 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
 }
 
 LoadReport MainWindowModel::loadGradationFile(const ProfileDocument& file) {
-    if (longestText_) {
-        refuseTextsLongerThan(*longestText_, file);
-    }
     LoadReport report;
     std::vector<SettingsKey> keys = extendedKeys();
     for (const GradationKey& entry : kGradationWriteOrder) {
         keys.push_back(entry.key);
     }
     const SettingsFileReader reader(file, keys);
+    if (longestText_) {
+        refuseTextsLongerThan(*longestText_, reader);
+    }
     report.unreadableExtendedKeys = takeExtendedKeys(reader, report.extended);
     for (const SettingsKey& key : extendedKeys()) {
         report.heldSettings = report.heldSettings || reader.holds(key);

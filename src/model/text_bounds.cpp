@@ -1,11 +1,8 @@
 #include "model/text_bounds.h"
 
-#include <vector>
-
 #include "generator/shift_jis.h"
 #include "model/error_messages.h"
 #include "model/gradation_keys.h"
-#include "persistence/settings_file.h"
 
 namespace huewright {
 
@@ -15,13 +12,7 @@ void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError:
     }
 }
 
-void refuseTextsLongerThan(std::size_t limit, const ProfileDocument& file) {
-    std::vector<SettingsKey> keys;
-    keys.reserve(kGradationWriteOrder.size());
-    for (const GradationKey& entry : kGradationWriteOrder) {
-        keys.push_back(entry.key);
-    }
-    const SettingsFileReader reader(file, keys);
+void refuseTextsLongerThan(std::size_t limit, const SettingsFileReader& file) {
     for (const GradationKey& entry : kGradationWriteOrder) {
         const OutputError::Field field =
             std::holds_alternative<FaceNameBox>(entry.item) ? OutputError::Field::FaceName
@@ -29,7 +20,7 @@ void refuseTextsLongerThan(std::size_t limit, const ProfileDocument& file) {
             : entry.item == FileItem(LineEdit::Text)        ? OutputError::Field::Text
                                                             : OutputError::Field::None;
         if (field != OutputError::Field::None) {
-            refuseTextLongerThan(limit, reader.text(entry.key).value_or(""), field);
+            refuseTextLongerThan(limit, file.text(entry.key).value_or(""), field);
         }
     }
 }

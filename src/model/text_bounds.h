@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "generator/output.h"
-#include "persistence/profile_document.h"
+#include "persistence/settings_file.h"
 
 namespace huewright {
 
@@ -17,8 +17,8 @@ inline constexpr std::size_t kLongestText = 1'000'000;
 /// characters, a double-byte character counting one.
 void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError::Field field);
 
-/// As refuseTextLongerThan for each text of the gradation settings file `file`, naming the first
-/// that is too long.
-void refuseTextsLongerThan(std::size_t limit, const ProfileDocument& file);
+/// As refuseTextLongerThan for each text of a gradation settings file, as `file` reads its keys,
+/// naming the first that is too long.
+void refuseTextsLongerThan(std::size_t limit, const SettingsFileReader& file);
 
 }  // namespace huewright

@@ -115,7 +115,7 @@ std::string Page::startUp() {
         if (unusable) {
             files_.setAsideStoredFile();
         }
-        model_.startUp({});
+        model_.startUp({}, unusable ? StartupSettings{} : stored.settings);
         if (stored.unreadable) {
             throw *stored.unreadable;
         }

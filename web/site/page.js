@@ -478,13 +478,9 @@ async function main() {
   };
   const showFragment = () => {
     clearTimeout(renderTimer);
-    if (fragment.length <= kRenderedAtOnce) {
-      requestAnimationFrame(() => {
-        renderTimer = setTimeout(render, 0);
-      });
-    } else {
-      renderTimer = setTimeout(render, 100);
-    }
+    renderTimer = fragment.length <= kRenderedAtOnce
+        ? setTimeout(() => requestAnimationFrame(() => setTimeout(render, 0)), 0)
+        : setTimeout(render, 100);
   };
   // The rendering runs no script, yet its links must not navigate it away: an http, https or
   // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
