@@ -159,7 +159,7 @@ def main():
     parser.add_argument("random_cli_runs")
     parser.add_argument("first_cli")
     parser.add_argument("second_cli")
-    parser.add_argument("--runs", type=int, default=500)
+    parser.add_argument("--runs", type=int, default=200)
     parser.add_argument("--seed", type=int, default=19)
     options = parser.parse_args()
 
