@@ -266,6 +266,7 @@ EMSCRIPTEN_BINDINGS(huewright) {
         .function("save", &Page::save)
         .function("open", &Page::open)
         .function("changes", &Page::changes)
+        .function("fragment", &Page::fragment)
         .function("openSettings", &Page::openSettings)
         .function("settingsClick", &Page::settingsClick)
         .function("settingsColourOf", &Page::settingsColourOf)

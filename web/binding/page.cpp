@@ -56,11 +56,31 @@ val arrayOf(std::string_view bytes) {
                                             reinterpret_cast<const std::uint8_t*>(bytes.data())));
 }
 
-// A control's state as the page reads it; a field the control does not have is left out.
-val stateOf(const ControlState& state) {
+// The fragment of a long text runs to megabytes, and each key would carry it into the page
+// whole. The page shows only its beginning and asks for the whole to copy or edit it.
+constexpr std::size_t kMarkupSent = 131072;
+
+// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
+std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) {
+        return text;
+    }
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0U) == 0x80U) {
+        --bytes;
+    }
+    return text.substr(0, bytes);
+}
+
+// A control's state as the page reads it; a field the control does not have is left out. A text
+// longer than `longestText` bytes comes cut, with "cut" set.
+val stateOf(const ControlState& state, std::size_t longestText) {
     val shown = val::object();
     if (state.text) {
-        shown.set("text", *state.text);
+        const std::string_view text = utf8Beginning(*state.text, longestText);
+        shown.set("text", std::string(text));
+        if (text.size() < state.text->size()) {
+            shown.set("cut", true);
+        }
     }
     if (state.checked) {
         shown.set("checked", *state.checked);
@@ -83,7 +103,9 @@ val stateOf(const ControlState& state) {
 val statesOf(const std::vector<ShownControl>& controls) {
     val states = val::object();
     for (const ShownControl& shown : controls) {
-        states.set(std::string(nameOf(shown.control)), stateOf(shown.state));
+        const bool markup = shown.control == Control{WindowPart::Markup};
+        states.set(std::string(nameOf(shown.control)),
+                   stateOf(shown.state, markup ? kMarkupSent : std::string::npos));
     }
     return states;
 }
@@ -275,6 +297,10 @@ val Page::changes() {
                              ? errorMessage(*model_.refusal(), model_.outputForm()) + "."
                              : std::string());
     return state;
+}
+
+std::string Page::fragment() const {
+    return cp932ToUtf8Lenient(model_.markup());
 }
 
 void Page::openSettings() {

@@ -55,9 +55,12 @@ class Page {
     std::string open(const emscripten::val& bytes, const std::string& name);
 
     /// The state of every control that changed since the last call (of all the first time), by
-    /// short name: text, checked, enabled, value, colour, description; and the refusal's
+    /// short name: text (cut, for the markup box, past its first 128 KiB), checked, enabled,
+    /// value, colour, description; and the refusal's
     /// message while the chosen form refuses the settings, "" otherwise.
     emscripten::val changes();
+    /// The whole fragment, of which changes() gives a long one's beginning, marked "cut".
+    std::string fragment() const;
 
     // The settings dialog.
 

@@ -15,6 +15,7 @@ const pageWords = {
   servedOnly: "このページはファイルとしては開けません。サーバーから開いてください" +
               "（bash scripts/run --web か、任意の静的サーバー）。",
   notStarted: "ページを開始できませんでした: ",
+  renderedPart: (shown) => `上の表示は完成ＨＴＭＬの先頭 ${shown} 文字までです。`,
 };
 
 const byId = (id) => document.getElementById(id);
@@ -450,37 +451,56 @@ async function main() {
   const quitters = new Set();
   const refusal = byId("refusal");
   // The markup box lays out only its beginning while the user is elsewhere, as the window's
-  // does: the fragment of a long text runs to megabytes. The whole comes in with the focus; the
-  // copy and the rendering take the whole, with the user's edits.
+  // does: the fragment of a long text runs to megabytes, and the model sends only its beginning,
+  // marked cut. The whole comes in with the focus; the copy takes the whole, with the user's
+  // edits.
   const kShownFragment = 4096;
   let fragment = "";
-  const showMarkup = (whole) => {
-    fragment = whole;
-    const shown = document.activeElement === markupBox || whole.length <= kShownFragment
-        ? whole : whole.slice(0, kShownFragment);
+  let fragmentCut = false;
+  const wholeFragment = () => {
+    if (fragmentCut) {
+      fragment = model.fragment();
+      fragmentCut = false;
+    }
+    return fragment;
+  };
+  const showMarkup = (text, cut) => {
+    fragment = text;
+    fragmentCut = cut;
+    const shown = document.activeElement === markupBox ? wholeFragment()
+        : text.slice(0, kShownFragment);
     if (markupBox.value !== shown) {
       markupBox.value = shown;
     }
   };
-  markupBox.addEventListener("focus", () => showMarkup(fragment));
-  // A short fragment is rendered as soon as the frame is painted; a long one once typing pauses,
-  // so that laying it out does not hold up the next key.
-  const kRenderedAtOnce = 50000;
+  markupBox.addEventListener("focus", () => {
+    if (markupBox.value !== wholeFragment()) {
+      markupBox.value = fragment;
+    }
+  });
+  // The fragment is rendered as soon as the frame is painted. A browser lays out a long one in
+  // one piece on the page's own thread, a quarter of a second for 10,000 characters, so only its
+  // beginning is rendered, cut before a tag, and a line below says so.
+  const kRenderedFragment = 32768;
+  const renderedPart = byId("rendered-part");
   let shownFragment = null;
   let renderTimer = null;
   const render = () => {
-    if (shownFragment !== fragment) {
-      shownFragment = fragment;
+    const cut = fragment.length <= kRenderedFragment
+        ? fragment.length : Math.max(fragment.lastIndexOf("<", kRenderedFragment), 0);
+    const part = fragment.slice(0, cut);
+    renderedPart.hidden = cut === fragment.length && !fragmentCut;
+    renderedPart.textContent = pageWords.renderedPart(cut);
+    if (shownFragment !== part) {
+      shownFragment = part;
       rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
                         '<meta name="referrer" content="no-referrer"></head><body>' +
-                        shownFragment + "</body></html>";
+                        part + "</body></html>";
     }
   };
   const showFragment = () => {
     clearTimeout(renderTimer);
-    renderTimer = fragment.length <= kRenderedAtOnce
-        ? setTimeout(() => requestAnimationFrame(() => setTimeout(render, 0)), 0)
-        : setTimeout(render, 100);
+    renderTimer = setTimeout(() => requestAnimationFrame(() => setTimeout(render, 0)), 0);
   };
   // The rendering runs no script, yet its links must not navigate it away: an http, https or
   // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
@@ -502,6 +522,7 @@ async function main() {
   // A length of many digits is narrowed to stay within its frame.
   const lengthLabel = controls[WindowPart.Length];
   const lengthFrame = controls[WindowPart.LengthFrame];
+  let fittedDigits = null;
   const fitLength = () => {
     lengthLabel.style.transform = "";
     const room = lengthFrame.getBoundingClientRect().right - 2 -
@@ -516,12 +537,14 @@ async function main() {
     for (const [name, controlState] of Object.entries(state.controls)) {
       const part = controls[name] ?? menuItems[name];
       if (part === markupBox) {
-        showMarkup(controlState.text);
+        showMarkup(controlState.text, Boolean(controlState.cut));
       } else if (part && !quitters.has(part)) {
         showControl(part, controlState);
       }
     }
-    if (WindowPart.Length in state.controls) {
+    // Digits are of one width: the fit, which lays the page out, changes only with their count.
+    if (lengthLabel.textContent.length !== fittedDigits) {
+      fittedDigits = lengthLabel.textContent.length;
       fitLength();
     }
     // A refusal stands under the window while it lasts; the alert region announces a new one
@@ -883,6 +906,7 @@ async function main() {
       // The user may edit the fragment; the copy and the rendering take it as edited.
       part.addEventListener("input", () => {
         fragment = part.value;
+        fragmentCut = false;
         showFragment();
       });
     } else if (part.type === "checkbox" || part.type === "radio") {
@@ -918,7 +942,7 @@ async function main() {
   controls[Button.CopyMarkup].addEventListener("click", () => {
     // The box's text as it stands, the user's edits included.
     markupBox.select();
-    navigator.clipboard.writeText(fragment).catch(() => {});
+    navigator.clipboard.writeText(wholeFragment()).catch(() => {});
   });
   controls[Button.CopyPreview].addEventListener("click", () => {
     preview.toBlob((png) => {

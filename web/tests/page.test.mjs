@@ -434,6 +434,30 @@ describe("the clipboard and the rendering", () => {
     assert.deepEqual(size, [407, 47]);
     await page.close();
   });
+
+  it("renders the beginning of a long fragment, cut before a tag, and says so", async () => {
+    const {page} = await openPage(session);
+    const frame = page.frames().find((f) => f !== page.mainFrame());
+    const setText = (text) => page.evaluate((value) => {
+      const box = document.querySelector('[data-control="Edit1"]');
+      box.value = value;
+      box.dispatchEvent(new InputEvent("input", {inputType: "insertFromPaste"}));
+    }, text);
+    await setText("あ".repeat(5000));
+    await page.waitForSelector("#rendered-part:not([hidden])");
+    await page.click(control("Button2"));
+    const whole = await page.evaluate(() => navigator.clipboard.readText());
+    const note = await page.$eval("#rendered-part", (e) => e.textContent);
+    const shown = Number(note.match(/先頭 (\d+) 文字/)[1]);
+    assert.ok(shown <= 32768 && shown > 30000 && whole[shown] === "<", note);
+    await frame.waitForFunction((n) => document.body?.textContent.length === n,
+                                {}, [...whole.slice(0, shown).matchAll(/>あ</g)].length);
+
+    await setText("短い");
+    await frame.waitForFunction(() => document.body?.textContent === "短い");
+    assert.equal(await page.$eval("#rendered-part", (e) => e.hidden), true);
+    await page.close();
+  });
 });
 
 describe("the server", () => {
