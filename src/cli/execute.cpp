@@ -209,6 +209,12 @@ std::string refusal(const OutputError& e, const RunSettings& run, OutputForm for
             return culprit + ": " + inForm +
                    " takes links that are relative or use http, https, mailto or ftp, not \"" +
                    e.scheme() + "\"";
+        case OutputError::Reason::CodeInText:
+            return culprit + ": " + describeCodePoint(e.character()) + " (character " +
+                   decimal(e.position()) +
+                   ", counting from 1) starts a colour or format code in chat, and " + inForm +
+                   " has no escape; without --merge-runs each character has a colour code of "
+                   "its own";
         case OutputError::Reason::BracketInBbcodeFace:
         case OutputError::Reason::StopCount:
             break;

@@ -65,9 +65,10 @@ void addSwitch(CLI::App& app, const std::string& name, std::optional<bool>& targ
 
 void addFormFlags(CLI::App& app, FormChoices& choices) {
     addChoice(app, "--format", kAllForms, formName, choices.form,
-              "font (FONT tags, as the window makes them), span (HTML5), bbcode (forums) or "
-              "ansi (terminal colours); span, bbcode and ansi take any Unicode text and colour "
-              "each user-perceived character as one when the encoding is utf-8");
+              "font (FONT tags, as the window makes them), span (HTML5), bbcode (forums), ansi "
+              "(terminal colours), or for game chat minimessage (<#rrggbb> tags), ampersand "
+              "(&#RRGGBB codes) or json (text components); all but font take any Unicode text "
+              "and colour each user-perceived character as one when the encoding is utf-8");
     addSwitch(app, "merge-runs", choices.mergeRuns,
               "give neighbouring characters of the same colour and size one tag (default: "
               "--no-merge-runs)");

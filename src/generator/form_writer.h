@@ -40,6 +40,11 @@ void writeSpanForm(const GradationSettings& s, const OutputOptions& options, con
 void writeBbcodeForm(const GradationSettings& s, const OutputOptions& options,
                      const FormTarget& to);
 void writeAnsiForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to);
+void writeMinimessageForm(const GradationSettings& s, const OutputOptions& options,
+                          const FormTarget& to);
+void writeAmpersandForm(const GradationSettings& s, const OutputOptions& options,
+                        const FormTarget& to);
+void writeJsonForm(const GradationSettings& s, const OutputOptions& options, const FormTarget& to);
 
 /// The length of the unit of `text` at `pos` that escaping looks at. A code page 932 lead byte
 /// keeps the byte after it, which may look like "[", "]" or "\"; UTF-8 never puts an ASCII byte
@@ -112,8 +117,10 @@ void writeCharacters(const GradationSettings& s, const OutputOptions& options,
                          });
         return;
     }
-    // A terminal shows no sizes, so there they do not part runs.
-    const bool sizesShow = s.sizePattern && options.form != OutputForm::Ansi;
+    // A terminal and a chat show no sizes, so there they do not part runs.
+    const bool sizesShow = s.sizePattern && (options.form == OutputForm::Font ||
+                                             options.form == OutputForm::Span ||
+                                             options.form == OutputForm::Bbcode);
     std::string_view run;
     ColourValue runColour = 0;
     int runSize = 0;

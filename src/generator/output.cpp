@@ -25,6 +25,12 @@ void generate(const GradationSettings& settings, const OutputOptions& options, s
             return writeBbcodeForm(settings, options, to);
         case OutputForm::Ansi:
             return writeAnsiForm(settings, options, to);
+        case OutputForm::Minimessage:
+            return writeMinimessageForm(settings, options, to);
+        case OutputForm::Ampersand:
+            return writeAmpersandForm(settings, options, to);
+        case OutputForm::Json:
+            return writeJsonForm(settings, options, to);
     }
 }
 

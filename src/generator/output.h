@@ -20,6 +20,9 @@ enum class OutputForm {
     Span,    ///< HTML5: a span with a colour style per character, the texts escaped
     Bbcode,  ///< forum markup: a [color=#RRGGBB] tag per character
     Ansi,    ///< terminal escapes: a 24-bit colour per character, then a reset
+    Minimessage,  ///< game chat's MiniMessage tags: <#rrggbb> before each character
+    Ampersand,    ///< game chat's colour codes: &#RRGGBB before each character
+    Json,         ///< game chat's text components: a JSON array, one per character
 };
 
 /// The names of an output form: `name` as the command line takes it and its messages say it, in
@@ -36,6 +39,9 @@ inline constexpr OutputFormNames kOutputForms[] = {
     {OutputForm::Span, "span", "SPAN"},
     {OutputForm::Bbcode, "bbcode", "BBCode"},
     {OutputForm::Ansi, "ansi", "ANSI"},
+    {OutputForm::Minimessage, "minimessage", "MiniMessage"},
+    {OutputForm::Ampersand, "ampersand", "&#RRGGBB"},
+    {OutputForm::Json, "json", "JSON"},
 };
 
 /// The name of `form` as the command line takes it and its messages say it, in lower case.
@@ -95,6 +101,7 @@ class OutputError : public std::invalid_argument {
         ControlCharacter,     ///< a control character or a noncharacter in a text
         BracketInBbcodeFace,  ///< "[" or "]" in the face name would end the [font] tag
         LinkScheme,           ///< a link that is not relative nor http, https, mailto or ftp
+        CodeInText,  ///< in the ampersand form, "&" or "§" that a chat would read as a code
     };
     /// The text a refusal is about.
     enum class Field { None, Text, FaceName, LinkTarget };
@@ -104,8 +111,9 @@ class OutputError : public std::invalid_argument {
 
     Reason reason() const { return reason_; }
     Field field() const { return field_; }
-    /// ControlCharacter: the character (a Unicode scalar value; in a code page 932 text a
-    /// single-byte control stands for itself) and its position, counting characters from 1.
+    /// ControlCharacter and CodeInText: the character (a Unicode scalar value; in a code page 932
+    /// text a single-byte control stands for itself, and "§" is U+00A7) and its position,
+    /// counting characters from 1.
     char32_t character() const { return character_; }
     std::size_t position() const { return position_; }
     /// LinkScheme: the scheme as written, with its colon, such as "javascript:".
@@ -117,6 +125,7 @@ class OutputError : public std::invalid_argument {
     static OutputError controlCharacter(Field field, char32_t character, std::size_t position);
     static OutputError bracketInBbcodeFace();
     static OutputError linkScheme(std::string scheme);
+    static OutputError codeInText(char32_t character, std::size_t position);
 
   private:
     Reason reason_;

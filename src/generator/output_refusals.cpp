@@ -64,6 +64,31 @@ void refuseLinkScheme(std::string_view link) {
     }
 }
 
+// Whether chat reads `c` after "&" or "§" as a colour or format code: 0-9, a-f, k-o, r, x or
+// "#", in either case.
+bool isChatCodeLetter(char c) {
+    const char lower = static_cast<char>(c | 0x20);
+    return (c >= '0' && c <= '9') || (lower >= 'a' && lower <= 'f') ||
+           (lower >= 'k' && lower <= 'o') || lower == 'r' || lower == 'x' || c == '#';
+}
+
+// Refuses an "&" or "§" of `text` that chat would read as the start of a code. "§" is 0xA7 in
+// UTF-8 and 0x81 0x98 in code page 932; the letter after it is a single byte in either.
+void refuseChatCodes(std::string_view text, TextEncoding encoding) {
+    std::size_t position = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        ++position;
+        const auto [c, length] = characterAt(text, pos, encoding);
+        const bool section = encoding == TextEncoding::Utf8
+                                 ? c == U'\u00A7'
+                                 : text.substr(pos, length) == "\x81\x98";
+        pos += length;
+        if ((c == U'&' || section) && pos < text.size() && isChatCodeLetter(text[pos])) {
+            throw OutputError::codeInText(section ? U'\u00A7' : U'&', position);
+        }
+    }
+}
+
 }  // namespace
 
 OutputError OutputError::stopCount(std::size_t count) {
@@ -94,6 +119,15 @@ OutputError OutputError::linkScheme(std::string scheme) {
     return error;
 }
 
+OutputError OutputError::codeInText(char32_t character, std::size_t position) {
+    OutputError error(Reason::CodeInText, Field::Text,
+                      "a code of chat's own at character " + decimal(position) +
+                          ", which the ampersand form cannot escape");
+    error.character_ = character;
+    error.position_ = position;
+    return error;
+}
+
 void refuseWhatCannotBeWritten(const GradationSettings& settings, const OutputOptions& options) {
     const std::size_t stops = options.stops.size();
     if (stops != 0 && (stops < 2 || stops > kMostStops)) {
@@ -104,10 +138,16 @@ void refuseWhatCannotBeWritten(const GradationSettings& settings, const OutputOp
     }
     const TextEncoding encoding = encodingOf(options);
     refuseControls(settings.text, Field::Text, encoding, true);
-    const bool linkShows = settings.link && options.form != OutputForm::Ansi;
+    const bool linkShows =
+        settings.link && options.form != OutputForm::Ansi && options.form != OutputForm::Ampersand;
     if (linkShows) {
         refuseControls(settings.linkTarget, Field::LinkTarget, encoding, false);
         refuseLinkScheme(settings.linkTarget);
+    }
+    // Each character's own colour code stands between an "&" and the letter after it; only a
+    // run of one colour can put them side by side.
+    if (options.form == OutputForm::Ampersand && options.mergeRuns) {
+        refuseChatCodes(settings.text, encoding);
     }
     // The span form escapes the face for CSS, all but a NUL, which CSS reads as U+FFFD; a bbcode
     // tag cannot escape at all.

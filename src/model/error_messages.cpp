@@ -37,6 +37,10 @@ std::string outputMessage(const OutputError& error, OutputForm form) {
         case OutputError::Reason::BracketInBbcodeFace:
             return std::string(formCaption(OutputForm::Bbcode)) +
                    " のフォント名には [ と ] を使えません";
+        case OutputError::Reason::CodeInText:
+            return fieldCaption(error.field()) + " の " + std::to_string(error.position()) +
+                   " 文字目の " + unicodeNotation(error.character()) + " は " + caption +
+                   " 形式では色コードとして読まれます";
         case OutputError::Reason::StopCount:
             break;
     }

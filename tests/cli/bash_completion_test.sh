@@ -34,10 +34,10 @@ expect() {
 
 expect "--format" --for
 expect "--no-bold" --no-bo
-expect "ansi bbcode font span" --format ""
+expect "ampersand ansi bbcode font json minimessage span" --format ""
 expect "span" --format sp
 expect "bbcode" --format = b
-expect "ansi bbcode font span" --format =
+expect "ampersand ansi bbcode font json minimessage span" --format =
 expect "alternating falling none valley" --pattern-kind ""
 expect "cp932 utf-8" --length --encoding ""
 expect "oklab oklch" abc --blend ok

@@ -46,7 +46,8 @@ constexpr std::string_view kFaceNames[] = {
 constexpr std::string_view kLinkTargets[] = {
     "http://", "https://例.jp/?a=1&b=<2>", "mailto:a@b", "page.html", "javascript:x", "ftp://x/y",
     ""};
-constexpr std::string_view kForms[] = {"font", "span", "bbcode", "ansi"};
+constexpr std::string_view kForms[] = {"font",        "span",      "bbcode", "ansi",
+                                       "minimessage", "ampersand", "json"};
 constexpr std::string_view kBlends[] = {"rgb", "oklab", "oklch"};
 constexpr std::string_view kPatternKinds[] = {"falling", "valley", "alternating", "none"};
 constexpr std::string_view kLineEnds[] = {"\r\n", "\n"};

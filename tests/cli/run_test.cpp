@@ -148,7 +148,8 @@ TEST_F(CliTest, RefusesBadInputWithOneMessageAndNoFile) {
          "--colours: expected 2 to 16 colour codes (#RRGGBB or RRGGBB) separated by commas, not "
          "\"FF0000,red\""},
         {"form", "--format html a",
-         "--format: expected one of font, span, bbcode, ansi, not \"html\""},
+         "--format: expected one of font, span, bbcode, ansi, minimessage, ampersand, json, not "
+         "\"html\""},
         {"text outside code page 932 with an output file", "-o kept.html café",
          "text: U+00E9 \"é\" (character 4, counting Unicode characters from 1) is not in code "
          "page 932"},
@@ -379,6 +380,17 @@ TEST_F(CliTest, UntrustedTextStaysText) {
         {{"--format", "span", "--no-face", "--no-size", "--no-line-break", "👨‍👩‍👧"},
          "<span style=\"color:#ff00ff\">👨‍👩‍👧</span>\n",
          false},
+        // Chat: no text becomes a tag or a code, and the link keeps to its quotes.
+        {{"--format", "minimessage", "--no-line-break", "--link", "--link-target", "a'<b>", "<b>"},
+         "<click:open_url:'a\\'<b>'><#ff00ff>\\<<#8000ff>b<#0000ff>></click>\n",
+         false},
+        {{"--format", "ampersand", "--merge-runs", "--colours", "FF0000,FF0000", "x&l"},
+         "text: U+0026 \"&\" (character 2, counting from 1) starts a colour or format code in "
+         "chat, and the ampersand form has no escape; without --merge-runs each character has a "
+         "colour code of its own"},
+        {{"--format", "json", "--no-line-break", "--link", "--link-target", "javascript:x", "a"},
+         "--link-target: the json form takes links that are relative or use http, https, mailto "
+         "or ftp, not \"javascript:\""},
         {{"--no-face", "--no-size", "--no-line-break", "--link", "--link-target", "javascript:x",
           "<"},
          "<A HREF=\"javascript:x\"><FONT COLOR=\"#FF00FF\"><</FONT></A>\n",

@@ -3,7 +3,12 @@
 # - span: html5lib's strict HTML5 parser must find no error; the coloured spans must hold the
 #   characters and colours listed, and after HTML's folding of spaces every space must show;
 # - ansi: no escape but the form's SGR codes, a reset at the end; replayed on pyte's terminal,
-#   every cell must show its character's colour and text.
+#   every cell must show its character's colour and text;
+# - minimessage: only the form's tags, balanced, and "\" escapes; a colour tag before each
+#   character, which the tags and the text read back give;
+# - ampersand: a colour code before each character, the same style codes after each;
+# - json: Python's JSON parser must read it; an object per character, the same styles in each.
+import json
 import pathlib
 import re
 import sys
@@ -51,8 +56,70 @@ def ansi_problems(output, expected):
     return problems
 
 
+MINIMESSAGE = re.compile(r"<(#[0-9a-f]{6}|(/?)(b|i|u|st|click:open_url:'(?:\\.|[^'\\])*'|click))>"
+                         r"|\\([<\\])|([^<\\]+)|(.)", re.S)
+
+
+def minimessage_problems(output, expected):
+    characters, open_tags, problems = [], [], []
+    for token in MINIMESSAGE.finditer(output.removesuffix("\n")):
+        tag, closing, name, escaped, text, stray = token.groups()
+        if stray:
+            problems.append(f"{stray!r} at {token.start()} is no tag and is not escaped")
+        elif tag and tag.startswith("#"):
+            characters.append([tag[1:], ""])
+        elif tag and not closing:
+            open_tags.append(name.split(":")[0])
+        elif tag:
+            if not open_tags or open_tags.pop() != name:
+                problems.append(f"</{name}> closes no tag")
+        elif not characters:
+            problems.append("text before the first colour")
+        else:
+            characters[-1][1] += escaped or text
+    if open_tags:
+        problems.append(f"{open_tags} left open")
+    if [tuple(c) for c in characters] != expected:
+        problems.append(f"the tags give {characters}")
+    return problems
+
+
+AMPERSAND = re.compile(r"&#([0-9A-F]{6})((?:&[lonm])*)")
+
+
+def ampersand_problems(output, expected):
+    codes = list(AMPERSAND.finditer(output.removesuffix("\n")))
+    ends = [code.start() for code in codes[1:]] + [len(output.removesuffix("\n"))]
+    characters = [(code[1].lower(), output[code.end():end]) for code, end in zip(codes, ends)]
+    problems = []
+    if not codes or codes[0].start() != 0 or len({code[2] for code in codes}) != 1:
+        problems.append("not a colour code and the same styles before each character")
+    if characters != expected:
+        problems.append(f"the codes give {characters}")
+    return problems
+
+
+def json_problems(output, expected):
+    try:
+        components = json.loads(output)
+    except json.JSONDecodeError as error:
+        return [str(error)]
+    if components and components[-1] == {"text": "\n"}:
+        components.pop()
+    characters = [(c.get("color", "")[1:], c["text"]) for c in components]
+    styles = {json.dumps({k: v for k, v in c.items() if k not in ("text", "color")})
+              for c in components}
+    problems = [] if len(styles) <= 1 else [f"the styles differ: {styles}"]
+    if characters != expected:
+        problems.append(f"the components give {characters}")
+    return problems
+
+
 checks = [(path, suffix, problems_of)
-          for suffix, problems_of in ((".span.html", span_problems), (".ansi.txt", ansi_problems))
+          for suffix, problems_of in ((".span.html", span_problems), (".ansi.txt", ansi_problems),
+                                      (".minimessage.txt", minimessage_problems),
+                                      (".ampersand.txt", ampersand_problems),
+                                      (".json", json_problems))
           for path in sorted(pathlib.Path(sys.argv[1]).glob("*" + suffix))]
 failed = not checks
 for path, suffix, problems_of in checks:

@@ -1,6 +1,7 @@
 // Each output form on a few texts against its golden file. check_golden_forms.py further reads
-// the span files with a real HTML5 parser and the ansi files with a terminal emulator, against
-// the .expect.txt files: each character's colour and text, worked out apart from the generator.
+// the span files with a real HTML5 parser, the ansi files with a terminal emulator and the chat
+// files by their grammars, against the .expect.txt files: each character's colour and text,
+// worked out apart from the generator.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -71,7 +72,10 @@ TEST(OutputForms, MatchTheirGoldenFiles) {
         o.utf8Characters = graphemeEnd;
         for (const auto& [form, suffix] : {std::pair{OutputForm::Span, ".span.html"},
                                            std::pair{OutputForm::Bbcode, ".bbcode.txt"},
-                                           std::pair{OutputForm::Ansi, ".ansi.txt"}}) {
+                                           std::pair{OutputForm::Ansi, ".ansi.txt"},
+                                           std::pair{OutputForm::Minimessage, ".minimessage.txt"},
+                                           std::pair{OutputForm::Ampersand, ".ampersand.txt"},
+                                           std::pair{OutputForm::Json, ".json"}}) {
             o.form = form;
             EXPECT_EQ(buildOutput(s, o), golden(c.name + std::string(suffix))) << c.name << suffix;
         }

@@ -48,8 +48,15 @@ TEST(Output, MergedRunsShareOneTag) {
         {OutputForm::Span, "a  b", false, R"(<span style="color:#ff00ff">a &nbsp;b</span>)"},
         // A typed "[b]" must not become a tag, so the run parts after the bracket.
         {OutputForm::Bbcode, "[b]", false, "[color=#FF00FF][[/color][color=#FF00FF]b][/color]"},
-        // A terminal shows no sizes, so they part no runs.
+        // A terminal and a chat show no sizes, so they part no runs.
         {OutputForm::Ansi, "abc", true, "\x1b[38;2;255;0;255mabc\x1b[0m"},
+        // "ソ" ends in the byte of "\", which stays as it is; a typed "\" or "<" is escaped.
+        {OutputForm::Minimessage, "\x83\x5c\\<", false, "<#ff00ff>\x83\x5c\\\\\\<"},
+        {OutputForm::Ampersand, "ab", true, "&#FF00FFab"},
+        {OutputForm::Json, "\x83\x5c\"\\\t", false,
+         R"([{"text":")"
+         "\x83\x5c"
+         R"(\"\\\t","color":"#ff00ff"}])"},
     };
     for (const auto& row : rows) {
         GradationSettings s;
@@ -81,6 +88,39 @@ TEST(Output, RefusesWhatItCannotHold) {
     EXPECT_NO_THROW(buildOutput(s, options));
     s.faceName = "a]";
     EXPECT_THROW(buildOutput(s, options), OutputError);
+}
+
+// An "&" or "§" before a code letter would be read as a code where a run of one colour puts
+// them side by side; each character's own colour code parts them.
+TEST(Output, AmpersandRunsRefuseCodesOfTheText) {
+    GradationSettings s;
+    s.endColour = s.startColour;
+    OutputOptions options;
+    options.form = OutputForm::Ampersand;
+    options.mergeRuns = true;
+    for (const char* text : {"&a", "x&#", "\x81\x98L", "&R"}) {
+        s.text = text;
+        EXPECT_THROW(buildOutput(s, options), OutputError) << text;
+    }
+    for (const char* text : {"&g", "& a", "a&", "\x81\x97L"}) {
+        s.text = text;
+        EXPECT_NO_THROW(buildOutput(s, options)) << text;
+    }
+    s.text =
+        "ab\x81\x98"
+        "0";
+    try {
+        buildOutput(s, options);
+        ADD_FAILURE() << "no refusal";
+    } catch (const OutputError& e) {
+        EXPECT_EQ(e.reason(), OutputError::Reason::CodeInText);
+        EXPECT_EQ(e.character(), U'\u00A7');
+        EXPECT_EQ(e.position(), 3u);
+    }
+    options.mergeRuns = false;
+    s.text = "&a\x81\x98L";
+    s.useFace = s.useSize = s.lineBreak = false;
+    EXPECT_EQ(buildOutput(s, options), "&#FF00FF&&#FF00FFa&#FF00FF\x81\x98&#FF00FFL");
 }
 
 // A long text crosses many of the tag writer's chunks and is streamed in many pieces.
