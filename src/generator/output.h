@@ -16,10 +16,10 @@ namespace huewright {
 
 /// The kind of output a run writes.
 enum class OutputForm {
-    Font,    ///< the window's markup: a FONT tag per character, the texts as they are
-    Span,    ///< HTML5: a span with a colour style per character, the texts escaped
-    Bbcode,  ///< forum markup: a [color=#RRGGBB] tag per character
-    Ansi,    ///< terminal escapes: a 24-bit colour per character, then a reset
+    Font,         ///< the window's markup: a FONT tag per character, the texts as they are
+    Span,         ///< HTML5: a span with a colour style per character, the texts escaped
+    Bbcode,       ///< forum markup: a [color=#RRGGBB] tag per character
+    Ansi,         ///< terminal escapes: a 24-bit colour per character, then a reset
     Minimessage,  ///< game chat's MiniMessage tags: <#rrggbb> before each character
     Ampersand,    ///< game chat's colour codes: &#RRGGBB before each character
     Json,         ///< game chat's text components: a JSON array, one per character
@@ -40,7 +40,7 @@ inline constexpr OutputFormNames kOutputForms[] = {
     {OutputForm::Bbcode, "bbcode", "BBCode"},
     {OutputForm::Ansi, "ansi", "ANSI"},
     {OutputForm::Minimessage, "minimessage", "MiniMessage"},
-    {OutputForm::Ampersand, "ampersand", "&#RRGGBB"},
+    {OutputForm::Ampersand, "ampersand", "Ampersand"},
     {OutputForm::Json, "json", "JSON"},
 };
 

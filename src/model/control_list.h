@@ -99,6 +99,9 @@
     X(MenuItem, FontForm,        "FormFONT")        \
     X(MenuItem, SpanForm,        "FormSPAN")        \
     X(MenuItem, BbcodeForm,      "FormBBCode")      \
+    X(MenuItem, MinimessageForm, "FormMiniMessage") \
+    X(MenuItem, AmpersandForm,   "FormAmpersand")   \
+    X(MenuItem, JsonForm,        "FormJSON")        \
     X(MenuItem, HelpTopics,      "SearchforHelpOn1")\
     X(MenuItem, About,           "About1")
 

@@ -91,6 +91,9 @@ inline constexpr OutputFormItem kOutputFormItems[] = {
     {MenuItem::FontForm, OutputForm::Font},
     {MenuItem::SpanForm, OutputForm::Span},
     {MenuItem::BbcodeForm, OutputForm::Bbcode},
+    {MenuItem::MinimessageForm, OutputForm::Minimessage},
+    {MenuItem::AmpersandForm, OutputForm::Ampersand},
+    {MenuItem::JsonForm, OutputForm::Json},
 };
 
 /// A window as it was drawn at 96 dpi: its name, title, client area and controls.

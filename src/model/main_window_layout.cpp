@@ -348,11 +348,14 @@ constexpr MenuLayout kMenu[] = {
     {nameOf(MenuItem::Exit), M::Item, nameOf(Menu::File), "終了(&X)", ""},
     {nameOf(Menu::Edit), M::Menu, nameOf(Menu::Bar), "編集(&E)", ""},
     {nameOf(MenuItem::StartupSettings), M::Item, nameOf(Menu::Edit), "初期設定(&O)", ""},
-    // The forms a web page or a forum takes; the window's own FONT tags first.
+    // The forms a web page, a forum or a game chat takes; the window's own FONT tags first.
     {nameOf(Menu::OutputForm), M::Menu, nameOf(Menu::Edit), "出力形式(&F)", ""},
     formChoice(kOutputFormItems[0]),
     formChoice(kOutputFormItems[1]),
     formChoice(kOutputFormItems[2]),
+    formChoice(kOutputFormItems[3]),
+    formChoice(kOutputFormItems[4]),
+    formChoice(kOutputFormItems[5]),
     {nameOf(Menu::Help), M::Menu, nameOf(Menu::Bar), "ﾍﾙﾌﾟ(&H)", ""},
     {nameOf(MenuItem::HelpTopics), M::Item, nameOf(Menu::Help), "ﾄﾋﾟｯｸの検索(&H)", "F1"},
     {nameOf(MenuItem::About), M::Item, nameOf(Menu::Help), "バージョン情報(&A)...", ""},

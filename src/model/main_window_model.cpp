@@ -1,6 +1,7 @@
 #include "model/main_window_model.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
 #include "model/gradation_keys.h"
+#include "model/layout.h"
 #include "model/startup_fields.h"
 #include "model/text_bounds.h"
 #include "persistence/settings_file.h"
@@ -335,6 +337,14 @@ void MainWindowModel::swapColours() {
 
 std::string MainWindowModel::colourCode(ColourValue colour) const {
     return colourToCode(colour, startup_.hashInColourCodes, startup_.upperCaseTags);
+}
+
+OutputForm MainWindowModel::outputForm() const {
+    const auto named = static_cast<OutputForm>(startup_.outputForm);
+    const bool offered =
+        std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
+                    [&](const OutputFormItem& item) { return item.form == named; });
+    return offered ? named : OutputForm::Font;
 }
 
 ColourValue MainWindowModel::colourFromCode(std::string_view code, ColourValue shown) {

@@ -154,7 +154,8 @@ class MainWindowModel {
     int regenerationCount() const { return regenerations_; }
 
     /// The form the markup is made in, as the start-up settings remember it.
-    OutputForm outputForm() const { return static_cast<OutputForm>(startup_.outputForm); }
+    /// The form lumo.ini names, when the output-form menu offers it; the FONT form otherwise.
+    OutputForm outputForm() const;
     /// Makes the markup in `form` from now on and remembers it in the start-up file (its other
     /// keys kept); regenerates. Throws FileWriteError, changing nothing, when the file cannot be
     /// written.

@@ -67,8 +67,9 @@ void take(StartupSettings& s, std::int32_t StartupSettings::*number, std::int32_
 }
 
 // Other readers of the file pass over a key they do not know, so old and new files mix freely.
+// The number is one of the generator's forms; the window takes those of its menu.
 constexpr std::string_view kOutputFormKey = "Form";
-constexpr std::int32_t kLastOutputForm = 2;
+constexpr std::int32_t kLastOutputForm = 6;
 
 }  // namespace
 

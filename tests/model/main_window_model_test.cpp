@@ -271,6 +271,15 @@ TEST_F(MainWindowModelTest, TheOutputFormIsRememberedInTheStartupFile) {
     MainWindowModel restarted(files);
     restarted.startUp(kDir);
     EXPECT_EQ(restarted.outputForm(), OutputForm::Span);
+    // A chat form is remembered as well; a form the menu does not offer starts as FONT.
+    for (const auto& [form, expected] :
+         {std::pair{"Form=6", OutputForm::Json}, std::pair{"Form=3", OutputForm::Font},
+          std::pair{"Form=7", OutputForm::Font}}) {
+        files.files["/work/lumo.ini"] = std::string("[Stat]\r\n") + form + "\r\n";
+        MainWindowModel started(files);
+        started.startUp(kDir);
+        EXPECT_EQ(started.outputForm(), expected) << form;
+    }
 
     files.unwritable.insert("/work/lumo.ini");
     EXPECT_THROW(model.chooseOutputForm(OutputForm::Bbcode), FileWriteError);

@@ -710,9 +710,6 @@ async function main() {
       }
     },
     [MenuItem.StartupSettings]: editSettings,
-    [MenuItem.FontForm]: () => act(model.chooseForm(MenuItem.FontForm)),
-    [MenuItem.SpanForm]: () => act(model.chooseForm(MenuItem.SpanForm)),
-    [MenuItem.BbcodeForm]: () => act(model.chooseForm(MenuItem.BbcodeForm)),
     [MenuItem.HelpTopics]: showHelp,
     [MenuItem.About]: versionDialog.open,
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes, name) => {
@@ -728,6 +725,13 @@ async function main() {
             : report(pageWords.noStartupFile);
     },
   };
+
+  // Each item of the output-form menu chooses its form.
+  for (const entry of layouts.menu) {
+    if (entry.parent === names.Main.Menu.OutputForm) {
+      actions[entry.name] = () => act(model.chooseForm(entry.name));
+    }
+  }
 
   // The menu bar from its table; the page's own lumo.ini items follow 初期設定.
   const menuEntries = [];

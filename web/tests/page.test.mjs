@@ -151,6 +151,14 @@ const outputRows = [
   {name: "BBCode form, three colours", text: "掲示板",
    steps: [["menu", "K1", "FormMenu", "FormBBCode"], ["click", "CB"]],
    flags: ["--format", "bbcode", "--three-colours"]},
+  {name: "the chat forms, bold", text: "チャット<\\\"",
+   steps: [["menu", "K1", "FormMenu", "FormMiniMessage"], ["click", "BB"]],
+   flags: ["--format", "minimessage", "--bold"]},
+  {name: "ampersand", text: "a&b", steps: [["menu", "K1", "FormMenu", "FormAmpersand"]],
+   flags: ["--format", "ampersand"]},
+  {name: "json, linked", text: "{\"x\"}",
+   steps: [["menu", "K1", "FormMenu", "FormJSON"], ["click", "LB"]],
+   flags: ["--format", "json", "--link"]},
 ];
 
 describe("the fragment equals the native CLI's", () => {
