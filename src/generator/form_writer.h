@@ -118,9 +118,9 @@ void writeCharacters(const GradationSettings& s, const OutputOptions& options,
         return;
     }
     // A terminal and a chat show no sizes, so there they do not part runs.
-    const bool sizesShow = s.sizePattern && (options.form == OutputForm::Font ||
-                                             options.form == OutputForm::Span ||
-                                             options.form == OutputForm::Bbcode);
+    const bool sizesShow =
+        s.sizePattern && (options.form == OutputForm::Font || options.form == OutputForm::Span ||
+                          options.form == OutputForm::Bbcode);
     std::string_view run;
     ColourValue runColour = 0;
     int runSize = 0;

@@ -15,6 +15,9 @@ const pageWords = {
   servedOnly: "このページはファイルとしては開けません。サーバーから開いてください" +
               "（bash scripts/run --web か、任意の静的サーバー）。",
   notStarted: "ページを開始できませんでした: ",
+  copied: "コピーしました",
+  notCopied: "コピーできませんでした（ブラウザがクリップボードへの書き込みを許していません）",
+  savePreview: "プレビューを PNG で保存",
   renderedPart: (shown) => `上の表示は完成ＨＴＭＬの先頭 ${shown} 文字までです。`,
 };
 
@@ -532,8 +535,20 @@ async function main() {
       lengthLabel.style.transform = `scaleX(${room / lengthLabel.scrollWidth})`;
     }
   };
+  // The tab's title carries the beginning of the text being coloured.
+  const kTitledText = 40;
+  const showTitle = (text) => {
+    // A character is not split: a surrogate pair stays whole or goes.
+    const shown = text.length <= kTitledText ? text
+        : text.slice(0, kTitledText).replace(/[\uD800-\uDBFF]$/, "") + "…";
+    document.title = shown ? `${shown} - ${pageWords.applicationTitle}`
+                           : pageWords.applicationTitle;
+  };
   const show = () => {
     const state = model.changes();
+    if (LineEdit.Text in state.controls) {
+      showTitle(state.controls[LineEdit.Text].text);
+    }
     for (const [name, controlState] of Object.entries(state.controls)) {
       const part = controls[name] ?? menuItems[name];
       if (part === markupBox) {
@@ -709,6 +724,9 @@ async function main() {
         download(saved, "Lumo.DAT", "application/octet-stream");
       }
     },
+    SavePreview: () => {
+      preview.toBlob((png) => download(png, "preview.png", "image/png"), "image/png");
+    },
     [MenuItem.StartupSettings]: editSettings,
     [MenuItem.HelpTopics]: showHelp,
     [MenuItem.About]: versionDialog.open,
@@ -737,6 +755,10 @@ async function main() {
   const menuEntries = [];
   for (const entry of layouts.menu) {
     menuEntries.push(entry);
+    if (entry.name === MenuItem.Save) {
+      menuEntries.push({name: "SavePreview", kind: "Item", parent: entry.parent,
+                        caption: pageWords.savePreview, shortcut: ""});
+    }
     if (entry.name === MenuItem.StartupSettings) {
       menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
                         caption: pageWords.importStartup, shortcut: ""},
@@ -943,14 +965,26 @@ async function main() {
     }
   }
   controls[Button.Swap].addEventListener("click", () => act(model.click(Button.Swap)));
+  // A copy is confirmed for a moment in the status line, which screen readers announce.
+  const status = byId("status");
+  let statusTimer = null;
+  const tell = (message) => {
+    clearTimeout(statusTimer);
+    status.textContent = message;
+    statusTimer = setTimeout(() => {
+      status.textContent = "";
+    }, 3000);
+  };
+  const copied = (writing) => writing.then(() => tell(pageWords.copied),
+                                           () => tell(pageWords.notCopied));
   controls[Button.CopyMarkup].addEventListener("click", () => {
     // The box's text as it stands, the user's edits included.
     markupBox.select();
-    navigator.clipboard.writeText(wholeFragment()).catch(() => {});
+    copied(navigator.clipboard.writeText(wholeFragment()));
   });
   controls[Button.CopyPreview].addEventListener("click", () => {
     preview.toBlob((png) => {
-      navigator.clipboard.write([new ClipboardItem({"image/png": png})]).catch(() => {});
+      copied(navigator.clipboard.write([new ClipboardItem({"image/png": png})]));
     }, "image/png");
   });
 

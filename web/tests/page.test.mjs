@@ -421,8 +421,16 @@ describe("the clipboard and the rendering", () => {
     // The iframe runs no script; the page reaches into it only to catch its links.
     assert.equal(await page.$eval("#rendered", (f) => f.sandbox.value), "allow-same-origin");
 
+    assert.equal(await page.title(), "表示 - HuewrightHTML");
+
+    // Each copy is confirmed in the status line, which screen readers announce, for a moment.
+    assert.equal(await page.$eval("#status", (e) => e.getAttribute("role")), "status");
     await page.click(control("Button2"));
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), fragment);
+    await page.waitForFunction(() => document.getElementById("status").textContent ===
+                               "コピーしました");
+    await page.waitForFunction(() => document.getElementById("status").textContent === "",
+                               {timeout: 5000});
     await page.click(control("html_e"));
     await page.keyboard.press("End");
     await page.keyboard.type("<!-- edited -->");
@@ -440,6 +448,25 @@ describe("the clipboard and the rendering", () => {
       return [image.width, image.height];
     }, picture);
     assert.deepEqual(size, [407, 47]);
+    await page.waitForFunction(() => document.getElementById("status").textContent ===
+                               "コピーしました");
+
+    // The preview as a PNG file, the strip's own 407 × 47 pixels.
+    await rm(session.downloads, {recursive: true, force: true});
+    await chooseMenu(page, "File1", "SavePreview");
+    const saved = join(session.downloads, "preview.png");
+    await waitForFile(saved);
+    const png = await readFile(saved);
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [407, 47]);
+    await page.close();
+  });
+
+  it("titles the tab with the beginning of the text", async () => {
+    const {page} = await openPage(session);
+    await typeInto(page, "Edit1", "虹".repeat(50));
+    assert.equal(await page.title(), "虹".repeat(40) + "… - HuewrightHTML");
+    await typeInto(page, "Edit1", "");
+    assert.equal(await page.title(), "HuewrightHTML");
     await page.close();
   });
 
