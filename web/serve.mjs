@@ -18,17 +18,22 @@ const types = {
   ".wasm": "application/wasm",
   ".png": "image/png",
   ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
 };
 
 // What goes compressed: everything but the images that are compressed already.
-const compressed = new Set([".html", ".js", ".mjs", ".css", ".wasm", ".svg"]);
+const compressed = new Set([".html", ".js", ".mjs", ".css", ".wasm", ".svg", ".webmanifest"]);
 
-// A document's own policy, as its meta tag states it, with what only a header can say: that no
-// other site may frame it. A file without one gets the strictest.
+// A document's own policy, as its meta tag states it (a worker's, as its first line does), with
+// what only a header can say: that no other site may frame it. A file without one gets the
+// strictest.
+const statedPolicies = {
+  ".html": /http-equiv="Content-Security-Policy" content="([^"]*)"/,
+  ".js": /^\/\/ Content-Security-Policy: (.*)\n/,
+};
 async function policyOf(file) {
-  const stated = extname(file) === ".html"
-    ? (await readFile(file, "utf8")).match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)
-    : null;
+  const statement = statedPolicies[extname(file)];
+  const stated = statement ? (await readFile(file, "utf8")).match(statement) : null;
   return (stated ? stated[1] : "default-src 'none'") + "; frame-ancestors 'none'";
 }
 

@@ -993,6 +993,8 @@ async function main() {
   byId("loading").remove();
   focusOpening(textBox);
   document.body.dataset.ready = "true";
+  // After one visit the page loads and works with no network, and it can be installed.
+  navigator.serviceWorker?.register("sw.js").catch(() => {});
 }
 
 // A spin edit: its step buttons (held down, they repeat as the rules time it), the steps its

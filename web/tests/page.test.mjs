@@ -2,7 +2,8 @@
 import {execFileSync} from "node:child_process";
 import {randomBytes} from "node:crypto";
 import assert from "node:assert/strict";
-import {mkdir, readFile, rm, stat, writeFile} from "node:fs/promises";
+import {mkdir, mkdtemp, readFile, rm, stat, writeFile} from "node:fs/promises";
+import {tmpdir} from "node:os";
 import {join} from "node:path";
 import {pathToFileURL} from "node:url";
 import {after, before, describe, it} from "node:test";
@@ -513,6 +514,47 @@ describe("the server", () => {
      });
 });
 
+describe("offline and installable", () => {
+  it("loads and works with no network after one visit, from a versioned cache", async () => {
+    const {page} = await openPage(session);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const manifest = await page.evaluate(async () => {
+      const link = document.querySelector('link[rel="manifest"]');
+      return (await fetch(link.href)).json();
+    });
+    assert.equal(manifest.display, "standalone");
+    assert.ok(manifest.icons.some((icon) => icon.sizes === "512x512"));
+    assert.match(await page.evaluate(async () => (await caches.keys()).join()),
+                 /^huewright-[0-9a-f]{16}$/);
+
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForSelector("body[data-ready]");
+    await typeInto(page, "Edit1", "オフライン");
+    assert.equal(await fragmentOf(page), native(["--", "オフライン"]));
+    await page.setOfflineMode(false);
+    // The worker stays for the other tests' pages, which it answers from the same files.
+    await page.close();
+  });
+
+  it("gives a build whose files differ a worker of another version", async () => {
+    const folder = await mkdtemp(join(tmpdir(), "huewright-site-"));
+    const version = async () => {
+      execFileSync("cmake", [`-DSITE=${folder}`, "-DFILES=./|page.js",
+                             `-DTEMPLATE=${join(repository, "web/site/sw.js.in")}`,
+                             "-P", join(repository, "web/service_worker.cmake")]);
+      return (await readFile(join(folder, "sw.js"), "utf8")).match(/huewright-(\w+)/)[1];
+    };
+    await writeFile(join(folder, "index.html"), "<!DOCTYPE html>");
+    await writeFile(join(folder, "page.js"), "1");
+    const first = await version();
+    assert.equal(await version(), first);
+    await writeFile(join(folder, "page.js"), "2");
+    assert.notEqual(await version(), first);
+    await rm(folder, {recursive: true});
+  });
+});
+
 describe("opened from the disk", () => {
   it("says that the page must be served, and how", async () => {
     const page = await session.browser.newPage();
@@ -625,8 +667,8 @@ describe("the keyboard", () => {
       [["Enter"], "WB", []],
       // The disabled 終了 and the separator are passed over; Left and Right go round the bar.
       [["F10"], "Open", ["File1"]],
-      [["ArrowDown", "ArrowDown"], "Open", ["File1"]],
-      [["ArrowUp"], "save", ["File1"]],
+      [["ArrowDown", "ArrowDown", "ArrowDown"], "Open", ["File1"]],
+      [["ArrowUp"], "SavePreview", ["File1"]],
       [["ArrowLeft"], "SearchforHelpOn1", ["Help1"]],
       [["ArrowRight"], "Open", ["File1"]],
       [["Escape"], "WB", []],
