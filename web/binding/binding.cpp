@@ -267,6 +267,8 @@ EMSCRIPTEN_BINDINGS(huewright) {
         .function("open", &Page::open)
         .function("changes", &Page::changes)
         .function("fragment", &Page::fragment)
+        .function("link", &Page::link)
+        .function("openLink", &Page::openLink)
         .function("openSettings", &Page::openSettings)
         .function("settingsClick", &Page::settingsClick)
         .function("settingsColourOf", &Page::settingsColourOf)

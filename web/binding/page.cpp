@@ -1,13 +1,17 @@
 #include "binding/page.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "generator/colour_code.h"
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
+#include "model/gradation_file.h"
 #include "model/layout.h"
 #include "model/main_window_state.h"
 #include "model/text_bounds.h"
@@ -301,6 +305,100 @@ val Page::changes() {
 
 std::string Page::fragment() const {
     return cp932ToUtf8Lenient(model_.markup());
+}
+
+namespace {
+
+// The keys of a gradation settings file, with the built-in settings' values.
+std::vector<SettingsValue> builtInValues() {
+    return gradationFileValues(fileItemsOf(GradationSettings{}));
+}
+
+constexpr std::string_view kFormKey = "Form";
+
+}  // namespace
+
+val Page::link() const {
+    const std::vector<SettingsValue> builtIn = builtInValues();
+    const std::vector<SettingsValue> values = gradationFileValues(fileItemsOf(model_.snapshot()));
+    val pairs = val::array();
+    const auto add = [&](std::string_view key, const std::string& value) {
+        val pair = val::array();
+        pair.call<void>("push", std::string(key));
+        pair.call<void>("push", value);
+        pairs.call<void>("push", pair);
+    };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i].text != builtIn[i].text) {
+            add(values[i].key.key, cp932ToUtf8Lenient(values[i].text));
+        }
+    }
+    if (model_.outputForm() != OutputForm::Font) {
+        add(kFormKey, std::string(formName(model_.outputForm())));
+    }
+    return pairs;
+}
+
+std::string Page::openLink(const val& pairs) {
+    std::vector<SettingsValue> values = builtInValues();
+    OutputForm form = OutputForm::Font;
+    std::vector<std::string> refused;
+    const auto length = pairs["length"].as<std::size_t>();
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto key = pairs[i][0].as<std::string>();
+        const auto text = pairs[i][1].as<std::string>();
+        const auto named = std::find_if(values.begin(), values.end(),
+                                        [&](const SettingsValue& v) { return v.key.key == key; });
+        const auto offered = [&](OutputForm f) {
+            return std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
+                               [&](const OutputFormItem& item) { return item.form == f; });
+        };
+        if (key == kFormKey && formNamed(text) && offered(*formNamed(text))) {
+            form = *formNamed(text);
+        } else if (named != values.end()) {
+            try {
+                named->text = utf8ToCp932(text);
+                refuseTextLongerThan(kLongestText, named->text, OutputError::Field::None);
+            } catch (const ConversionError&) {
+                refused.push_back(key);
+            } catch (const TextTooLongError&) {
+                refused.push_back(key);
+            }
+        } else {
+            refused.push_back(key);
+        }
+    }
+    const auto load = [&](const std::vector<SettingsValue>& taken) {
+        ProfileDocument document;
+        document.writeAll(taken);
+        model_.loadGradationFile(document);
+    };
+    try {
+        load(values);
+        // A value the file's rules read otherwise (a colour out of range, a word for a number)
+        // would give other settings than the link names.
+        const std::vector<SettingsValue> taken =
+            gradationFileValues(fileItemsOf(model_.snapshot()));
+        for (std::size_t i = 0; i < taken.size(); ++i) {
+            if (taken[i].text != values[i].text) {
+                refused.emplace_back(values[i].key.key);
+            }
+        }
+    } catch (const LineBreakInValueError& error) {
+        refused.push_back(error.key());
+    }
+    if (!refused.empty()) {
+        load(builtInValues());
+        form = OutputForm::Font;
+    }
+    if (form != model_.outputForm()) {
+        act([&] { model_.chooseOutputForm(form); });
+    }
+    std::string keys;
+    for (const std::string& key : refused) {
+        keys += (keys.empty() ? "" : ", ") + key;
+    }
+    return keys;
 }
 
 void Page::openSettings() {

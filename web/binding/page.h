@@ -62,6 +62,18 @@ class Page {
     /// The whole fragment, of which changes() gives a long one's beginning, marked "cut".
     std::string fragment() const;
 
+    // The settings in a link.
+
+    /// The window's settings as [key, value] pairs, UTF-8: each key of a gradation settings file
+    /// whose value differs from the built-in settings', then "Form" and the form's name unless
+    /// it is FONT.
+    emscripten::val link() const;
+    /// Restores the settings a link's `pairs` give, over the built-in settings. Pairs that no
+    /// settings file holds in that form (an unknown key, a value that cannot be read back the
+    /// same, a form the menu does not offer) refuse the link, which then gives the built-in
+    /// settings; their keys come back, joined by ", ", or "" for none.
+    std::string openLink(const emscripten::val& pairs);
+
     // The settings dialog.
 
     /// Fills the dialog from the start-up settings as it opens.

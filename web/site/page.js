@@ -18,6 +18,9 @@ const pageWords = {
   copied: "コピーしました",
   notCopied: "コピーできませんでした（ブラウザがクリップボードへの書き込みを許していません）",
   savePreview: "プレビューを PNG で保存",
+  copyLink: "リンクをコピー",
+  linkTooLong: (most) => `リンクが ${most} 文字を超えるため作れません（テキストを短くしてください）`,
+  badLink: (keys) => `このリンクの設定は読めません（${keys}）。既定の設定で始めます`,
   renderedPart: (shown) => `上の表示は完成ＨＴＭＬの先頭 ${shown} 文字までです。`,
 };
 
@@ -535,6 +538,30 @@ async function main() {
       lengthLabel.style.transform = `scaleX(${room / lengthLabel.scrollWidth})`;
     }
   };
+  // The settings live in the address's fragment, which no request carries, so that a link gives
+  // another browser the same state. It follows the user's work in place, without adding a step
+  // to the history for each change.
+  // A link longer than a chat or a mail keeps whole is not made: the address then holds none.
+  const kLongestLink = 65536;
+  let linkTimer = null;
+  const linkNow = () => {
+    clearTimeout(linkTimer);
+    const made = new URLSearchParams(model.link()).toString();
+    const fragment = made.length <= kLongestLink ? made : "";
+    if (location.hash.slice(1) !== fragment) {
+      history.replaceState(null, "", fragment ? "#" + fragment : location.pathname);
+    }
+    return made.length <= kLongestLink;
+  };
+  const keepLink = () => {
+    clearTimeout(linkTimer);
+    linkTimer = setTimeout(linkNow, 200);
+  };
+  const openLink = (fragment) => {
+    const refused = model.openLink([...new URLSearchParams(fragment)]);
+    act(refused && pageWords.badLink(refused));
+  };
+
   // The tab's title carries the beginning of the text being coloured.
   const kTitledText = 40;
   const showTitle = (text) => {
@@ -569,6 +596,7 @@ async function main() {
       refusal.hidden = !state.refusal;
     }
     showFragment();
+    keepLink();
   };
 
   // The application's error box: the message with its full stop, over whatever is open.
@@ -724,6 +752,10 @@ async function main() {
         download(saved, "Lumo.DAT", "application/octet-stream");
       }
     },
+    CopyLink: () => {
+      linkNow() ? copied(navigator.clipboard.writeText(location.href))
+                : tell(pageWords.linkTooLong(kLongestLink));
+    },
     SavePreview: () => {
       preview.toBlob((png) => download(png, "preview.png", "image/png"), "image/png");
     },
@@ -732,9 +764,10 @@ async function main() {
     [MenuItem.About]: versionDialog.open,
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes, name) => {
       if (bytes) {
-        // As a start in a folder holding that file: the page starts again from it.
+        // As a start in a folder holding that file: the page starts again from it, without the
+        // settings of the link it was opened with.
         const failure = model.importStartupFile(bytes, name);
-        failure ? report(failure) : location.reload();
+        failure ? report(failure) : location.replace(location.pathname);
       }
     }),
     ExportStartup: () => {
@@ -757,7 +790,9 @@ async function main() {
     menuEntries.push(entry);
     if (entry.name === MenuItem.Save) {
       menuEntries.push({name: "SavePreview", kind: "Item", parent: entry.parent,
-                        caption: pageWords.savePreview, shortcut: ""});
+                        caption: pageWords.savePreview, shortcut: ""},
+                       {name: "CopyLink", kind: "Item", parent: entry.parent,
+                        caption: pageWords.copyLink, shortcut: ""});
     }
     if (entry.name === MenuItem.StartupSettings) {
       menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
@@ -988,7 +1023,13 @@ async function main() {
     }, "image/png");
   });
 
+  // A link's settings go over those the page starts with.
+  const linked = location.hash.slice(1);
   act(model.startUp());
+  if (linked) {
+    openLink(linked);
+  }
+  window.addEventListener("hashchange", () => openLink(location.hash.slice(1)));
   performance.mark("huewright-first-output");
   byId("loading").remove();
   focusOpening(textBox);

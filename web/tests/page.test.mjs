@@ -514,6 +514,45 @@ describe("the server", () => {
      });
 });
 
+describe("settings in the address", () => {
+  it("keep the state in a link, which gives a fresh browser the same markup", async () => {
+    const {page} = await openPage(session);
+    const steps = await page.evaluate(() => history.length);
+    await typeInto(page, "Edit1", "リンク & #共有");
+    await page.click(control("CB"));
+    await page.click(control("BB"));
+    await chooseMenu(page, "K1", "FormMenu", "FormSPAN");
+    await page.waitForFunction(() => location.hash.includes("Form=span"));
+    // The fragment follows the work in place: no step is added to the history.
+    assert.equal(await page.evaluate(() => history.length), steps);
+    const markup = await fragmentOf(page);
+    assert.equal(markup, native(["--format", "span", "--three-colours", "--bold", "--",
+                                 "リンク & #共有"]));
+    const context = await session.browser.createBrowserContext();
+    try {
+      const other = await context.newPage();
+      await other.goto(page.url());
+      await other.waitForSelector("body[data-ready]");
+      assert.equal(await fragmentOf(other), markup);
+    } finally {
+      await context.close();
+    }
+    await chooseMenu(page, "File1", "CopyLink");
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), page.url());
+
+    // A link that no settings file could hold gives the built-in settings, and says why.
+    await page.goto(session.origin + "#Col1=red&nonsense=1");
+    await page.waitForSelector("dialog.error-box[open]");
+    assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
+                 "このリンクの設定は読めません（nonsense, Col1）。既定の設定で始めます");
+    await page.click(".error-box button");
+    await page.waitForFunction(() => location.hash === "");
+    assert.equal(await fragmentOf(page), native(["--", "HuewrightHTML!"]));
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+});
+
 describe("offline and installable", () => {
   it("loads and works with no network after one visit, from a versioned cache", async () => {
     const {page} = await openPage(session);
@@ -667,8 +706,8 @@ describe("the keyboard", () => {
       [["Enter"], "WB", []],
       // The disabled 終了 and the separator are passed over; Left and Right go round the bar.
       [["F10"], "Open", ["File1"]],
-      [["ArrowDown", "ArrowDown", "ArrowDown"], "Open", ["File1"]],
-      [["ArrowUp"], "SavePreview", ["File1"]],
+      [["ArrowDown", "ArrowDown", "ArrowDown", "ArrowDown"], "Open", ["File1"]],
+      [["ArrowUp"], "CopyLink", ["File1"]],
       [["ArrowLeft"], "SearchforHelpOn1", ["Help1"]],
       [["ArrowRight"], "Open", ["File1"]],
       [["Escape"], "WB", []],
