@@ -189,7 +189,29 @@ function buildWindow(layout, client, names) {
   }
   client.style.width = layout.width + "px";
   client.style.height = layout.height + "px";
+  markRows(layout, client, boxes);
   return controls;
+}
+
+// On a narrow screen the window's controls flow in lines (page.css): each row of the window, as
+// the table places its controls, starts a line, and within it the controls keep their tab order,
+// those that take no focus last. Each control on the client learns its place in that flow, and
+// each row gets the break that starts it.
+function markRows(layout, client, boxes) {
+  const kRowSpread = 8;
+  const onClient = layout.controls.filter((control) => !control.parent);
+  const tops = [...new Set(onClient.map((control) => control.top))].sort((a, b) => a - b);
+  const rowStarts = tops.filter((top, i) => i === 0 || top - tops[i - 1] > kRowSpread);
+  const rowOf = (top) => rowStarts.filter((start) => start <= top).length - 1;
+  const tabs = new Map(layout.focusOrder.map((name, i) => [name, i]));
+  for (const control of onClient) {
+    const box = boxes[control.name];
+    box.style.setProperty("--flow", rowOf(control.top) * 1000 + (tabs.get(control.name) ?? 999));
+    box.classList.toggle("wide", control.width >= 200);
+  }
+  rowStarts.forEach((start, row) => {
+    element("div", "row-break", client).style.setProperty("--flow", row * 1000 - 1);
+  });
 }
 
 // Makes `dialog` modal: open() shows it over everything, and when it closes, however, the focus
@@ -529,11 +551,16 @@ async function main() {
   const lengthLabel = controls[WindowPart.Length];
   const lengthFrame = controls[WindowPart.LengthFrame];
   let fittedDigits = null;
+  matchMedia("(max-width: 459px)").addEventListener("change", () => {
+    fittedDigits = lengthLabel.textContent.length;
+    fitLength();
+  });
   const fitLength = () => {
     lengthLabel.style.transform = "";
+    // On a narrow screen the label has no frame to stay within: it grows with its digits.
     const room = lengthFrame.getBoundingClientRect().right - 2 -
                  lengthLabel.getBoundingClientRect().left;
-    if (lengthLabel.scrollWidth > room) {
+    if (lengthFrame.offsetParent !== null && lengthLabel.scrollWidth > room) {
       lengthLabel.style.transformOrigin = "left";
       lengthLabel.style.transform = `scaleX(${room / lengthLabel.scrollWidth})`;
     }

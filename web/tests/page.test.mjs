@@ -514,6 +514,42 @@ describe("the server", () => {
      });
 });
 
+describe("on a narrow screen", () => {
+  for (const [width, height] of [[390, 844], [320, 640]]) {
+    it(`flows in lines at ${width} px, every target 24 px or more and used by touch`,
+       async () => {
+      const {page} = await openPage(session, {viewport: {width, height, hasTouch: true,
+                                                         isMobile: true}});
+      assert.deepEqual(await page.evaluate(() => [document.documentElement.scrollWidth,
+                                                  innerWidth]), [width, width]);
+      // Each control the user works, and the menus, where the touch lands: a check box's or a
+      // radio button's whole label.
+      const small = await page.evaluate(() => [
+        ...document.querySelectorAll("#main-window [data-control], #main-window .step"),
+      ].filter((part) => part.matches("input, button, textarea, select, [tabindex]") &&
+                         part.checkVisibility())
+       .map((part) => [part.dataset.control ?? part.dataset.step,
+                       (part.closest("label") ?? part).getBoundingClientRect()])
+       .filter(([, box]) => box.width < 24 || box.height < 24 || box.right > innerWidth)
+       .map(([name]) => name));
+      assert.deepEqual(small, []);
+
+      const tap = async (selector) => {
+        const box = await (await page.$(selector)).boundingBox();
+        await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+      };
+      await typeInto(page, "Edit1", "スマホ");
+      await tap(`.CheckBox:has(${control("BB")})`);
+      await tap(`${control("Fsize")} ~ [data-step="up"]`);
+      await page.waitForFunction(() => document.querySelector('[data-control="Fsize"]').value ===
+                                 "4");
+      assert.equal(await fragmentOf(page), native(["--bold", "--size-value", "4", "--",
+                                                   "スマホ"]));
+      await page.close();
+    });
+  }
+});
+
 describe("settings in the address", () => {
   it("keep the state in a link, which gives a fresh browser the same markup", async () => {
     const {page} = await openPage(session);
