@@ -316,6 +316,23 @@ std::vector<SettingsValue> builtInValues() {
 
 constexpr std::string_view kFormKey = "Form";
 
+// The start-up options that each run of the output reads (the case of tags, STRONG for bold, EM
+// for italic), which a settings file does not carry: a link carries them under lumo.ini's own
+// names, marked as its.
+struct TagOption {
+    std::string_view key;
+    bool (*of)(const StartupSettings&);
+    void (*set)(StartupSettings&, bool);
+};
+constexpr TagOption kTagOptions[] = {
+    {"lumo.TB", [](const StartupSettings& s) { return s.upperCaseTags; },
+     [](StartupSettings& s, bool on) { s.upperCaseTags = on; }},
+    {"lumo.F_TAG", [](const StartupSettings& s) { return s.boldTagForm != 0; },
+     [](StartupSettings& s, bool on) { s.boldTagForm = on ? 1 : 0; }},
+    {"lumo.S_TAG", [](const StartupSettings& s) { return s.italicTagForm != 0; },
+     [](StartupSettings& s, bool on) { s.italicTagForm = on ? 1 : 0; }},
+};
+
 }  // namespace
 
 val Page::link() const {
@@ -333,6 +350,12 @@ val Page::link() const {
             add(values[i].key.key, cp932ToUtf8Lenient(values[i].text));
         }
     }
+    for (const TagOption& option : kTagOptions) {
+        const bool on = option.of(model_.startupSettings());
+        if (on != option.of(StartupSettings{})) {
+            add(option.key, on ? "1" : "0");
+        }
+    }
     if (model_.outputForm() != OutputForm::Font) {
         add(kFormKey, std::string(formName(model_.outputForm())));
     }
@@ -341,6 +364,12 @@ val Page::link() const {
 
 std::string Page::openLink(const val& pairs) {
     std::vector<SettingsValue> values = builtInValues();
+    // The link's form and tag options go over the page's start-up settings for this visit; the
+    // browser's lumo.ini keeps its own.
+    StartupSettings linked = model_.startupSettings();
+    for (const TagOption& option : kTagOptions) {
+        option.set(linked, option.of(StartupSettings{}));
+    }
     OutputForm form = OutputForm::Font;
     std::vector<std::string> refused;
     const auto length = pairs["length"].as<std::size_t>();
@@ -353,8 +382,12 @@ std::string Page::openLink(const val& pairs) {
             return std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
                                [&](const OutputFormItem& item) { return item.form == f; });
         };
+        const auto* option = std::find_if(std::begin(kTagOptions), std::end(kTagOptions),
+                                          [&](const TagOption& o) { return o.key == key; });
         if (key == kFormKey && formNamed(text) && offered(*formNamed(text))) {
             form = *formNamed(text);
+        } else if (option != std::end(kTagOptions) && (text == "0" || text == "1")) {
+            option->set(linked, text == "1");
         } else if (named != values.end()) {
             try {
                 named->text = utf8ToCp932(text);
@@ -369,6 +402,8 @@ std::string Page::openLink(const val& pairs) {
         }
     }
     const auto load = [&](const std::vector<SettingsValue>& taken) {
+        linked.outputForm = static_cast<std::int32_t>(form);
+        model_.startUp({}, linked);
         ProfileDocument document;
         document.writeAll(taken);
         model_.loadGradationFile(document);
@@ -388,11 +423,11 @@ std::string Page::openLink(const val& pairs) {
         refused.push_back(error.key());
     }
     if (!refused.empty()) {
-        load(builtInValues());
+        for (const TagOption& option : kTagOptions) {
+            option.set(linked, option.of(StartupSettings{}));
+        }
         form = OutputForm::Font;
-    }
-    if (form != model_.outputForm()) {
-        act([&] { model_.chooseOutputForm(form); });
+        load(builtInValues());
     }
     std::string keys;
     for (const std::string& key : refused) {

@@ -65,13 +65,15 @@ class Page {
     // The settings in a link.
 
     /// The window's settings as [key, value] pairs, UTF-8: each key of a gradation settings file
-    /// whose value differs from the built-in settings', then "Form" and the form's name unless
-    /// it is FONT.
+    /// whose value differs from the built-in settings'; the case of tags, STRONG and EM as
+    /// "lumo.TB", "lumo.F_TAG" and "lumo.S_TAG", 0 or 1, where they differ from the built-in
+    /// start-up settings; then "Form" and the form's name unless it is FONT.
     emscripten::val link() const;
-    /// Restores the settings a link's `pairs` give, over the built-in settings. Pairs that no
-    /// settings file holds in that form (an unknown key, a value that cannot be read back the
-    /// same, a form the menu does not offer) refuse the link, which then gives the built-in
-    /// settings; their keys come back, joined by ", ", or "" for none.
+    /// Restores the settings a link's `pairs` give, over the built-in settings; its form and tag
+    /// options hold for this visit, and lumo.ini is not written. Pairs that no settings file
+    /// holds in that form (an unknown key, a value that cannot be read back the same, a form the
+    /// menu does not offer) refuse the link, which then gives the built-in settings; their keys
+    /// come back, joined by ", ", or "" for none.
     std::string openLink(const emscripten::val& pairs);
 
     // The settings dialog.

@@ -570,6 +570,16 @@ describe("settings in the address", () => {
       await other.goto(page.url());
       await other.waitForSelector("body[data-ready]");
       assert.equal(await fragmentOf(other), markup);
+      // The case of tags, STRONG and EM, which lumo.ini keeps, hold for the linked visit and
+      // are not stored.
+      const linked = "BB=1&text=x&lumo.TB=0&lumo.F_TAG=1";
+      await other.goto(`${session.origin}#${linked}`);
+      await other.waitForFunction(() => document.querySelector('[data-control="Edit1"]').value ===
+                                  "x");
+      assert.equal(await fragmentOf(other),
+                   native(["--bold", "--strong-for-bold", "--lower-case-tags", "--", "x"]));
+      await other.waitForFunction((hash) => location.hash === hash, {}, `#${linked}`);
+      assert.equal(await other.evaluate(() => localStorage.length), 0);
     } finally {
       await context.close();
     }
