@@ -362,75 +362,89 @@ val Page::link() const {
     return pairs;
 }
 
-std::string Page::openLink(const val& pairs) {
+namespace {
+
+// What a link's [key, value] pairs give, over the built-in settings: the settings file's values,
+// the start-up settings with its tag options and form, and the keys it holds that no settings
+// file holds so.
+struct LinkRead {
     std::vector<SettingsValue> values = builtInValues();
-    // The link's form and tag options go over the page's start-up settings for this visit; the
-    // browser's lumo.ini keeps its own.
-    StartupSettings linked = model_.startupSettings();
-    for (const TagOption& option : kTagOptions) {
-        option.set(linked, option.of(StartupSettings{}));
-    }
-    OutputForm form = OutputForm::Font;
+    StartupSettings startup;
     std::vector<std::string> refused;
+};
+
+bool offeredByTheMenu(OutputForm form) {
+    return std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
+                       [&](const OutputFormItem& item) { return item.form == form; });
+}
+
+LinkRead readLink(const val& pairs, StartupSettings startup) {
+    LinkRead read;
+    for (const TagOption& option : kTagOptions) {
+        option.set(startup, option.of(StartupSettings{}));
+    }
+    startup.outputForm = static_cast<std::int32_t>(OutputForm::Font);
     const auto length = pairs["length"].as<std::size_t>();
     for (std::size_t i = 0; i < length; ++i) {
         const auto key = pairs[i][0].as<std::string>();
         const auto text = pairs[i][1].as<std::string>();
-        const auto named = std::find_if(values.begin(), values.end(),
+        const auto named = std::find_if(read.values.begin(), read.values.end(),
                                         [&](const SettingsValue& v) { return v.key.key == key; });
-        const auto offered = [&](OutputForm f) {
-            return std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
-                               [&](const OutputFormItem& item) { return item.form == f; });
-        };
         const auto* option = std::find_if(std::begin(kTagOptions), std::end(kTagOptions),
                                           [&](const TagOption& o) { return o.key == key; });
-        if (key == kFormKey && formNamed(text) && offered(*formNamed(text))) {
-            form = *formNamed(text);
+        const std::optional<OutputForm> form = formNamed(text);
+        if (key == kFormKey && form && offeredByTheMenu(*form)) {
+            startup.outputForm = static_cast<std::int32_t>(*form);
         } else if (option != std::end(kTagOptions) && (text == "0" || text == "1")) {
-            option->set(linked, text == "1");
-        } else if (named != values.end()) {
+            option->set(startup, text == "1");
+        } else if (named != read.values.end()) {
             try {
                 named->text = utf8ToCp932(text);
                 refuseTextLongerThan(kLongestText, named->text, OutputError::Field::None);
             } catch (const ConversionError&) {
-                refused.push_back(key);
+                read.refused.push_back(key);
             } catch (const TextTooLongError&) {
-                refused.push_back(key);
+                read.refused.push_back(key);
             }
         } else {
-            refused.push_back(key);
+            read.refused.push_back(key);
         }
     }
-    const auto load = [&](const std::vector<SettingsValue>& taken) {
-        linked.outputForm = static_cast<std::int32_t>(form);
-        model_.startUp({}, linked);
+    read.startup = startup;
+    return read;
+}
+
+}  // namespace
+
+std::string Page::openLink(const val& pairs) {
+    // The link's form and tag options go over the page's start-up settings for this visit; the
+    // browser's lumo.ini keeps its own.
+    LinkRead link = readLink(pairs, model_.startupSettings());
+    const auto load = [&](const LinkRead& read) {
+        model_.startUp({}, read.startup);
         ProfileDocument document;
-        document.writeAll(taken);
+        document.writeAll(read.values);
         model_.loadGradationFile(document);
     };
     try {
-        load(values);
+        load(link);
         // A value the file's rules read otherwise (a colour out of range, a word for a number)
         // would give other settings than the link names.
         const std::vector<SettingsValue> taken =
             gradationFileValues(fileItemsOf(model_.snapshot()));
         for (std::size_t i = 0; i < taken.size(); ++i) {
-            if (taken[i].text != values[i].text) {
-                refused.emplace_back(values[i].key.key);
+            if (taken[i].text != link.values[i].text) {
+                link.refused.emplace_back(link.values[i].key.key);
             }
         }
     } catch (const LineBreakInValueError& error) {
-        refused.push_back(error.key());
+        link.refused.push_back(error.key());
     }
-    if (!refused.empty()) {
-        for (const TagOption& option : kTagOptions) {
-            option.set(linked, option.of(StartupSettings{}));
-        }
-        form = OutputForm::Font;
-        load(builtInValues());
+    if (!link.refused.empty()) {
+        load(readLink(val::array(), model_.startupSettings()));
     }
     std::string keys;
-    for (const std::string& key : refused) {
+    for (const std::string& key : link.refused) {
         keys += (keys.empty() ? "" : ", ") + key;
     }
     return keys;
