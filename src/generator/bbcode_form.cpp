@@ -27,7 +27,7 @@ class BbcodeWriter {
             // A bracket would end the tag early, and boards end an address at a blank or quote;
             // in an address their percent forms mean the same.
             out_.append("[url=");
-            forEachUnit(s_.linkTarget, [&](std::string_view unit) {
+            forEachEscapeUnit(s_.linkTarget, encoding_, [&](std::string_view unit) {
                 out_.append(unit == "["    ? "%5B"
                             : unit == "]"  ? "%5D"
                             : unit == " "  ? "%20"
@@ -94,7 +94,7 @@ class BbcodeWriter {
 
     void appendSplitAtBrackets(std::string_view characters, std::string_view openColour) {
         std::size_t pos = 0;
-        forEachUnit(characters, [&](std::string_view unit) {
+        forEachEscapeUnit(characters, encoding_, [&](std::string_view unit) {
             out_.append(unit);
             pos += unit.size();
             if (unit == "[" && pos < characters.size()) {
@@ -105,15 +105,6 @@ class BbcodeWriter {
 
     std::array<std::pair<bool, std::string_view>, 4> styles() const {
         return {{{s_.bold, "b"}, {s_.italic, "i"}, {s_.underline, "u"}, {s_.strike, "s"}}};
-    }
-
-    template <typename Visit>
-    void forEachUnit(std::string_view text, Visit&& visit) const {
-        for (std::size_t pos = 0; pos < text.size();) {
-            const std::size_t length = escapeUnitAt(text, pos, encoding_);
-            visit(text.substr(pos, length));
-            pos += length;
-        }
     }
 
     std::string& out_;

@@ -53,6 +53,16 @@ inline std::size_t escapeUnitAt(std::string_view text, std::size_t pos, TextEnco
     return encoding == TextEncoding::Cp932 ? characterLengthAt(text, pos) : 1;
 }
 
+/// Hands `visit` each unit of `text` that escaping looks at, in order.
+template <typename Visit>
+void forEachEscapeUnit(std::string_view text, TextEncoding encoding, Visit&& visit) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = escapeUnitAt(text, pos, encoding);
+        visit(text.substr(pos, length));
+        pos += length;
+    }
+}
+
 /// Whether a form we made refuses `c` in a text: C0 controls (tab only where `tabAllowed`), DEL,
 /// C1 controls and noncharacters, which an HTML5 parser rejects and a terminal obeys.
 constexpr bool isControlOrNoncharacter(char32_t c, bool tabAllowed) {

@@ -15,14 +15,12 @@ namespace {
 // passed whole.
 void appendEscaped(std::string& out, std::string_view text, std::string_view special,
                    TextEncoding encoding) {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = escapeUnitAt(text, pos, encoding);
-        if (length == 1 && special.find(text[pos]) != std::string_view::npos) {
+    forEachEscapeUnit(text, encoding, [&](std::string_view unit) {
+        if (unit.size() == 1 && special.find(unit[0]) != std::string_view::npos) {
             out.push_back('\\');
         }
-        out.append(text.substr(pos, length));
-        pos += length;
-    }
+        out.append(unit);
+    });
 }
 
 class MinimessageWriter {

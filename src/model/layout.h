@@ -96,6 +96,16 @@ inline constexpr OutputFormItem kOutputFormItems[] = {
     {MenuItem::JsonForm, OutputForm::Json},
 };
 
+/// Whether the output-form menu offers `form`.
+constexpr bool formMenuOffers(OutputForm form) {
+    for (const OutputFormItem& item : kOutputFormItems) {
+        if (item.form == form) {
+            return true;
+        }
+    }
+    return false;
+}
+
 /// A window as it was drawn at 96 dpi: its name, title, client area and controls.
 struct WindowLayout {
     std::string_view name;  ///< the object name, from the name table

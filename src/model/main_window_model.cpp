@@ -1,7 +1,6 @@
 #include "model/main_window_model.h"
 
 #include <algorithm>
-#include <iterator>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -341,10 +340,7 @@ std::string MainWindowModel::colourCode(ColourValue colour) const {
 
 OutputForm MainWindowModel::outputForm() const {
     const auto named = static_cast<OutputForm>(startup_.outputForm);
-    const bool offered =
-        std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
-                    [&](const OutputFormItem& item) { return item.form == named; });
-    return offered ? named : OutputForm::Font;
+    return formMenuOffers(named) ? named : OutputForm::Font;
 }
 
 ColourValue MainWindowModel::colourFromCode(std::string_view code, ColourValue shown) {

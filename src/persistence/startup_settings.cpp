@@ -1,11 +1,13 @@
 #include "persistence/startup_settings.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "generator/output.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
 
@@ -69,7 +71,7 @@ void take(StartupSettings& s, std::int32_t StartupSettings::*number, std::int32_
 // Other readers of the file pass over a key they do not know, so old and new files mix freely.
 // The number is one of the generator's forms; the window takes those of its menu.
 constexpr std::string_view kOutputFormKey = "Form";
-constexpr std::int32_t kLastOutputForm = 6;
+constexpr auto kLastOutputForm = static_cast<std::int32_t>(std::size(kOutputForms) - 1);
 
 }  // namespace
 

@@ -373,11 +373,6 @@ struct LinkRead {
     std::vector<std::string> refused;
 };
 
-bool offeredByTheMenu(OutputForm form) {
-    return std::any_of(std::begin(kOutputFormItems), std::end(kOutputFormItems),
-                       [&](const OutputFormItem& item) { return item.form == form; });
-}
-
 LinkRead readLink(const val& pairs, StartupSettings startup) {
     LinkRead read;
     for (const TagOption& option : kTagOptions) {
@@ -393,7 +388,7 @@ LinkRead readLink(const val& pairs, StartupSettings startup) {
         const auto* option = std::find_if(std::begin(kTagOptions), std::end(kTagOptions),
                                           [&](const TagOption& o) { return o.key == key; });
         const std::optional<OutputForm> form = formNamed(text);
-        if (key == kFormKey && form && offeredByTheMenu(*form)) {
+        if (key == kFormKey && form && formMenuOffers(*form)) {
             startup.outputForm = static_cast<std::int32_t>(*form);
         } else if (option != std::end(kTagOptions) && (text == "0" || text == "1")) {
             option->set(startup, text == "1");
