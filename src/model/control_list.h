@@ -102,6 +102,7 @@
     X(MenuItem, MinimessageForm, "FormMiniMessage") \
     X(MenuItem, AmpersandForm,   "FormAmpersand")   \
     X(MenuItem, JsonForm,        "FormJSON")        \
+    X(MenuItem, Language,        "Language1")       \
     X(MenuItem, HelpTopics,      "SearchforHelpOn1")\
     X(MenuItem, About,           "About1")
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/words.h"
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
@@ -11,36 +12,36 @@ namespace huewright {
 
 namespace {
 
-std::string fieldCaption(OutputError::Field field) {
+// A field is named as its control is to a screen reader.
+std::string fieldCaption(OutputError::Field field, Language language) {
     switch (field) {
         case OutputError::Field::Text:
-            return "テキスト";
+            return std::string(inLanguage("テキスト", language));
         case OutputError::Field::FaceName:
-            return "フォント名";
+            return std::string(inLanguage("フォント名", language));
         case OutputError::Field::LinkTarget:
-            return "リンク先";
+            return std::string(inLanguage("リンク先", language));
         case OutputError::Field::None:
             break;
     }
     return {};
 }
 
-std::string outputMessage(const OutputError& error, OutputForm form) {
-    const std::string caption = formCaption(form);
+std::string outputMessage(const OutputError& error, OutputForm form, Language language) {
+    const std::string_view caption = formCaption(form);
+    const std::string field = fieldCaption(error.field(), language);
     switch (error.reason()) {
         case OutputError::Reason::ControlCharacter:
-            return fieldCaption(error.field()) + " の制御文字 " +
-                   unicodeNotation(error.character()) + " は " + caption +
-                   " 形式では出力できません";
+            return phrase(words::kControlCharacter, language,
+                          {field, unicodeNotation(error.character()), caption});
         case OutputError::Reason::LinkScheme:
-            return caption + " 形式のリンク先は相対か http, https, mailto, ftp だけです";
+            return phrase(words::kLinkScheme, language, {caption});
         case OutputError::Reason::BracketInBbcodeFace:
-            return std::string(formCaption(OutputForm::Bbcode)) +
-                   " のフォント名には [ と ] を使えません";
+            return phrase(words::kBracketInFace, language, {formCaption(OutputForm::Bbcode)});
         case OutputError::Reason::CodeInText:
-            return fieldCaption(error.field()) + " の " + std::to_string(error.position()) +
-                   " 文字目の " + unicodeNotation(error.character()) + " は " + caption +
-                   " 形式では色コードとして読まれます";
+            return phrase(words::kCodeInText, language,
+                          {field, std::to_string(error.position()),
+                           unicodeNotation(error.character()), caption});
         case OutputError::Reason::StopCount:
             break;
     }
@@ -49,26 +50,26 @@ std::string outputMessage(const OutputError& error, OutputForm form) {
 
 }  // namespace
 
-std::string errorMessage(const std::exception& error, OutputForm form) {
+std::string errorMessage(const std::exception& error, OutputForm form, Language language) {
     if (const auto* unwritable = dynamic_cast<const FileWriteError*>(&error)) {
-        return unwritable->file().string() + " に書き込めません";
+        return phrase(words::kCannotWrite, language, {unwritable->file().string()});
     }
     if (const auto* unreadable = dynamic_cast<const FileReadError*>(&error)) {
-        return unreadable->file().string() + " を読み込めません（" +
-               unreadable->reason().message() + "）";
+        return phrase(words::kCannotRead, language,
+                      {unreadable->file().string(), unreadable->reason().message()});
     }
     if (const auto* tooLong = dynamic_cast<const TextTooLongError*>(&error)) {
-        return fieldCaption(tooLong->field()) + " は " + std::to_string(tooLong->limit()) +
-               " 文字までです";
+        return phrase(words::kTooLong, language,
+                      {fieldCaption(tooLong->field(), language), std::to_string(tooLong->limit())});
     }
     if (const auto* empty = dynamic_cast<const NoSettingsError*>(&error)) {
-        return empty->file().string() + " には設定がありません";
+        return phrase(words::kNoSettings, language, {empty->file().string()});
     }
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
-        return lineBreak->key() + " の値は改行を含むため書き込めません";
+        return phrase(words::kLineBreakInValue, language, {lineBreak->key()});
     }
     if (const auto* refused = dynamic_cast<const OutputError*>(&error)) {
-        return outputMessage(*refused, form);
+        return outputMessage(*refused, form, language);
     }
     return error.what();
 }

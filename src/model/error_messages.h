@@ -6,6 +6,7 @@
 #include <string>
 
 #include "generator/output.h"
+#include "model/language.h"
 
 namespace huewright {
 
@@ -36,9 +37,10 @@ class TextTooLongError : public std::runtime_error {
 };
 
 /// What the window's error box says for `error` (UTF-8), without the closing full stop: the
-/// product's Japanese sentence for the errors the core raises, else the error's own text. An
-/// output form's refusal names `form`, the form the window writes. Every view of the window
+/// product's sentence in `language` for the errors the core raises, else the error's own text.
+/// An output form's refusal names `form`, the form the window writes. Every view of the window
 /// words its errors here.
-std::string errorMessage(const std::exception& error, OutputForm form = OutputForm::Font);
+std::string errorMessage(const std::exception& error, OutputForm form = OutputForm::Font,
+                         Language language = Language::Japanese);
 
 }  // namespace huewright

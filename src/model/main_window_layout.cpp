@@ -356,6 +356,8 @@ constexpr MenuLayout kMenu[] = {
     formChoice(kOutputFormItems[3]),
     formChoice(kOutputFormItems[4]),
     formChoice(kOutputFormItems[5]),
+    // Names the other language, in its own words: what choosing it switches to.
+    {nameOf(MenuItem::Language), M::Item, nameOf(Menu::Edit), "English(&L)", ""},
     {nameOf(Menu::Help), M::Menu, nameOf(Menu::Bar), "ﾍﾙﾌﾟ(&H)", ""},
     {nameOf(MenuItem::HelpTopics), M::Item, nameOf(Menu::Help), "ﾄﾋﾟｯｸの検索(&H)", "F1"},
     {nameOf(MenuItem::About), M::Item, nameOf(Menu::Help), "バージョン情報(&A)...", ""},

@@ -318,6 +318,22 @@ void MainWindowModel::chooseOutputForm(OutputForm form) {
     regenerate();
 }
 
+Language MainWindowModel::language() const {
+    if (runLanguage_) {
+        return *runLanguage_;
+    }
+    return languageOfCode(startup_.language).value_or(localeLanguage_);
+}
+
+void MainWindowModel::switchLanguage() {
+    const Language next = language() == Language::Japanese ? Language::English : Language::Japanese;
+    runLanguage_ = next;
+    StartupSettings chosen = startup_;
+    chosen.language = std::string(languageCode(next));
+    writeStartupLanguage(files_, startupFilePath(startupDir_), chosen);
+    startup_ = chosen;
+}
+
 void MainWindowModel::colourChosen(ColourSlot slot, std::optional<ColourValue> chosen) {
     if (chosen) {
         setColour(slot, *chosen);

@@ -13,6 +13,7 @@
 #include "generator/preview.h"
 #include "model/controls.h"
 #include "model/gradation_fields.h"
+#include "model/language.h"
 #include "persistence/file_system.h"
 #include "persistence/settings_file.h"
 #include "persistence/startup_settings.h"
@@ -161,6 +162,17 @@ class MainWindowModel {
     /// written.
     void chooseOutputForm(OutputForm form);
 
+    /// The language the views speak: the one given for this run, else the one last chosen from
+    /// the menu (the start-up file remembers it), else the user's locale's.
+    Language language() const;
+    /// The language of the user's locale, as the view reads it; Japanese until told.
+    void setLocaleLanguage(Language language) { localeLanguage_ = language; }
+    /// Speaks `language` in this run, whatever the start-up file remembers.
+    void setRunLanguage(Language language) { runLanguage_ = language; }
+    /// Speaks the other language from now on and remembers it in the start-up file (its other
+    /// keys kept). Throws FileWriteError when the file cannot be written; the switch stands.
+    void switchLanguage();
+
     /// Whether a regeneration builds the markup and preview (the default). A front end that
     /// makes its own output from snapshot() turns it off, so that loading a file with a long
     /// text does not build its markup once per key; regenerations are still counted.
@@ -227,6 +239,8 @@ class MainWindowModel {
     FileSystem& files_;
     std::filesystem::path startupDir_;
     StartupSettings startup_;
+    Language localeLanguage_ = Language::Japanese;
+    std::optional<Language> runLanguage_;
 
     std::array<std::string, std::size(kAllLineEdits)> texts_;
     std::string faceName_;

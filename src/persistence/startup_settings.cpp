@@ -16,7 +16,6 @@ namespace huewright {
 namespace {
 
 constexpr std::string_view kSection = "Stat";
-constexpr StartupSettings kBuiltIn{};
 
 // A key of the start-up file and the field it fills. `keyMissing` applies when the file exists but
 // the key is absent or invalid.
@@ -35,10 +34,10 @@ constexpr std::int32_t inFile(ColourValue colour) {
 
 // Read at start and written by the settings dialog in this order.
 constexpr StartupKey kStartupKeys[] = {
-    {"Col1", &StartupSettings::startColour, inFile(kBuiltIn.startColour)},
-    {"Col2", &StartupSettings::middleColour, inFile(kBuiltIn.middleColour)},
-    {"Col3", &StartupSettings::endColour, inFile(kBuiltIn.endColour)},
-    {"ColB", &StartupSettings::backgroundColour, inFile(kBuiltIn.backgroundColour)},
+    {"Col1", &StartupSettings::startColour, inFile(kBuiltInStartColour)},
+    {"Col2", &StartupSettings::middleColour, inFile(kBuiltInMiddleColour)},
+    {"Col3", &StartupSettings::endColour, inFile(kBuiltInEndColour)},
+    {"ColB", &StartupSettings::backgroundColour, inFile(kBuiltInBackgroundColour)},
     {"SS", &StartupSettings::useSize, 0},
     {"FS", &StartupSettings::useFace, 0},
     {"KB", &StartupSettings::lineBreak, 0},
@@ -72,6 +71,21 @@ void take(StartupSettings& s, std::int32_t StartupSettings::*number, std::int32_
 // The number is one of the generator's forms; the window takes those of its menu.
 constexpr std::string_view kOutputFormKey = "Form";
 constexpr auto kLastOutputForm = static_cast<std::int32_t>(std::size(kOutputForms) - 1);
+// The interface's language is this program's alone, so it has a section of its own.
+constexpr SettingsKey kLanguageKey{"Huewright", "Language"};
+
+// Writes `value` into `file` in one save, keeping everything else the file holds. A start-up
+// file that exists but lacks SS, FS and KB switches them off at the next start, so a new file
+// gets every key the settings hold, not the value alone.
+void writeBesideStartupKeys(FileSystem& files, const std::filesystem::path& file,
+                            const StartupSettings& settings, SettingsValue value) {
+    std::vector<SettingsValue> values;
+    if (!files.exists(file)) {
+        values = startupFileValues(settings);
+    }
+    values.push_back(std::move(value));
+    saveSettingsValues(files, file, values);
+}
 
 }  // namespace
 
@@ -92,10 +106,12 @@ StartupFileRead readStartupFile(const FileSystem& files, const std::filesystem::
         keys.push_back({kSection, entry.key});
     }
     keys.push_back({kSection, kOutputFormKey});
+    keys.push_back(kLanguageKey);
     const SettingsFileReader reader(ProfileDocument(std::move(*read.bytes)), keys);
     StartupSettings settings;
     const std::int32_t form = reader.number({kSection, kOutputFormKey}).value_or(0);
     settings.outputForm = form >= 0 && form <= kLastOutputForm ? form : 0;
+    settings.language = reader.text(kLanguageKey).value_or("");
     for (const StartupKey& entry : kStartupKeys) {
         const std::int32_t value = reader.number({kSection, entry.key}).value_or(entry.keyMissing);
         std::visit([&](auto field) { take(settings, field, value); }, entry.field);
@@ -117,14 +133,13 @@ std::vector<SettingsValue> startupFileValues(const StartupSettings& settings) {
 
 void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
                             const StartupSettings& settings) {
-    // A start-up file that exists but lacks SS, FS and KB switches them off at the next start,
-    // so a new file gets every key the settings hold, not the form alone.
-    std::vector<SettingsValue> values;
-    if (!files.exists(file)) {
-        values = startupFileValues(settings);
-    }
-    values.push_back({{kSection, kOutputFormKey}, formatSettingInteger(settings.outputForm)});
-    saveSettingsValues(files, file, values);
+    writeBesideStartupKeys(files, file, settings,
+                           {{kSection, kOutputFormKey}, formatSettingInteger(settings.outputForm)});
+}
+
+void writeStartupLanguage(FileSystem& files, const std::filesystem::path& file,
+                          const StartupSettings& settings) {
+    writeBesideStartupKeys(files, file, settings, {kLanguageKey, settings.language});
 }
 
 std::string updatedStartupFile(const FileSystem& files, const std::filesystem::path& file,

@@ -30,6 +30,9 @@ struct StartupSettings {
     /// The window's output form, 0 FONT, 1 SPAN, 2 BBCode; kept under its own key, which the
     /// settings dialog does not write.
     std::int32_t outputForm = 0;
+    /// The interface's language as last chosen, "ja" or "en" (section "Huewright", key
+    /// "Language"); "" for none. The settings dialog does not write it either.
+    std::string language{};
 
     friend bool operator==(const StartupSettings&, const StartupSettings&) = default;
 };
@@ -60,6 +63,11 @@ std::vector<SettingsValue> startupFileValues(const StartupSettings& settings);
 /// as well. Throws FileWriteError naming `file`, which is then unchanged.
 void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
                             const StartupSettings& settings);
+
+/// Writes the language of `settings` into section "Huewright" of `file`, as
+/// writeStartupOutputForm writes the form.
+void writeStartupLanguage(FileSystem& files, const std::filesystem::path& file,
+                          const StartupSettings& settings);
 
 /// The bytes the start-up file `file` on `files` holds once the eleven keys of `settings` are
 /// written into section "Stat", everything else the file holds kept; from an empty file when it

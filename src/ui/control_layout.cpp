@@ -1,8 +1,10 @@
 #include "ui/control_layout.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +28,7 @@
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
+#include "ui/translations.h"
 #include "ui/value_widgets.h"
 
 namespace huewright {
@@ -44,6 +47,7 @@ QFrame* frame(QWidget* parent, int style) {
 }
 
 QWidget* create(const ControlLayout& control, QWidget* parent, const std::function<void()>& beep) {
+    // An edit's caption is its first text, never translated; a button's is set by showTexts.
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
         case ControlKind::SunkenPanel:
@@ -88,11 +92,11 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             return spin;
         }
         case ControlKind::Button:
-            return new QPushButton(caption, parent);
+            return new QPushButton(parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(caption, parent);
+            return new QCheckBox(parent);
         case ControlKind::RadioButton:
-            return new QRadioButton(caption, parent);
+            return new QRadioButton(parent);
         case ControlKind::LengthLabel:
             return new LengthLabel(parent);
         case ControlKind::GradientLabel: {
@@ -107,10 +111,61 @@ QWidget* create(const ControlLayout& control, QWidget* parent, const std::functi
             return label;
         }
         case ControlKind::GroupBox:
-            return new QGroupBox(caption, parent);
+            return new QGroupBox(parent);
     }
     return nullptr;
 }
+
+// The caption, hint and accessible name of `control` in the language the program speaks.
+void showTexts(QWidget* widget, const ControlLayout& control) {
+    const QString caption = shown(control.caption);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(caption);
+    }
+    if (*control.hint != '\0') {
+        widget->setToolTip(shown(control.hint));
+    }
+    if (*control.accessibleName != '\0') {
+        const QString name = shown(control.accessibleName);
+        widget->setAccessibleName(name);
+        // A combo box is named by its text; its editor and list are what the name tells.
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->lineEdit()->setAccessibleName(name);
+            combo->view()->setAccessibleName(name);
+        }
+    }
+}
+
+// Shows a window's texts again when the program's language changes.
+class LayoutTexts : public QObject {
+  public:
+    LayoutTexts(QWidget* window, QWidget* client, const WindowLayout& layout)
+        : QObject(window), window_(window), client_(client), layout_(layout) {
+        window->installEventFilter(this);
+        window->setWindowTitle(shown(layout.title));
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::LanguageChange) {
+            show();
+        }
+        return false;
+    }
+
+  private:
+    void show() {
+        window_->setWindowTitle(shown(layout_.title));
+        for (const ControlLayout& control : layout_.controls) {
+            showTexts(client_->findChild<QWidget*>(qtName(control.name)), control);
+        }
+    }
+
+    QWidget* window_;
+    QWidget* client_;
+    const WindowLayout& layout_;
+};
 
 }  // namespace
 
@@ -122,6 +177,7 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
             control.parent.empty() ? client : client->findChild<QWidget*>(qtName(control.parent));
         QWidget* widget = create(control, parent, beep);
         widget->setObjectName(qtName(control.name));
+        showTexts(widget, control);
         if (control.fontPixels != 0) {
             widget->setFont(windowFont(control.fontPixels));
         }
@@ -131,18 +187,6 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
         } else {
             widget->move(place.left, place.top);
             widget->adjustSize();
-        }
-        if (*control.hint != '\0') {
-            widget->setToolTip(QString::fromUtf8(control.hint));
-        }
-        if (*control.accessibleName != '\0') {
-            const QString name = QString::fromUtf8(control.accessibleName);
-            widget->setAccessibleName(name);
-            // A combo box is named by its text; its editor and list are what the name tells.
-            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-                combo->lineEdit()->setAccessibleName(name);
-                combo->view()->setAccessibleName(name);
-            }
         }
         if (!takesFocus(control.kind) || holdsOthers(control.kind)) {
             widget->setFocusPolicy(Qt::NoFocus);
@@ -172,9 +216,9 @@ void buildControls(QWidget* client, std::span<const ControlLayout> layout,
 void buildWindow(QWidget* window, QWidget* client, const WindowLayout& layout,
                  const std::function<void()>& beep) {
     window->setObjectName(qtName(layout.name));
-    window->setWindowTitle(QString::fromUtf8(layout.title));
     client->setFixedSize(layout.clientWidth, layout.clientHeight);
     buildControls(client, layout.controls, beep);
+    new LayoutTexts(window, client, layout);
     Window id = Window::Main;
     for (const Window each : kAllWindows) {
         if (nameOf(each) == layout.name) {

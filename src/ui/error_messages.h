@@ -4,13 +4,13 @@
 
 #include <exception>
 
-#include "generator/output.h"
-
 namespace huewright {
 
-/// What the application's error box says for `error`, without the closing full stop: the
-/// product's Japanese sentence for the errors the core raises, else the error's own text. An
-/// output form's refusal names `form`, the form the window writes.
-QString windowMessage(const std::exception& error, OutputForm form = OutputForm::Font);
+class MainWindowModel;
+
+/// What the application's error box says for `error`, with its closing full stop: the
+/// product's sentence in the language `model` speaks for the errors the core raises, else the
+/// error's own text. An output form's refusal names the form `model` writes.
+QString windowMessage(const std::exception& error, const MainWindowModel& model);
 
 }  // namespace huewright

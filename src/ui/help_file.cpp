@@ -21,19 +21,21 @@ std::size_t fileNameStart(std::string_view path, PathEncoding encoding) {
 
 }  // namespace
 
-std::string helpFileName(std::string_view executablePath, PathEncoding encoding) {
+std::string helpFileName(std::string_view executablePath, PathEncoding encoding,
+                         Language language) {
     const std::size_t nameStart = fileNameStart(executablePath, encoding);
     // A "." is never the trail byte of a code page 932 character (those start at 0x40).
     const std::size_t dot = executablePath.rfind('.');
     const std::string_view stem = dot != std::string_view::npos && dot >= nameStart
                                       ? executablePath.substr(0, dot)
                                       : executablePath;
-    return std::string(stem) + ".hlp";
+    return std::string(stem) + (language == Language::English ? ".en.hlp" : ".hlp");
 }
 
 std::string locateHelpFile(std::string_view executablePath, PathEncoding encoding,
+                           Language language,
                            const std::function<bool(const std::string&)>& isFile) {
-    std::string beside = helpFileName(executablePath, encoding);
+    std::string beside = helpFileName(executablePath, encoding, language);
     if (isFile(beside)) {
         return beside;
     }

@@ -1,5 +1,6 @@
 #include "ui/help_window.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,8 +13,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "model/words.h"
 #include "ui/accessibility.h"
 #include "ui/control_layout.h"
+#include "ui/translations.h"
 
 namespace huewright {
 
@@ -21,29 +24,22 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window),
       search_(new QLineEdit),
       contents_(new QListWidget),
-      text_(new QTextBrowser) {
+      text_(new QTextBrowser),
+      topicsLabel_(new QLabel) {
     installAccessibility();
     setObjectName(qtName(nameOf(Window::Help)));
     // Closing the main window ends the program, whether help is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("HuewrightHTML ヘルプ"));
     search_->setObjectName(qtName(nameOf(HelpControl::Search)));
-    search_->setPlaceholderText(QStringLiteral("検索する語"));
     search_->setClearButtonEnabled(true);
     contents_->setObjectName(qtName(nameOf(HelpControl::Topics)));
     text_->setObjectName(qtName(nameOf(HelpControl::Text)));
     text_->setOpenExternalLinks(true);
-    search_->setAccessibleName(QStringLiteral("検索する語"));
-    contents_->setAccessibleName(QStringLiteral("トピック"));
-    text_->setAccessibleName(QStringLiteral("ヘルプの本文"));
-    for (QToolButton* clear : search_->findChildren<QToolButton*>()) {
-        clear->setAccessibleName(QStringLiteral("消去"));
-    }
 
     auto* finder = new QWidget;
     auto* finderLayout = new QVBoxLayout(finder);
     finderLayout->setContentsMargins(0, 0, 0, 0);
-    finderLayout->addWidget(new QLabel(QStringLiteral("トピック")));
+    finderLayout->addWidget(topicsLabel_);
     finderLayout->addWidget(search_);
     finderLayout->addWidget(contents_);
     auto* splitter = new QSplitter;
@@ -55,6 +51,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     splitter->setSizes({250, 510});
     resize(760, 520);
 
+    showTexts();
+
     connect(search_, &QLineEdit::textChanged, this, &HelpWindow::listTopics);
     connect(contents_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (QListWidgetItem* item = contents_->item(row)) {
@@ -63,12 +61,31 @@ HelpWindow::HelpWindow(QWidget* parent)
     });
 }
 
+void HelpWindow::showTexts() {
+    setWindowTitle(shown(words::kHelpTitle));
+    search_->setPlaceholderText(shown(words::kHelpSearch));
+    search_->setAccessibleName(shown(words::kHelpSearch));
+    contents_->setAccessibleName(shown(words::kHelpTopics));
+    text_->setAccessibleName(shown(words::kHelpText));
+    topicsLabel_->setText(shown(words::kHelpTopics));
+    for (QToolButton* clear : search_->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(shown(words::kHelpClear));
+    }
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showTexts();
+    }
+}
+
 void HelpWindow::load(const QString& helpFile) {
+    file_ = helpFile;
     topics_.clear();
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        text_->setPlainText(QStringLiteral("ヘルプファイル %1 を読み込めません: %2")
-                                .arg(helpFile, file.errorString()));
+        text_->setPlainText(shown(words::kHelpUnreadable).arg(helpFile, file.errorString()));
         listTopics(search_->text());
         return;
     }

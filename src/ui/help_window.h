@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
@@ -21,8 +22,16 @@ class HelpWindow : public QWidget {
     /// Shows the help document `helpFile` (HTML, UTF-8); a file that cannot be read is named in
     /// the text instead, with no topics.
     void load(const QString& helpFile);
+    /// The help document last loaded.
+    const QString& file() const { return file_; }
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
+    /// The window's own texts in the language the program speaks.
+    void showTexts();
+
     /// One heading of the document and the text up to the next heading.
     struct Topic {
         QString title;
@@ -39,6 +48,8 @@ class HelpWindow : public QWidget {
     QLineEdit* search_;
     QListWidget* contents_;
     QTextBrowser* text_;
+    QLabel* topicsLabel_;
+    QString file_;
     std::vector<Topic> topics_;
 };
 

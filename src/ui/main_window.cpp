@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLayout>
@@ -34,6 +35,7 @@
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/spin_edit.h"
+#include "ui/translations.h"
 #include "ui/value_widgets.h"
 
 namespace huewright {
@@ -105,7 +107,7 @@ void MainWindow::createMenu() {
     QActionGroup* choices = nullptr;
     for (const MenuLayout& entry : mainMenuLayout()) {
         QMenu* parent = menus[entry.parent];
-        const QString caption = QString::fromUtf8(entry.caption);
+        const QString caption = shown(entry.caption);
         QAction* action = nullptr;
         switch (entry.kind) {
             case MenuLayout::Kind::Menu: {
@@ -142,6 +144,36 @@ void MainWindow::createMenu() {
                     drawn_.forget(name);
                     act([&] { model_.chooseOutputForm(form); });
                 });
+    }
+}
+
+void MainWindow::showMenuTexts() {
+    for (const MenuLayout& entry : mainMenuLayout()) {
+        if (entry.kind == MenuLayout::Kind::Menu) {
+            findChild<QMenu*>(qtName(entry.name))->setTitle(shown(entry.caption));
+        } else if (entry.kind != MenuLayout::Kind::Separator) {
+            findChild<QAction*>(qtName(entry.name))->setText(shown(entry.caption));
+        }
+    }
+}
+
+void MainWindow::switchLanguage() {
+    act([&] { model_.switchLanguage(); });
+    speakModelLanguage();
+}
+
+void MainWindow::speakModelLanguage() {
+    speak(model_.language());
+    helpFile_ = QString::fromStdString(locateHelpFile(
+        QCoreApplication::applicationFilePath().toStdString(), PathEncoding::Utf8,
+        model_.language(),
+        [](const std::string& file) { return QFileInfo(QString::fromStdString(file)).isFile(); }));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        showMenuTexts();
     }
 }
 
@@ -189,20 +221,16 @@ void MainWindow::act(const std::function<void()>& action) {
         action();
     } catch (const std::exception& error) {
         // The application's error handler: the message with a full stop, and the window goes on.
-        platform_.showError(this, windowMessage(error, model_.outputForm()) + QStringLiteral("."));
+        platform_.showError(this, windowMessage(error, model_));
     }
     drawControls(this, drawn_.changes(mainWindowState(model_)));
     // A form that cannot write the settings is said once, after the window shows its state.
     if (const std::optional<OutputError> refusal = model_.refusalToReport()) {
-        platform_.showError(this,
-                            windowMessage(*refusal, model_.outputForm()) + QStringLiteral("."));
+        platform_.showError(this, windowMessage(*refusal, model_));
     }
 }
 
 void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
-    helpFile_ = QString::fromStdString(locateHelpFile(
-        QCoreApplication::applicationFilePath().toStdString(), PathEncoding::Utf8,
-        [](const std::string& file) { return QFileInfo(QString::fromStdString(file)).isFile(); }));
     {
         const QSignalBlocker blocker(faceNameBox_);
         faceNameBox_->addItems(fontFamilyList());
@@ -213,11 +241,11 @@ void MainWindow::startUp(const std::filesystem::path& workingDirectory) {
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     std::optional<FileReadError> unreadable;
     act([&] { unreadable = model_.startUp(workingDirectory); });
+    speakModelLanguage();
     if (unreadable) {
         // The window starts from the built-in settings; the box says why, over the window once
         // it shows.
-        const QString message =
-            windowMessage(*unreadable, model_.outputForm()) + QStringLiteral(".");
+        const QString message = windowMessage(*unreadable, model_);
         QTimer::singleShot(0, this, [this, message] { platform_.showError(this, message); });
     }
 }

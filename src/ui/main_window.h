@@ -48,12 +48,17 @@ class MainWindow : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void createControls();
     void createMenu();
     void connectControls();
     void connectActions();
+    /// The menus' captions in the language the program speaks.
+    void showMenuTexts();
+    /// Speaks the model's language: every window's texts and the help file F1 opens.
+    void speakModelLanguage();
 
     // The window's actions.
     void chooseColour(ColourSlot slot);
@@ -65,6 +70,7 @@ class MainWindow : public QMainWindow {
     void editStartupSettings();
     void saveSettingsFile();
     void openSettingsFile();
+    void switchLanguage();
 
     /// Runs a user action, then draws what changed of the model's state; an error shows in the
     /// error box.

@@ -6,12 +6,14 @@
 #include <QPushButton>
 
 #include "model/main_window_state.h"
+#include "model/words.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
 #include "ui/main_window.h"
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
 #include "ui/settings_dialog.h"
+#include "ui/translations.h"
 #include "ui/value_widgets.h"
 #include "ui/version_dialog.h"
 
@@ -20,12 +22,12 @@ namespace huewright {
 namespace {
 
 // The gradation settings files' two dialogs differ only in their title and purpose.
-FileDialogOptions settingsFileDialog(const QString& title, bool save) {
-    return {title,
+FileDialogOptions settingsFileDialog(const char* title, bool save) {
+    return {shown(title),
             QStringLiteral("Lumo.DAT"),
             QStringLiteral("DAT"),
-            {{QStringLiteral("グラデーション設定 (*.DAT)"), QStringLiteral("*.DAT")},
-             {QStringLiteral("すべてのファイル (*.*)"), QStringLiteral("*")}},
+            {{shown(words::kSettingsFiles), QStringLiteral("*.DAT")},
+             {shown(words::kAllFiles), QStringLiteral("*")}},
             save};
 }
 
@@ -60,6 +62,7 @@ void MainWindow::connectActions() {
     connect(item(MenuItem::Exit), &QAction::triggered, this, &QWidget::close);
     connect(item(MenuItem::HelpTopics), &QAction::triggered, this, &MainWindow::showHelp);
     connect(item(MenuItem::About), &QAction::triggered, this, &MainWindow::showVersion);
+    connect(item(MenuItem::Language), &QAction::triggered, this, &MainWindow::switchLanguage);
     connect(item(MenuItem::Save), &QAction::triggered, this, &MainWindow::saveSettingsFile);
     connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
     connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
@@ -105,19 +108,17 @@ void MainWindow::editStartupSettings() {
 }
 
 void MainWindow::saveSettingsFile() {
-    static const FileDialogOptions kOptions =
-        settingsFileDialog(QStringLiteral("グラデーション設定保存"), true);
     if (const std::optional<QString> file =
-            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)), kOptions)) {
+            platform_.chooseFile(this, qtName(nameOf(Window::SaveDialog)),
+                                 settingsFileDialog(words::kSaveSettingsTitle, true))) {
         act([&] { model_.saveGradationFile(localPath(*file)); });
     }
 }
 
 void MainWindow::openSettingsFile() {
-    static const FileDialogOptions kOptions =
-        settingsFileDialog(QStringLiteral("グラデーション設定読込"), false);
     const std::optional<QString> file =
-        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)), kOptions);
+        platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)),
+                             settingsFileDialog(words::kOpenSettingsTitle, false));
     act([&] { model_.loadGradationFile(file ? std::optional(localPath(*file)) : std::nullopt); });
 }
 

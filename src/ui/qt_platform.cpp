@@ -96,6 +96,9 @@ void QtPlatform::copyImage(const QImage& image) {
 void QtPlatform::showHelp(QWidget* /*parent*/, const QString& helpFile) {
     if (!help_) {
         help_ = std::make_unique<HelpWindow>();
+    }
+    // The program may have switched its language, and with it the document, since the last time.
+    if (help_->file() != helpFile) {
         help_->load(helpFile);
     }
     help_->show();

@@ -89,7 +89,7 @@ void SettingsDialog::store() {
         accept();
     } catch (const std::exception& error) {
         // The dialog stays open with the user's edits, to try again or cancel.
-        platform_.showError(this, windowMessage(error) + QStringLiteral("."));
+        platform_.showError(this, windowMessage(error, model_));
     }
 }
 

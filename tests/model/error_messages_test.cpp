@@ -35,6 +35,13 @@ TEST(ErrorMessageTest, WordsEachErrorOfTheCore) {
          "BBCode のフォント名には [ と ] を使えません"},
         {"no_settings", errorMessage(NoSettingsError("a.DAT")), "a.DAT には設定がありません"},
         {"anything_else", errorMessage(std::runtime_error("plain words")), "plain words"},
+        {"english_fills_its_own_order",
+         errorMessage(OutputError::controlCharacter(Field::Text, U'\x1b', 2), OutputForm::Span,
+                      Language::English),
+         "The control character U+001B in Text cannot be written in the SPAN form"},
+        {"english_field_name",
+         errorMessage(TextTooLongError(Field::LinkTarget, 5), OutputForm::Font, Language::English),
+         "Link target holds at most 5 characters"},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.message, row.expected) << row.name;

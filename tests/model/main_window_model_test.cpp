@@ -296,6 +296,30 @@ TEST_F(MainWindowModelTest, TheOutputFormIsRememberedInTheStartupFile) {
     EXPECT_EQ(next.startupSettings(), first.startupSettings());
 }
 
+// The language a run gives wins over the one lumo.ini remembers, which wins over the locale's; a
+// switch is remembered in a section of its own, the eleven keys kept, and stands even when the
+// file cannot be written.
+TEST_F(MainWindowModelTest, TheLanguageIsChosenRememberedAndOverridden) {
+    files.files["/work/lumo.ini"] = "[Stat]\r\nTB=0\r\n";
+    model.setLocaleLanguage(Language::English);
+    model.startUp(kDir);
+    EXPECT_EQ(model.language(), Language::English);
+    model.switchLanguage();
+    EXPECT_EQ(model.language(), Language::Japanese);
+    EXPECT_EQ(files.files["/work/lumo.ini"], "[Stat]\r\nTB=0\r\n[Huewright]\r\nLanguage=ja\r\n");
+
+    MainWindowModel restarted(files);
+    restarted.setLocaleLanguage(Language::English);
+    restarted.startUp(kDir);
+    EXPECT_EQ(restarted.language(), Language::Japanese);
+    restarted.setRunLanguage(Language::English);
+    EXPECT_EQ(restarted.language(), Language::English);
+
+    files.unwritable.insert("/work/lumo.ini");
+    EXPECT_THROW(restarted.switchLanguage(), FileWriteError);
+    EXPECT_EQ(restarted.language(), Language::Japanese);
+}
+
 // A refusal is a state: no fragment while it stands, reported once until it changes or goes.
 TEST_F(StartedModelTest, ARefusedFormIsAStateReportedOnce) {
     model.chooseOutputForm(OutputForm::Span);

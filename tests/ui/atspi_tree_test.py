@@ -136,7 +136,10 @@ def main():
     # program connecting at that moment was seen refused, so it starts first.
     pyatspi.Registry.getDesktop(0).childCount
     work = tempfile.mkdtemp()
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # The C locale speaks Japanese, whatever the language of the machine the test runs on.
+    env = {name: value for name, value in os.environ.items()
+           if name not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="C.UTF-8")
     program = subprocess.Popen([sys.argv[1]], cwd=work, env=env)
     try:
         def started():
@@ -202,6 +205,18 @@ def main():
 
         keys("F1")
         checker.window(window(app, "HuewrightHTML ヘルプ"))
+
+        # An English locale speaks English, in the windows and the help alike.
+        program.kill()
+        program.wait()
+        program = subprocess.Popen([sys.argv[1]], cwd=work, env=dict(env, LANG="en_US.UTF-8"))
+        app = wait_for(started, "the program in English", timeout=60)
+        english = window(app, "HuewrightHTML")
+        names = {n.name for n, _ in walk(english) if n.getRoleName() == "push button"}
+        checker.check({"Start", "Swap", "Copy to clipboard"} <= names,
+                      f"English buttons are named {sorted(names)}")
+        keys("F1")
+        checker.window(window(app, "HuewrightHTML Help"))
 
         for fault in checker.faults:
             print(f"FAULT: {fault}")

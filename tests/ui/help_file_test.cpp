@@ -26,8 +26,13 @@ TEST(HelpFile, ReplacesOrAppendsTheExtension) {
         {"", PathEncoding::Utf8, ".hlp"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(helpFileName(row.path, row.encoding), row.expected) << row.path;
+        EXPECT_EQ(helpFileName(row.path, row.encoding, Language::Japanese), row.expected)
+            << row.path;
     }
+    EXPECT_EQ(helpFileName("/opt/v1.2/huewright", PathEncoding::Utf8, Language::English),
+              "/opt/v1.2/huewright.en.hlp");
+    EXPECT_EQ(helpFileName("C:\\tools\\tool.exe", PathEncoding::CodePage932, Language::English),
+              "C:\\tools\\tool.en.hlp");
 }
 
 // The help file beside the program wins; the one in the shared data folder is taken only when
@@ -53,7 +58,7 @@ TEST(HelpFile, FallsBackToTheSharedDataFolder) {
                     return (besideThere && file == row.beside) ||
                            (sharedThere && file == row.shared);
                 };
-                EXPECT_EQ(locateHelpFile(row.executable, row.encoding, isFile),
+                EXPECT_EQ(locateHelpFile(row.executable, row.encoding, Language::Japanese, isFile),
                           sharedThere && !besideThere ? row.shared : row.beside)
                     << row.executable << (besideThere ? ", beside" : "")
                     << (sharedThere ? ", shared" : "");

@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +31,7 @@
 #include "ui/qt_drawing_surface.h"
 #include "ui/settings_dialog.h"
 #include "ui/spin_edit.h"
+#include "ui/translations.h"
 #include "ui/value_widgets.h"
 #include "ui_fixture.h"
 #include "version.h"
@@ -41,8 +44,8 @@ namespace {
 
 /// The width a control's caption takes and the width the control leaves it, or {0, 0} for a
 /// control without a caption.
-std::pair<int, int> captionFit(const ControlLayout& control, const QWidget* widget) {
-    const QString caption = QString::fromUtf8(control.caption);
+std::pair<int, int> captionFit(const ControlLayout& control, const QWidget* widget,
+                               const QString& caption) {
     QStyleOptionButton button;
     button.initFrom(widget);
     button.text = caption;
@@ -151,9 +154,22 @@ class MainWindowTest : public QObject {
 
     // Every window has the title and client area of its layout table, and every control the
     // place, caption and tooltip, with room for the caption, and the name and role a screen
-    // reader expects of its kind. The table itself is sound: controls stay within their parent
-    // and clear of their neighbours (the classic layout leaves a few pixels of slack).
+    // reader expects of its kind, in each language. The table itself is sound: controls stay
+    // within their parent and clear of their neighbours (the classic layout leaves a few pixels
+    // of slack).
+    void everyWindowMatchesItsLayoutTable_data() {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("Japanese") << Language::Japanese;
+        QTest::newRow("English") << Language::English;
+    }
     void everyWindowMatchesItsLayoutTable() {
+        QFETCH(Language, language);
+        speak(language);
+        QCoreApplication::processEvents();
+        const auto said = [&](const char* japanese) {
+            const std::string_view text = inLanguage(japanese, language);
+            return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        };
         const std::map<ControlKind, QAccessible::Role> roles = {
             {ControlKind::ColourPanel, QAccessible::Graphic},
             {ControlKind::Image, QAccessible::Graphic},
@@ -177,7 +193,7 @@ class MainWindowTest : public QObject {
         for (const WindowLayout* layout : allWindowLayouts()) {
             QWidget* window = scene_->window(*layout);
             const QRect client(0, 0, layout->clientWidth, layout->clientHeight);
-            QCOMPARE(window->windowTitle(), QString::fromUtf8(layout->title));
+            QCOMPARE(window->windowTitle(), said(layout->title));
             QCOMPARE((window == &form() ? form().centralWidget() : window)->rect(), client);
             const auto named = [&](std::string_view name) {
                 return window->findChild<QWidget*>(qtName(name));
@@ -189,11 +205,14 @@ class MainWindowTest : public QObject {
                                   control.geometry.width, control.geometry.height);
                 QCOMPARE(w->geometry(),
                          control.geometry.hasSize() ? place : QRect(place.topLeft(), w->size()));
-                QCOMPARE(w->toolTip(), QString::fromUtf8(control.hint));
+                QCOMPARE(w->toolTip(), said(control.hint));
                 if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                    QCOMPARE(button->text(), QString::fromUtf8(control.caption));
+                    QCOMPARE(button->text(), said(control.caption));
                 }
-                if (const auto [needed, room] = captionFit(control, w); needed > room) {
+                const QString caption = control.kind == ControlKind::GradientLabel
+                                            ? QString::fromUtf8(control.caption)
+                                            : said(control.caption);
+                if (const auto [needed, room] = captionFit(control, w, caption); needed > room) {
                     tooWide.append(QStringLiteral("%1 %2 > %3").arg(name).arg(needed).arg(room));
                 }
                 const QRect parent =
@@ -218,18 +237,47 @@ class MainWindowTest : public QObject {
                 QVERIFY2(iface->role() == role->second, name.data());
                 // On Linux a combo box is named by its text, as Qt has it.
                 if (*control.accessibleName != '\0' && control.kind != ControlKind::ComboBox) {
-                    QCOMPARE(iface->text(QAccessible::Name),
-                             QString::fromUtf8(control.accessibleName));
+                    QCOMPARE(iface->text(QAccessible::Name), said(control.accessibleName));
                 }
-                const QString description = control.kind == ControlKind::Image
-                                                ? QStringLiteral("abc")
-                                                : QString::fromUtf8(control.hint);
+                const QString description =
+                    control.kind == ControlKind::Image ? QStringLiteral("abc") : said(control.hint);
                 if (!description.isEmpty()) {
                     QCOMPARE(iface->text(QAccessible::Description), description);
                 }
             }
         }
         QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QStringLiteral(", "))));
+        // The menus speak it too.
+        for (const MenuLayout& entry : mainMenuLayout()) {
+            if (entry.kind == MenuLayout::Kind::Item) {
+                QCOMPARE(form().findChild<QAction*>(qtName(entry.name))->text(),
+                         said(entry.caption));
+            }
+        }
+        speak(Language::Japanese);
+        QCoreApplication::processEvents();
+    }
+
+    // The menu switches every window at once, the state kept, and lumo.ini remembers it.
+    void theLanguageMenuSwitchesAndRemembers() {
+        type(widget<QLineEdit>(LineEdit::Text), QStringLiteral("xyz"));
+        trigger(MenuItem::Language);
+        QCoreApplication::processEvents();
+        QCOMPARE(widget<QAbstractButton>(Button::Swap)->text(), QStringLiteral("Swap"));
+        QCOMPARE(findControl<QAction>(&form(), MenuItem::Language)->text(),
+                 QStringLiteral("日本語(&L)"));
+        QCOMPARE(widget<QLineEdit>(LineEdit::Text)->text(), QStringLiteral("xyz"));
+        QVERIFY(lumoIni().ends_with("[Huewright]\r\nLanguage=en\r\n"));
+        // Qt's own dialogs follow: their buttons in English, then in Japanese where Qt has it.
+        const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        QCOMPARE(cancel(), QStringLiteral("Cancel"));
+        trigger(MenuItem::Language);
+        QCoreApplication::processEvents();
+        QCOMPARE(widget<QAbstractButton>(Button::Swap)->text(), QStringLiteral("色反転"));
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                          QStringLiteral("/qtbase_ja.qm"))) {
+            QCOMPARE(cancel(), QStringLiteral("キャンセル"));
+        }
     }
 
     void startState() {

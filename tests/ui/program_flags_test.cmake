@@ -16,3 +16,6 @@ string(REPLACE "." "\\." version "${VERSION}")
 expect("--version" 0 "^huewright \\(HuewrightHTML\\) ${version}\n$")
 expect("--help" 0 "^Usage: huewright .*--version")
 expect("" 1 "^huewright: no display\\.")
+# A language the program does not speak is refused before the display is looked for.
+expect("--lang;fr" 2 "^huewright: --lang takes ja or en, not \"fr\"\n$")
+expect("--lang=EN" 1 "^huewright: no display\\.")

@@ -4,14 +4,17 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "binding/page.h"
 #include "controls/gradient_steps.h"
 #include "generator/colour_code.h"
 #include "model/controls.h"
 #include "model/entry_rules.h"
+#include "model/language.h"
 #include "model/layout.h"
 #include "model/radio_keys.h"
+#include "model/words.h"
 #include "text/cp932.h"
 #include "version.h"
 
@@ -45,7 +48,12 @@ val labelCharacters(const std::string& caption) {
     return characters;
 }
 
-val windowOf(const WindowLayout& layout) {
+// A text of the tables as `language` says it.
+std::string said(const char* japanese, Language language) {
+    return std::string(inLanguage(japanese, language));
+}
+
+val windowOf(const WindowLayout& layout, Language language) {
     val controls = val::array();
     for (const ControlLayout& control : layout.controls) {
         val c = val::object();
@@ -58,9 +66,11 @@ val windowOf(const WindowLayout& layout) {
             layout.name == nameOf(Window::Version)) {
             caption = "Version " + std::string(kVersion);
         }
-        c.set("caption", caption);
-        c.set("hint", std::string(control.hint));
-        c.set("accessibleName", std::string(control.accessibleName));
+        c.set("caption", control.kind == ControlKind::GradientLabel
+                             ? caption
+                             : said(caption.c_str(), language));
+        c.set("hint", said(control.hint, language));
+        c.set("accessibleName", said(control.accessibleName, language));
         c.set("left", control.geometry.left);
         c.set("top", control.geometry.top);
         c.set("width", control.geometry.width);
@@ -88,7 +98,7 @@ val windowOf(const WindowLayout& layout) {
     }
     val window = val::object();
     window.set("name", std::string(layout.name));
-    window.set("title", std::string(layout.title));
+    window.set("title", said(layout.title, language));
     window.set("width", layout.clientWidth);
     window.set("height", layout.clientHeight);
     window.set("controls", controls);
@@ -96,25 +106,58 @@ val windowOf(const WindowLayout& layout) {
     return window;
 }
 
-/// The layout tables: the main window, its menu bar and the dialogs, as drawn at 96 dpi.
-val layouts() {
+/// The layout tables: the main window, its menu bar and the dialogs, as drawn at 96 dpi, their
+/// texts in the language of `code` ("ja" or "en"; Japanese for any other).
+val layouts(const std::string& code) {
+    const Language language = languageOfCode(code).value_or(Language::Japanese);
     val menu = val::array();
     for (const MenuLayout& entry : mainMenuLayout()) {
         val e = val::object();
         e.set("name", std::string(entry.name));
         e.set("kind", kMenuKindNames[static_cast<std::size_t>(entry.kind)]);
         e.set("parent", std::string(entry.parent));
-        e.set("caption", std::string(entry.caption));
+        e.set("caption", said(entry.caption, language));
         e.set("shortcut", std::string(entry.shortcut));
         menu.call<void>("push", e);
     }
     val all = val::object();
-    all.set("main", windowOf(mainWindowLayout()));
+    all.set("main", windowOf(mainWindowLayout(), language));
     all.set("menu", menu);
     all.set("menuBar", std::string(nameOf(Menu::Bar)));
-    all.set("settings", windowOf(settingsDialogLayout()));
-    all.set("colourCode", windowOf(colourCodeDialogLayout()));
-    all.set("version", windowOf(versionDialogLayout()));
+    all.set("settings", windowOf(settingsDialogLayout(), language));
+    all.set("colourCode", windowOf(colourCodeDialogLayout(), language));
+    all.set("version", windowOf(versionDialogLayout(), language));
+    return all;
+}
+
+// What only the page says, by the names page.js knows them by.
+constexpr std::pair<const char*, const char*> kPageWords[] = {
+    {"quitHint", words::kQuitHint},
+    {"importStartup", words::kImportStartup},
+    {"exportStartup", words::kExportStartup},
+    {"noStartupFile", words::kNoStartupFile},
+    {"copied", words::kCopied},
+    {"notCopied", words::kNotCopied},
+    {"savePreview", words::kSavePreview},
+    {"copyLink", words::kCopyLink},
+    {"linkTooLong", words::kLinkTooLong},
+    {"badLink", words::kBadLink},
+    {"renderedPart", words::kRenderedPart},
+    {"menuBar", words::kMenuBar},
+    {"rendering", words::kRendering},
+    {"renderingCaption", words::kRenderingCaption},
+    {"close", words::kClose},
+    {"colourRole", words::kColourRole},
+};
+
+/// The page's own words in the language of `code`, as words() of layouts(); "%1" in a word
+/// stands for what the page fills in.
+val pageWords(const std::string& code) {
+    const Language language = languageOfCode(code).value_or(Language::Japanese);
+    val all = val::object();
+    for (const auto& [name, japanese] : kPageWords) {
+        all.set(name, said(japanese, language));
+    }
     return all;
 }
 
@@ -245,6 +288,7 @@ val spinEntries() {
 EMSCRIPTEN_BINDINGS(huewright) {
     using huewright::Page;
     emscripten::function("layouts", &huewright::layouts);
+    emscripten::function("pageWords", &huewright::pageWords);
     emscripten::function("controlNames", &huewright::controlNames);
     emscripten::function("entryInsert", &huewright::entryInsert);
     emscripten::function("entryKey", &huewright::entryKey);
@@ -254,6 +298,9 @@ EMSCRIPTEN_BINDINGS(huewright) {
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("startUp", &Page::startUp)
+        .function("setLocale", &Page::setLocale)
+        .function("language", &Page::language)
+        .function("switchLanguage", &Page::switchLanguage)
         .function("edit", &Page::edit)
         .function("click", &Page::click)
         .function("step", &Page::step)

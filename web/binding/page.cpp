@@ -126,7 +126,7 @@ std::string Page::act(const Action& action) {
     try {
         action();
     } catch (const std::exception& error) {
-        return errorMessage(error, model_.outputForm()) + ".";
+        return errorMessage(error, model_.outputForm(), model_.language()) + ".";
     }
     return {};
 }
@@ -149,6 +149,18 @@ std::string Page::startUp() {
             throw NoSettingsError(file);
         }
     });
+}
+
+void Page::setLocale(const std::string& tag) {
+    model_.setLocaleLanguage(languageOfLocale(tag));
+}
+
+std::string Page::language() const {
+    return std::string(languageCode(model_.language()));
+}
+
+std::string Page::switchLanguage() {
+    return act([&] { model_.switchLanguage(); });
 }
 
 std::string Page::edit(const std::string& control, const std::string& text) {
@@ -297,9 +309,10 @@ val Page::changes() {
     val state = val::object();
     state.set("controls", statesOf(drawn_.changes(mainWindowState(model_))));
     // Why no fragment exists in the chosen form, while none does; empty otherwise.
-    state.set("refusal", model_.refusal()
-                             ? errorMessage(*model_.refusal(), model_.outputForm()) + "."
-                             : std::string());
+    state.set("refusal",
+              model_.refusal()
+                  ? errorMessage(*model_.refusal(), model_.outputForm(), model_.language()) + "."
+                  : std::string());
     return state;
 }
 

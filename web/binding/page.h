@@ -26,6 +26,15 @@ class Page {
     /// that holds no readable lumo.ini starts from the built-in settings and is reported.
     std::string startUp();
 
+    /// Tells the model the browser's first language tag ("en-GB", "ja"; "" for none), before
+    /// startUp.
+    void setLocale(const std::string& tag);
+    /// The language the page speaks: "ja" or "en".
+    std::string language() const;
+    /// Speaks the other language and remembers it in the stored lumo.ini; the error box's
+    /// message when it cannot be stored (the switch stands).
+    std::string switchLanguage();
+
     // The main window's events, by the short name of the control.
 
     /// The text of Edit1, link_e, Fname or a spin edit, as the user typed it.

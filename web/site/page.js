@@ -4,25 +4,23 @@
 // clipboard, downloads, file pickers and the help document.
 "use strict";
 
-// What only the page says: the quit button cannot close a browser tab, and lumo.ini, kept in the
-// browser's storage, comes in and goes out as a file of the user's.
-const pageWords = {
-  quitHint: "ブラウザではタブを閉じて終了します（このボタンは使えません）",
-  importStartup: "lumo.ini を読み込む...",
-  exportStartup: "lumo.ini を書き出す",
-  noStartupFile: "lumo.ini はまだ保存されていません",
-  applicationTitle: "HuewrightHTML",
-  servedOnly: "このページはファイルとしては開けません。サーバーから開いてください" +
-              "（bash scripts/run --web か、任意の静的サーバー）。",
-  notStarted: "ページを開始できませんでした: ",
-  copied: "コピーしました",
-  notCopied: "コピーできませんでした（ブラウザがクリップボードへの書き込みを許していません）",
-  savePreview: "プレビューを PNG で保存",
-  copyLink: "リンクをコピー",
-  linkTooLong: (most) => `リンクが ${most} 文字を超えるため作れません（テキストを短くしてください）`,
-  badLink: (keys) => `このリンクの設定は読めません（${keys}）。既定の設定で始めます`,
-  renderedPart: (shown) => `上の表示は完成ＨＴＭＬの先頭 ${shown} 文字までです。`,
+// What only the page says comes from the program's translations with the layout tables, in the
+// language the page speaks (speak() below); "%1" in a word stands for what the page fills in.
+const pageWords = {applicationTitle: "HuewrightHTML"};
+const fill = (word, value) => word.replace("%1", value);
+
+// Said when the program cannot run, so without its translations: the only words kept here.
+const unstartedWords = {
+  ja: {servedOnly: "このページはファイルとしては開けません。サーバーから開いてください" +
+                   "（bash scripts/run --web か、任意の静的サーバー）。",
+       notStarted: "ページを開始できませんでした: "},
+  en: {servedOnly: "This page cannot be opened as a file. Open it from a server " +
+                   "(bash scripts/run --web, or any static server).",
+       notStarted: "The page could not start: "},
 };
+
+// The browser's first language, which the page speaks unless the user has chosen.
+const browserLanguage = navigator.languages?.[0] ?? navigator.language ?? "";
 
 const byId = (id) => document.getElementById(id);
 
@@ -61,7 +59,8 @@ function place(target, control) {
 function createControl(control, windowName, names) {
   let box;
   let part;
-  const caption = document.createTextNode(control.caption);
+  // A button's, box's or group's caption; an edit's caption is its first text, not translated.
+  const caption = document.createTextNode("");
   switch (control.kind) {
     case "SunkenPanel":
     case "Bevel":
@@ -153,6 +152,20 @@ function createControl(control, windowName, names) {
   }
   box.classList.add("control", control.kind);
   part.dataset.control = control.name;
+  textHolders.set(part, {box, caption});
+  showTexts(control, part);
+  place(box, control);
+  return {box, part};
+}
+
+// Where each control shows its texts, by the part that takes its events.
+const textHolders = new WeakMap();
+
+// A control's caption, hint and accessible name, as its layout gives them in the language the
+// page speaks.
+function showTexts(control, part) {
+  const {box, caption} = textHolders.get(part);
+  caption.textContent = control.caption;
   if (control.hint) {
     box.title = control.hint;
     part.title = control.hint;
@@ -161,8 +174,6 @@ function createControl(control, windowName, names) {
   if (accessibleName && control.kind !== "Bevel") {
     part.setAttribute("aria-label", accessibleName);
   }
-  place(box, control);
-  return {box, part};
 }
 
 // Builds a window's controls into `client` and returns them by short name. Controls that take
@@ -234,15 +245,21 @@ function modal(dialog, onClose) {
 function buildDialog(layout, names, onClose) {
   const dialog = element("dialog", "window", document.body);
   dialog.dataset.window = layout.name;
-  dialog.setAttribute("aria-label", layout.title);
   const bar = element("div", "title-bar", dialog);
-  bar.append(layout.title);
+  const title = document.createTextNode("");
+  bar.append(title);
   const close = element("button", "close-box", bar);
   close.type = "button";
   close.tabIndex = -1;
   close.textContent = "×";
-  close.setAttribute("aria-label", "閉じる");
   close.addEventListener("click", () => dialog.close());
+  // The title and the close box's name, again whenever the page's language changes.
+  const showTitle = (titled) => {
+    dialog.setAttribute("aria-label", titled.title);
+    title.textContent = titled.title;
+    close.setAttribute("aria-label", pageWords.close);
+  };
+  showTitle(layout);
   const client = element("div", "client", dialog);
   const controls = buildWindow(layout, client, names);
   const openModal = modal(dialog, onClose);
@@ -254,7 +271,7 @@ function buildDialog(layout, names, onClose) {
       focusOpening(first);
     }
   };
-  return {dialog, controls, open};
+  return {dialog, controls, open, showTitle};
 }
 
 // A colour panel shows its colour's code on a double click, and on Enter or Space, since the
@@ -424,7 +441,7 @@ function showControl(part, state) {
   }
   if ("colour" in state) {
     part.style.backgroundColor = state.colour;
-    part.setAttribute("aria-roledescription", "色");
+    part.setAttribute("aria-roledescription", pageWords.colourRole);
   }
   if ("description" in state) {
     part.setAttribute("aria-description", state.description);
@@ -437,11 +454,14 @@ async function main() {
     module = await createHuewright();
   } catch (error) {
     // Opened from the disk, the page cannot fetch its WebAssembly.
-    byId("loading").textContent = location.protocol === "file:" ? pageWords.servedOnly
-                                                                : pageWords.notStarted + error;
+    const unstarted = unstartedWords[/^(ja\b|$)/i.test(browserLanguage) ? "ja" : "en"];
+    byId("loading").textContent = location.protocol === "file:" ? unstarted.servedOnly
+                                                                : unstarted.notStarted + error;
     return;
   }
-  const layouts = module.layouts();
+  // The page is built in Japanese and speaks its language once the stored lumo.ini is read.
+  const layouts = module.layouts("ja");
+  Object.assign(pageWords, module.pageWords("ja"));
   // The controls' short names, by the C++ names of their enumerations and enumerators.
   const names = module.controlNames();
   const {Button, LineEdit, MenuItem, WindowPart} = names.Main;
@@ -468,12 +488,14 @@ async function main() {
     preview.hidden = true;
     // The strip on the screen is the one described to screen readers.
     controls[WindowPart.Preview] = screen;
+    textHolders.set(screen, {box: screen, caption: document.createTextNode("")});
     const context = screen.getContext("2d");
     context.scale(scale, scale);
     contexts.push(context);
   }
   module.huewrightPreview = contexts;
   const model = new module.Page();
+  model.setLocale(browserLanguage);
 
   // A browser tab is closed by the browser: the quit button and menu item stay disabled.
   const quitters = new Set();
@@ -518,7 +540,7 @@ async function main() {
         ? fragment.length : Math.max(fragment.lastIndexOf("<", kRenderedFragment), 0);
     const part = fragment.slice(0, cut);
     renderedPart.hidden = cut === fragment.length && !fragmentCut;
-    renderedPart.textContent = pageWords.renderedPart(cut);
+    renderedPart.textContent = fill(pageWords.renderedPart, cut);
     if (shownFragment !== part) {
       shownFragment = part;
       rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
@@ -586,7 +608,7 @@ async function main() {
   };
   const openLink = (fragment) => {
     const refused = model.openLink([...new URLSearchParams(fragment)]);
-    act(refused && pageWords.badLink(refused));
+    act(refused && fill(pageWords.badLink, refused));
   };
 
   // The tab's title carries the beginning of the text being coloured.
@@ -766,7 +788,10 @@ async function main() {
     input.oncancel = () => onBytes(null);
     input.click();
   };
-  const showHelp = () => window.open("help.html", "_blank", "noopener");
+  // The help in the language the page speaks.
+  const showHelp = () => window.open(document.documentElement.lang === "en" ? "help.en.html"
+                                                                             : "help.html",
+                                     "_blank", "noopener");
 
   const actions = {
     [MenuItem.Open]: () => pickFile(byId("settings-file-picker"),
@@ -781,7 +806,7 @@ async function main() {
     },
     CopyLink: () => {
       linkNow() ? copied(navigator.clipboard.writeText(location.href))
-                : tell(pageWords.linkTooLong(kLongestLink));
+                : tell(fill(pageWords.linkTooLong, kLongestLink));
     },
     SavePreview: () => {
       preview.toBlob((png) => download(png, "preview.png", "image/png"), "image/png");
@@ -789,6 +814,11 @@ async function main() {
     [MenuItem.StartupSettings]: editSettings,
     [MenuItem.HelpTopics]: showHelp,
     [MenuItem.About]: versionDialog.open,
+    [MenuItem.Language]: () => {
+      const failure = model.switchLanguage();
+      speak(model.language());
+      act(failure);
+    },
     ImportStartup: () => pickFile(byId("startup-file-picker"), (bytes, name) => {
       if (bytes) {
         // As a start in a folder holding that file: the page starts again from it, without the
@@ -812,22 +842,25 @@ async function main() {
   }
 
   // The menu bar from its table; the page's own lumo.ini items follow 初期設定.
-  const menuEntries = [];
-  for (const entry of layouts.menu) {
-    menuEntries.push(entry);
-    if (entry.name === MenuItem.Save) {
-      menuEntries.push({name: "SavePreview", kind: "Item", parent: entry.parent,
-                        caption: pageWords.savePreview, shortcut: ""},
-                       {name: "CopyLink", kind: "Item", parent: entry.parent,
-                        caption: pageWords.copyLink, shortcut: ""});
+  const menuEntriesOf = (menu) => {
+    const entries = [];
+    for (const entry of menu) {
+      entries.push(entry);
+      if (entry.name === MenuItem.Save) {
+        entries.push({name: "SavePreview", kind: "Item", parent: entry.parent,
+                      caption: pageWords.savePreview, shortcut: ""},
+                     {name: "CopyLink", kind: "Item", parent: entry.parent,
+                      caption: pageWords.copyLink, shortcut: ""});
+      }
+      if (entry.name === MenuItem.StartupSettings) {
+        entries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
+                      caption: pageWords.importStartup, shortcut: ""},
+                     {name: "ExportStartup", kind: "Item", parent: entry.parent,
+                      caption: pageWords.exportStartup, shortcut: ""});
+      }
     }
-    if (entry.name === MenuItem.StartupSettings) {
-      menuEntries.push({name: "ImportStartup", kind: "Item", parent: entry.parent,
-                        caption: pageWords.importStartup, shortcut: ""},
-                       {name: "ExportStartup", kind: "Item", parent: entry.parent,
-                        caption: pageWords.exportStartup, shortcut: ""});
-    }
-  }
+    return entries;
+  };
   const menuItems = {};
   const bar = byId("menu-bar");
   const menus = {[layouts.menuBar]: bar};
@@ -872,7 +905,18 @@ async function main() {
     menu.previousSibling.setAttribute("aria-expanded", "false");
     menu.previousSibling.focus();
   };
-  for (const entry of menuEntries) {
+  // An item's or a menu's caption and access letter; a top-level menu opens with Alt and it.
+  const captionMenuItem = (item, entry) => {
+    const {text, key} = menuCaption(entry.caption);
+    item.firstChild.textContent = text;
+    item.dataset.key = key.toLowerCase();
+    if (titles.includes(item) && key) {
+      titlesByKey.set("Key" + key.toUpperCase(), item);
+      item.setAttribute("aria-keyshortcuts", "Alt+" + key.toUpperCase());
+    }
+    menus[entry.name]?.setAttribute("aria-label", text);
+  };
+  for (const entry of menuEntriesOf(layouts.menu)) {
     const parent = menus[entry.parent];
     const holder = element("div", "menu-entry", parent);
     if (entry.kind === "Separator") {
@@ -880,14 +924,12 @@ async function main() {
       holder.className = "separator";
       continue;
     }
-    const {text, key} = menuCaption(entry.caption);
     const item = element("button", "menu-item", holder);
     item.type = "button";
     // Tab passes the menus by, as in the window; the keys below move through them.
     item.tabIndex = -1;
     item.dataset.control = entry.name;
-    item.dataset.key = key.toLowerCase();
-    item.append(text);
+    item.append("");
     if (entry.shortcut) {
       element("span", "shortcut", item).append(entry.shortcut);
     }
@@ -898,15 +940,11 @@ async function main() {
       item.setAttribute("aria-expanded", "false");
       const menu = element("div", "menu", holder);
       menu.setAttribute("role", "menu");
-      menu.setAttribute("aria-label", text);
       menus[entry.name] = menu;
       if (entry.parent === layouts.menuBar) {
         titles.push(item);
-        if (key) {
-          titlesByKey.set("Key" + key.toUpperCase(), item);
-          item.setAttribute("aria-keyshortcuts", "Alt+" + key.toUpperCase());
-        }
       }
+      captionMenuItem(item, entry);
       item.addEventListener("click", (event) => {
         event.stopPropagation();
         if (menu.classList.contains("open")) {
@@ -918,6 +956,7 @@ async function main() {
       continue;
     }
     item.setAttribute("role", entry.kind === "Choice" ? "menuitemradio" : "menuitem");
+    captionMenuItem(item, entry);
     item.addEventListener("click", () => {
       // The action starts from where the focus was, so that a dialog it opens returns there.
       leaveMenus();
@@ -1050,9 +1089,42 @@ async function main() {
     }, "image/png");
   });
 
+  // Speaks `language` ("ja" or "en"): the texts of every control, dialog and menu as the layout
+  // tables give them in it, and the page's own words.
+  const speak = (language) => {
+    const said = module.layouts(language);
+    Object.assign(pageWords, module.pageWords(language));
+    document.documentElement.lang = language;
+    for (const [layout, built] of [[said.main, {controls}], [said.settings, settings],
+                                   [said.colourCode, codeDialog], [said.version, versionDialog]]) {
+      for (const control of layout.controls) {
+        showTexts(control, built.controls[control.name]);
+      }
+      built.showTitle?.(layout);
+    }
+    titlesByKey.clear();
+    for (const entry of menuEntriesOf(said.menu)) {
+      if (entry.kind !== "Separator") {
+        captionMenuItem(menuItems[entry.name], entry);
+      }
+    }
+    for (const quit of quitters) {
+      quit.title = pageWords.quitHint;
+    }
+    bar.setAttribute("aria-label", pageWords.menuBar);
+    rendered.title = pageWords.rendering;
+    byId("rendered-caption").textContent = pageWords.renderingCaption;
+    for (const panel of document.querySelectorAll("[aria-roledescription]")) {
+      panel.setAttribute("aria-roledescription", pageWords.colourRole);
+    }
+    showFragment();
+  };
+
   // A link's settings go over those the page starts with.
   const linked = location.hash.slice(1);
-  act(model.startUp());
+  const started = model.startUp();
+  speak(model.language());
+  act(started);
   if (linked) {
     openLink(linked);
   }

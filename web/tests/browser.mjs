@@ -22,7 +22,7 @@ export async function startBrowser() {
   const args = [
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
     "--no-first-run", "--no-default-browser-check", "--disable-features=Translate,MediaRouter",
-    "--font-render-hinting=none",
+    "--font-render-hinting=none", "--lang=ja",
   ];
   // Chromium's own sandbox cannot start as root.
   if (process.getuid?.() === 0) {
@@ -51,9 +51,14 @@ export async function startBrowser() {
 
 /// Opens the page in a new tab and waits until the window is shown; every request the page makes
 /// is recorded in `requests`, and every message it logs in `console`. `prepare` may change the
-/// tab before the page loads.
-export async function openPage(session, {viewport = {width: 720, height: 480}, prepare} = {}) {
+/// tab before the page loads. The browser's languages are Japanese unless `languages` says.
+export async function openPage(session, {viewport = {width: 720, height: 480}, prepare,
+                                         languages = ["ja"]} = {}) {
   const page = await session.browser.newPage();
+  await page.evaluateOnNewDocument((names) => {
+    Object.defineProperty(Navigator.prototype, "languages", {get: () => names});
+    Object.defineProperty(Navigator.prototype, "language", {get: () => names[0]});
+  }, languages);
   await prepare?.(page);
   await page.setViewport(viewport);
   const requests = [];

@@ -162,6 +162,66 @@ const outputRows = [
    flags: ["--format", "json", "--link"]},
 ];
 
+describe("in English", () => {
+  // The buttons and boxes of the window `scope` whose caption overflows its box or runs under
+  // the next control.
+  const clipped = (page, scope) => page.evaluate((inside) => [...document.querySelectorAll(
+      `${inside} [data-control]`)]
+      .map((part) => [part.dataset.control, part.closest("label") ?? part])
+      .filter(([, box]) => box.matches("button, label") && box.checkVisibility())
+      .filter(([, box]) => {
+        const caption = document.createRange();
+        caption.selectNodeContents(box);
+        const text = caption.getBoundingClientRect();
+        const end = document.elementFromPoint(text.right - 1, text.top + text.height / 2);
+        return text.right > box.getBoundingClientRect().right + 0.5 || !box.contains(end);
+      })
+      .map(([name]) => name), scope);
+
+  it("speaks the browser's language, fits its captions, and switches and remembers from the menu",
+     async () => {
+    const {page, console: messages} = await openPage(session, {languages: ["en-GB", "en"]});
+    const caption = (name) => page.$eval(control(name), (e) =>
+        (e.closest("label") ?? e).textContent.trim());
+    assert.equal(await page.evaluate(() => document.documentElement.lang), "en");
+    assert.equal(await caption("Button1"), "Swap");
+    assert.equal(await page.$eval(control("Button1"), (e) => e.title),
+                 "Swap the start and end colours.");
+    assert.equal(await page.$eval(control("Edit1"), (e) => e.getAttribute("aria-label")), "Text");
+    assert.match(await page.$eval(control("Button3"), (e) => e.title), /close the tab/);
+    assert.deepEqual(await clipped(page, "#main-window"), []);
+    await chooseMenu(page, "K1", "K2");
+    assert.equal(await page.$eval('dialog[open]', (e) => e.getAttribute("aria-label")),
+                 "Lumo settings");
+    assert.deepEqual(await clipped(page, "dialog[open]"), []);
+    await page.keyboard.press("Escape");
+    // The help opens in the language spoken.
+    const helpOpened = async () => {
+      await page.evaluate(() => {
+        window.open = (url) => {
+          window.opened = url;
+        };
+      });
+      await chooseMenu(page, "Help1", "SearchforHelpOn1");
+      return page.evaluate(() => window.opened);
+    };
+    assert.equal(await helpOpened(), "help.en.html");
+
+    await typeInto(page, "Edit1", "abc");
+    await chooseMenu(page, "K1", "Language1");
+    assert.equal(await caption("Button1"), "色反転");
+    assert.equal(await caption("Language1"), "English(L)");
+    assert.deepEqual(await clipped(page, "#main-window"), []);
+    assert.equal(await page.$eval(control("Edit1"), (e) => e.value), "abc");
+    assert.equal(await helpOpened(), "help.html");
+    await page.reload();
+    await page.waitForSelector("body[data-ready]");
+    assert.equal(await caption("Button1"), "色反転");
+    assert.deepEqual(messages, []);
+    await page.close();
+  });
+});
+
 describe("the fragment equals the native CLI's", () => {
   for (const row of outputRows) {
     it(row.name, async () => {
@@ -499,7 +559,8 @@ describe("the clipboard and the rendering", () => {
 describe("the server", () => {
   it("sends the security headers with every file, and the text and WebAssembly compressed",
      async () => {
-       for (const file of ["", "help.html", "huewright.wasm", "page.js", "favicon.svg"]) {
+       for (const file of ["", "help.html", "help.en.html", "huewright.wasm", "page.js",
+                           "favicon.svg"]) {
          const answer = await fetch(session.origin + file, {headers: {"Accept-Encoding": "gzip"}});
          const body = await answer.text();
          // An HTML file's policy is its meta tag's; every policy forbids framing.
@@ -509,7 +570,7 @@ describe("the server", () => {
          assert.equal(answer.headers.get("x-content-type-options"), "nosniff", file);
          assert.equal(answer.headers.get("referrer-policy"), "no-referrer", file);
          assert.equal(answer.headers.get("content-encoding"), "gzip", file);
-         assert.equal(Boolean(stated), file === "" || file === "help.html", file);
+         assert.equal(Boolean(stated), ["", "help.html", "help.en.html"].includes(file), file);
        }
      });
 });
@@ -705,7 +766,7 @@ describe("the keyboard", () => {
       // The table's order, less what the window passes over too: disabled controls, and the
       // buttons of a radio group but its checked one.
       const expected = await page.evaluate(async (scope, layout) => {
-        const table = (await createHuewright()).layouts()[layout].focusOrder;
+        const table = (await createHuewright()).layouts("ja")[layout].focusOrder;
         const inScope = (name) => document.querySelector(`${scope} [data-control="${name}"]`);
         return table.filter((name) => {
           const part = inScope(name);
@@ -745,6 +806,7 @@ describe("the keyboard", () => {
     const steps = [
       // keys, then the control with the focus and the menus open
       [["Alt+e"], "K2", ["K1"]],
+      [["ArrowUp"], "Language1", ["K1"]],
       [["ArrowUp"], "FormMenu", ["K1"]],
       [["ArrowRight"], "FormFONT", ["K1", "FormMenu"]],
       [["ArrowLeft"], "FormMenu", ["K1"]],
