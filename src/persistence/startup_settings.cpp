@@ -71,8 +71,9 @@ void take(StartupSettings& s, std::int32_t StartupSettings::*number, std::int32_
 // The number is one of the generator's forms; the window takes those of its menu.
 constexpr std::string_view kOutputFormKey = "Form";
 constexpr auto kLastOutputForm = static_cast<std::int32_t>(std::size(kOutputForms) - 1);
-// The interface's language is this program's alone, so it has a section of its own.
-constexpr SettingsKey kLanguageKey{"Huewright", "Language"};
+// The interface's language is this program's alone, so it has a section of its own, named as
+// the one a gradation file keeps the program's own keys in.
+constexpr SettingsKey kLanguageKey{"HuewrightHTML", "Language"};
 
 // Writes `value` into `file` in one save, keeping everything else the file holds. A start-up
 // file that exists but lacks SS, FS and KB switches them off at the next start, so a new file

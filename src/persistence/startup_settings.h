@@ -30,7 +30,7 @@ struct StartupSettings {
     /// The window's output form, 0 FONT, 1 SPAN, 2 BBCode; kept under its own key, which the
     /// settings dialog does not write.
     std::int32_t outputForm = 0;
-    /// The interface's language as last chosen, "ja" or "en" (section "Huewright", key
+    /// The interface's language as last chosen, "ja" or "en" (section "HuewrightHTML", key
     /// "Language"); "" for none. The settings dialog does not write it either.
     std::string language{};
 
@@ -64,7 +64,7 @@ std::vector<SettingsValue> startupFileValues(const StartupSettings& settings);
 void writeStartupOutputForm(FileSystem& files, const std::filesystem::path& file,
                             const StartupSettings& settings);
 
-/// Writes the language of `settings` into section "Huewright" of `file`, as
+/// Writes the language of `settings` into section "HuewrightHTML" of `file`, as
 /// writeStartupOutputForm writes the form.
 void writeStartupLanguage(FileSystem& files, const std::filesystem::path& file,
                           const StartupSettings& settings);

@@ -306,7 +306,8 @@ TEST_F(MainWindowModelTest, TheLanguageIsChosenRememberedAndOverridden) {
     EXPECT_EQ(model.language(), Language::English);
     model.switchLanguage();
     EXPECT_EQ(model.language(), Language::Japanese);
-    EXPECT_EQ(files.files["/work/lumo.ini"], "[Stat]\r\nTB=0\r\n[Huewright]\r\nLanguage=ja\r\n");
+    EXPECT_EQ(files.files["/work/lumo.ini"],
+              "[Stat]\r\nTB=0\r\n[HuewrightHTML]\r\nLanguage=ja\r\n");
 
     MainWindowModel restarted(files);
     restarted.setLocaleLanguage(Language::English);

@@ -267,7 +267,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(findControl<QAction>(&form(), MenuItem::Language)->text(),
                  QStringLiteral("日本語(&L)"));
         QCOMPARE(widget<QLineEdit>(LineEdit::Text)->text(), QStringLiteral("xyz"));
-        QVERIFY(lumoIni().ends_with("[Huewright]\r\nLanguage=en\r\n"));
+        QVERIFY(lumoIni().ends_with("[HuewrightHTML]\r\nLanguage=en\r\n"));
         // Qt's own dialogs follow: their buttons in English, then in Japanese where Qt has it.
         const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
         QCOMPARE(cancel(), QStringLiteral("Cancel"));
