@@ -17,6 +17,7 @@
     X(Window, ColourCode,  "colorform")     \
     X(Window, Settings,    "stat_form")     \
     X(Window, Version,     "about_form")    \
+    X(Window, Extended,    "extended_form") \
     X(Window, Help,        "help")          \
     X(Window, SaveDialog,  "SD1")           \
     X(Window, OpenDialog,  "OD1")
@@ -103,6 +104,7 @@
     X(MenuItem, AmpersandForm,   "FormAmpersand")   \
     X(MenuItem, JsonForm,        "FormJSON")        \
     X(MenuItem, Language,        "Language1")       \
+    X(MenuItem, Extended,        "Extended1")       \
     X(MenuItem, HelpTopics,      "SearchforHelpOn1")\
     X(MenuItem, About,           "About1")
 
@@ -145,6 +147,29 @@
     X(VersionControl, Version, "Version")           \
     X(VersionControl, Ok,      "ok_b")
 
+// The extended colour dialog: the stops as a typed list with its strip, the presets, the blend and
+// the two switches.
+#define HUEWRIGHT_EXTENDED_CONTROLS(X)                  \
+    X(ExtendedControl, Stops,      "stops_e")           \
+    X(ExtendedControl, Strip,      "strip")             \
+    X(ExtendedControl, AddStop,    "add_b")             \
+    X(ExtendedControl, RemoveStop, "remove_b")          \
+    X(ExtendedControl, Reverse,    "reverse_b")         \
+    X(ExtendedControl, Rainbow,    "rainbow_b")         \
+    X(ExtendedControl, Sunset,     "sunset_b")          \
+    X(ExtendedControl, Ocean,      "ocean_b")           \
+    X(ExtendedControl, Pastel,     "pastel_b")          \
+    X(ExtendedControl, Monochrome, "mono_b")            \
+    X(ExtendedControl, BlendGroup, "blend")             \
+    X(ExtendedControl, Rgb,        "blend_rgb")         \
+    X(ExtendedControl, Oklab,      "blend_oklab")       \
+    X(ExtendedControl, Oklch,      "blend_oklch")       \
+    X(ExtendedControl, ExactEnds,  "exact_c")           \
+    X(ExtendedControl, MergeRuns,  "merge_c")           \
+    X(ExtendedControl, Reset,      "reset_b")           \
+    X(ExtendedControl, Ok,         "ok_b")              \
+    X(ExtendedControl, Cancel,     "cancel_b")
+
 // The help window.
 #define HUEWRIGHT_HELP_CONTROLS(X)                  \
     X(HelpControl, Search, "search")                \
@@ -164,6 +189,7 @@
     X(Settings,   SettingsControl,   kAllSettingsControls,    HUEWRIGHT_SETTINGS_CONTROLS) \
     X(ColourCode, ColourCodeControl, kAllColourCodeControls,  HUEWRIGHT_COLOUR_CODE_CONTROLS) \
     X(Version,    VersionControl,    kAllVersionControls,     HUEWRIGHT_VERSION_CONTROLS) \
+    X(Extended,   ExtendedControl,   kAllExtendedControls,    HUEWRIGHT_EXTENDED_CONTROLS) \
     X(Help,       HelpControl,       kAllHelpControls,        HUEWRIGHT_HELP_CONTROLS)
 
 // clang-format on

@@ -17,7 +17,7 @@ namespace huewright {
 
 /// A control that shows state.
 using Control = std::variant<CheckBox, RadioButton, SpinField, LineEdit, Button, WindowPart,
-                             MenuItem, SettingsControl>;
+                             MenuItem, SettingsControl, ExtendedControl>;
 
 /// The short name of `control`, by which the views find it.
 std::string_view nameOf(const Control& control);

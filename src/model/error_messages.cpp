@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/colour_options.h"
 #include "model/words.h"
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
@@ -67,6 +68,9 @@ std::string errorMessage(const std::exception& error, OutputForm form, Language 
     }
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
         return phrase(words::kLineBreakInValue, language, {lineBreak->key()});
+    }
+    if (const auto* stops = dynamic_cast<const StopListError*>(&error)) {
+        return phrase(words::kStopList, language, {stops->what()});
     }
     if (const auto* refused = dynamic_cast<const OutputError*>(&error)) {
         return outputMessage(*refused, form, language);

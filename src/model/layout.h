@@ -125,6 +125,8 @@ const WindowLayout& settingsDialogLayout();
 const WindowLayout& colourCodeDialogLayout();
 /// The version dialog "バージョン情報".
 const WindowLayout& versionDialogLayout();
+/// The extended colour dialog "拡張".
+const WindowLayout& extendedDialogLayout();
 
 /// Whether a control of `kind` can take the keyboard focus: frames, pictures and labels cannot. A
 /// colour panel can, since Enter or Space there does what its double click does.

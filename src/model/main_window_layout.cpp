@@ -356,6 +356,7 @@ constexpr MenuLayout kMenu[] = {
     formChoice(kOutputFormItems[3]),
     formChoice(kOutputFormItems[4]),
     formChoice(kOutputFormItems[5]),
+    {nameOf(MenuItem::Extended), M::Item, nameOf(Menu::Edit), "拡張(&X)...", ""},
     // Names the other language, in its own words: what choosing it switches to.
     {nameOf(MenuItem::Language), M::Item, nameOf(Menu::Edit), "English(&L)", ""},
     {nameOf(Menu::Help), M::Menu, nameOf(Menu::Bar), "ﾍﾙﾌﾟ(&H)", ""},
@@ -375,7 +376,8 @@ std::span<const MenuLayout> mainMenuLayout() {
 
 std::span<const WindowLayout* const> allWindowLayouts() {
     static const WindowLayout* const kAll[] = {&mainWindowLayout(), &colourCodeDialogLayout(),
-                                               &settingsDialogLayout(), &versionDialogLayout()};
+                                               &settingsDialogLayout(), &versionDialogLayout(),
+                                               &extendedDialogLayout()};
     return kAll;
 }
 

@@ -95,6 +95,7 @@ void MainWindowModel::startUp(const std::filesystem::path& workingDirectory,
                               const StartupSettings& startup) {
     startupDir_ = workingDirectory;
     startup_ = startup;
+    colourOptions_ = ColourOptions{};
     // The colours and the size, font and line-break check boxes, each as code sets it.
     GradationSettings takenUp;
     takeStartupValues(kTakenUpAtStart, startup_, takenUp);
@@ -318,6 +319,20 @@ void MainWindowModel::chooseOutputForm(OutputForm form) {
     regenerate();
 }
 
+void MainWindowModel::setColourOptions(ColourOptions options) {
+    colourOptions_ = std::move(options);
+    regenerate();
+}
+
+std::vector<ColourValue> MainWindowModel::windowStops() const {
+    std::vector<ColourValue> stops{colour(ColourSlot::Start)};
+    if (checked(CheckBox::ThreeColours)) {
+        stops.push_back(colour(ColourSlot::Middle));
+    }
+    stops.push_back(colour(ColourSlot::End));
+    return stops;
+}
+
 Language MainWindowModel::language() const {
     if (runLanguage_) {
         return *runLanguage_;
@@ -407,6 +422,7 @@ void MainWindowModel::regenerate() {
     }
     OutputOptions options;
     options.form = outputForm();
+    colourOptions_.applyTo(options);
     try {
         markup_ = buildOutput(settings, options, painter ? &*painter : nullptr);
         refusal_.reset();
@@ -450,6 +466,12 @@ LoadReport MainWindowModel::loadGradationFile(const ProfileDocument& file) {
         refuseTextsLongerThan(*longestText_, reader);
     }
     report.unreadableExtendedKeys = takeExtendedKeys(reader, report.extended);
+    // The file's colour options go over the window's, key by key; its form does not, lumo.ini
+    // keeps the window's.
+    OutputOptions mine;
+    colourOptions_.applyTo(mine);
+    takeExtendedKeys(reader, mine);
+    colourOptions_ = ColourOptions::of(mine);
     for (const SettingsKey& key : extendedKeys()) {
         report.heldSettings = report.heldSettings || reader.holds(key);
     }
@@ -515,7 +537,15 @@ void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const
     }
     items.texts = texts_;
     items.faceName = faceName_;
-    files_.replaceFile(file, updatedGradationFile(files_, file, items));
+    // The program's own section is written as the command line writes it, once the colour
+    // options leave their defaults; a window as described saves what it always did.
+    std::optional<OutputOptions> extended;
+    if (!colourOptions_.atDefaults()) {
+        extended.emplace();
+        extended->form = outputForm();
+        colourOptions_.applyTo(*extended);
+    }
+    files_.replaceFile(file, updatedGradationFile(files_, file, items, extended));
 }
 
 }  // namespace huewright

@@ -11,6 +11,7 @@
 #include "generator/gradation_settings.h"
 #include "generator/output.h"
 #include "generator/preview.h"
+#include "model/colour_options.h"
 #include "model/controls.h"
 #include "model/gradation_fields.h"
 #include "model/language.h"
@@ -162,6 +163,13 @@ class MainWindowModel {
     /// written.
     void chooseOutputForm(OutputForm form);
 
+    /// The colour options beyond the window's; at their defaults the markup is as described.
+    const ColourOptions& colourOptions() const { return colourOptions_; }
+    /// Makes the markup with `options` from now on; regenerates.
+    void setColourOptions(ColourOptions options);
+    /// The window's own colours as stops: start, the middle colour in three-colour mode, end.
+    std::vector<ColourValue> windowStops() const;
+
     /// The language the views speak: the one given for this run, else the one last chosen from
     /// the menu (the start-up file remembers it), else the user's locale's.
     Language language() const;
@@ -239,6 +247,7 @@ class MainWindowModel {
     FileSystem& files_;
     std::filesystem::path startupDir_;
     StartupSettings startup_;
+    ColourOptions colourOptions_;
     Language localeLanguage_ = Language::Japanese;
     std::optional<Language> runLanguage_;
 

@@ -30,6 +30,7 @@ inline constexpr const char* kControlCharacter = "%1 の制御文字 %2 は %3 �
 inline constexpr const char* kLinkScheme =
     "%1 形式のリンク先は相対か http, https, mailto, ftp だけです";
 inline constexpr const char* kBracketInFace = "%1 のフォント名には [ と ] を使えません";
+inline constexpr const char* kStopList = "色の並びを読めません（%1）";
 inline constexpr const char* kCodeInText =
     "%1 の %2 文字目の %3 は %4 形式では色コードとして読まれます";
 
@@ -57,40 +58,13 @@ inline constexpr const char* kColourRole = "色";
 
 /// Every text above, for the check that each has its English.
 inline constexpr const char* kAll[] = {
-    kHelpTitle,
-    kHelpSearch,
-    kHelpTopics,
-    kHelpText,
-    kHelpClear,
-    kHelpUnreadable,
-    kSettingsFiles,
-    kAllFiles,
-    kSaveSettingsTitle,
-    kOpenSettingsTitle,
-    kCannotWrite,
-    kCannotRead,
-    kTooLong,
-    kNoSettings,
-    kLineBreakInValue,
-    kControlCharacter,
-    kLinkScheme,
-    kBracketInFace,
-    kCodeInText,
-    kQuitHint,
-    kImportStartup,
-    kExportStartup,
-    kNoStartupFile,
-    kRenderingCaption,
-    kCopied,
-    kNotCopied,
-    kSavePreview,
-    kCopyLink,
-    kLinkTooLong,
-    kBadLink,
-    kRenderedPart,
-    kMenuBar,
-    kRendering,
-    kClose,
+    kHelpTitle,        kHelpSearch,    kHelpTopics,    kHelpText,          kHelpClear,
+    kHelpUnreadable,   kSettingsFiles, kAllFiles,      kSaveSettingsTitle, kOpenSettingsTitle,
+    kCannotWrite,      kCannotRead,    kTooLong,       kNoSettings,        kLineBreakInValue,
+    kControlCharacter, kLinkScheme,    kBracketInFace, kCodeInText,        kStopList,
+    kQuitHint,         kImportStartup, kExportStartup, kNoStartupFile,     kRenderingCaption,
+    kCopied,           kNotCopied,     kSavePreview,   kCopyLink,          kLinkTooLong,
+    kBadLink,          kRenderedPart,  kMenuBar,       kRendering,         kClose,
     kColourRole,
 };
 

@@ -23,6 +23,7 @@ class QPushButton;
 namespace huewright {
 
 class ColourCodeDialog;
+class ExtendedDialog;
 class ImageView;
 class MarkupEdit;
 class Platform;
@@ -68,6 +69,7 @@ class MainWindow : public QMainWindow {
     void showHelp();
     void showVersion();
     void editStartupSettings();
+    void editColourOptions();
     void saveSettingsFile();
     void openSettingsFile();
     void switchLanguage();
@@ -84,6 +86,7 @@ class MainWindow : public QMainWindow {
 
     ColourCodeDialog* colourCodeDialog_ = nullptr;
     SettingsDialog* settingsDialog_ = nullptr;
+    ExtendedDialog* extendedDialog_ = nullptr;
     VersionDialog* versionDialog_ = nullptr;
     QLineEdit* textEdit_ = nullptr;
     QComboBox* faceNameBox_ = nullptr;

@@ -9,6 +9,7 @@
 #include "model/words.h"
 #include "ui/colour_code_dialog.h"
 #include "ui/control_layout.h"
+#include "ui/extended_dialog.h"
 #include "ui/main_window.h"
 #include "ui/markup_edit.h"
 #include "ui/platform.h"
@@ -40,6 +41,7 @@ std::filesystem::path localPath(const QString& fileName) {
 void MainWindow::connectActions() {
     colourCodeDialog_ = new ColourCodeDialog(model_, platform_, this);
     settingsDialog_ = new SettingsDialog(model_, platform_, *colourCodeDialog_, this);
+    extendedDialog_ = new ExtendedDialog(model_, platform_, this);
     versionDialog_ = new VersionDialog([this] { showHelp(); }, this);
     for (const Button button : kAllButtons) {
         if (const std::optional<ColourSlot> slot = colourSlotOf(button)) {
@@ -63,6 +65,7 @@ void MainWindow::connectActions() {
     connect(item(MenuItem::HelpTopics), &QAction::triggered, this, &MainWindow::showHelp);
     connect(item(MenuItem::About), &QAction::triggered, this, &MainWindow::showVersion);
     connect(item(MenuItem::Language), &QAction::triggered, this, &MainWindow::switchLanguage);
+    connect(item(MenuItem::Extended), &QAction::triggered, this, &MainWindow::editColourOptions);
     connect(item(MenuItem::Save), &QAction::triggered, this, &MainWindow::saveSettingsFile);
     connect(item(MenuItem::Open), &QAction::triggered, this, &MainWindow::openSettingsFile);
     connect(item(MenuItem::StartupSettings), &QAction::triggered, this,
@@ -105,6 +108,13 @@ void MainWindow::editStartupSettings() {
     platform_.runModal(*settingsDialog_);
     // However the dialog closed, the tag options it may have stored take effect at once.
     act([&] { model_.regenerate(); });
+}
+
+void MainWindow::editColourOptions() {
+    extendedDialog_->fill();
+    platform_.runModal(*extendedDialog_);
+    // Options it stored have made the markup again.
+    act([] {});
 }
 
 void MainWindow::saveSettingsFile() {

@@ -240,7 +240,7 @@ class MainWindowTest : public QObject {
                     QCOMPARE(iface->text(QAccessible::Name), said(control.accessibleName));
                 }
                 const QString description =
-                    control.kind == ControlKind::Image ? QStringLiteral("abc") : said(control.hint);
+                    w == widget(WindowPart::Preview) ? QStringLiteral("abc") : said(control.hint);
                 if (!description.isEmpty()) {
                     QCOMPARE(iface->text(QAccessible::Description), description);
                 }
@@ -278,6 +278,40 @@ class MainWindowTest : public QObject {
                           QStringLiteral("/qtbase_ja.qm"))) {
             QCOMPARE(cancel(), QStringLiteral("キャンセル"));
         }
+    }
+
+    // 拡張 makes the markup with its stops and blend, as the generator makes it from those
+    // options; a colour added through the colour dialog joins the list; a list that cannot be
+    // read is refused with its reason, the dialog open and the markup as it was.
+    void extendedDialogMakesTheMarkupWithItsOptions() {
+        const auto in = [](QDialog& dialog, ExtendedControl control) {
+            return findControl<QWidget>(&dialog, control);
+        };
+        platform().colourAnswers = {0xFF0000};
+        platform().modalScript = [&](QDialog& dialog) {
+            type(in(dialog, ExtendedControl::Stops), QStringLiteral("#FF0000,#00FF00"));
+            QTest::mouseClick(in(dialog, ExtendedControl::AddStop), Qt::LeftButton);
+            QTest::mouseClick(in(dialog, ExtendedControl::Oklab), Qt::LeftButton);
+            QTest::mouseClick(in(dialog, ExtendedControl::Ok), Qt::LeftButton);
+        };
+        trigger(MenuItem::Extended);
+        OutputOptions options;
+        options.stops = {0x0000FF, 0x00FF00, 0xFF0000};
+        options.blend = Blend::Oklab;
+        QCOMPARE(markup(),
+                 QString::fromStdString(cp932ToUtf8(buildOutput(model().snapshot(), options))));
+        QCOMPARE(shownMarkup(), markup());
+
+        const QString before = markup();
+        platform().modalScript = [&](QDialog& dialog) {
+            type(in(dialog, ExtendedControl::Stops), QStringLiteral(",x"));
+            QTest::mouseClick(in(dialog, ExtendedControl::Ok), Qt::LeftButton);
+            QVERIFY(!platform().errors.isEmpty());
+            QTest::mouseClick(in(dialog, ExtendedControl::Cancel), Qt::LeftButton);
+        };
+        trigger(MenuItem::Extended);
+        QVERIFY(platform().errors.last().startsWith(QStringLiteral("色の並びを読めません（")));
+        QCOMPARE(markup(), before);
     }
 
     void startState() {

@@ -127,6 +127,7 @@ val layouts(const std::string& code) {
     all.set("settings", windowOf(settingsDialogLayout(), language));
     all.set("colourCode", windowOf(colourCodeDialogLayout(), language));
     all.set("version", windowOf(versionDialogLayout(), language));
+    all.set("extended", windowOf(extendedDialogLayout(), language));
     return all;
 }
 
@@ -326,6 +327,14 @@ EMSCRIPTEN_BINDINGS(huewright) {
         .function("storeSettings", &Page::storeSettings)
         .function("settingsClosed", &Page::settingsClosed)
         .function("settingsState", &Page::settingsState)
+        .function("openExtended", &Page::openExtended)
+        .function("extendedEdit", &Page::extendedEdit)
+        .function("extendedClick", &Page::extendedClick)
+        .function("extendedLastStop", &Page::extendedLastStop)
+        .function("extendedColourChosen", &Page::extendedColourChosen)
+        .function("storeExtended", &Page::storeExtended)
+        .function("extendedState", &Page::extendedState)
+        .function("extendedStrip", &Page::extendedStrip)
         .function("startupFile", &Page::startupFile)
         .function("importStartupFile", &Page::importStartupFile);
 }

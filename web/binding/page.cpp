@@ -11,6 +11,7 @@
 #include "generator/colour_code.h"
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
+#include "model/extended_keys.h"
 #include "model/gradation_file.h"
 #include "model/layout.h"
 #include "model/main_window_state.h"
@@ -372,6 +373,16 @@ val Page::link() const {
     if (model_.outputForm() != OutputForm::Font) {
         add(kFormKey, std::string(formName(model_.outputForm())));
     }
+    // The colour options, under the names the program's own section of a settings file has.
+    if (!model_.colourOptions().atDefaults()) {
+        OutputOptions options;
+        model_.colourOptions().applyTo(options);
+        for (const SettingsValue& value : extendedFileValues(options)) {
+            if (value.key.key != kFormKey) {
+                add(value.key.key, value.text);
+            }
+        }
+    }
     return pairs;
 }
 
@@ -382,9 +393,20 @@ namespace {
 // file holds so.
 struct LinkRead {
     std::vector<SettingsValue> values = builtInValues();
+    std::vector<SettingsValue> colourOptions;  ///< in the program's own section
     StartupSettings startup;
     std::vector<std::string> refused;
 };
+
+// The colour option of the program's own section that `key` names; none for any other key.
+std::optional<SettingsKey> colourOptionKey(std::string_view key) {
+    for (const SettingsKey& option : extendedKeys()) {
+        if (option.key == key && key != kFormKey) {
+            return option;
+        }
+    }
+    return std::nullopt;
+}
 
 LinkRead readLink(const val& pairs, StartupSettings startup) {
     LinkRead read;
@@ -405,6 +427,8 @@ LinkRead readLink(const val& pairs, StartupSettings startup) {
             startup.outputForm = static_cast<std::int32_t>(*form);
         } else if (option != std::end(kTagOptions) && (text == "0" || text == "1")) {
             option->set(startup, text == "1");
+        } else if (const std::optional<SettingsKey> colourOption = colourOptionKey(key)) {
+            read.colourOptions.push_back({*colourOption, text});
         } else if (named != read.values.end()) {
             try {
                 named->text = utf8ToCp932(text);
@@ -432,10 +456,13 @@ std::string Page::openLink(const val& pairs) {
         model_.startUp({}, read.startup);
         ProfileDocument document;
         document.writeAll(read.values);
-        model_.loadGradationFile(document);
+        document.writeAll(read.colourOptions);
+        return model_.loadGradationFile(document);
     };
     try {
-        load(link);
+        const LoadReport report = load(link);
+        link.refused.insert(link.refused.end(), report.unreadableExtendedKeys.begin(),
+                            report.unreadableExtendedKeys.end());
         // A value the file's rules read otherwise (a colour out of range, a word for a number)
         // would give other settings than the link names.
         const std::vector<SettingsValue> taken =
@@ -510,6 +537,47 @@ std::string Page::settingsClosed() {
 
 val Page::settingsState() const {
     return statesOf(settingsDialogState(draft_, model_));
+}
+
+void Page::openExtended() {
+    extended_.open(model_.colourOptions(), model_.windowStops());
+}
+
+void Page::extendedEdit(const std::string& text) {
+    extended_.setStopsText(text);
+}
+
+void Page::extendedClick(const std::string& control) {
+    if (const auto clicked = named(kAllExtendedControls, control)) {
+        extended_.click(*clicked);
+    }
+}
+
+std::string Page::extendedLastStop() const {
+    const std::optional<std::vector<ColourValue>> stops = extended_.stops();
+    return cssColour(stops && !stops->empty() ? stops->back() : 0);
+}
+
+void Page::extendedColourChosen(const val& colour) {
+    if (const std::optional<ColourValue> chosen = pickedColour(colour, 0)) {
+        extended_.addStop(*chosen);
+    }
+}
+
+std::string Page::storeExtended() {
+    return act([&] { model_.setColourOptions(extended_.values()); });
+}
+
+val Page::extendedState() const {
+    return statesOf(extendedDialogState(extended_));
+}
+
+val Page::extendedStrip(int width) const {
+    val colours = val::array();
+    for (const ColourValue colour : extended_.stripColours(width)) {
+        colours.call<void>("push", cssColour(colour));
+    }
+    return colours;
 }
 
 val Page::startupFile() const {

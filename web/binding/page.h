@@ -8,6 +8,7 @@
 #include "binding/browser_file_system.h"
 #include "binding/canvas_surface.h"
 #include "model/control_state.h"
+#include "model/extended_draft.h"
 #include "model/main_window_model.h"
 #include "model/startup_draft.h"
 
@@ -108,6 +109,26 @@ class Page {
     /// The dialog's controls' states, by short name.
     emscripten::val settingsState() const;
 
+    // The extended colour dialog, over the model's draft of the colour options.
+
+    /// Fills the draft from the window's colour options, as the dialog opens.
+    void openExtended();
+    /// The list of stops as typed.
+    void extendedEdit(const std::string& text);
+    /// A click on one of the dialog's presets, list buttons, blends or switches.
+    void extendedClick(const std::string& control);
+    /// The colour picker's answer for 色を追加: "#rrggbb" or null.
+    void extendedColourChosen(const emscripten::val& colour);
+    /// The colour 色を追加 opens the picker with: the last stop, "#rrggbb".
+    std::string extendedLastStop() const;
+    /// OK: makes the markup with the options; on failure, the message, and the dialog stays open.
+    std::string storeExtended();
+    /// The dialog's controls' states, by short name.
+    emscripten::val extendedState() const;
+    /// The strip's colours, one per pixel of `width`, as CSS colours; none while the list cannot
+    /// be read.
+    emscripten::val extendedStrip(int width) const;
+
     // The start-up file as a file of the user's.
 
     /// lumo.ini as stored, or null when there is none yet.
@@ -127,6 +148,7 @@ class Page {
     CanvasSurface surface_;
     MainWindowModel model_;
     StartupDraft draft_;
+    ExtendedDraft extended_;
     DrawnState drawn_;
 };
 

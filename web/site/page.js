@@ -769,6 +769,60 @@ async function main() {
   versionDialog.controls[names.Version.VersionControl.Ok].addEventListener(
       "click", () => versionDialog.dialog.close());
 
+  // The extended colour dialog over the model's draft of the colour options; OK makes the
+  // markup with them, which the main window then shows.
+  const E = names.Extended.ExtendedControl;
+  const extended = buildDialog(layouts.extended, names, () => act(""));
+  const strip = extended.controls[E.Strip];
+  const showExtended = () => {
+    for (const [name, controlState] of Object.entries(model.extendedState())) {
+      showControl(extended.controls[name], controlState);
+    }
+    const context = strip.getContext("2d");
+    context.fillStyle = getComputedStyle(extended.dialog).backgroundColor;
+    context.fillRect(0, 0, strip.width, strip.height);
+    model.extendedStrip(strip.width).forEach((colour, x) => {
+      context.fillStyle = colour;
+      context.fillRect(x, 0, 1, strip.height);
+    });
+  };
+  const stopsBox = extended.controls[E.Stops];
+  stopsBox.addEventListener("input", () => {
+    model.extendedEdit(stopsBox.value);
+    showExtended();
+  });
+  for (const [name, part] of Object.entries(extended.controls)) {
+    if (part.type === "checkbox" || part.type === "radio") {
+      part.addEventListener("change", () => {
+        model.extendedClick(name);
+        showExtended();
+      });
+      if (part.type === "radio") {
+        wireRadioArrows(module, part);
+      }
+    } else if (part.tagName === "BUTTON" && ![E.AddStop, E.Ok, E.Cancel].includes(name)) {
+      part.addEventListener("click", () => {
+        model.extendedClick(name);
+        showExtended();
+      });
+    }
+  }
+  extended.controls[E.AddStop].addEventListener("click", async () => {
+    model.extendedColourChosen(await pickColour(model.extendedLastStop(),
+                                                extended.controls[E.AddStop]));
+    showExtended();
+  });
+  extended.controls[E.Ok].addEventListener("click", () => {
+    const failure = model.storeExtended();
+    failure ? report(failure) : extended.dialog.close();
+  });
+  extended.controls[E.Cancel].addEventListener("click", () => extended.dialog.close());
+  const editExtended = () => {
+    model.openExtended();
+    showExtended();
+    extended.open();
+  };
+
   // Downloads and the user's files.
   const download = (bytes, name, type) => {
     const url = URL.createObjectURL(new Blob([bytes], {type}));
@@ -814,6 +868,7 @@ async function main() {
     [MenuItem.StartupSettings]: editSettings,
     [MenuItem.HelpTopics]: showHelp,
     [MenuItem.About]: versionDialog.open,
+    [MenuItem.Extended]: editExtended,
     [MenuItem.Language]: () => {
       const failure = model.switchLanguage();
       speak(model.language());
@@ -1096,7 +1151,8 @@ async function main() {
     Object.assign(pageWords, module.pageWords(language));
     document.documentElement.lang = language;
     for (const [layout, built] of [[said.main, {controls}], [said.settings, settings],
-                                   [said.colourCode, codeDialog], [said.version, versionDialog]]) {
+                                   [said.colourCode, codeDialog], [said.version, versionDialog],
+                                   [said.extended, extended]]) {
       for (const control of layout.controls) {
         showTexts(control, built.controls[control.name]);
       }

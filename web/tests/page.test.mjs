@@ -66,7 +66,7 @@ describe("the window", () => {
     const {page} = await openPage(session,
                                   {viewport: {width: 720, height: 480, deviceScaleFactor: 2}});
     await typeInto(page, "Edit1", "細かい");
-    const shown = await page.$$eval("canvas.Image", (all) => all
+    const shown = await page.$$eval("#main-window canvas.Image", (all) => all
         .filter((canvas) => getComputedStyle(canvas).display !== "none")
         .map((canvas) => [canvas.width, canvas.getAttribute("aria-description")]));
     assert.deepEqual(shown, [[814, "細かい"]]);
@@ -195,6 +195,9 @@ describe("in English", () => {
                  "Lumo settings");
     assert.deepEqual(await clipped(page, "dialog[open]"), []);
     await page.keyboard.press("Escape");
+    await chooseMenu(page, "K1", "Extended1");
+    assert.deepEqual(await clipped(page, "dialog[open]"), []);
+    await page.keyboard.press("Escape");
     // The help opens in the language spoken.
     const helpOpened = async () => {
       await page.evaluate(() => {
@@ -218,6 +221,63 @@ describe("in English", () => {
     await page.waitForSelector("body[data-ready]");
     assert.equal(await caption("Button1"), "色反転");
     assert.deepEqual(messages, []);
+    await page.close();
+  });
+});
+
+describe("the extended dialog", () => {
+  // Each row: what is typed or chosen in the dialog, and the native flags for the same options.
+  const rows = [
+    {stops: "#FF0000,#00FF00,#0000FF", clicks: ["blend_oklab"],
+     flags: ["--colours", "#FF0000,#00FF00,#0000FF", "--blend", "oklab"]},
+    {clicks: ["rainbow_b", "exact_c", "merge_c"],
+     flags: ["--colours", "#FF0000,#FF8000,#FFFF00,#00FF00,#0000FF,#4B0082,#8B00FF",
+             "--exact-ends", "--merge-runs"]},
+    {clicks: ["ocean_b", "reverse_b", "blend_oklch"],
+     flags: ["--colours", "#5FD3F3,#0A75AD,#001F54", "--blend", "oklch"]},
+  ];
+  const text = "グラデーション text";
+
+  it("gives the CLI's bytes for the same stops and blend, and the link carries them",
+     async () => {
+    const {page, console: messages} = await openPage(session);
+    await typeInto(page, "Edit1", text);
+    const inDialog = (name) => `dialog[open] ${control(name)}`;
+    for (const row of rows) {
+      await chooseMenu(page, "K1", "Extended1");
+      await page.click(inDialog("reset_b"));
+      if (row.stops) {
+        await page.click(inDialog("stops_e"));
+        await page.keyboard.type(row.stops);
+      }
+      for (const name of row.clicks) {
+        await page.click(inDialog(name));
+      }
+      // The strip starts at the first stop.
+      const first = row.flags[1].slice(1, 7).match(/../g).map((hex) => parseInt(hex, 16)).join();
+      assert.equal(await page.$eval(inDialog("strip"), (strip) =>
+          strip.getContext("2d").getImageData(0, 5, 1, 1).data.slice(0, 3).join()), first);
+      await page.click(inDialog("ok_b"));
+      assert.equal(await fragmentOf(page), native([...row.flags, "--", text]), row.flags.join(" "));
+    }
+
+    const fragment = await fragmentOf(page);
+    await page.waitForFunction(() => location.hash.includes("Blend=oklch"));
+    const link = await page.evaluate(() => location.href);
+    const {page: other} = await openPage(session);
+    await other.goto(link);
+    await settle(other);
+    assert.equal(await fragmentOf(other), fragment);
+    await other.close();
+
+    // A list that cannot be read is refused with its reason, and the dialog stays open.
+    await chooseMenu(page, "K1", "Extended1");
+    await page.click(inDialog("stops_e"));
+    await page.keyboard.type(",x");
+    await page.click(inDialog("ok_b"));
+    assert.match(await page.$eval(".error-box p", (e) => e.textContent), /^色の並びを読めません/);
+    // The test's own reading of the strip's pixels draws a hint from the browser.
+    assert.deepEqual(messages.filter((m) => !m.includes("willReadFrequently")), []);
     await page.close();
   });
 });
@@ -807,6 +867,7 @@ describe("the keyboard", () => {
       // keys, then the control with the focus and the menus open
       [["Alt+e"], "K2", ["K1"]],
       [["ArrowUp"], "Language1", ["K1"]],
+      [["ArrowUp"], "Extended1", ["K1"]],
       [["ArrowUp"], "FormMenu", ["K1"]],
       [["ArrowRight"], "FormFONT", ["K1", "FormMenu"]],
       [["ArrowLeft"], "FormMenu", ["K1"]],
