@@ -40,11 +40,18 @@ constexpr const char* kFooter =
     "Exit status: 0 on success, 2 on any failure, after one message on standard error.";
 
 void addSettingsFileFlags(CLI::App& app, Plan& plan) {
-    app.add_option("--load", plan.load,
-                   "load the gradation settings FILE as the window would, then apply the other "
-                   "flags; the text comes from the file unless one is given")
+    CLI::Option* load =
+        app.add_option("--load", plan.load,
+                       "load the gradation settings FILE as the window would, then apply the other "
+                       "flags; the text comes from the file unless one is given")
+            ->type_name("FILE")
+            ->group("Settings files");
+    app.add_option("--read-markup", plan.readMarkup,
+                   "read the FONT fragment FILE, as this program writes it in --encoding, back "
+                   "into the settings that make it, then apply the other flags")
         ->type_name("FILE")
-        ->group("Settings files");
+        ->group("Settings files")
+        ->excludes(load);
     app.add_option("--save", plan.save,
                    "also save the settings the flags describe as a gradation settings FILE, which "
                    "the window loads back to the same state")

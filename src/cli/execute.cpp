@@ -73,11 +73,14 @@ RunSettings describeRun(const Plan& plan, const RunContext& context, std::istrea
     window.setBuildsOutput(false);
     window.startUp(context.workingDirectory, run.startup);
     LoadedFile loaded;
+    std::optional<FragmentRead> fragment;
     if (plan.load) {
         loaded = loadSettingsFile(window, context, *plan.load, err);
+    } else if (plan.readMarkup) {
+        fragment = readMarkupFile(context, *plan.readMarkup, plan.encoding, err);
     }
-    run.settings = window.snapshot();
-    run.options = plan.form.over(loaded.extended);
+    run.settings = fragment ? fragment->settings : window.snapshot();
+    run.options = plan.form.over(fragment ? fragment->options : loaded.extended);
     // The Unicode forms keep UTF-8 texts whole, any character and every grapheme cluster.
     const bool utf8Texts = run.options.form != OutputForm::Font && plan.encoding == Encoding::Utf8;
     run.utf8Texts = utf8Texts;
@@ -86,7 +89,7 @@ RunSettings describeRun(const Plan& plan, const RunContext& context, std::istrea
     }
 
     std::array<std::optional<FieldValue>, kGradationFields.size()> fields = plan.fields;
-    if (!fields[kTextField] && !plan.load) {
+    if (!fields[kTextField] && !plan.load && !plan.readMarkup) {
         fields[kTextField] = readText(in);
     }
     for (std::size_t i = 0; i < kGradationFields.size(); ++i) {
@@ -108,7 +111,8 @@ RunSettings describeRun(const Plan& plan, const RunContext& context, std::istrea
         }
         source = plan.load ? "--load: " + shownName(*plan.load) + ": " +
                                  std::string(fileKeyOf(kGradationFields[i]))
-                           : flagOf(i);
+                 : plan.readMarkup ? "--read-markup: " + shownName(*plan.readMarkup)
+                                   : flagOf(i);
         // A loaded text must be whole code page 932 characters, or the markup would swallow
         // the bytes after it.
         try {

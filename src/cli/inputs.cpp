@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "cli/messages.h"
+#include "text/conversion_error.h"
+#include "text/cp932.h"
 #include "text/describe.h"
 #include "text/utf8.h"
 
@@ -86,6 +88,38 @@ LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
             << " is not one this version reads, so it keeps its default\n";
     }
     return {report.extended, hint};
+}
+
+FragmentRead readMarkupFile(const RunContext& context, const std::string& file, Encoding encoding,
+                            std::ostream& err) {
+    const std::string flag = "--read-markup: ";
+    FileRead read = context.files.readFile(context.pathOf(file));
+    if (!read.bytes) {
+        throw UsageError(flag + "cannot read " + shownName(file) + ": " + read.error.message());
+    }
+    std::string fragment = std::move(*read.bytes);
+    // Standard output ends the fragment with a line end of its own.
+    for (const std::string_view end : {"\r\n", "\n"}) {
+        if (fragment.ends_with(end)) {
+            fragment.resize(fragment.size() - end.size());
+            break;
+        }
+    }
+    try {
+        if (encoding == Encoding::Utf8) {
+            fragment = utf8ToCp932(fragment);
+        }
+        FragmentRead settings = readFontFragment(fragment);
+        for (const std::string& detail : settings.unrecovered) {
+            err << "huewright-cli: warning: " << flag << file << ": no settings make its " << detail
+                << "; the output approaches the fragment\n";
+        }
+        return settings;
+    } catch (const ConversionError& e) {
+        throw UsageError(flag + shownName(file) + ": " + e.what());
+    } catch (const FragmentError& e) {
+        throw UsageError(flag + shownName(file) + ": " + e.what());
+    }
 }
 
 }  // namespace huewright

@@ -3,7 +3,9 @@
 #include <iosfwd>
 #include <string>
 
+#include "cli/plan.h"
 #include "cli/run_context.h"
+#include "generator/font_form_reader.h"
 #include "generator/output.h"
 #include "model/main_window_model.h"
 
@@ -26,5 +28,12 @@ struct LoadedFile {
 /// on `err`).
 LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
                             const std::string& file, std::ostream& err);
+
+/// Reads the FONT fragment `file`, in `encoding` as this program writes it (one trailing line
+/// end aside), back into the settings that make it. A file that cannot be read, or that holds no
+/// fragment of the FONT form, stops the run (UsageError); details it could not recover are
+/// warnings on `err`.
+FragmentRead readMarkupFile(const RunContext& context, const std::string& file, Encoding encoding,
+                            std::ostream& err);
 
 }  // namespace huewright

@@ -51,6 +51,9 @@ struct Plan {
     bool useStartupFile = true;
     /// A gradation settings file loaded, as the window loads it, before the flags apply.
     std::optional<std::string> load;
+    /// A FONT fragment read back into the settings that make it, instead of `load`, before the
+    /// flags apply.
+    std::optional<std::string> readMarkup;
 
     /// The output form and its options as the flags choose them; each one the flags leave alone
     /// comes from the loaded file's own section, or is the default.

@@ -270,6 +270,41 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
     EXPECT_EQ(runCli({"--face-name=", "abc"}).out, runCli({"--face-name", "", "abc"}).out);
 }
 
+// A FONT fragment the program wrote, in either encoding, reads back into settings that write it
+// again; flags go over them, and --save keeps them. Other markup, and --load beside it, are
+// refused; colours no settings make are said.
+TEST_F(CliTest, ReadsAFontFragmentBackIntoItsSettings) {
+    const std::string flags = "--three-colours --frame --italic --size-pattern ";
+    const Outcome made = runCli(words(flags + "グラデ<x>"));
+    writeBytes(dir_ / "a.html", made.out);
+    EXPECT_EQ(runCli({"--read-markup", "a.html"}).out, made.out);
+    EXPECT_EQ(runCli({"--read-markup", "a.html", "--bold", "--format", "span"}).out,
+              runCli(words(flags + "--bold --format span グラデ<x>")).out);
+    runCli({"--read-markup", "a.html", "--save", "a.DAT"});
+    EXPECT_EQ(runCli({"--load", "a.DAT"}).out, made.out);
+    const std::string lower =
+        runCli(words("--encoding cp932 --lower-case-tags " + flags + "グラデ")).out;
+    writeBytes(dir_ / "b.html", lower);
+    EXPECT_EQ(runCli(words("--encoding cp932 --read-markup b.html")).out, lower);
+
+    writeBytes(dir_ / "p.html", "<p>x</p>\n");
+    const Outcome other = runCli({"--read-markup", "p.html"});
+    EXPECT_EQ(other.status, 2);
+    EXPECT_EQ(other.err,
+              "huewright-cli: --read-markup: p.html: not a FONT fragment of this program: a "
+              "character's tag expected at byte 0\n");
+    EXPECT_EQ(runCli({"--read-markup", "a.html", "--load", "a.DAT"}).status, 2);
+    std::string edited;
+    for (int i = 0; i < 20; ++i) {
+        edited +=
+            i % 7 == 0 ? "<FONT COLOR=\"#000000\">x</FONT>" : "<FONT COLOR=\"#FFFFFF\">x</FONT>";
+    }
+    writeBytes(dir_ / "e.html", edited);
+    EXPECT_EQ(runCli({"--read-markup", "e.html"}).err,
+              "huewright-cli: warning: --read-markup: e.html: no settings make its colours; the "
+              "output approaches the fragment\n");
+}
+
 // Every combination of destinations with one of them failing leaves every file as it was: the
 // output file, the settings file and the start-up file are all prepared before any is committed,
 // and standard output is written before them.
