@@ -185,23 +185,28 @@ void readClosingTags(Cursor& c, const GradationSettings& s) {
     close(s.frame, Tag::Table);
 }
 
-// Every character's colour and size as `s` with the plan of `options` gives them.
-struct Progression {
-    std::vector<ColourValue> colours;
-    std::vector<int> sizes;
-};
-Progression progressionOf(const GradationSettings& s, const OutputOptions& options) {
+// Whether `s`, with the window's own colours, gives every character the colour in `colours` and,
+// with `sizes`, the size there. A try stops at its first wrong character, so that the many
+// tries of a long text cost little.
+struct Mismatch {};
+bool gives(const GradationSettings& s, const std::vector<ColourValue>* colours,
+           const std::vector<int>* sizes) {
     const SettingsStops own(s);
-    const ColourPlan plan{
-        options.stops.empty() ? own.stops() : std::span<const ColourValue>(options.stops),
-        options.blend, options.exactEnds};
-    Progression made;
-    forEachCharacter(s, plan, Cp932Characters{},
-                     [&](std::string_view, ColourValue colour, int size) {
-                         made.colours.push_back(colour & 0xFFFFFFu);
-                         made.sizes.push_back(size);
-                     });
-    return made;
+    const ColourPlan plan{own.stops()};
+    std::size_t at = 0;
+    try {
+        forEachCharacter(s, plan, Cp932Characters{},
+                         [&](std::string_view, ColourValue colour, int size) {
+                             if ((colours != nullptr && (colour & 0xFFFFFFu) != (*colours)[at]) ||
+                                 (sizes != nullptr && size != (*sizes)[at])) {
+                                 throw Mismatch{};
+                             }
+                             ++at;
+                         });
+    } catch (const Mismatch&) {
+        return false;
+    }
+    return true;
 }
 
 // The colours `c` plus or minus one in each channel: where the last character of a segment
@@ -227,8 +232,8 @@ std::vector<ColourValue> nearColours(ColourValue c) {
 // Finds the window's colours that give `colours`: alternating two or three, or a gradient of two
 // or three whose ends may stop one short. Returns whether it found them.
 bool matchColours(GradationSettings& s, const std::vector<ColourValue>& colours) {
-    const auto gives = [&](const GradationSettings& tried) {
-        return progressionOf(tried, {}).colours == colours;
+    const auto givesThem = [&](const GradationSettings& tried) {
+        return gives(tried, &colours, nullptr);
     };
     const std::size_t n = colours.size();
     GradationSettings tried = s;
@@ -237,7 +242,7 @@ bool matchColours(GradationSettings& s, const std::vector<ColourValue>& colours)
     tried.threeColours = false;
     for (const ColourValue end : nearColours(colours[n - 1])) {
         tried.endColour = end;
-        if (gives(tried)) {
+        if (givesThem(tried)) {
             s = tried;
             return true;
         }
@@ -247,7 +252,7 @@ bool matchColours(GradationSettings& s, const std::vector<ColourValue>& colours)
         tried.threeColours = three;
         tried.middleColour = n > 1 && three ? colours[1] : s.middleColour;
         tried.endColour = n > (three ? 2U : 1U) ? colours[three ? 2 : 1] : s.endColour;
-        if (gives(tried)) {
+        if (givesThem(tried)) {
             s = tried;
             return true;
         }
@@ -260,7 +265,7 @@ bool matchColours(GradationSettings& s, const std::vector<ColourValue>& colours)
         tried.middleColour = middle;
         for (const ColourValue end : nearColours(colours[n - 1])) {
             tried.endColour = end;
-            if (gives(tried)) {
+            if (givesThem(tried)) {
                 s = tried;
                 return true;
             }
@@ -279,7 +284,7 @@ bool matchSizes(GradationSettings& s, const std::vector<int>& sizes) {
             for (int least = 1; least <= 7; ++least) {
                 tried.patternMax = most;
                 tried.patternMin = least;
-                if (progressionOf(tried, {}).sizes == sizes) {
+                if (gives(tried, nullptr, &sizes)) {
                     s = tried;
                     return true;
                 }
