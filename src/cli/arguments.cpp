@@ -47,8 +47,8 @@ void addSettingsFileFlags(CLI::App& app, Plan& plan) {
             ->type_name("FILE")
             ->group("Settings files");
     app.add_option("--read-markup", plan.readMarkup,
-                   "read the FONT fragment FILE, as this program writes it in --encoding, back "
-                   "into the settings that make it, then apply the other flags")
+                   "read the fragment FILE, in any form as this program writes it in --encoding, "
+                   "back into the settings and form that make it, then apply the other flags")
         ->type_name("FILE")
         ->group("Settings files")
         ->excludes(load);

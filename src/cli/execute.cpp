@@ -84,9 +84,9 @@ RunSettings describeRun(const Plan& plan, const RunContext& context, std::istrea
     // The Unicode forms keep UTF-8 texts whole, any character and every grapheme cluster.
     const bool utf8Texts = run.options.form != OutputForm::Font && plan.encoding == Encoding::Utf8;
     run.utf8Texts = utf8Texts;
-    if (utf8Texts) {
-        run.options.utf8Characters = graphemeEnd;
-    }
+    // A fragment read in a Unicode form keeps its texts in UTF-8, the others code page 932.
+    const bool utf8Fragment = fragment && fragment->options.utf8Characters != nullptr;
+    run.options.utf8Characters = utf8Texts ? graphemeEnd : nullptr;
 
     std::array<std::optional<FieldValue>, kGradationFields.size()> fields = plan.fields;
     if (!fields[kTextField] && !plan.load && !plan.readMarkup) {
@@ -113,6 +113,14 @@ RunSettings describeRun(const Plan& plan, const RunContext& context, std::istrea
                                  std::string(fileKeyOf(kGradationFields[i]))
                  : plan.readMarkup ? "--read-markup: " + shownName(*plan.readMarkup)
                                    : flagOf(i);
+        if (utf8Fragment) {
+            try {
+                value = utf8Texts ? value : utf8ToCp932(value);
+            } catch (const ConversionError& e) {
+                throw UsageError(source + ": " + e.what());
+            }
+            continue;
+        }
         // A loaded text must be whole code page 932 characters, or the markup would swallow
         // the bytes after it.
         try {

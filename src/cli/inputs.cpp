@@ -12,6 +12,7 @@
 #include "text/conversion_error.h"
 #include "text/cp932.h"
 #include "text/describe.h"
+#include "text/graphemes.h"
 #include "text/utf8.h"
 
 namespace huewright {
@@ -97,19 +98,35 @@ FragmentRead readMarkupFile(const RunContext& context, const std::string& file, 
     if (!read.bytes) {
         throw UsageError(flag + "cannot read " + shownName(file) + ": " + read.error.message());
     }
-    std::string fragment = std::move(*read.bytes);
-    // Standard output ends the fragment with a line end of its own.
-    for (const std::string_view end : {"\r\n", "\n"}) {
-        if (fragment.ends_with(end)) {
-            fragment.resize(fragment.size() - end.size());
-            break;
-        }
-    }
+    const std::string bytes = std::move(*read.bytes);
     try {
         if (encoding == Encoding::Utf8) {
-            fragment = utf8ToCp932(fragment);
+            if (const std::string problem = utf8Problem(bytes); !problem.empty()) {
+                throw UsageError(flag + shownName(file) + ": " + problem);
+            }
         }
-        FragmentRead settings = readFontFragment(fragment);
+        // In UTF-8 the Unicode forms take grapheme clusters whole; the FONT form is the
+        // window's, whose characters are code page 932's.
+        const auto readBack = [&](std::string_view fragment) {
+            FragmentRead back =
+                readFragment(fragment, encoding == Encoding::Utf8 ? graphemeEnd : nullptr);
+            if (encoding == Encoding::Utf8 && back.options.form == OutputForm::Font) {
+                back = readFragment(utf8ToCp932(fragment));
+            }
+            return back;
+        };
+        // A last line end may be the form's line break, so the bytes are read as they are; where
+        // no form takes them, it is the one standard output adds.
+        const std::string_view lineEnd = bytes.ends_with("\r\n") ? "\r\n" : "\n";
+        FragmentRead settings;
+        try {
+            settings = readBack(bytes);
+        } catch (const FragmentError&) {
+            if (!bytes.ends_with(lineEnd)) {
+                throw;
+            }
+            settings = readBack(std::string_view(bytes).substr(0, bytes.size() - lineEnd.size()));
+        }
         for (const std::string& detail : settings.unrecovered) {
             err << "huewright-cli: warning: " << flag << file << ": no settings make its " << detail
                 << "; the output approaches the fragment\n";

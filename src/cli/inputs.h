@@ -5,7 +5,7 @@
 
 #include "cli/plan.h"
 #include "cli/run_context.h"
-#include "generator/font_form_reader.h"
+#include "generator/fragment_reader.h"
 #include "generator/output.h"
 #include "model/main_window_model.h"
 
@@ -29,10 +29,11 @@ struct LoadedFile {
 LoadedFile loadSettingsFile(MainWindowModel& window, const RunContext& context,
                             const std::string& file, std::ostream& err);
 
-/// Reads the FONT fragment `file`, in `encoding` as this program writes it (one trailing line
-/// end aside), back into the settings that make it. A file that cannot be read, or that holds no
-/// fragment of the FONT form, stops the run (UsageError); details it could not recover are
-/// warnings on `err`.
+/// Reads the fragment `file`, in any output form and in `encoding` as this program writes it to a
+/// file or to standard output, back into the settings that make it: their texts are code page 932
+/// unless the options' utf8Characters is set. A file that cannot be read, or that holds no
+/// fragment of ours, stops the run (UsageError); details it could not recover are warnings on
+/// `err`.
 FragmentRead readMarkupFile(const RunContext& context, const std::string& file, Encoding encoding,
                             std::ostream& err);
 

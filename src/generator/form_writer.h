@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -96,6 +97,10 @@ inline std::pair<char32_t, std::size_t> characterAt(std::string_view text, std::
 inline int htmlSizeInRange(int size) {
     return std::clamp(size, 1, 7);
 }
+
+/// A FONT tag's SIZE 1..7 as browsers render it, in CSS's font-size keywords.
+inline constexpr std::array<std::string_view, 7> kCssSizeKeywords = {
+    "x-small", "small", "medium", "large", "x-large", "xx-large", "xxx-large"};
 
 namespace detail {
 

@@ -13,16 +13,12 @@ namespace huewright {
 
 namespace {
 
-// A FONT tag's SIZE 1..7 as browsers render it.
-constexpr std::array<std::string_view, 7> kSizeKeywords = {
-    "x-small", "small", "medium", "large", "x-large", "xx-large", "xxx-large"};
-
 // Names a FACE may hold that CSS reads as its generic families, so they stay unquoted.
 constexpr std::array<std::string_view, 6> kGenericFamilies = {"serif",   "sans-serif", "monospace",
                                                               "cursive", "fantasy",    "system-ui"};
 
 std::string_view sizeKeyword(int size) {
-    return kSizeKeywords[static_cast<std::size_t>(htmlSizeInRange(size) - 1)];
+    return kCssSizeKeywords[static_cast<std::size_t>(htmlSizeInRange(size) - 1)];
 }
 
 bool isGenericFamily(std::string_view name) {

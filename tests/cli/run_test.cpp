@@ -273,7 +273,7 @@ TEST_F(CliTest, SavedSettingsLoadBackToTheSameMarkup) {
 // A FONT fragment the program wrote, in either encoding, reads back into settings that write it
 // again; flags go over them, and --save keeps them. Other markup, and --load beside it, are
 // refused; colours no settings make are said.
-TEST_F(CliTest, ReadsAFontFragmentBackIntoItsSettings) {
+TEST_F(CliTest, ReadsAFragmentOfAnyFormBackIntoItsSettings) {
     const std::string flags = "--three-colours --frame --italic --size-pattern ";
     const Outcome made = runCli(words(flags + "グラデ<x>"));
     writeBytes(dir_ / "a.html", made.out);
@@ -287,17 +287,31 @@ TEST_F(CliTest, ReadsAFontFragmentBackIntoItsSettings) {
     writeBytes(dir_ / "b.html", lower);
     EXPECT_EQ(runCli(words("--encoding cp932 --read-markup b.html")).out, lower);
 
+    // The Unicode forms keep their grapheme clusters, and their stops and blend; a fragment
+    // written to standard output or to a file keeps its line break, where it is a line end too.
+    for (const std::string form : {"span", "bbcode", "ansi", "minimessage", "json"}) {
+        const std::string made_flags = "--format " + form +
+                                       " --colours ff0000,00ff00,0000ff,ffffff --blend oklch "
+                                       "--bold e\xCC\x81👍🏽[x]\\<y>abcdefghijklmnopqrstuvwxyz";
+        const std::string unicode = runCli(words(made_flags)).out;
+        writeBytes(dir_ / "u.txt", unicode);
+        EXPECT_EQ(runCli({"--read-markup", "u.txt"}).out, unicode) << form;
+        runCli(words(made_flags + " --output o.txt"));
+        EXPECT_EQ(runCli({"--read-markup", "o.txt", "--output", "p.txt"}).status, 0) << form;
+        EXPECT_EQ(readBytes(dir_ / "p.txt"), readBytes(dir_ / "o.txt")) << form;
+    }
+
     writeBytes(dir_ / "p.html", "<p>x</p>\n");
     const Outcome other = runCli({"--read-markup", "p.html"});
     EXPECT_EQ(other.status, 2);
     EXPECT_EQ(other.err,
-              "huewright-cli: --read-markup: p.html: not a FONT fragment of this program: a "
-              "character's tag expected at byte 0\n");
+              "huewright-cli: --read-markup: p.html: not a fragment of this program: read as the "
+              "FONT form, a character's tag expected at byte 0\n");
     EXPECT_EQ(runCli({"--read-markup", "a.html", "--load", "a.DAT"}).status, 2);
     std::string edited;
     for (int i = 0; i < 20; ++i) {
-        edited +=
-            i % 7 == 0 ? "<FONT COLOR=\"#000000\">x</FONT>" : "<FONT COLOR=\"#FFFFFF\">x</FONT>";
+        edited += i == 3 || i == 11 || i == 12 ? "<FONT COLOR=\"#000000\">x</FONT>"
+                                               : "<FONT COLOR=\"#FFFFFF\">x</FONT>";
     }
     writeBytes(dir_ / "e.html", edited);
     EXPECT_EQ(runCli({"--read-markup", "e.html"}).err,
