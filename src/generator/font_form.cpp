@@ -170,8 +170,9 @@ class CharacterTagWriter {
     // they fit with room for the tail, else appended to the output after the chunk's tags;
     // returns where the tail goes.
     char* appendLonger(char* p, std::string_view characters) {
+        // The head may reach past kChunk - kLongestTag; the tail's block follows the characters.
         const auto used = static_cast<std::size_t>(p - chunk_);
-        if (characters.size() <= kChunk - kLongestTag - used) {
+        if (characters.size() + sizeof tail_ <= kChunk - used) {
             std::memcpy(p, characters.data(), characters.size());
             return p + characters.size();
         }

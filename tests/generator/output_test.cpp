@@ -71,6 +71,31 @@ TEST(Output, MergedRunsShareOneTag) {
     }
 }
 
+// A long run that follows a chunk of tags nearly full is written whole after them, wherever the
+// chunk ends: a run of blue, single characters to white, then a run of white.
+TEST(Output, MergedRunsOfAnyLengthFollowAFullChunkWhole) {
+    OutputOptions options;
+    options.mergeRuns = true;
+    options.stops = {0xFF0000, 0xFF0000, 0xFFFFFF, 0xFFFFFF};
+    GradationSettings s;
+    s.useFace = s.useSize = s.lineBreak = false;
+    for (std::size_t each = 200; each < 600; ++each) {
+        s.text = std::string(each, 'a') + std::string(each, 'b') + std::string(each, 'c');
+        std::string text;
+        const std::string markup = buildOutput(s, options);
+        for (std::size_t at = 0; at < markup.size(); ++at) {
+            if (markup[at] == '<') {
+                at = markup.find('>', at);
+            } else {
+                text += markup[at];
+            }
+        }
+        ASSERT_EQ(text, s.text) << each;
+        ASSERT_TRUE(markup.starts_with("<FONT COLOR=\"#0000FF\">aaa")) << each;
+        ASSERT_TRUE(markup.ends_with("c</FONT>")) << each;
+    }
+}
+
 // From 2 to 16 stops, which the command line checks first. A BBCode face name cannot hold a
 // bracket, though a double-byte character's trail byte may look like one.
 TEST(Output, RefusesWhatItCannotHold) {
