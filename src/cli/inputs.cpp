@@ -107,25 +107,10 @@ FragmentRead readMarkupFile(const RunContext& context, const std::string& file, 
         }
         // In UTF-8 the Unicode forms take grapheme clusters whole; the FONT form is the
         // window's, whose characters are code page 932's.
-        const auto readBack = [&](std::string_view fragment) {
-            FragmentRead back =
-                readFragment(fragment, encoding == Encoding::Utf8 ? graphemeEnd : nullptr);
-            if (encoding == Encoding::Utf8 && back.options.form == OutputForm::Font) {
-                back = readFragment(utf8ToCp932(fragment));
-            }
-            return back;
-        };
-        // A last line end may be the form's line break, so the bytes are read as they are; where
-        // no form takes them, it is the one standard output adds.
-        const std::string_view lineEnd = bytes.ends_with("\r\n") ? "\r\n" : "\n";
-        FragmentRead settings;
-        try {
-            settings = readBack(bytes);
-        } catch (const FragmentError&) {
-            if (!bytes.ends_with(lineEnd)) {
-                throw;
-            }
-            settings = readBack(std::string_view(bytes).substr(0, bytes.size() - lineEnd.size()));
+        FragmentRead settings =
+            readFragmentFile(bytes, encoding == Encoding::Utf8 ? graphemeEnd : nullptr);
+        if (encoding == Encoding::Utf8 && settings.options.form == OutputForm::Font) {
+            settings = readFragmentFile(utf8ToCp932(bytes));
         }
         for (const std::string& detail : settings.unrecovered) {
             err << "huewright-cli: warning: " << flag << file << ": no settings make its " << detail

@@ -5,6 +5,7 @@
 #include "generator/fragment_reader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,17 +17,14 @@ namespace huewright {
 
 namespace {
 
-// Hands `visit` each character of `s` with its colour and size, in code page 932 characters or
-// in those `utf8Characters` finds.
-template <typename Visit>
-void forEachCharacterIn(const GradationSettings& s, const ColourPlan& plan,
-                        CharacterEnd utf8Characters, Visit&& visit) {
-    if (utf8Characters != nullptr) {
-        forEachCharacter(s, plan, Utf8Characters{utf8Characters}, visit);
-    } else {
-        forEachCharacter(s, plan, Cp932Characters{}, visit);
+// One character a byte: the text the matcher tries settings on, where only the number of
+// characters counts.
+struct ByteCharacters {
+    std::int64_t count(std::string_view text) const {
+        return static_cast<std::int64_t>(text.size());
     }
-}
+    std::size_t lengthAt(std::string_view, std::size_t) const { return 1; }
+};
 
 // The text of `runs`, and each of its characters' colour and size.
 struct CharacterLooks {
@@ -95,8 +93,7 @@ std::vector<ColourValue> nearColours(ColourValue c) {
 // many tries of a long text cost little.
 class LooksMatcher {
   public:
-    LooksMatcher(const CharacterLooks& looks, CharacterEnd utf8Characters, bool sizesToo)
-        : looks_(looks), utf8Characters_(utf8Characters), sizesToo_(sizesToo) {}
+    LooksMatcher(const CharacterLooks& looks, bool sizesToo) : looks_(looks), sizesToo_(sizesToo) {}
 
     /// Finds the window's colours, or else a list of stops and its blend; on success `s` and
     /// `options` hold them.
@@ -128,21 +125,25 @@ class LooksMatcher {
     struct Mismatch {};
 
     // How many characters, from the first, `s` with `plan` gives their colour and (when asked)
-    // their size.
+    // their size. Each character looked at spends the work left; with none left, none agree.
     std::size_t agreeing(const GradationSettings& s, const ColourPlan& plan, bool colours,
                          bool sizes) const {
         std::size_t at = 0;
+        if (workLeft_ <= 0) {
+            return at;
+        }
         try {
-            forEachCharacterIn(s, plan, utf8Characters_,
-                               [&](std::string_view, ColourValue colour, int size) {
-                                   if ((colours && (colour & 0xFFFFFFu) != looks_.colours[at]) ||
-                                       (sizes && size != looks_.sizes[at])) {
-                                       throw Mismatch{};
-                                   }
-                                   ++at;
-                               });
+            forEachCharacter(s, plan, ByteCharacters{},
+                             [&](std::string_view, ColourValue colour, int size) {
+                                 if ((colours && (colour & 0xFFFFFFu) != looks_.colours[at]) ||
+                                     (sizes && size != looks_.sizes[at])) {
+                                     throw Mismatch{};
+                                 }
+                                 ++at;
+                             });
         } catch (const Mismatch&) {
         }
+        workLeft_ -= static_cast<std::int64_t>(at) + 1;
         return at;
     }
 
@@ -194,6 +195,11 @@ class LooksMatcher {
         const std::size_t firstHalf = (n + 1) / 2;
         for (const ColourValue middle : nearColours(colours[firstHalf - 1])) {
             tried.middleColour = middle;
+            // The first half runs to the middle colour whatever the end.
+            const SettingsStops own(tried);
+            if (agreeing(tried, ColourPlan{own.stops()}, true, false) < firstHalf) {
+                continue;
+            }
             for (const ColourValue end : nearColours(colours[n - 1])) {
                 tried.endColour = end;
                 if (found()) {
@@ -204,10 +210,9 @@ class LooksMatcher {
         return false;
     }
 
-    // A list of stops with its blend: in alternate mode the shortest that repeats, which may be
-    // the characters' own colours; in a gradient
+    // A list of stops with its blend: in alternate mode the shortest that repeats; in a gradient
     // the fewest, each where a segment ends, which the perceptual blends and exact ends reach and
-    // sRGB steps come near.
+    // sRGB steps come near; else, for a short text, each character its own stop in turn.
     bool matchStops(GradationSettings& s, OutputOptions& options) const {
         const std::vector<ColourValue>& colours = looks_.colours;
         const std::size_t n = colours.size();
@@ -222,11 +227,13 @@ class LooksMatcher {
             options.exactEnds = exactEnds;
             return true;
         };
-        tried.mode = GradationMode::Alternate;
-        // At most each character its own stop.
-        for (std::size_t count = 2; count <= std::min(n, kMostStops); ++count) {
-            if (found({colours.begin(), colours.begin() + static_cast<std::ptrdiff_t>(count)},
-                      Blend::Rgb, false)) {
+        const auto alternating = [&](std::size_t count) {
+            tried.mode = GradationMode::Alternate;
+            return found({colours.begin(), colours.begin() + static_cast<std::ptrdiff_t>(count)},
+                         Blend::Rgb, false);
+        };
+        for (std::size_t count = 2; count < std::min(n, kMostStops + 1); ++count) {
+            if (alternating(count)) {
                 return true;
             }
         }
@@ -246,34 +253,31 @@ class LooksMatcher {
                 return true;
             }
             stops.resize(1);
-            int budget = 4096;
-            if (nearStops(tried, ends, stops, budget) && found(stops, Blend::Rgb, false)) {
+            if (nearStops(tried, ends, stops) && found(stops, Blend::Rgb, false)) {
                 return true;
             }
         }
-        return false;
+        // At last each character its own stop, while there are few enough.
+        return n >= 2 && n <= kMostStops && alternating(n);
     }
 
     // The stops after `stops` that give the colours in sRGB steps, where each segment may stop
     // one short of the stop it runs to: each stop is near its segment's last colour. A segment's
     // colours depend on its two stops alone, so the stops are found one by one, going back
-    // where a choice fails a later segment, within `budget` tries.
+    // where a choice fails a later segment.
     bool nearStops(const GradationSettings& s, const std::vector<std::size_t>& ends,
-                   std::vector<ColourValue>& stops, int& budget) const {
+                   std::vector<ColourValue>& stops) const {
         const std::size_t segment = stops.size() - 1;
         if (segment == ends.size()) {
             return true;
         }
         for (const ColourValue to : nearColours(looks_.colours[ends[segment] - 1])) {
-            if (--budget < 0) {
-                return false;
-            }
             // The later stops do not touch this segment's colours.
             std::vector<ColourValue> tried = stops;
             tried.resize(ends.size() + 1, to);
             if (agreeing(s, ColourPlan{tried}, true, false) >= ends[segment]) {
                 stops.push_back(to);
-                if (nearStops(s, ends, stops, budget)) {
+                if (nearStops(s, ends, stops)) {
                     return true;
                 }
                 stops.pop_back();
@@ -283,8 +287,11 @@ class LooksMatcher {
     }
 
     const CharacterLooks& looks_;
-    CharacterEnd utf8Characters_;
     bool sizesToo_;
+    // The characters all tries may look at: enough for the window's colours and sizes many
+    // times over, and a bound on the search for stops in a long text edited near its end.
+    mutable std::int64_t workLeft_ =
+        std::int64_t{64} * static_cast<std::int64_t>(looks_.colours.size()) + (1 << 20);
 };
 
 // The settings and options that make `parts` in `form`, byte for byte where some do.
@@ -296,26 +303,35 @@ FragmentRead settle(FragmentParts parts, OutputForm form, CharacterEnd utf8Chara
     read.options.form = form;
     read.options.utf8Characters = utf8Characters;
     const CharacterLooks looks = looksOf(parts.runs, s, utf8Characters);
-    if (LooksMatcher(looks, utf8Characters, s.sizePattern).match(s, read.options)) {
+    // The colours and sizes depend on the number of characters alone, so they are matched on a
+    // text of as many single bytes, which no encoding has to walk.
+    GradationSettings shape = s;
+    shape.text.assign(looks.colours.size(), 'x');
+    const auto take = [&](GradationSettings matched) {
+        matched.text = std::move(s.text);
+        s = std::move(matched);
         return withRunsMerged(std::move(read), fragment);
+    };
+    if (LooksMatcher(looks, shape.sizePattern).match(shape, read.options)) {
+        return take(std::move(shape));
     }
     // Sizes edited by hand: the colours still; or colours edited by hand beyond what a list of
     // stops holds: a gradient between the first and the last.
-    if (s.sizePattern && LooksMatcher(looks, utf8Characters, false).match(s, read.options)) {
+    if (shape.sizePattern && LooksMatcher(looks, false).match(shape, read.options)) {
         read.unrecovered.emplace_back("sizes");
-        return withRunsMerged(std::move(read), fragment);
+        return take(std::move(shape));
     }
     read.unrecovered.emplace_back("colours");
-    s.mode = GradationMode::Gradient;
-    s.threeColours = false;
-    s.startColour = looks.colours.front();
-    s.endColour = looks.colours.back();
-    const SettingsStops ends(s);
-    if (s.sizePattern &&
-        !LooksMatcher(looks, utf8Characters, false).matchSizes(s, ColourPlan{ends.stops()})) {
+    shape.mode = GradationMode::Gradient;
+    shape.threeColours = false;
+    shape.startColour = looks.colours.front();
+    shape.endColour = looks.colours.back();
+    const SettingsStops ends(shape);
+    if (shape.sizePattern &&
+        !LooksMatcher(looks, false).matchSizes(shape, ColourPlan{ends.stops()})) {
         read.unrecovered.emplace_back("sizes");
     }
-    return withRunsMerged(std::move(read), fragment);
+    return take(std::move(shape));
 }
 
 struct FormReader {
@@ -364,6 +380,19 @@ FragmentRead readFragment(std::string_view fragment, CharacterEnd utf8Characters
     throw FragmentError("not a fragment of this program: read as the " +
                         std::string(formCaption(furthestForm)) + " form, " + furthest->what +
                         " expected at byte " + std::to_string(furthest->at));
+}
+
+FragmentRead readFragmentFile(std::string_view bytes, CharacterEnd utf8Characters) {
+    try {
+        return readFragment(bytes, utf8Characters);
+    } catch (const FragmentError&) {
+        const std::string_view lineEnd = bytes.ends_with("\r\n") ? "\r\n" : "\n";
+        if (!bytes.ends_with(lineEnd)) {
+            throw;
+        }
+        bytes.remove_suffix(lineEnd.size());
+        return readFragment(bytes, utf8Characters);
+    }
 }
 
 }  // namespace huewright

@@ -35,4 +35,9 @@ struct FragmentRead {
 /// form writes.
 FragmentRead readFragment(std::string_view fragment, CharacterEnd utf8Characters = nullptr);
 
+/// Reads the fragment a file holds, as readFragment does. A last line end may be the form's line
+/// break, so the bytes are read as they are; where no form takes them, without it, as the one
+/// standard output or an editor adds.
+FragmentRead readFragmentFile(std::string_view bytes, CharacterEnd utf8Characters = nullptr);
+
 }  // namespace huewright

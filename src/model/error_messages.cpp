@@ -7,6 +7,7 @@
 #include "persistence/atomic_file.h"
 #include "persistence/file_system.h"
 #include "persistence/profile_document.h"
+#include "text/conversion_error.h"
 #include "text/describe.h"
 
 namespace huewright {
@@ -65,6 +66,12 @@ std::string errorMessage(const std::exception& error, OutputForm form, Language 
     }
     if (const auto* empty = dynamic_cast<const NoSettingsError*>(&error)) {
         return phrase(words::kNoSettings, language, {empty->file().string()});
+    }
+    if (const auto* approached = dynamic_cast<const FragmentApproachedError*>(&error)) {
+        return phrase(words::kFragmentApproached, language, {approached->file().string()});
+    }
+    if (const auto* unrepresentable = dynamic_cast<const ConversionError*>(&error)) {
+        return phrase(words::kUnrepresentable, language, {unrepresentable->what()});
     }
     if (const auto* lineBreak = dynamic_cast<const LineBreakInValueError*>(&error)) {
         return phrase(words::kLineBreakInValue, language, {lineBreak->key()});

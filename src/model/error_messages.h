@@ -21,6 +21,19 @@ class NoSettingsError : public std::runtime_error {
     std::filesystem::path file_;
 };
 
+/// A fragment the user opened was taken, but no settings make it exactly (it was edited by hand):
+/// the window holds the settings nearest to it.
+class FragmentApproachedError : public std::runtime_error {
+  public:
+    explicit FragmentApproachedError(std::filesystem::path file)
+        : std::runtime_error(file.string() + " holds a fragment no settings make exactly"),
+          file_(std::move(file)) {}
+    const std::filesystem::path& file() const { return file_; }
+
+  private:
+    std::filesystem::path file_;
+};
+
 /// A text given to a box is longer than the view can work with.
 class TextTooLongError : public std::runtime_error {
   public:

@@ -90,6 +90,17 @@ std::vector<SettingsValue> gradationFileValues(const GradationFileItems& items) 
     return values;
 }
 
+ProfileDocument gradationDocumentOf(const GradationSettings& settings,
+                                    const OutputOptions& extended) {
+    std::vector<SettingsValue> values = gradationFileValues(fileItemsOf(settings));
+    for (SettingsValue& value : extendedFileValues(extended)) {
+        values.push_back(std::move(value));
+    }
+    ProfileDocument document;
+    document.writeAll(values);
+    return document;
+}
+
 std::string updatedGradationFile(const FileSystem& files, const std::filesystem::path& file,
                                  const GradationFileItems& items,
                                  const std::optional<OutputOptions>& extended) {

@@ -33,6 +33,11 @@ GradationFileItems fileItemsOf(const GradationSettings& settings);
 /// by the value rules.
 std::vector<SettingsValue> gradationFileValues(const GradationFileItems& items);
 
+/// A gradation settings file that keeps `settings` and, in the program's own section, every
+/// option of `extended`: loading it gives a window the settings and options.
+ProfileDocument gradationDocumentOf(const GradationSettings& settings,
+                                    const OutputOptions& extended);
+
 /// The bytes the gradation settings file `file` on `files` holds once a save of `items` and, when
 /// given, of the `extended` options into the program's own section (as extendedValuesToSave
 /// decides) is written into it; everything else the file holds is kept. Throws

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "generator/colour_code.h"
+#include "generator/fragment_reader.h"
 #include "model/entry_rules.h"
+#include "model/error_messages.h"
 #include "model/extended_keys.h"
 #include "model/gradation_fields.h"
 #include "model/gradation_file.h"
@@ -18,7 +20,9 @@
 #include "model/text_bounds.h"
 #include "persistence/settings_file.h"
 #include "persistence/value_rules.h"
+#include "text/cp932.h"
 #include "text/cp932_bytes.h"
+#include "text/utf8.h"
 
 namespace huewright {
 
@@ -453,6 +457,52 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
     // A cancelled dialog loads nothing, as a missing or unreadable file does.
     return loadGradationFile(ProfileDocument(
         file ? files_.readFile(*file).bytes.value_or(std::string()) : std::string()));
+}
+
+namespace {
+
+// The fragment `bytes` hold, in the window's code page 932: an editor may have saved it in
+// UTF-8, with or without a mark. None when no form takes it.
+std::optional<FragmentRead> fragmentIn(std::string_view bytes) {
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    const bool marked = bytes.starts_with(kUtf8Mark);
+    const std::string_view unmarked = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
+    const bool beyondAscii =
+        std::any_of(unmarked.begin(), unmarked.end(), [](char c) { return (c & 0x80) != 0; });
+    const std::string cp932 = marked || (beyondAscii && utf8Problem(unmarked).empty())
+                                  ? utf8ToCp932(unmarked)
+                                  : std::string(bytes);
+    try {
+        return readFragmentFile(cp932);
+    } catch (const FragmentError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+LoadReport MainWindowModel::openFile(const std::filesystem::path& file) {
+    return openFile(files_.readFile(file).bytes.value_or(std::string()), file);
+}
+
+LoadReport MainWindowModel::openFile(const std::string& bytes, const std::filesystem::path& file) {
+    LoadReport report = loadGradationFile(ProfileDocument(bytes));
+    if (report.heldSettings) {
+        return report;
+    }
+    const std::optional<FragmentRead> fragment = fragmentIn(bytes);
+    if (!fragment) {
+        return report;
+    }
+    report = loadGradationFile(gradationDocumentOf(fragment->settings, fragment->options));
+    const OutputForm form = fragment->options.form;
+    if (formMenuOffers(form) && form != outputForm()) {
+        chooseOutputForm(form);
+    }
+    if (!fragment->unrecovered.empty()) {
+        throw FragmentApproachedError(file);
+    }
+    return report;
 }
 
 LoadReport MainWindowModel::loadGradationFile(const ProfileDocument& file) {

@@ -118,6 +118,16 @@ class MainWindowModel {
     LoadReport loadGradationFile(const std::optional<std::filesystem::path>& file);
     /// As loadGradationFile, from a file already read.
     LoadReport loadGradationFile(const ProfileDocument& file);
+    /// Opens `bytes`, the file `file` that 開く chose: as a gradation settings file, or, when it
+    /// holds no setting, as a fragment of one of the output forms (in code page 932, or in UTF-8
+    /// as an editor may save it), loaded as the file of the settings and colour options that
+    /// make it, in its form where the output-form menu offers it. Throws, once all is taken,
+    /// FragmentApproachedError when no settings make the fragment exactly; ConversionError,
+    /// changing nothing, for a UTF-8 fragment that code page 932 cannot hold; FileWriteError
+    /// when the start-up file cannot keep the form.
+    LoadReport openFile(const std::string& bytes, const std::filesystem::path& file);
+    /// As openFile, reading `file` from the file system; an unreadable file holds no setting.
+    LoadReport openFile(const std::filesystem::path& file);
     /// Saves the window's state into `file` in one atomic save. Throws FileWriteError.
     void saveGradationFile(const std::filesystem::path& file) const;
 

@@ -25,6 +25,9 @@ inline constexpr const char* kCannotWrite = "%1 に書き込めません";
 inline constexpr const char* kCannotRead = "%1 を読み込めません（%2）";
 inline constexpr const char* kTooLong = "%1 は %2 文字までです";
 inline constexpr const char* kNoSettings = "%1 には設定がありません";
+inline constexpr const char* kFragmentApproached =
+    "%1 の断片はどの設定でも同じには作れないため、いちばん近い設定で開きました";
+inline constexpr const char* kUnrepresentable = "シフトJISにない文字があるため読み込めません（%1）";
 inline constexpr const char* kLineBreakInValue = "%1 の値は改行を含むため書き込めません";
 inline constexpr const char* kControlCharacter = "%1 の制御文字 %2 は %3 形式では出力できません";
 inline constexpr const char* kLinkScheme =
@@ -58,13 +61,43 @@ inline constexpr const char* kColourRole = "色";
 
 /// Every text above, for the check that each has its English.
 inline constexpr const char* kAll[] = {
-    kHelpTitle,        kHelpSearch,    kHelpTopics,    kHelpText,          kHelpClear,
-    kHelpUnreadable,   kSettingsFiles, kAllFiles,      kSaveSettingsTitle, kOpenSettingsTitle,
-    kCannotWrite,      kCannotRead,    kTooLong,       kNoSettings,        kLineBreakInValue,
-    kControlCharacter, kLinkScheme,    kBracketInFace, kCodeInText,        kStopList,
-    kQuitHint,         kImportStartup, kExportStartup, kNoStartupFile,     kRenderingCaption,
-    kCopied,           kNotCopied,     kSavePreview,   kCopyLink,          kLinkTooLong,
-    kBadLink,          kRenderedPart,  kMenuBar,       kRendering,         kClose,
+    kHelpTitle,
+    kHelpSearch,
+    kHelpTopics,
+    kHelpText,
+    kHelpClear,
+    kHelpUnreadable,
+    kSettingsFiles,
+    kAllFiles,
+    kSaveSettingsTitle,
+    kOpenSettingsTitle,
+    kCannotWrite,
+    kCannotRead,
+    kTooLong,
+    kNoSettings,
+    kFragmentApproached,
+    kUnrepresentable,
+    kLineBreakInValue,
+    kControlCharacter,
+    kLinkScheme,
+    kBracketInFace,
+    kCodeInText,
+    kStopList,
+    kQuitHint,
+    kImportStartup,
+    kExportStartup,
+    kNoStartupFile,
+    kRenderingCaption,
+    kCopied,
+    kNotCopied,
+    kSavePreview,
+    kCopyLink,
+    kLinkTooLong,
+    kBadLink,
+    kRenderedPart,
+    kMenuBar,
+    kRendering,
+    kClose,
     kColourRole,
 };
 

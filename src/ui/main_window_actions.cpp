@@ -129,7 +129,13 @@ void MainWindow::openSettingsFile() {
     const std::optional<QString> file =
         platform_.chooseFile(this, qtName(nameOf(Window::OpenDialog)),
                              settingsFileDialog(words::kOpenSettingsTitle, false));
-    act([&] { model_.loadGradationFile(file ? std::optional(localPath(*file)) : std::nullopt); });
+    act([&] {
+        if (file) {
+            model_.openFile(localPath(*file));
+        } else {
+            model_.loadGradationFile(std::nullopt);
+        }
+    });
 }
 
 }  // namespace huewright

@@ -34,6 +34,8 @@ TEST(ErrorMessageTest, WordsEachErrorOfTheCore) {
          errorMessage(OutputError::bracketInBbcodeFace(), OutputForm::Bbcode),
          "BBCode のフォント名には [ と ] を使えません"},
         {"no_settings", errorMessage(NoSettingsError("a.DAT")), "a.DAT には設定がありません"},
+        {"fragment_approached", errorMessage(FragmentApproachedError("a.html")),
+         "a.html の断片はどの設定でも同じには作れないため、いちばん近い設定で開きました"},
         {"anything_else", errorMessage(std::runtime_error("plain words")), "plain words"},
         {"english_fills_its_own_order",
          errorMessage(OutputError::controlCharacter(Field::Text, U'\x1b', 2), OutputForm::Span,

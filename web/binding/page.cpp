@@ -285,16 +285,18 @@ std::string Page::open(const val& bytes, const std::string& name) {
     if (bytes.isNull() || bytes.isUndefined()) {
         return act([&] { model_.loadGradationFile(std::nullopt); });
     }
-    const ProfileDocument file(bytesOf(bytes));
+    const std::string file = bytesOf(bytes);
     return act([&] {
         // The window builds the output again after each key it loads; here once, at the end,
-        // so that a long text is not worked through a dozen times while the tab waits.
+        // so that a long text is not worked through a dozen times while the tab waits. A
+        // fragment that opens with a message has been taken already.
         model_.setBuildsOutput(false);
         LoadReport report;
         try {
-            report = model_.loadGradationFile(file);
+            report = model_.openFile(file, name);
         } catch (...) {
             model_.setBuildsOutput(true);
+            model_.regenerate();
             throw;
         }
         model_.setBuildsOutput(true);
