@@ -38,18 +38,12 @@ FragmentParts readAmpersandParts(std::string_view fragment, TextEncoding encodin
         const std::string_view rest = c.rest();
         run.characters = rest.substr(0, std::min(rest.find("&#"), rest.find('\n')));
         c.expect({run.characters}, "a character");
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        parts.runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     }
     if (parts.runs.empty()) {
         c.fail("a character's colour code");
     }
-    s.lineBreak = c.take("\n");
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    s.lineBreak = c.lineBreakAndEnd("\n");
     return parts;
 }
 

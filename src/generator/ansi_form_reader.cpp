@@ -58,19 +58,13 @@ FragmentParts readAnsiParts(std::string_view fragment, TextEncoding encoding) {
         const std::string_view rest = c.rest();
         run.characters = rest.substr(0, rest.find(kAnsiEscape));
         c.expect({run.characters}, "a character");
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        parts.runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     }
     if (parts.runs.empty()) {
         c.fail("a character's colour");
     }
     c.expect({"\x1b[0m"}, "the reset");
-    s.lineBreak = c.take("\n");
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    s.lineBreak = c.lineBreakAndEnd("\n");
     return parts;
 }
 

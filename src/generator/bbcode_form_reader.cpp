@@ -51,9 +51,6 @@ FragmentRun readBbcodeRun(FragmentCursor& c, bool sized) {
     do {
         run.characters += c.until("[/color]", "a colour tag's close");
     } while (c.take(reopened));
-    if (run.characters.empty()) {
-        c.fail("a character");
-    }
     if (sized) {
         c.expect({"[/size]"}, "a character's size to close");
     }
@@ -83,25 +80,17 @@ FragmentParts readBbcodeWith(std::string_view fragment, TextEncoding encoding, b
     }
     s.sizePattern = !sizeAround && c.rest().starts_with("[size=");
     do {
-        parts.runs.push_back(readBbcodeRun(c, s.sizePattern));
+        parts.add(c, readBbcodeRun(c, s.sizePattern));
     } while (c.rest().starts_with(s.sizePattern ? "[size=" : "[color=#"));
     for (auto style = kBbcodeStyles.rbegin(); style != kBbcodeStyles.rend(); ++style) {
         if (s.*(style->first)) {
             c.expect({"[/", style->second, "]"}, "a style's close");
         }
     }
-    const auto close = [&](bool on, std::string_view tag) {
-        if (on) {
-            c.expect({tag}, tag);
-        }
-    };
-    close(sizeAround, "[/size]");
-    close(s.useFace, "[/font]");
-    close(s.link, "[/url]");
-    s.lineBreak = c.take("\n");
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    c.close(sizeAround, "[/size]");
+    c.close(s.useFace, "[/font]");
+    c.close(s.link, "[/url]");
+    s.lineBreak = c.lineBreakAndEnd("\n");
     return parts;
 }
 

@@ -18,6 +18,8 @@ class FontCursor : public FragmentCursor {
     std::string_view name(Tag tag) const { return tagName(tag, up_); }
     std::string opening(Tag tag) const { return "<" + std::string(name(tag)) + ">"; }
     std::string closing(Tag tag) const { return "</" + std::string(name(tag)) + ">"; }
+    using FragmentCursor::close;
+    void close(bool on, Tag tag) { close(on, closing(tag)); }
 
   private:
     bool up_;
@@ -63,8 +65,7 @@ void readFontOpening(FontCursor& c, GradationSettings& s) {
     s.strike = c.take(c.opening(Tag::Strike));
 }
 
-std::vector<FragmentRun> readCharacterTags(FontCursor& c) {
-    std::vector<FragmentRun> runs;
+void readCharacterTags(FontCursor& c, FragmentParts& parts) {
     const std::string head =
         "<" + std::string(c.name(Tag::Font)) + " " + std::string(c.name(Tag::Colour)) + "=\"#";
     const std::string sizeHead = "\" " + std::string(c.name(Tag::Size)) + "=\"";
@@ -76,32 +77,23 @@ std::vector<FragmentRun> readCharacterTags(FontCursor& c) {
         }
         c.expect({"\">"}, "a character tag's end");
         run.characters = c.until(tail, "a character tag's close");
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     }
-    if (runs.empty()) {
+    if (parts.runs.empty()) {
         c.fail("a character's tag");
     }
-    return runs;
 }
 
 void readFontClosing(FontCursor& c, const GradationSettings& s) {
-    const auto close = [&](bool on, Tag tag) {
-        if (on) {
-            c.expect({c.closing(tag)}, c.closing(tag));
-        }
-    };
-    close(s.strike, Tag::Strike);
-    close(s.underline, Tag::U);
-    close(s.italic, s.emForItalic ? Tag::Em : Tag::I);
-    close(s.bold, s.strongForBold ? Tag::Strong : Tag::B);
-    close(s.useFace || (s.useSize && !s.sizePattern), Tag::Font);
-    close(s.link, Tag::A);
-    close(s.frame, Tag::Td);
-    close(s.frame, Tag::Tr);
-    close(s.frame, Tag::Table);
+    c.close(s.strike, Tag::Strike);
+    c.close(s.underline, Tag::U);
+    c.close(s.italic, s.emForItalic ? Tag::Em : Tag::I);
+    c.close(s.bold, s.strongForBold ? Tag::Strong : Tag::B);
+    c.close(s.useFace || (s.useSize && !s.sizePattern), Tag::Font);
+    c.close(s.link, Tag::A);
+    c.close(s.frame, Tag::Td);
+    c.close(s.frame, Tag::Tr);
+    c.close(s.frame, Tag::Table);
 }
 
 }  // namespace
@@ -113,13 +105,10 @@ FragmentParts readFontParts(std::string_view fragment, TextEncoding encoding) {
     GradationSettings& s = parts.settings;
     s.upperCaseTags = upperCase;
     readFontOpening(c, s);
-    parts.runs = readCharacterTags(c);
+    readCharacterTags(c, parts);
     s.sizePattern = parts.runs[0].size != 0;
     readFontClosing(c, s);
-    s.lineBreak = c.take(c.opening(Tag::Br));
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    s.lineBreak = c.lineBreakAndEnd(c.opening(Tag::Br));
     return parts;
 }
 

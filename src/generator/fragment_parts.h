@@ -96,6 +96,20 @@ class FragmentCursor {
         at_ += 6;
         return *read;
     }
+    /// Takes the closing `tag` of what is `on`.
+    void close(bool on, std::string_view tag) {
+        if (on) {
+            expect({tag}, tag);
+        }
+    }
+    /// Takes `lineBreak` where the fragment ends with it, then the end; returns whether it did.
+    bool lineBreakAndEnd(std::string_view lineBreak) {
+        const bool taken = take(lineBreak);
+        if (!atEnd()) {
+            fail("the fragment's end");
+        }
+        return taken;
+    }
     [[noreturn]] void fail(std::string_view what) const { throw ReadStop{std::string(what), at_}; }
 
   private:
@@ -116,6 +130,14 @@ struct FragmentRun {
 struct FragmentParts {
     GradationSettings settings;
     std::vector<FragmentRun> runs;
+
+    /// Adds `run`, which `c` has just read: a run holds a character at least.
+    void add(const FragmentCursor& c, FragmentRun run) {
+        if (run.characters.empty()) {
+            c.fail("a character");
+        }
+        runs.push_back(std::move(run));
+    }
 };
 
 /// The settings a reader starts from: the defaults, with no text and nothing added around it.

@@ -79,10 +79,7 @@ FragmentParts readJsonParts(std::string_view fragment, TextEncoding encoding) {
         } else {
             c.expect({properties}, "the first component's styles and click");
         }
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        parts.runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     } while (c.take(","));
     if (parts.runs.empty()) {
         c.fail("a text component");

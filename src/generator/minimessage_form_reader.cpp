@@ -47,10 +47,7 @@ FragmentParts readMinimessageParts(std::string_view fragment, TextEncoding encod
         c.expect({">"}, "a colour tag's end");
         // A line end is never text, where controls are refused: it is the line break.
         run.characters = escapedText(c, "<\n");
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        parts.runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     }
     if (parts.runs.empty()) {
         c.fail("a character's colour tag");
@@ -63,10 +60,7 @@ FragmentParts readMinimessageParts(std::string_view fragment, TextEncoding encod
     if (s.link) {
         c.expect({"</click>"}, "the click's close");
     }
-    s.lineBreak = c.take("\n");
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    s.lineBreak = c.lineBreakAndEnd("\n");
     return parts;
 }
 

@@ -142,8 +142,7 @@ void readSpanOpening(FragmentCursor& c, GradationSettings& s, bool& wrapper) {
     s.italic = s.emForItalic || c.take("<i>");
 }
 
-std::vector<FragmentRun> readSpanRuns(FragmentCursor& c) {
-    std::vector<FragmentRun> runs;
+void readSpanRuns(FragmentCursor& c, FragmentParts& parts) {
     while (c.take(kSpanRunHead)) {
         FragmentRun run{{}, c.colour("a character's colour"), 0};
         if (c.take(";font-size:")) {
@@ -152,15 +151,11 @@ std::vector<FragmentRun> readSpanRuns(FragmentCursor& c) {
         c.expect({"\">"}, "a character's span to end");
         run.characters =
             unescapeHtml(c.until("</span>", "a character's span to close"), c.encoding());
-        if (run.characters.empty()) {
-            c.fail("a character");
-        }
-        runs.push_back(std::move(run));
+        parts.add(c, std::move(run));
     }
-    if (runs.empty()) {
+    if (parts.runs.empty()) {
         c.fail("a character's span");
     }
-    return runs;
 }
 
 }  // namespace
@@ -171,22 +166,14 @@ FragmentParts readSpanParts(std::string_view fragment, TextEncoding encoding) {
     GradationSettings& s = parts.settings;
     bool wrapper = false;
     readSpanOpening(c, s, wrapper);
-    parts.runs = readSpanRuns(c);
+    readSpanRuns(c, parts);
     s.sizePattern = parts.runs[0].size != 0;
-    const auto close = [&](bool on, std::string_view tag) {
-        if (on) {
-            c.expect({tag}, tag);
-        }
-    };
-    close(s.italic, s.emForItalic ? "</em>" : "</i>");
-    close(s.bold, s.strongForBold ? "</strong>" : "</b>");
-    close(wrapper, "</span>");
-    close(s.link, "</a>");
-    close(s.frame, "</td></tr></table>");
-    s.lineBreak = c.take("<br>");
-    if (!c.atEnd()) {
-        c.fail("the fragment's end");
-    }
+    c.close(s.italic, s.emForItalic ? "</em>" : "</i>");
+    c.close(s.bold, s.strongForBold ? "</strong>" : "</b>");
+    c.close(wrapper, "</span>");
+    c.close(s.link, "</a>");
+    c.close(s.frame, "</td></tr></table>");
+    s.lineBreak = c.lineBreakAndEnd("<br>");
     return parts;
 }
 
