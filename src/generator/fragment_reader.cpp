@@ -291,7 +291,7 @@ class LooksMatcher {
     // The characters all tries may look at: enough for the window's colours and sizes many
     // times over, and a bound on the search for stops in a long text edited near its end.
     mutable std::int64_t workLeft_ =
-        std::int64_t{64} * static_cast<std::int64_t>(looks_.colours.size()) + (1 << 20);
+        std::int64_t{64} * static_cast<std::int64_t>(looks_.colours.size()) + (1 << 16);
 };
 
 // The settings and options that make `parts` in `form`, byte for byte where some do.
