@@ -282,10 +282,6 @@ TEST_F(CliTest, ReadsAFragmentOfAnyFormBackIntoItsSettings) {
               runCli(words(flags + "--bold --format span グラデ<x>")).out);
     runCli({"--read-markup", "a.html", "--save", "a.DAT"});
     EXPECT_EQ(runCli({"--load", "a.DAT"}).out, made.out);
-    const std::string lower =
-        runCli(words("--encoding cp932 --lower-case-tags " + flags + "グラデ")).out;
-    writeBytes(dir_ / "b.html", lower);
-    EXPECT_EQ(runCli(words("--encoding cp932 --read-markup b.html")).out, lower);
 
     // The Unicode forms keep their grapheme clusters, and their stops and blend; a fragment
     // written to standard output or to a file keeps its line break, where it is a line end too.
