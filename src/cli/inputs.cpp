@@ -1,6 +1,5 @@
 #include "cli/inputs.h"
 
-#include <algorithm>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -9,8 +8,6 @@
 #include <utility>
 
 #include "cli/messages.h"
-#include "text/conversion_error.h"
-#include "text/cp932.h"
 #include "text/describe.h"
 #include "text/graphemes.h"
 #include "text/utf8.h"
@@ -31,9 +28,7 @@ std::string encodingHint(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) {
         return " (it looks like UTF-16" + advice + ")";
     }
-    const bool beyondAscii = std::any_of(
-        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
-    if (beyondAscii && utf8Problem(bytes).empty()) {
+    if (looksLikeUtf8(bytes)) {
         return " (it looks like UTF-8" + advice + ")";
     }
     return {};
@@ -105,20 +100,14 @@ FragmentRead readMarkupFile(const RunContext& context, const std::string& file, 
                 throw UsageError(flag + shownName(file) + ": " + problem);
             }
         }
-        // In UTF-8 the Unicode forms take grapheme clusters whole; the FONT form is the
-        // window's, whose characters are code page 932's.
+        // In UTF-8 the Unicode forms take grapheme clusters whole.
         FragmentRead settings =
             readFragmentFile(bytes, encoding == Encoding::Utf8 ? graphemeEnd : nullptr);
-        if (encoding == Encoding::Utf8 && settings.options.form == OutputForm::Font) {
-            settings = readFragmentFile(utf8ToCp932(bytes));
-        }
         for (const std::string& detail : settings.unrecovered) {
             err << "huewright-cli: warning: " << flag << file << ": no settings make its " << detail
                 << "; the output approaches the fragment\n";
         }
         return settings;
-    } catch (const ConversionError& e) {
-        throw UsageError(flag + shownName(file) + ": " + e.what());
     } catch (const FragmentError& e) {
         throw UsageError(flag + shownName(file) + ": " + e.what());
     }

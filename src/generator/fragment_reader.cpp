@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "generator/fragment_parts.h"
+#include "text/conversion_error.h"
+#include "text/cp932.h"
 
 namespace huewright {
 
@@ -370,7 +372,18 @@ FragmentRead readFragment(std::string_view fragment, CharacterEnd utf8Characters
             continue;
         }
         try {
+            if (reader.form == OutputForm::Font && encoding == TextEncoding::Utf8) {
+                // The FONT form is the window's, whose characters are code page 932's.
+                const std::string cp932 = utf8ToCp932(fragment);
+                return settle(readFontParts(cp932, TextEncoding::Cp932), reader.form, nullptr,
+                              cp932);
+            }
             return settle(std::move(parts), reader.form, utf8Characters, fragment);
+        } catch (const ConversionError& e) {
+            throw FragmentError(
+                "not a fragment of this program: the FONT form writes code page "
+                "932 only, and " +
+                std::string(e.what()));
         } catch (const OutputError& e) {
             throw FragmentError("not a fragment of this program: the " +
                                 std::string(formCaption(reader.form)) +

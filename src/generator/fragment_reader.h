@@ -30,9 +30,10 @@ struct FragmentRead {
 /// tags), with or without merged runs, back into settings and options whose output is the
 /// fragment byte for byte. `utf8Characters` null: the fragment is code page 932; otherwise it is
 /// UTF-8 and the function finds where each character ends, as it did when the fragment was
-/// made. Where no settings make the characters' colours (a fragment edited by hand), the colours
-/// are taken as stops, or "colours" is named unrecovered. Throws FragmentError for a fragment no
-/// form writes.
+/// made; a FONT fragment, the window's, is read in code page 932 characters even so, and its
+/// settings' texts and options are code page 932 (utf8Characters null). Where no settings make the
+/// characters' colours (a fragment edited by hand), the colours are taken as stops, or "colours" is
+/// named unrecovered. Throws FragmentError for a fragment no form writes.
 FragmentRead readFragment(std::string_view fragment, CharacterEnd utf8Characters = nullptr);
 
 /// Reads the fragment a file holds, as readFragment does. A last line end may be the form's line

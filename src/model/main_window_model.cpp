@@ -467,11 +467,8 @@ std::optional<FragmentRead> fragmentIn(std::string_view bytes) {
     constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
     const bool marked = bytes.starts_with(kUtf8Mark);
     const std::string_view unmarked = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
-    const bool beyondAscii =
-        std::any_of(unmarked.begin(), unmarked.end(), [](char c) { return (c & 0x80) != 0; });
-    const std::string cp932 = marked || (beyondAscii && utf8Problem(unmarked).empty())
-                                  ? utf8ToCp932(unmarked)
-                                  : std::string(bytes);
+    const std::string cp932 =
+        marked || looksLikeUtf8(unmarked) ? utf8ToCp932(unmarked) : std::string(bytes);
     try {
         return readFragmentFile(cp932);
     } catch (const FragmentError&) {

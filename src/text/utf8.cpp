@@ -1,5 +1,6 @@
 #include "text/utf8.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "text/decimal.h"
@@ -50,6 +51,12 @@ void appendUtf8(std::string& out, char32_t codePoint) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+bool looksLikeUtf8(std::string_view bytes) {
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; });
+    return beyondAscii && utf8Problem(bytes).empty();
 }
 
 std::string utf8Problem(std::string_view text) {

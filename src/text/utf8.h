@@ -22,6 +22,10 @@ Utf8Step decodeUtf8(std::string_view text, std::size_t offset);
 /// its first fault; empty for well-formed UTF-8.
 std::string utf8Problem(std::string_view text);
 
+/// Whether `bytes` hold a byte beyond ASCII and are well-formed UTF-8: text that code page 932
+/// would misread.
+bool looksLikeUtf8(std::string_view bytes);
+
 /// Appends the UTF-8 form of `codePoint`, which must be a Unicode scalar value.
 void appendUtf8(std::string& out, char32_t codePoint);
 
