@@ -14,7 +14,7 @@ std::string utf8ToCp932(std::string_view utf8);
 
 /// Whether code page 932 holds `codePoint`, so that utf8ToCp932 would accept it. U+00A5 (yen)
 /// and U+203E (overline) are refused: their only bytes read back as a backslash and a tilde.
-bool cp932CanHold(char32_t codePoint);
+bool cp932CanHold(char32_t codePoint) noexcept;
 
 /// `bytes` in code page 932 as UTF-8. Throws ConversionError naming the first bytes that do not
 /// decode and where they stand.

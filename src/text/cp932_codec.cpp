@@ -87,7 +87,7 @@ std::unique_ptr<WrittenForms> buildWrittenForms() {
 
 }  // namespace
 
-Cp932Character decodeCp932(std::string_view bytes, std::size_t offset) {
+Cp932Character decodeCp932(std::string_view bytes, std::size_t offset) noexcept {
     const auto byte = static_cast<unsigned char>(bytes[offset]);
     if (!isLeadByte(byte)) {
         const auto character = singleByteCharacter(byte);
@@ -104,17 +104,20 @@ Cp932Character decodeCp932(std::string_view bytes, std::size_t offset) {
     return character != 0 ? Cp932Character{character, 2} : Cp932Character{};
 }
 
-bool appendCp932(std::string& out, char32_t codePoint) {
+std::uint16_t cp932BytesOf(char32_t codePoint) noexcept {
     if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-        return true;
+        return static_cast<std::uint16_t>(codePoint);
     }
     if (codePoint > 0xFFFF) {
-        return false;
+        return 0;
     }
     static const std::unique_ptr<const WrittenForms> forms = buildWrittenForms();
-    const std::uint16_t bytes = (*forms)[codePoint];
-    if (bytes == 0) {
+    return (*forms)[codePoint];
+}
+
+bool appendCp932(std::string& out, char32_t codePoint) {
+    const std::uint16_t bytes = cp932BytesOf(codePoint);
+    if (bytes == 0 && codePoint != 0) {
         return false;
     }
     if (bytes > 0xFF) {

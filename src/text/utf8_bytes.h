@@ -59,4 +59,32 @@ constexpr Utf8Sequence utf8SequenceAt(std::string_view text, std::size_t offset)
     return {value, length, Utf8Fault::None};
 }
 
+/// Bytes the UTF-8 form of `codePoint`, a Unicode scalar value, takes.
+constexpr std::size_t utf8Length(char32_t codePoint) {
+    return codePoint < 0x80 ? 1 : codePoint < 0x800 ? 2 : codePoint < 0x10000 ? 3 : 4;
+}
+
+/// Writes the UTF-8 form of `codePoint`, a Unicode scalar value, at `out`, where there is room
+/// for it, and returns the end of what it wrote.
+constexpr char* putUtf8(char* out, char32_t codePoint) {
+    const auto c = static_cast<unsigned>(codePoint);
+    const auto put = [&](unsigned byte) { *out++ = static_cast<char>(byte); };
+    if (c < 0x80) {
+        put(c);
+    } else if (c < 0x800) {
+        put(0xC0 | (c >> 6));
+        put(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        put(0xE0 | (c >> 12));
+        put(0x80 | ((c >> 6) & 0x3F));
+        put(0x80 | (c & 0x3F));
+    } else {
+        put(0xF0 | (c >> 18));
+        put(0x80 | ((c >> 12) & 0x3F));
+        put(0x80 | ((c >> 6) & 0x3F));
+        put(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
 }  // namespace huewright

@@ -73,6 +73,8 @@ TEST(Cp932Test, RefusesWhatItCannotConvert) {
         {"beyond unicode", encode, "\xF4\x90\x80\x80",
          notUtf8(1, 1, "value beyond U+10FFFF encoded as 0xF4 0x90 0x80 0x80")},
         {"byte ff", encode, "\xFF", notUtf8(1, 1, "byte 0xFF never occurs in UTF-8")},
+        {"not UTF-8 after a character it cannot hold", encode, "😀a\xFF",
+         notUtf8(3, 6, "byte 0xFF never occurs in UTF-8")},
         {"undefined single bytes", decode, "ab\x80\x82\xA0\xFF",
          "0x80 at byte 3 (counting bytes from 1) is not a code page 932 character",
          "ab\uFFFDあ\uFFFD"},
