@@ -5,7 +5,7 @@
 
 #include "persistence/value_rules.h"
 #include "text/cp932.h"
-#include "text/utf8.h"
+#include "text/utf8_bytes.h"
 
 namespace huewright {
 namespace {
@@ -57,32 +57,38 @@ struct Kept {
 
 Kept keptOf(Rules rules, std::string_view inserted, char32_t decimalSeparator) {
     Kept kept;
+    kept.text.reserve(inserted.size());
+    // What is kept goes in a run at a time: a pasted text may run to megabytes.
+    std::size_t runStart = 0;
+    const auto drop = [&](std::size_t from, std::size_t to) {
+        kept.text.append(inserted.substr(runStart, from - runStart));
+        kept.dropped = true;
+        runStart = to;
+    };
     for (std::size_t at = 0; at < inserted.size();) {
-        const Utf8Step step = decodeUtf8(inserted, at);
-        if (step.length == 0) {
+        const Utf8Sequence step = utf8SequenceAt(inserted, at);
+        if (step.fault != Utf8Fault::None) {
             // Bytes that are no character are dropped one at a time.
-            kept.dropped = true;
+            drop(at, at + 1);
             ++at;
             continue;
         }
         const char32_t c = step.codePoint;
-        const std::string_view character = inserted.substr(at, step.length);
-        at += step.length;
         if (rules == Rules::OneLine) {
             if (c == U'\r' || c == U'\n') {
                 // Only the first line goes in; the line break and the rest count as dropped.
-                kept.dropped = true;
-                break;
+                drop(at, inserted.size());
+                return kept;
             }
             if (c < 0x20 || c == 0x7F || !cp932CanHold(c)) {
-                kept.dropped = true;
-                continue;
+                drop(at, at + step.length);
             }
         } else if (rules == Rules::TypedSpin && !spinAccepts(c, decimalSeparator)) {
             return {{}, true};
         }
-        kept.text += character;
+        at += step.length;
     }
+    kept.text.append(inserted.substr(runStart));
     return kept;
 }
 

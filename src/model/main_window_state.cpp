@@ -3,6 +3,7 @@
 #include "model/entry_rules.h"
 #include "model/layout.h"
 #include "text/cp932.h"
+#include "text/cp932_bytes.h"
 
 namespace huewright {
 
@@ -34,13 +35,32 @@ std::optional<ColourSlot> colourSlotOf(WindowPart part) {
     }
 }
 
-std::vector<ShownControl> mainWindowState(const MainWindowModel& model) {
+namespace {
+
+// The first `bytes` bytes of code page 932 `text`, or fewer: a character is not split.
+std::string_view cp932Beginning(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) {
+        return text;
+    }
+    std::size_t end = 0;
+    while (end < text.size() && end + characterLengthAt(text, end) <= bytes) {
+        end += characterLengthAt(text, end);
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::size_t markupShown) {
     std::vector<ShownControl> shown;
     const auto add = [&](Control control, ControlState state) {
         shown.push_back({control, std::move(state)});
     };
+    // The text to colour shows twice, in its box and as the preview's description.
+    const std::string text = cp932ToUtf8Lenient(model.text(LineEdit::Text));
     for (const LineEdit edit : kAllLineEdits) {
-        add(edit, {.text = cp932ToUtf8Lenient(model.text(edit)), .enabled = model.enabled(edit)});
+        add(edit, {.text = edit == LineEdit::Text ? text : cp932ToUtf8Lenient(model.text(edit)),
+                   .enabled = model.enabled(edit)});
     }
     add(WindowPart::FaceName, {.text = cp932ToUtf8Lenient(model.faceNameText())});
     for (const CheckBox box : kAllCheckBoxes) {
@@ -67,13 +87,13 @@ std::vector<ShownControl> mainWindowState(const MainWindowModel& model) {
         add(item, {.checked = model.outputForm() == form});
     }
     const auto made = static_cast<std::uint64_t>(model.regenerationCount());
-    add(WindowPart::Markup, {.text = cp932ToUtf8Lenient(model.markup()), .made = made});
+    add(WindowPart::Markup,
+        {.text = cp932ToUtf8Lenient(cp932Beginning(model.markup(), markupShown)), .made = made});
     // The length counts code page 932 bytes: a double-byte character counts 2.
     const std::size_t bytes = model.markup().size();
     add(WindowPart::Length, {.text = lengthText(bytes), .value = static_cast<int>(bytes)});
     // A screen reader hears the preview described by the text it shows.
-    add(WindowPart::Preview,
-        {.description = cp932ToUtf8Lenient(model.text(LineEdit::Text)), .made = made});
+    add(WindowPart::Preview, {.description = text, .made = made});
     return shown;
 }
 

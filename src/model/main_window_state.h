@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "model/control_state.h"
@@ -15,7 +17,10 @@ std::optional<ColourSlot> colourSlotOf(WindowPart part);
 
 /// Every control of the main window that shows state, with its state, always in one order: the
 /// edits, the face box, the check boxes, radio buttons, spin edits, buttons, colour panels, the
-/// output-form menu's items, the markup, its length and the preview.
-std::vector<ShownControl> mainWindowState(const MainWindowModel& model);
+/// output-form menu's items, the markup, its length and the preview. A view that shows only the
+/// beginning of a long fragment gives `markupShown`: the markup's text then holds at most that
+/// many bytes of it in code page 932, whole characters, and every rebuild still draws it again.
+std::vector<ShownControl> mainWindowState(const MainWindowModel& model,
+                                          std::size_t markupShown = std::string_view::npos);
 
 }  // namespace huewright
