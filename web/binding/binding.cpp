@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "binding/js_text.h"
 #include "binding/page.h"
 #include "controls/gradient_steps.h"
 #include "generator/colour_code.h"
@@ -220,16 +221,16 @@ std::optional<EntryControl> entryControl(const std::string& window, const std::s
 /// Typing or pasting `inserted` over a box's selection: {text, cursor, changed, beep}, the cursor
 /// in UTF-16 code units; null for a control or action the rules do not know.
 val entryInsert(const std::string& window, const std::string& control, const std::string& action,
-                const std::string& before, const std::string& selected, const std::string& after,
-                const std::string& inserted) {
+                const val& before, const val& selected, const val& after, const val& inserted) {
     const auto entry = entryControl(window, control);
     const auto how = byName<EntryAction>(kEntryActions, action);
     if (!entry || !how) {
         return val::null();
     }
-    const EntryOutcome outcome = insertText(*entry, *how, {before, selected, after}, inserted);
+    const EntryOutcome outcome = insertText(
+        *entry, *how, {utf8Of(before), utf8Of(selected), utf8Of(after)}, utf8Of(inserted));
     val answer = val::object();
-    answer.set("text", outcome.text);
+    answer.set("text", stringOf(outcome.text));
     answer.set("cursor", outcome.cursor);
     answer.set("changed", outcome.changed);
     answer.set("beep", outcome.beep);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "binding/js_text.h"
 #include "generator/colour_code.h"
 #include "model/entry_rules.h"
 #include "model/error_messages.h"
@@ -48,22 +49,13 @@ std::optional<ColourValue> pickedColour(const val& colour, ColourValue current) 
     return codeToColour(colour.as<std::string>(), current);
 }
 
-std::string bytesOf(const val& array) {
-    std::string bytes(array["length"].as<std::size_t>(), '\0');
-    val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<std::uint8_t*>(bytes.data())))
-        .call<void>("set", array);
-    return bytes;
-}
-
-val arrayOf(std::string_view bytes) {
-    return val::global("Uint8Array")
-        .new_(emscripten::typed_memory_view(bytes.size(),
-                                            reinterpret_cast<const std::uint8_t*>(bytes.data())));
-}
-
 // The fragment of a long text runs to megabytes, and each key would carry it into the page
 // whole. The page shows only its beginning and asks for the whole to copy or edit it.
 constexpr std::size_t kMarkupSent = 131072;
+
+// The preview is described by the text it shows, which may run to megabytes: a screen reader is
+// given its beginning.
+constexpr std::size_t kLongestDescription = 4096;
 
 // The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
 std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
@@ -76,16 +68,11 @@ std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
     return text.substr(0, bytes);
 }
 
-// A control's state as the page reads it; a field the control does not have is left out. A text
-// longer than `longestText` bytes comes cut, with "cut" set.
-val stateOf(const ControlState& state, std::size_t longestText) {
+// A control's state as the page reads it; a field the control does not have is left out.
+val stateOf(const ControlState& state) {
     val shown = val::object();
     if (state.text) {
-        const std::string_view text = utf8Beginning(*state.text, longestText);
-        shown.set("text", std::string(text));
-        if (text.size() < state.text->size()) {
-            shown.set("cut", true);
-        }
+        shown.set("text", stringOf(*state.text));
     }
     if (state.checked) {
         shown.set("checked", *state.checked);
@@ -100,17 +87,21 @@ val stateOf(const ControlState& state, std::size_t longestText) {
         shown.set("colour", cssColour(*state.colour));
     }
     if (state.description) {
-        shown.set("description", *state.description);
+        shown.set("description", stringOf(utf8Beginning(*state.description, kLongestDescription)));
     }
     return shown;
 }
 
-val statesOf(const std::vector<ShownControl>& controls) {
+// The states of `controls`; the markup's marked "cut" when it holds only the beginning of a
+// fragment of `markupBytes`.
+val statesOf(const std::vector<ShownControl>& controls, std::size_t markupBytes = 0) {
     val states = val::object();
     for (const ShownControl& shown : controls) {
-        const bool markup = shown.control == Control{WindowPart::Markup};
-        states.set(std::string(nameOf(shown.control)),
-                   stateOf(shown.state, markup ? kMarkupSent : std::string::npos));
+        val state = stateOf(shown.state);
+        if (shown.control == Control{WindowPart::Markup} && markupBytes > kMarkupSent) {
+            state.set("cut", true);
+        }
+        states.set(std::string(nameOf(shown.control)), state);
     }
     return states;
 }
@@ -164,7 +155,8 @@ std::string Page::switchLanguage() {
     return act([&] { model_.switchLanguage(); });
 }
 
-std::string Page::edit(const std::string& control, const std::string& text) {
+std::string Page::edit(const std::string& control, const val& typed) {
+    const std::string text = utf8Of(typed);
     if (const auto spin = named(kAllSpinFields, control)) {
         return act([&] { model_.setSpinText(*spin, text); });
     }
@@ -310,7 +302,8 @@ std::string Page::open(const val& bytes, const std::string& name) {
 
 val Page::changes() {
     val state = val::object();
-    state.set("controls", statesOf(drawn_.changes(mainWindowState(model_))));
+    state.set("controls", statesOf(drawn_.changes(mainWindowState(model_, kMarkupSent)),
+                                   model_.markup().size()));
     // Why no fragment exists in the chosen form, while none does; empty otherwise.
     state.set("refusal",
               model_.refusal()
@@ -319,8 +312,8 @@ val Page::changes() {
     return state;
 }
 
-std::string Page::fragment() const {
-    return cp932ToUtf8Lenient(model_.markup());
+val Page::fragment() const {
+    return stringOf(cp932ToUtf8Lenient(model_.markup()));
 }
 
 namespace {

@@ -39,7 +39,7 @@ class Page {
     // The main window's events, by the short name of the control.
 
     /// The text of Edit1, link_e, Fname or a spin edit, as the user typed it.
-    std::string edit(const std::string& control, const std::string& text);
+    std::string edit(const std::string& control, const emscripten::val& text);
     /// A click on a check box or radio button, or on the swap button.
     std::string click(const std::string& control);
     /// A spin edit's step button or arrow key: +1 or -1.
@@ -70,7 +70,7 @@ class Page {
     /// message while the chosen form refuses the settings, "" otherwise.
     emscripten::val changes();
     /// The whole fragment, of which changes() gives a long one's beginning, marked "cut".
-    std::string fragment() const;
+    emscripten::val fragment() const;
 
     // The settings in a link.
 

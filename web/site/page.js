@@ -313,9 +313,18 @@ function refused(part) {
 }
 
 // A box that holds text: typing, pasting, dropping and the keys go to the entry rules of the
-// control `name` of the window `windowName`, and the box shows what they keep; `changed` runs
-// when its text changed. The focus selects the whole text where the rules say.
-function wireEntry(module, part, windowName, name, changed) {
+// control `name` of the window `windowName`, and the box shows what they keep, through its
+// `stretch` if it has one; `changed` runs when its text changed. The focus selects the whole text
+// where the rules say.
+function wireEntry(module, part, windowName, name, changed, stretch = null) {
+  const keep = (text, cursor) => {
+    if (stretch) {
+      stretch.replaceStretch(text, cursor);
+    } else {
+      part.value = text;
+      part.setSelectionRange(cursor, cursor);
+    }
+  };
   const insert = (action, inserted) => {
     const start = part.selectionStart;
     const end = part.selectionEnd;
@@ -326,8 +335,7 @@ function wireEntry(module, part, windowName, name, changed) {
       refused(part);
     }
     if (outcome?.changed) {
-      part.value = outcome.text;
-      part.setSelectionRange(outcome.cursor, outcome.cursor);
+      keep(outcome.text, outcome.cursor);
       changed();
     }
   };
@@ -342,8 +350,7 @@ function wireEntry(module, part, windowName, name, changed) {
       refused(part);
     }
     if (outcome && outcome.text !== part.value) {
-      part.value = outcome.text;
-      part.setSelectionRange(outcome.cursor, outcome.cursor);
+      keep(outcome.text, outcome.cursor);
     }
     changed();
   });
@@ -416,6 +423,9 @@ function wireRadioArrows(module, part) {
   });
 }
 
+// The text boxes that show a long text a stretch at a time, by their element.
+const stretches = new Map();
+
 // Shows a control's state as the model gives it.
 function showControl(part, state) {
   if ("checked" in state) {
@@ -431,7 +441,11 @@ function showControl(part, state) {
       step.disabled = !state.enabled;
     }
   }
-  if ("text" in state && part.value !== undefined && part.value !== state.text) {
+  if ("text" in state && stretches.has(part)) {
+    if (stretches.get(part).text !== state.text) {
+      stretches.get(part).show(state.text);
+    }
+  } else if ("text" in state && part.value !== undefined && part.value !== state.text) {
     part.value = state.text;
   } else if ("text" in state && part.value === undefined) {
     part.textContent = state.text;
@@ -1100,11 +1114,29 @@ async function main() {
       wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
       wireSpin(part, name, model, act, names.SpinStep, module.spinEntries()[name]);
     } else if (part.tagName === "INPUT" || part.tagName === "TEXTAREA") {
-      wireEntry(module, part, names.Window.Main, name, () => act(model.edit(name, part.value)));
+      const stretch = new TextStretch(part);
+      stretches.set(part, stretch);
+      // A long text's edit reaches the model in a task of its own, after the box has shown it,
+      // and the controls are drawn in the next: each holds the page a part of the time. Edits
+      // that come meanwhile go to the model together.
+      let editPending = false;
+      const edited = () => {
+        if (stretch.text.length <= TextStretch.longest) {
+          act(model.edit(name, stretch.text));
+        } else if (!editPending) {
+          editPending = true;
+          setTimeout(() => {
+            editPending = false;
+            const said = model.edit(name, stretch.text);
+            setTimeout(() => act(said), 0);
+          }, 0);
+        }
+      };
+      wireEntry(module, part, names.Window.Main, name, edited, stretch);
       // What an input method composes goes to the model as it is committed.
       part.addEventListener("input", (event) => {
         if (!event.isComposing) {
-          act(model.edit(name, part.value));
+          edited();
         }
       });
     } else if (part.classList.contains("ColourPanel")) {

@@ -399,13 +399,13 @@ describe("gradation settings files", () => {
   it("keeps the old text for one longer than 1,000,000 characters, typed or loaded",
      async () => {
     const {page} = await openPage(session);
-    const give = (length) => page.evaluate((n) => {
+    await page.evaluate((n) => {
       const box = document.querySelector('[data-control="Edit1"]');
       box.value = "a".repeat(n);
       box.dispatchEvent(new InputEvent("input", {inputType: "insertFromPaste"}));
-      return box.value.length;
-    }, length);
-    assert.equal(await give(1_000_001), "HuewrightHTML!".length);
+    }, 1_000_001);
+    await page.waitForSelector("dialog.error-box[open]");
+    assert.equal(await page.$eval(control("Edit1"), (box) => box.value), "HuewrightHTML!");
     assert.equal(await page.$eval(".error-box p", (e) => e.textContent),
                  "テキスト は 1000000 文字までです.");
     await page.click(".error-box button");
@@ -635,6 +635,54 @@ describe("the clipboard and the rendering", () => {
     await setText("短い");
     await frame.waitForFunction(() => document.body?.textContent === "短い");
     assert.equal(await page.$eval("#rendered-part", (e) => e.hidden), true);
+    await page.close();
+  });
+});
+
+describe("a long text in its box", () => {
+  it("shows a stretch around the caret, and types, copies and replaces the whole", async () => {
+    const {page} = await openPage(session);
+    const text = "あいうえお".repeat(10_000);
+    const box = control("Edit1");
+    // The model's text, from the fragment the copy button takes (which focuses the markup box).
+    const modelText = async () => {
+      const copied = await page.evaluate(async () => {
+        document.querySelector('[data-control="Button2"]').click();
+        return (await navigator.clipboard.readText()).replace(/<[^>]*>/g, "").trimEnd();
+      });
+      await page.focus(box);
+      return copied;
+    };
+    // Pasted over the whole text, as the focus leaves it selected.
+    await page.$eval(box, (e, pasted) => {
+      e.focus();
+      e.select();
+      const data = new DataTransfer();
+      data.setData("text/plain", pasted);
+      e.dispatchEvent(new ClipboardEvent("paste", {clipboardData: data, bubbles: true,
+                                                   cancelable: true}));
+    }, text);
+    await page.waitForFunction((sel) => document.querySelector(sel).textContent !== "(470)",
+                               {}, control("tag_len"));
+    assert.ok(await page.$eval(box, (e, want) => e.value === want, text.slice(-20_000)));
+    assert.ok(await modelText() === text);
+
+    await page.keyboard.press("Home");
+    assert.ok(await page.$eval(box, (e, want) => e.value === want, text.slice(0, 20_000)));
+    await page.keyboard.type("X");
+    await page.keyboard.press("End");
+    await page.keyboard.type("Y");
+    await settle(page);
+    await settle(page);
+    assert.ok(await modelText() === "X" + text + "Y");
+
+    // The whole stretch selected is the whole text: a copy takes it, typing replaces it.
+    await page.$eval(box, (e) => e.select());
+    await page.keyboard.press("KeyC", {commands: ["Copy"]});
+    assert.ok(await page.evaluate(() => navigator.clipboard.readText()) === "X" + text + "Y");
+    await page.keyboard.type("Z");
+    assert.equal(await page.$eval(box, (e) => e.value), "Z");
+    assert.equal(await modelText(), "Z");
     await page.close();
   });
 });
