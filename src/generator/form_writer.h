@@ -17,9 +17,6 @@
 
 namespace huewright {
 
-/// How a run's texts are encoded.
-enum class TextEncoding { Cp932, Utf8 };
-
 /// The encoding of the texts `options` describe.
 inline TextEncoding encodingOf(const OutputOptions& options) {
     return options.utf8Characters != nullptr ? TextEncoding::Utf8 : TextEncoding::Cp932;

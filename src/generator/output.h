@@ -54,6 +54,9 @@ constexpr const char* formCaption(OutputForm form) {
     return kOutputForms[static_cast<std::size_t>(form)].caption;
 }
 
+/// How texts are encoded: the window's code page 932, or UTF-8.
+enum class TextEncoding { Cp932, Utf8 };
+
 /// How a run is written, beyond what GradationSettings says. The defaults give the window's
 /// markup.
 struct OutputOptions {
@@ -102,6 +105,8 @@ class OutputError : public std::invalid_argument {
         BracketInBbcodeFace,  ///< "[" or "]" in the face name would end the [font] tag
         LinkScheme,           ///< a link that is not relative nor http, https, mailto or ftp
         CodeInText,  ///< in the ampersand form, "&" or "§" that a chat would read as a code
+        /// a character of the window's text that its code page 932 forms and files cannot hold
+        BeyondCodePage932,
     };
     /// The text a refusal is about.
     enum class Field { None, Text, FaceName, LinkTarget };
@@ -111,9 +116,9 @@ class OutputError : public std::invalid_argument {
 
     Reason reason() const { return reason_; }
     Field field() const { return field_; }
-    /// ControlCharacter and CodeInText: the character (a Unicode scalar value; in a code page 932
-    /// text a single-byte control stands for itself, and "§" is U+00A7) and its position,
-    /// counting characters from 1.
+    /// ControlCharacter, CodeInText and BeyondCodePage932: the character (a Unicode scalar value;
+    /// in a code page 932 text a single-byte control stands for itself, and "§" is U+00A7) and its
+    /// position, counting characters from 1.
     char32_t character() const { return character_; }
     std::size_t position() const { return position_; }
     /// LinkScheme: the scheme as written, with its colon, such as "javascript:".
@@ -126,6 +131,7 @@ class OutputError : public std::invalid_argument {
     static OutputError bracketInBbcodeFace();
     static OutputError linkScheme(std::string scheme);
     static OutputError codeInText(char32_t character, std::size_t position);
+    static OutputError beyondCodePage932(char32_t character, std::size_t position);
 
   private:
     Reason reason_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "text/cp932.h"
+
 namespace huewright {
 
 int htmlSizeToPoints(int htmlSize) {
@@ -12,8 +14,8 @@ int htmlSizeToPoints(int htmlSize) {
 }
 
 PreviewPainter::PreviewPainter(DrawingSurface& surface, const GradationSettings& settings,
-                               const PreviewFont& font)
-    : surface_(surface), font_(font), sizePattern_(settings.sizePattern) {
+                               const PreviewFont& font, TextEncoding characters)
+    : surface_(surface), font_(font), sizePattern_(settings.sizePattern), characters_(characters) {
     surface_.fillRectangle(0, 0, kPreviewWidth, kPreviewHeight, settings.backgroundColour);
     surface_.setFont(font_);
 }
@@ -31,8 +33,10 @@ void PreviewPainter::onCharacter(std::string_view character, ColourValue colour,
             surface_.setFont(font_);
         }
     }
-    const TextExtent extent = surface_.measure(character);
-    surface_.drawTransparent(x_, kPreviewHeight - extent.height - 1, character);
+    const std::string utf8 =
+        characters_ == TextEncoding::Cp932 ? cp932ToUtf8Lenient(character) : std::string(character);
+    const TextExtent extent = surface_.measure(utf8);
+    surface_.drawTransparent(x_, kPreviewHeight - extent.height - 1, utf8);
     x_ += extent.width;
 }
 

@@ -44,9 +44,10 @@ class DrawingSurface {
     virtual void setFont(const PreviewFont& font) = 0;
     /// Sets the colour text is drawn in.
     virtual void setTextColour(ColourValue colour) = 0;
-    /// The extent of `text` (code page 932 bytes) in the current font.
+    /// The extent of `text` (UTF-8) in the current font.
     virtual TextExtent measure(std::string_view text) = 0;
-    /// Draws `text` with its cell's top-left corner at (x, y), the background left showing.
+    /// Draws `text` (UTF-8) with its cell's top-left corner at (x, y), the background left
+    /// showing.
     virtual void drawTransparent(int x, int y, std::string_view text) = 0;
 };
 
@@ -54,9 +55,10 @@ class DrawingSurface {
 /// in the order the markup receives them, bottom-aligned one pixel above the bottom edge.
 class PreviewPainter final : public CharacterObserver {
   public:
-    /// Clears `surface` with the run's background and sets the base font.
+    /// Clears `surface` with the run's background and sets the base font; the run's characters
+    /// come in `characters`.
     PreviewPainter(DrawingSurface& surface, const GradationSettings& settings,
-                   const PreviewFont& font);
+                   const PreviewFont& font, TextEncoding characters = TextEncoding::Cp932);
 
     void onCharacter(std::string_view character, ColourValue colour, int size) override;
 
@@ -64,6 +66,7 @@ class PreviewPainter final : public CharacterObserver {
     DrawingSurface& surface_;
     PreviewFont font_;
     bool sizePattern_;
+    TextEncoding characters_;
     int x_ = 0;
 };
 

@@ -56,11 +56,13 @@ void QtDrawingSurface::setTextColour(ColourValue colour) {
 }
 
 TextExtent QtDrawingSurface::measure(std::string_view text) {
-    return {metrics_.horizontalAdvance(fromCp932(text)), metrics_.height()};
+    return {metrics_.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+            metrics_.height()};
 }
 
 void QtDrawingSurface::drawTransparent(int x, int y, std::string_view text) {
-    const QString characters = fromCp932(text);
+    const QString characters = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     paint([&](QPainter& painter) {
         painter.setFont(font_);
         painter.setPen(colour_);

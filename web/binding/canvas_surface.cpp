@@ -103,12 +103,12 @@ void CanvasSurface::setTextColour(ColourValue colour) {
 
 TextExtent CanvasSurface::measure(std::string_view text) {
     int height = 0;
-    const int width = measureCanvasText(cp932ToUtf8Lenient(text).c_str(), &height);
+    const int width = measureCanvasText(std::string(text).c_str(), &height);
     return {width, height};
 }
 
 void CanvasSurface::drawTransparent(int x, int y, std::string_view text) {
-    drawCanvasText(x, y, cp932ToUtf8Lenient(text).c_str());
+    drawCanvasText(x, y, std::string(text).c_str());
 }
 
 }  // namespace huewright
