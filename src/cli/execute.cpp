@@ -229,6 +229,7 @@ std::string refusal(const OutputError& e, const RunSettings& run, OutputForm for
                    "its own";
         case OutputError::Reason::BracketInBbcodeFace:
         case OutputError::Reason::StopCount:
+        case OutputError::Reason::BeyondCodePage932:
             break;
     }
     return culprit + ": " + e.what();

@@ -119,6 +119,14 @@ OutputError OutputError::linkScheme(std::string scheme) {
     return error;
 }
 
+OutputError OutputError::beyondCodePage932(char32_t character, std::size_t position) {
+    OutputError error(Reason::BeyondCodePage932, Field::Text,
+                      "character " + decimal(position) + " of the text is not in code page 932");
+    error.character_ = character;
+    error.position_ = position;
+    return error;
+}
+
 OutputError OutputError::codeInText(char32_t character, std::size_t position) {
     OutputError error(Reason::CodeInText, Field::Text,
                       "a code of chat's own at character " + decimal(position) +

@@ -173,6 +173,9 @@ constexpr Translation kEnglish[] = {
     {words::kBracketInFace, "A font name in the %1 form cannot hold [ or ]"},
     {words::kStopList, "The list of colours cannot be read (%1)"},
     {words::kCodeInText, "Character %2 of %1, %3, would be read as a colour code in the %4 form"},
+    {words::kBeyondCodePage932,
+     "Character %2 of %1, %3, is not in Shift-JIS: neither the FONT form nor a .DAT file can hold "
+     "it"},
     // The page.
     {words::kQuitHint, "In a browser, close the tab to quit (this button does nothing)."},
     {words::kImportStartup, "Import lumo.ini..."},

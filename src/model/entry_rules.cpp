@@ -55,7 +55,8 @@ struct Kept {
     bool dropped = false;
 };
 
-Kept keptOf(Rules rules, std::string_view inserted, char32_t decimalSeparator) {
+Kept keptOf(Rules rules, std::string_view inserted, char32_t decimalSeparator,
+            EntryCharacters characters) {
     Kept kept;
     kept.text.reserve(inserted.size());
     // What is kept goes in a run at a time: a pasted text may run to megabytes.
@@ -80,7 +81,8 @@ Kept keptOf(Rules rules, std::string_view inserted, char32_t decimalSeparator) {
                 drop(at, inserted.size());
                 return kept;
             }
-            if (c < 0x20 || c == 0x7F || !cp932CanHold(c)) {
+            const bool control = c < 0x20 || (c >= 0x7F && c <= 0x9F);
+            if (control || (characters == EntryCharacters::CodePage932 && !cp932CanHold(c))) {
                 drop(at, at + step.length);
             }
         } else if (rules == Rules::TypedSpin && !spinAccepts(c, decimalSeparator)) {
@@ -109,13 +111,14 @@ SpinEntry spinEntry(SpinField spin) {
 }
 
 EntryOutcome insertText(EntryControl control, EntryAction action, const EntryBox& box,
-                        std::string_view inserted, char32_t decimalSeparator) {
+                        std::string_view inserted, char32_t decimalSeparator,
+                        EntryCharacters characters) {
     const Rules rules = rulesOf(control);
     if (rules == Rules::FixedSpin) {
         return unchanged(box, action == EntryAction::Type && !inserted.empty());
     }
     Kept kept = rules == Rules::Free ? Kept{std::string(inserted)}
-                                     : keptOf(rules, inserted, decimalSeparator);
+                                     : keptOf(rules, inserted, decimalSeparator, characters);
     if (rules == Rules::TypedSpin) {
         if (kept.dropped) {
             return unchanged(box, true);

@@ -70,18 +70,24 @@ struct SpinEntry {
 /// takes digits and signs, two characters; a held button repeats after 400 ms, then every 100 ms.
 SpinEntry spinEntry(SpinField spin);
 
+/// The characters a one-line edit takes: those code page 932 holds, or any (the text to colour,
+/// while the chosen form writes UTF-8).
+enum class EntryCharacters { CodePage932, Any };
+
 /// Typing or pasting `inserted` over `box`'s selection.
 ///
 /// A one-line edit (Edit1, link_e, the face box) keeps of `inserted` its first line, without
-/// control characters and without what code page 932 cannot hold; what it drops costs one beep,
-/// however much it is. An insertion that keeps nothing still replaces the selection.
+/// control characters and, unless it takes `Any` character, without what code page 932 cannot
+/// hold; what it drops costs one beep, however much it is. An insertion that keeps nothing still
+/// replaces the selection.
 ///
 /// A spin edit that takes typing takes digits, "+", "-", "." and `decimalSeparator` up to its
 /// length, cutting off the rest of a paste without a beep; any other character refuses the whole
 /// insertion with a beep. One that takes no typing refuses a typed character with a beep and a
 /// paste silently. The markup and the colour-code box take anything.
 EntryOutcome insertText(EntryControl control, EntryAction action, const EntryBox& box,
-                        std::string_view inserted, char32_t decimalSeparator = U'.');
+                        std::string_view inserted, char32_t decimalSeparator = U'.',
+                        EntryCharacters characters = EntryCharacters::CodePage932);
 
 /// What `key` does in `control`: a spin edit steps with Up and Down; one without typing refuses
 /// erasing with a beep and cutting silently; one with typing refuses Enter with a beep. Every

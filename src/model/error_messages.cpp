@@ -44,6 +44,10 @@ std::string outputMessage(const OutputError& error, OutputForm form, Language la
             return phrase(words::kCodeInText, language,
                           {field, std::to_string(error.position()),
                            unicodeNotation(error.character()), caption});
+        case OutputError::Reason::BeyondCodePage932:
+            return phrase(
+                words::kBeyondCodePage932, language,
+                {field, std::to_string(error.position()), unicodeNotation(error.character())});
         case OutputError::Reason::StopCount:
             break;
     }

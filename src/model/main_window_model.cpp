@@ -22,7 +22,9 @@
 #include "persistence/value_rules.h"
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
+#include "text/graphemes.h"
 #include "text/utf8.h"
+#include "text/utf8_bytes.h"
 
 namespace huewright {
 
@@ -113,7 +115,8 @@ void MainWindowModel::startUp(const std::filesystem::path& workingDirectory,
 }
 
 void MainWindowModel::setText(LineEdit edit, std::string text) {
-    if (texts_[index(edit)] == text) {
+    const bool beyond = edit == LineEdit::Text && textBeyondCodePage932_;
+    if (texts_[index(edit)] == text && !beyond) {
         return;
     }
     if (longestText_) {
@@ -121,9 +124,36 @@ void MainWindowModel::setText(LineEdit edit, std::string text) {
             *longestText_, text,
             edit == LineEdit::Text ? OutputError::Field::Text : OutputError::Field::LinkTarget);
     }
+    if (edit == LineEdit::Text) {
+        textBeyondCodePage932_.reset();
+    }
     texts_[index(edit)] = std::move(text);
     // Both edits only regenerate.
     regenerate();
+}
+
+void MainWindowModel::setTextUtf8(std::string text) {
+    std::string cp932;
+    try {
+        cp932 = utf8ToCp932(text);
+    } catch (const ConversionError&) {
+        if (textBeyondCodePage932_ == text) {
+            return;
+        }
+        if (longestText_) {
+            refuseUtf8TextLongerThan(*longestText_, text, OutputError::Field::Text);
+        }
+        textBeyondCodePage932_ = std::move(text);
+        texts_[index(LineEdit::Text)].clear();
+        regenerate();
+        return;
+    }
+    setText(LineEdit::Text, std::move(cp932));
+}
+
+std::string MainWindowModel::textUtf8() const {
+    return textBeyondCodePage932_ ? *textBeyondCodePage932_
+                                  : cp932ToUtf8Lenient(texts_[index(LineEdit::Text)]);
 }
 
 void MainWindowModel::setFaceNameText(std::string text, bool byUser) {
@@ -382,6 +412,33 @@ ColourValue MainWindowModel::colourFromCode(std::string_view code, ColourValue s
     return codeToColour(code, shown);
 }
 
+GradationSettings MainWindowModel::snapshotUtf8() const {
+    GradationSettings settings = snapshot();
+    for (const GradationField& field : kGradationFields) {
+        if (std::string GradationSettings::*const text = textMemberOf(field)) {
+            settings.*text = cp932ToUtf8Lenient(settings.*text);
+        }
+    }
+    settings.text = textUtf8();
+    return settings;
+}
+
+void MainWindowModel::refuseTextBeyondCodePage932() const {
+    if (!textBeyondCodePage932_) {
+        return;
+    }
+    const std::string_view text = *textBeyondCodePage932_;
+    std::size_t position = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Sequence read = utf8SequenceAt(text, at);
+        ++position;
+        if (!cp932CanHold(read.codePoint)) {
+            throw OutputError::beyondCodePage932(read.codePoint, position);
+        }
+        at += read.length;
+    }
+}
+
 GradationSettings MainWindowModel::snapshot() const {
     GradationSettings settings;
     for (const GradationField& field : kGradationFields) {
@@ -419,23 +476,33 @@ void MainWindowModel::regenerate() {
         ++regenerations_;
         return;
     }
-    const GradationSettings settings = snapshot();
+    const TextEncoding encoding = markupEncoding();
+    // A text beyond code page 932 is drawn in UTF-8 whatever the form.
+    const bool utf8 = encoding == TextEncoding::Utf8 || textBeyondCodePage932_;
+    const GradationSettings settings = utf8 ? snapshotUtf8() : snapshot();
+    const TextEncoding characters = utf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
     std::optional<PreviewPainter> painter;
     if (surface_ != nullptr) {
-        painter.emplace(*surface_, settings, previewFont_);
+        painter.emplace(*surface_, settings, previewFont_, characters);
     }
     OutputOptions options;
     options.form = outputForm();
     colourOptions_.applyTo(options);
+    options.utf8Characters = utf8 ? graphemeEnd : nullptr;
     try {
+        if (encoding == TextEncoding::Cp932) {
+            refuseTextBeyondCodePage932();
+        }
         markup_ = buildOutput(settings, options, painter ? &*painter : nullptr);
         refusal_.reset();
     } catch (const OutputError& refused) {
         // A refusal writes nothing, so the preview is drawn by the form that refuses nothing.
         markup_.clear();
         if (painter) {
-            painter.emplace(*surface_, settings, previewFont_);
-            buildOutput(settings, OutputOptions{}, &*painter);
+            painter.emplace(*surface_, settings, previewFont_, characters);
+            OutputOptions drawn;
+            drawn.utf8Characters = options.utf8Characters;
+            buildOutput(settings, drawn, &*painter);
         }
         refusalReported_ = refusalReported_ && refusal_ && sameRefusal(*refusal_, refused) &&
                            refusedForm_ == options.form;
@@ -575,6 +642,8 @@ void MainWindowModel::load(const SettingsFileReader& reader, SettingsKey key, Fa
 }
 
 void MainWindowModel::saveGradationFile(const std::filesystem::path& file) const {
+    // The file is code page 932: a text beyond it is refused, and stays in the window.
+    refuseTextBeyondCodePage932();
     GradationFileItems items;
     items.colours = colours_;
     items.checks = checks_;

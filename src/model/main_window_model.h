@@ -13,6 +13,7 @@
 #include "generator/preview.h"
 #include "model/colour_options.h"
 #include "model/controls.h"
+#include "model/entry_rules.h"
 #include "model/gradation_fields.h"
 #include "model/language.h"
 #include "persistence/file_system.h"
@@ -66,6 +67,10 @@ class MainWindowModel {
     /// Sets the text to colour or the link target (code page 932 bytes). Throws
     /// TextTooLongError, changing nothing, for a text longer than setLongestText allows.
     void setText(LineEdit edit, std::string text);
+    /// Sets the text to colour from UTF-8, as the user typed it: one that code page 932 holds as
+    /// setText does; any other is kept as it is (the forms that write UTF-8 colour it, the FONT
+    /// form refuses it, and a save refuses it). Throws as setText does.
+    void setTextUtf8(std::string text);
     /// Sets the font face box's text; typing or choosing from the list (`byUser`) fires
     /// onFaceNameEdited, setting it from code does not. Throws as setText does.
     void setFaceNameText(std::string text, bool byUser);
@@ -133,7 +138,18 @@ class MainWindowModel {
 
     // The state.
 
+    /// A text in code page 932; the text to colour is empty here while it holds a character
+    /// that code page 932 cannot (textUtf8 then has it).
     const std::string& text(LineEdit edit) const { return texts_[index(edit)]; }
+    /// The text to colour, UTF-8.
+    std::string textUtf8() const;
+    /// Whether the text to colour holds a character code page 932 cannot hold.
+    bool textBeyondCodePage932() const { return textBeyondCodePage932_.has_value(); }
+    /// The characters the text box takes: any while the chosen form writes UTF-8.
+    EntryCharacters textCharacters() const {
+        return markupEncoding() == TextEncoding::Utf8 ? EntryCharacters::Any
+                                                      : EntryCharacters::CodePage932;
+    }
     const std::string& faceNameText() const { return faceName_; }
     bool checked(CheckBox box) const { return checks_[index(box)]; }
     bool checked(RadioButton button) const { return radios_[index(button)]; }
@@ -152,9 +168,14 @@ class MainWindowModel {
 
     /// The snapshot one generator run reads.
     GradationSettings snapshot() const;
-    /// The fragment of the last regeneration (code page 932 bytes); empty while the settings
+    /// The fragment of the last regeneration, in markupEncoding(); empty while the settings
     /// cannot be written in the chosen form.
     const std::string& markup() const { return markup_; }
+    /// The FONT form writes code page 932, as the window always did; the other forms write UTF-8
+    /// and colour each user-perceived character as one.
+    TextEncoding markupEncoding() const {
+        return outputForm() == OutputForm::Font ? TextEncoding::Cp932 : TextEncoding::Utf8;
+    }
     /// Why the settings cannot be written in the chosen form, while they cannot. The preview then
     /// still shows the text, coloured as the FONT form colours it.
     const std::optional<OutputError>& refusal() const { return refusal_; }
@@ -231,6 +252,10 @@ class MainWindowModel {
     void onLinkToggled();
     void onThreeColoursToggled();
     void onSizePatternToggled();
+    /// The snapshot with its texts in UTF-8, for the forms that write UTF-8.
+    GradationSettings snapshotUtf8() const;
+    /// Throws OutputError while the text to colour holds a character code page 932 cannot.
+    void refuseTextBeyondCodePage932() const;
 
     // Each window item's value as a field of GradationSettings, and back.
     ColourValue valueOf(ColourSlot slot) const { return colour(slot); }
@@ -262,6 +287,8 @@ class MainWindowModel {
     std::optional<Language> runLanguage_;
 
     std::array<std::string, std::size(kAllLineEdits)> texts_;
+    /// The text to colour, UTF-8, while it holds a character code page 932 cannot.
+    std::optional<std::string> textBeyondCodePage932_;
     std::string faceName_;
     std::array<bool, std::size(kAllCheckBoxes)> checks_{};
     std::array<bool, std::size(kAllRadioButtons)> radios_{};

@@ -49,6 +49,17 @@ std::string_view cp932Beginning(std::string_view text, std::size_t bytes) {
     return text.substr(0, end);
 }
 
+// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
+std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) {
+        return text;
+    }
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0U) == 0x80U) {
+        --bytes;
+    }
+    return text.substr(0, bytes);
+}
+
 }  // namespace
 
 std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::size_t markupShown) {
@@ -57,7 +68,7 @@ std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::siz
         shown.push_back({control, std::move(state)});
     };
     // The text to colour shows twice, in its box and as the preview's description.
-    const std::string text = cp932ToUtf8Lenient(model.text(LineEdit::Text));
+    const std::string text = model.textUtf8();
     for (const LineEdit edit : kAllLineEdits) {
         add(edit, {.text = edit == LineEdit::Text ? text : cp932ToUtf8Lenient(model.text(edit)),
                    .enabled = model.enabled(edit)});
@@ -87,9 +98,12 @@ std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::siz
         add(item, {.checked = model.outputForm() == form});
     }
     const auto made = static_cast<std::uint64_t>(model.regenerationCount());
+    const bool cp932 = model.markupEncoding() == TextEncoding::Cp932;
     add(WindowPart::Markup,
-        {.text = cp932ToUtf8Lenient(cp932Beginning(model.markup(), markupShown)), .made = made});
-    // The length counts code page 932 bytes: a double-byte character counts 2.
+        {.text = cp932 ? cp932ToUtf8Lenient(cp932Beginning(model.markup(), markupShown))
+                       : std::string(utf8Beginning(model.markup(), markupShown)),
+         .made = made});
+    // The length counts the fragment's bytes: in code page 932 a double-byte character counts 2.
     const std::size_t bytes = model.markup().size();
     add(WindowPart::Length, {.text = lengthText(bytes), .value = static_cast<int>(bytes)});
     // A screen reader hears the preview described by the text it shows.

@@ -19,7 +19,8 @@ std::optional<ColourSlot> colourSlotOf(WindowPart part);
 /// edits, the face box, the check boxes, radio buttons, spin edits, buttons, colour panels, the
 /// output-form menu's items, the markup, its length and the preview. A view that shows only the
 /// beginning of a long fragment gives `markupShown`: the markup's text then holds at most that
-/// many bytes of it in code page 932, whole characters, and every rebuild still draws it again.
+/// many bytes of the fragment (in its own encoding), whole characters, and every rebuild still
+/// draws it again.
 std::vector<ShownControl> mainWindowState(const MainWindowModel& model,
                                           std::size_t markupShown = std::string_view::npos);
 

@@ -17,6 +17,8 @@ inline constexpr std::size_t kLongestText = 1'000'000;
 /// characters, a double-byte character counting one.
 void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError::Field field);
 
+/// As refuseTextLongerThan for UTF-8 `text`, a character counting one.
+void refuseUtf8TextLongerThan(std::size_t limit, std::string_view text, OutputError::Field field);
 /// As refuseTextLongerThan for each text of a gradation settings file, as `file` reads its keys,
 /// naming the first that is too long.
 void refuseTextsLongerThan(std::size_t limit, const SettingsFileReader& file);

@@ -36,6 +36,8 @@ inline constexpr const char* kBracketInFace = "%1 のフォント名には [ と
 inline constexpr const char* kStopList = "色の並びを読めません（%1）";
 inline constexpr const char* kCodeInText =
     "%1 の %2 文字目の %3 は %4 形式では色コードとして読まれます";
+inline constexpr const char* kBeyondCodePage932 =
+    "%1 の %2 文字目の %3 はシフトJISにないため、FONT 形式でも .DAT ファイルにも書けません";
 
 // What only the page says: it cannot close a browser tab, lumo.ini lives in the browser's
 // storage, and the page has a link, a status line, a PNG download and a rendering of its own.
@@ -82,6 +84,7 @@ inline constexpr const char* kAll[] = {
     kLinkScheme,
     kBracketInFace,
     kCodeInText,
+    kBeyondCodePage932,
     kStopList,
     kQuitHint,
     kImportStartup,

@@ -27,11 +27,13 @@ char32_t localeDecimalSeparator() {
     return separator.size() == 1 ? separator.front() : U'.';
 }
 
-EntryValidator::EntryValidator(EntryControl control, std::function<void()> beep, QLineEdit* editor)
+EntryValidator::EntryValidator(EntryControl control, std::function<void()> beep, QLineEdit* editor,
+                               std::function<EntryCharacters()> characters)
     : QValidator(editor),
       control_(control),
       editor_(editor),
       beep_(std::move(beep)),
+      characters_(std::move(characters)),
       before_(editor->text()) {
     editor_->setValidator(this);
     connect(editor_, &QLineEdit::textChanged, this,
@@ -70,10 +72,10 @@ QValidator::State EntryValidator::validate(QString& input, int& position) const 
     const QByteArray replaced = before_.mid(head, before_.size() - head - tail).toUtf8();
     const QByteArray after = before_.right(tail).toUtf8();
     const QByteArray pasted = inserted.toUtf8();
-    const EntryOutcome outcome =
-        insertText(control_, EntryAction::Paste,
-                   {before.toStdString(), replaced.toStdString(), after.toStdString()},
-                   pasted.toStdString(), localeDecimalSeparator());
+    const EntryOutcome outcome = insertText(
+        control_, EntryAction::Paste,
+        {before.toStdString(), replaced.toStdString(), after.toStdString()}, pasted.toStdString(),
+        localeDecimalSeparator(), characters_ ? characters_() : EntryCharacters::CodePage932);
     if (outcome.beep) {
         beep_();
     }

@@ -18,8 +18,10 @@ namespace huewright {
 class EntryValidator : public QValidator {
   public:
     /// Becomes the validator of `editor` (for an editable combo box or a spin edit, its line
-    /// edit), which owns it; `beep` sounds when the rules refuse something.
-    EntryValidator(EntryControl control, std::function<void()> beep, QLineEdit* editor);
+    /// edit), which owns it; `beep` sounds when the rules refuse something. `characters`, when
+    /// given, says which characters the box takes at the time; code page 932's otherwise.
+    EntryValidator(EntryControl control, std::function<void()> beep, QLineEdit* editor,
+                   std::function<EntryCharacters()> characters = {});
 
     State validate(QString& input, int& position) const override;
 
@@ -27,6 +29,7 @@ class EntryValidator : public QValidator {
     EntryControl control_;
     QLineEdit* editor_;
     std::function<void()> beep_;
+    std::function<EntryCharacters()> characters_;
     /// The editor's text before the change under validation.
     QString before_;
 };

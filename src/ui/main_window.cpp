@@ -82,9 +82,9 @@ void MainWindow::createControls() {
     findControl<ImageView>(client, WindowPart::Preview)->setImage(&surface_.screenImage());
 
     auto beep = [this] { platform_.beep(); };
-    for (const LineEdit edit : kAllLineEdits) {
-        new EntryValidator(edit, beep, findControl<QLineEdit>(client, edit));
-    }
+    new EntryValidator(LineEdit::Text, beep, textEdit_, [this] { return model_.textCharacters(); });
+    new EntryValidator(LineEdit::LinkTarget, beep,
+                       findControl<QLineEdit>(client, LineEdit::LinkTarget));
     new EntryValidator(WindowPart::FaceName, beep, faceNameBox_->lineEdit());
     for (const CheckBox box : kAllCheckBoxes) {
         checkBoxes_[box] = findControl<QAbstractButton>(client, box);
@@ -183,7 +183,13 @@ void MainWindow::connectControls() {
         connect(findControl<QLineEdit>(this, edit), &QLineEdit::textEdited, this,
                 [this, edit](const QString& text) {
                     drawn_.forget(edit);
-                    act([&] { model_.setText(edit, toCp932(text)); });
+                    act([&] {
+                        if (edit == LineEdit::Text) {
+                            model_.setTextUtf8(text.toStdString());
+                        } else {
+                            model_.setText(edit, toCp932(text));
+                        }
+                    });
                 });
     }
     connect(faceNameBox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {

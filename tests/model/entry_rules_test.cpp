@@ -66,6 +66,12 @@ TEST(EntryRulesTest, untrustedTexts) {
         insertText(LineEdit::Text, EntryAction::Type, {"\xF0\x9F\x98\x80\xFF", "", ""}, "a");
     EXPECT_EQ(after.cursor, 4U);
     EXPECT_FALSE(after.beep);
+    // While the text box takes any character, only control characters are dropped.
+    const EntryOutcome any = insertText(LineEdit::Text, EntryAction::Paste, {"", "", ""},
+                                        "👍🏽\u0085é\x7F", U'.', EntryCharacters::Any);
+    EXPECT_EQ(any.text, "👍🏽é");
+    EXPECT_TRUE(any.beep);
+    EXPECT_EQ(insertText(LineEdit::Text, EntryAction::Paste, {"", "", ""}, "👍虹").text, "虹");
 
     const struct {
         SpinField spin;

@@ -347,5 +347,45 @@ TEST_F(StartedModelTest, ARefusedFormIsAStateReportedOnce) {
     EXPECT_TRUE(model.refusalToReport());
 }
 
+// The forms that write UTF-8 take any text and colour each user-perceived character as one; the
+// FONT form and a save, both code page 932, refuse a character it cannot hold, and the text stays.
+TEST_F(StartedModelTest, ATextBeyondCodePage932IsColouredInTheUtf8FormsAndKept) {
+    model.chooseOutputForm(OutputForm::Span);
+    EXPECT_EQ(model.textCharacters(), EntryCharacters::Any);
+    const std::string text = "虹👍🏽e\u0301";
+    model.setTextUtf8(text);
+    EXPECT_EQ(model.textUtf8(), text);
+    EXPECT_EQ(model.text(LineEdit::Text), "");
+    const std::string& markup = model.markup();
+    EXPECT_EQ(model.markupEncoding(), TextEncoding::Utf8);
+    for (const std::string character : {"虹", "👍🏽", "e\u0301"}) {
+        EXPECT_NE(markup.find(">" + character + "</span>"), std::string::npos) << character;
+    }
+
+    model.chooseOutputForm(OutputForm::Font);
+    EXPECT_EQ(model.textCharacters(), EntryCharacters::CodePage932);
+    ASSERT_TRUE(model.refusal());
+    EXPECT_EQ(model.refusal()->reason(), OutputError::Reason::BeyondCodePage932);
+    EXPECT_EQ(model.refusal()->character(), U'\U0001F44D');
+    EXPECT_EQ(model.refusal()->position(), 2U);
+    EXPECT_EQ(model.markup(), "");
+    EXPECT_TRUE(model.refusalToReport());
+    model.setTextUtf8(text + "x");
+    EXPECT_FALSE(model.refusalToReport());
+    EXPECT_THAT([&] { model.saveGradationFile(kDat); },
+                Throws<OutputError>(Property(&OutputError::position, 2U)));
+    EXPECT_FALSE(files.files.contains(kDat));
+    EXPECT_EQ(model.textUtf8(), text + "x");
+
+    // A text code page 932 holds is the window's own again.
+    model.setTextUtf8("虹");
+    EXPECT_FALSE(model.refusal());
+    EXPECT_EQ(model.text(LineEdit::Text), "\x93\xF8");
+    EXPECT_EQ(model.markup(), buildOutput(model.snapshot(), {}));
+    model.setLongestText(2);
+    EXPECT_THROW(model.setTextUtf8("👍👍👍"), TextTooLongError);
+    EXPECT_EQ(model.textUtf8(), "虹");
+}
+
 }  // namespace
 }  // namespace huewright

@@ -472,6 +472,25 @@ class MainWindowTest : public QObject {
         QCOMPARE(platform().errors.size(), 1);
     }
 
+    // In a form that writes UTF-8 the text box takes any character and the fragment colours a
+    // user-perceived character whole; FONT reports it once and keeps it, taking no new one.
+    void aTextBeyondCodePage932() {
+        trigger(MenuItem::BbcodeForm);
+        auto* text = widget<QLineEdit>(LineEdit::Text);
+        text->selectAll();
+        type(text, QStringLiteral("虹👍🏽"));
+        QCOMPARE(model().textUtf8(), std::string("虹👍🏽"));
+        QVERIFY(shownMarkup().contains(QStringLiteral("]👍🏽[/color]")));
+        trigger(MenuItem::FontForm);
+        QCOMPARE(platform().errors.size(), 1);
+        QVERIFY(
+            platform().errors.front().startsWith(QStringLiteral("テキスト の 2 文字目の U+1F44D")));
+        QCOMPARE(shownMarkup(), QString());
+        type(text, QStringLiteral("😀x"));
+        QCOMPARE(text->text(), QStringLiteral("虹👍🏽x"));
+        QCOMPARE(platform().errors.size(), 1);
+    }
+
     // An arrow key moves the check and the focus within its group, as a click would.
     void arrowKeysMoveTheCheckWithinAGroup() {
         const struct {

@@ -205,6 +205,7 @@ std::optional<Enum> byName(const char* const (&names)[N], const std::string& nam
 
 // The page's words for the entry rules' actions, keys and focus causes, in their order.
 constexpr const char* kEntryActions[] = {"type", "paste"};
+constexpr const char* kEntryCharacters[] = {"codePage932", "any"};
 constexpr const char* kEntryKeys[] = {"erase", "cut", "enter", "up", "down"};
 constexpr const char* kFocusCauses[] = {"mouse", "keyboard", "opening", "return"};
 constexpr const char* kArrowKeys[] = {"up", "down", "left", "right"};
@@ -218,17 +219,21 @@ std::optional<EntryControl> entryControl(const std::string& window, const std::s
     return std::nullopt;
 }
 
-/// Typing or pasting `inserted` over a box's selection: {text, cursor, changed, beep}, the cursor
-/// in UTF-16 code units; null for a control or action the rules do not know.
+/// Typing or pasting `inserted` over a box's selection, the box taking `characters` ("codePage932"
+/// or "any"): {text, cursor, changed, beep}, the cursor in UTF-16 code units; null for a control,
+/// action or characters the rules do not know.
 val entryInsert(const std::string& window, const std::string& control, const std::string& action,
-                const val& before, const val& selected, const val& after, const val& inserted) {
+                const val& before, const val& selected, const val& after, const val& inserted,
+                const std::string& characters) {
     const auto entry = entryControl(window, control);
     const auto how = byName<EntryAction>(kEntryActions, action);
-    if (!entry || !how) {
+    const auto which = byName<EntryCharacters>(kEntryCharacters, characters);
+    if (!entry || !how || !which) {
         return val::null();
     }
-    const EntryOutcome outcome = insertText(
-        *entry, *how, {utf8Of(before), utf8Of(selected), utf8Of(after)}, utf8Of(inserted));
+    const EntryOutcome outcome =
+        insertText(*entry, *how, {utf8Of(before), utf8Of(selected), utf8Of(after)},
+                   utf8Of(inserted), U'.', *which);
     val answer = val::object();
     answer.set("text", stringOf(outcome.text));
     answer.set("cursor", outcome.cursor);
@@ -316,6 +321,7 @@ EMSCRIPTEN_BINDINGS(huewright) {
         .function("open", &Page::open)
         .function("changes", &Page::changes)
         .function("fragment", &Page::fragment)
+        .function("textCharacters", &Page::textCharacters)
         .function("link", &Page::link)
         .function("openLink", &Page::openLink)
         .function("openSettings", &Page::openSettings)

@@ -164,6 +164,10 @@ std::string Page::edit(const std::string& control, const val& typed) {
     if (!edit && control != nameOf(WindowPart::FaceName)) {
         return {};
     }
+    if (edit == LineEdit::Text) {
+        drawn_.forget(LineEdit::Text);
+        return act([&] { model_.setTextUtf8(text); });
+    }
     // The browser has changed the box already; whatever the model makes of the text, the box
     // shows the model's afterwards.
     drawn_.forget(edit ? Control(*edit) : Control(WindowPart::FaceName));
@@ -313,7 +317,13 @@ val Page::changes() {
 }
 
 val Page::fragment() const {
-    return stringOf(cp932ToUtf8Lenient(model_.markup()));
+    return stringOf(model_.markupEncoding() == TextEncoding::Cp932
+                        ? cp932ToUtf8Lenient(model_.markup())
+                        : model_.markup());
+}
+
+std::string Page::textCharacters() const {
+    return model_.textCharacters() == EntryCharacters::Any ? "any" : "codePage932";
 }
 
 namespace {
@@ -324,6 +334,12 @@ std::vector<SettingsValue> builtInValues() {
 }
 
 constexpr std::string_view kFormKey = "Form";
+// The text to colour, which a link may give beyond code page 932 for a form that writes UTF-8.
+constexpr SettingsKey kTextKey{"DATA", "text"};
+
+bool isTextKey(const SettingsKey& key) {
+    return key.section == kTextKey.section && key.key == kTextKey.key;
+}
 
 // The start-up options that each run of the output reads (the case of tags, STRONG for bold, EM
 // for italic), which a settings file does not carry: a link carries them under lumo.ini's own
@@ -355,7 +371,9 @@ val Page::link() const {
         pairs.call<void>("push", pair);
     };
     for (std::size_t i = 0; i < values.size(); ++i) {
-        if (values[i].text != builtIn[i].text) {
+        if (isTextKey(values[i].key) && model_.textBeyondCodePage932()) {
+            add(kTextKey.key, model_.textUtf8());
+        } else if (values[i].text != builtIn[i].text) {
             add(values[i].key.key, cp932ToUtf8Lenient(values[i].text));
         }
     }
@@ -391,6 +409,8 @@ struct LinkRead {
     std::vector<SettingsValue> colourOptions;  ///< in the program's own section
     StartupSettings startup;
     std::vector<std::string> refused;
+    /// The text to colour, UTF-8, when code page 932 cannot hold it; its value is then empty.
+    std::optional<std::string> textBeyondCodePage932;
 };
 
 // The colour option of the program's own section that `key` names; none for any other key.
@@ -429,13 +449,23 @@ LinkRead readLink(const val& pairs, StartupSettings startup) {
                 named->text = utf8ToCp932(text);
                 refuseTextLongerThan(kLongestText, named->text, OutputError::Field::None);
             } catch (const ConversionError&) {
-                read.refused.push_back(key);
+                if (isTextKey(named->key)) {
+                    named->text.clear();
+                    read.textBeyondCodePage932 = text;
+                } else {
+                    read.refused.push_back(key);
+                }
             } catch (const TextTooLongError&) {
                 read.refused.push_back(key);
             }
         } else {
             read.refused.push_back(key);
         }
+    }
+    // Only a form that writes UTF-8 takes a text beyond code page 932.
+    if (read.textBeyondCodePage932 &&
+        static_cast<OutputForm>(startup.outputForm) == OutputForm::Font) {
+        read.refused.emplace_back(kTextKey.key);
     }
     read.startup = startup;
     return read;
@@ -456,6 +486,9 @@ std::string Page::openLink(const val& pairs) {
     };
     try {
         const LoadReport report = load(link);
+        if (link.textBeyondCodePage932 && link.refused.empty()) {
+            model_.setTextUtf8(*link.textBeyondCodePage932);
+        }
         link.refused.insert(link.refused.end(), report.unreadableExtendedKeys.begin(),
                             report.unreadableExtendedKeys.end());
         // A value the file's rules read otherwise (a colour out of range, a word for a number)
@@ -469,6 +502,8 @@ std::string Page::openLink(const val& pairs) {
         }
     } catch (const LineBreakInValueError& error) {
         link.refused.push_back(error.key());
+    } catch (const TextTooLongError&) {
+        link.refused.emplace_back(kTextKey.key);
     }
     if (!link.refused.empty()) {
         load(readLink(val::array(), model_.startupSettings()));

@@ -71,6 +71,9 @@ class Page {
     emscripten::val changes();
     /// The whole fragment, of which changes() gives a long one's beginning, marked "cut".
     emscripten::val fragment() const;
+    /// The characters the text box takes now, as entryInsert names them: "any" while the
+    /// chosen form writes UTF-8, "codePage932" otherwise.
+    std::string textCharacters() const;
 
     // The settings in a link.
 

@@ -314,9 +314,11 @@ function refused(part) {
 
 // A box that holds text: typing, pasting, dropping and the keys go to the entry rules of the
 // control `name` of the window `windowName`, and the box shows what they keep, through its
-// `stretch` if it has one; `changed` runs when its text changed. The focus selects the whole text
-// where the rules say.
-function wireEntry(module, part, windowName, name, changed, stretch = null) {
+// `stretch` if it has one; `changed` runs when its text changed. `characters` says which the box
+// takes at the time ("codePage932" or "any"). The focus selects the whole text where the rules
+// say.
+function wireEntry(module, part, windowName, name, changed,
+                   {stretch = null, characters = () => "codePage932"} = {}) {
   const keep = (text, cursor) => {
     if (stretch) {
       stretch.replaceStretch(text, cursor);
@@ -330,7 +332,7 @@ function wireEntry(module, part, windowName, name, changed, stretch = null) {
     const end = part.selectionEnd;
     const outcome = module.entryInsert(windowName, name, action, part.value.slice(0, start),
                                        part.value.slice(start, end), part.value.slice(end),
-                                       inserted);
+                                       inserted, characters());
     if (outcome?.beep) {
       refused(part);
     }
@@ -345,7 +347,7 @@ function wireEntry(module, part, windowName, name, changed, stretch = null) {
     const end = part.selectionStart;
     const start = Math.max(0, end - (event.data ?? "").length);
     const outcome = module.entryInsert(windowName, name, "type", part.value.slice(0, start), "",
-                                       part.value.slice(end), event.data ?? "");
+                                       part.value.slice(end), event.data ?? "", characters());
     if (outcome?.beep) {
       refused(part);
     }
@@ -1132,7 +1134,8 @@ async function main() {
           }, 0);
         }
       };
-      wireEntry(module, part, names.Window.Main, name, edited, stretch);
+      const characters = name === LineEdit.Text ? () => model.textCharacters() : undefined;
+      wireEntry(module, part, names.Window.Main, name, edited, {stretch, characters});
       // What an input method composes goes to the model as it is committed.
       part.addEventListener("input", (event) => {
         if (!event.isComposing) {

@@ -687,6 +687,44 @@ describe("a long text in its box", () => {
   });
 });
 
+describe("a text beyond Shift-JIS", () => {
+  it("is coloured whole in the UTF-8 forms and linked, and FONT refuses it once", async () => {
+    const {page} = await openPage(session);
+    await chooseMenu(page, "K1", "FormMenu", "FormBBCode");
+    const text = "虹👍🏽e\u0301!";
+    await typeInto(page, "Edit1", text);
+    await page.waitForFunction((sel, want) => document.querySelector(sel).value === want, {},
+                               control("Edit1"), text);
+    const markup = await fragmentOf(page);
+    assert.equal(markup, native(["--format", "bbcode", "--", text]));
+    await page.waitForFunction(() => location.hash.includes("text="));
+
+    const context = await session.browser.createBrowserContext();
+    try {
+      const other = await context.newPage();
+      await other.goto(page.url());
+      await other.waitForSelector("body[data-ready]");
+      assert.equal(await fragmentOf(other), markup);
+    } finally {
+      await context.close();
+    }
+
+    // FONT refuses it as a state, one alert, and the text stays, taking no new such character.
+    await chooseMenu(page, "K1", "FormMenu", "FormFONT");
+    assert.match(await page.$eval("#refusal", (e) => e.textContent),
+                 /^テキスト の 2 文字目の U\+1F44D .*はシフトJISにないため/);
+    assert.equal(await fragmentOf(page), "");
+    await page.focus(control("Edit1"));
+    await page.keyboard.press("End");
+    await page.keyboard.type("😀x");
+    assert.equal(await page.$eval(control("Edit1"), (e) => e.value), text + "x");
+    await chooseMenu(page, "K1", "FormMenu", "FormSPAN");
+    assert.equal(await fragmentOf(page), native(["--format", "span", "--", text + "x"]));
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+});
+
 describe("the server", () => {
   it("sends the security headers with every file, and the text and WebAssembly compressed",
      async () => {
