@@ -529,18 +529,46 @@ LoadReport MainWindowModel::loadGradationFile(const std::optional<std::filesyste
 namespace {
 
 // The fragment `bytes` hold, in the window's code page 932: an editor may have saved it in
-// UTF-8, with or without a mark. None when no form takes it.
+// UTF-8, with or without a mark. A UTF-8 fragment that code page 932 cannot hold is read in
+// UTF-8, its texts too, for a form that writes UTF-8; in FONT it is refused as the conversion
+// refuses it. None when no form takes it.
 std::optional<FragmentRead> fragmentIn(std::string_view bytes) {
     constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
     const bool marked = bytes.starts_with(kUtf8Mark);
     const std::string_view unmarked = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
-    const std::string cp932 =
-        marked || looksLikeUtf8(unmarked) ? utf8ToCp932(unmarked) : std::string(bytes);
     try {
-        return readFragmentFile(cp932);
+        if (!marked && !looksLikeUtf8(unmarked)) {
+            return readFragmentFile(bytes);
+        }
+        try {
+            return readFragmentFile(utf8ToCp932(unmarked));
+        } catch (const ConversionError&) {
+            std::optional<FragmentRead> read;
+            try {
+                read = readFragmentFile(unmarked, graphemeEnd);
+            } catch (const FragmentError&) {
+                // Not a fragment in UTF-8 either: the conversion's refusal stands.
+            }
+            if (!read || read->options.form == OutputForm::Font) {
+                throw;
+            }
+            return read;
+        }
     } catch (const FragmentError&) {
         return std::nullopt;
     }
+}
+
+// The texts of `settings` in code page 932 but the text to colour, which comes back in UTF-8.
+// Throws ConversionError for a face name or link target that code page 932 cannot hold.
+std::string takeTextsToCodePage932(GradationSettings& settings) {
+    std::string text = std::move(settings.text);
+    for (const GradationField& field : kGradationFields) {
+        if (std::string GradationSettings::*const member = textMemberOf(field)) {
+            settings.*member = utf8ToCp932(settings.*member);
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -554,14 +582,28 @@ LoadReport MainWindowModel::openFile(const std::string& bytes, const std::filesy
     if (report.heldSettings) {
         return report;
     }
-    const std::optional<FragmentRead> fragment = fragmentIn(bytes);
+    std::optional<FragmentRead> fragment = fragmentIn(bytes);
     if (!fragment) {
         return report;
     }
-    report = loadGradationFile(gradationDocumentOf(fragment->settings, fragment->options));
     const OutputForm form = fragment->options.form;
+    std::optional<std::string> utf8Text;
+    if (fragment->options.utf8Characters != nullptr) {
+        utf8Text = takeTextsToCodePage932(fragment->settings);
+        if (!formMenuOffers(form)) {
+            // Only a form of the menu, which the window writes in UTF-8, takes such a text.
+            utf8ToCp932(*utf8Text);
+        }
+        if (longestText_) {
+            refuseUtf8TextLongerThan(*longestText_, *utf8Text, OutputError::Field::Text);
+        }
+    }
+    report = loadGradationFile(gradationDocumentOf(fragment->settings, fragment->options));
     if (formMenuOffers(form) && form != outputForm()) {
         chooseOutputForm(form);
+    }
+    if (utf8Text) {
+        setTextUtf8(std::move(*utf8Text));
     }
     if (!fragment->unrecovered.empty()) {
         throw FragmentApproachedError(file);

@@ -126,10 +126,11 @@ class MainWindowModel {
     /// Opens `bytes`, the file `file` that 開く chose: as a gradation settings file, or, when it
     /// holds no setting, as a fragment of one of the output forms (in code page 932, or in UTF-8
     /// as an editor may save it), loaded as the file of the settings and colour options that
-    /// make it, in its form where the output-form menu offers it. Throws, once all is taken,
+    /// make it, in its form where the output-form menu offers it; a UTF-8 fragment whose text
+    /// code page 932 cannot hold opens in its form that writes UTF-8. Throws, once all is taken,
     /// FragmentApproachedError when no settings make the fragment exactly; ConversionError,
-    /// changing nothing, for a UTF-8 fragment that code page 932 cannot hold; FileWriteError
-    /// when the start-up file cannot keep the form.
+    /// changing nothing, for a UTF-8 fragment that code page 932 cannot hold in the FONT form
+    /// (or beyond the text); FileWriteError when the start-up file cannot keep the form.
     LoadReport openFile(const std::string& bytes, const std::filesystem::path& file);
     /// As openFile, reading `file` from the file system; an unreadable file holds no setting.
     LoadReport openFile(const std::filesystem::path& file);

@@ -70,9 +70,25 @@ TEST_F(OpenFileTest, WhatCannotBeMadeAgainIsSaidAndWhatCannotBeReadChangesNothin
     const std::string before = model.markup();
     files.files[kOpenedFile] = "<p>not ours</p>";
     EXPECT_FALSE(model.openFile(kOpenedFile).heldSettings);
-    files.files[kOpenedFile] = "[color=#FF0000]\xF0\x9F\x91\x8D[/color]";
+    files.files[kOpenedFile] = "<FONT COLOR=\"#FF0000\">\xF0\x9F\x91\x8D</FONT>";
     EXPECT_THROW(model.openFile(kOpenedFile), ConversionError);
     EXPECT_EQ(model.markup(), before);
+}
+
+// A fragment the window wrote in a form that writes UTF-8, beyond code page 932, opens whole.
+TEST_F(OpenFileTest, AUtf8FragmentBeyondCodePage932OpensInItsForm) {
+    MainWindowModel writer(files);
+    writer.startUp(kOpenDir);
+    writer.chooseOutputForm(OutputForm::Bbcode);
+    writer.setTextUtf8("虹👍🏽e\u0301");
+    writer.setChecked(CheckBox::Bold, true);
+    files.files[kOpenedFile] = writer.markup();
+    writer.chooseOutputForm(OutputForm::Font);
+
+    model.openFile(kOpenedFile);
+    EXPECT_EQ(model.outputForm(), OutputForm::Bbcode);
+    EXPECT_EQ(model.textUtf8(), "虹👍🏽e\u0301");
+    EXPECT_EQ(model.markup(), files.files[kOpenedFile]);
 }
 
 }  // namespace
