@@ -4,6 +4,7 @@
 #include "model/layout.h"
 #include "text/cp932.h"
 #include "text/cp932_bytes.h"
+#include "text/utf8.h"
 
 namespace huewright {
 
@@ -47,17 +48,6 @@ std::string_view cp932Beginning(std::string_view text, std::size_t bytes) {
         end += characterLengthAt(text, end);
     }
     return text.substr(0, end);
-}
-
-// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
-std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
-    if (text.size() <= bytes) {
-        return text;
-    }
-    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0U) == 0x80U) {
-        --bytes;
-    }
-    return text.substr(0, bytes);
 }
 
 }  // namespace

@@ -39,6 +39,16 @@ void appendUtf8(std::string& out, char32_t codePoint) {
     out.append(bytes, putUtf8(bytes, codePoint));
 }
 
+std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
+    if (text.size() <= bytes) {
+        return text;
+    }
+    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0U) == 0x80U) {
+        --bytes;
+    }
+    return text.substr(0, bytes);
+}
+
 bool looksLikeUtf8(std::string_view bytes) {
     const bool beyondAscii = std::any_of(
         bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; });

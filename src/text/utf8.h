@@ -26,6 +26,9 @@ std::string utf8Problem(std::string_view text);
 /// would misread.
 bool looksLikeUtf8(std::string_view bytes);
 
+/// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
+std::string_view utf8Beginning(std::string_view text, std::size_t bytes);
+
 /// Appends the UTF-8 form of `codePoint`, which must be a Unicode scalar value.
 void appendUtf8(std::string& out, char32_t codePoint);
 

@@ -20,6 +20,7 @@
 #include "persistence/profile_document.h"
 #include "text/conversion_error.h"
 #include "text/cp932.h"
+#include "text/utf8.h"
 
 namespace huewright {
 
@@ -56,17 +57,6 @@ constexpr std::size_t kMarkupSent = 131072;
 // The preview is described by the text it shows, which may run to megabytes: a screen reader is
 // given its beginning.
 constexpr std::size_t kLongestDescription = 4096;
-
-// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
-std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
-    if (text.size() <= bytes) {
-        return text;
-    }
-    while (bytes > 0 && (static_cast<unsigned char>(text[bytes]) & 0xC0U) == 0x80U) {
-        --bytes;
-    }
-    return text.substr(0, bytes);
-}
 
 // A control's state as the page reads it; a field the control does not have is left out.
 val stateOf(const ControlState& state) {

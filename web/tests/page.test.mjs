@@ -22,6 +22,19 @@ function native(flags, options = {}) {
       .replace(/\n$/, "");
 }
 
+// What `look` sees of the page at `url` in a browser of its own, which shares no storage.
+async function inAFreshBrowser(url, look) {
+  const context = await session.browser.createBrowserContext();
+  try {
+    const other = await context.newPage();
+    await other.goto(url);
+    await other.waitForSelector("body[data-ready]");
+    return await look(other);
+  } finally {
+    await context.close();
+  }
+}
+
 // Downloads land in the browser's own time.
 async function waitForFile(file) {
   for (let wait = 0; wait < 100; ++wait) {
@@ -699,15 +712,7 @@ describe("a text beyond Shift-JIS", () => {
     assert.equal(markup, native(["--format", "bbcode", "--", text]));
     await page.waitForFunction(() => location.hash.includes("text="));
 
-    const context = await session.browser.createBrowserContext();
-    try {
-      const other = await context.newPage();
-      await other.goto(page.url());
-      await other.waitForSelector("body[data-ready]");
-      assert.equal(await fragmentOf(other), markup);
-    } finally {
-      await context.close();
-    }
+    assert.equal(await inAFreshBrowser(page.url(), fragmentOf), markup);
 
     // FONT refuses it as a state, one alert, and the text stays, taking no new such character.
     await chooseMenu(page, "K1", "FormMenu", "FormFONT");
@@ -794,11 +799,7 @@ describe("settings in the address", () => {
     const markup = await fragmentOf(page);
     assert.equal(markup, native(["--format", "span", "--three-colours", "--bold", "--",
                                  "リンク & #共有"]));
-    const context = await session.browser.createBrowserContext();
-    try {
-      const other = await context.newPage();
-      await other.goto(page.url());
-      await other.waitForSelector("body[data-ready]");
+    await inAFreshBrowser(page.url(), async (other) => {
       assert.equal(await fragmentOf(other), markup);
       // The case of tags, STRONG and EM, which lumo.ini keeps, hold for the linked visit and
       // are not stored.
@@ -810,9 +811,7 @@ describe("settings in the address", () => {
                    native(["--bold", "--strong-for-bold", "--lower-case-tags", "--", "x"]));
       await other.waitForFunction((hash) => location.hash === hash, {}, `#${linked}`);
       assert.equal(await other.evaluate(() => localStorage.length), 0);
-    } finally {
-      await context.close();
-    }
+    });
     await chooseMenu(page, "File1", "CopyLink");
     assert.equal(await page.evaluate(() => navigator.clipboard.readText()), page.url());
 
