@@ -546,22 +546,24 @@ async function main() {
   });
   // The fragment is rendered as soon as the frame is painted. A browser lays out a long one in
   // one piece on the page's own thread, a quarter of a second for 10,000 characters, so only its
-  // beginning is rendered, cut before a tag, and a line below says so.
+  // beginning is rendered, cut before a tag, and a line below says so. The rendering's document
+  // is made once; each fragment replaces its body, which spares the browser a document per key.
+  // It runs no script, whatever the fragment holds: the frame's sandbox allows none.
   const kRenderedFragment = 32768;
   const renderedPart = byId("rendered-part");
   let shownFragment = null;
   let renderTimer = null;
+  let renderingMade = false;
   const render = () => {
     const cut = fragment.length <= kRenderedFragment
         ? fragment.length : Math.max(fragment.lastIndexOf("<", kRenderedFragment), 0);
     const part = fragment.slice(0, cut);
     renderedPart.hidden = cut === fragment.length && !fragmentCut;
     renderedPart.textContent = fill(pageWords.renderedPart, cut);
-    if (shownFragment !== part) {
+    if (renderingMade && shownFragment !== part) {
       shownFragment = part;
-      rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
-                        '<meta name="referrer" content="no-referrer"></head><body>' +
-                        part + "</body></html>";
+      rendered.contentDocument.body.innerHTML = part;
+      rendered.dispatchEvent(new Event("rendered"));
     }
   };
   const showFragment = () => {
@@ -570,7 +572,11 @@ async function main() {
   };
   // The rendering runs no script, yet its links must not navigate it away: an http, https or
   // mailto link opens in a new tab with no opener and no referrer, any other does nothing.
+  const renderingLoaded = new Promise((loaded) => rendered.addEventListener("load", loaded,
+                                                                            {once: true}));
   rendered.addEventListener("load", () => {
+    renderingMade = true;
+    render();
     const follow = (event) => {
       const link = event.target.closest?.("a[href]");
       if (!link) {
@@ -584,7 +590,9 @@ async function main() {
     for (const type of ["click", "auxclick"]) {
       rendered.contentDocument.addEventListener(type, follow);
     }
-  });
+  }, {once: true});
+  rendered.srcdoc = '<!DOCTYPE html><html lang="ja"><head><meta charset="utf-8">' +
+                    '<meta name="referrer" content="no-referrer"></head><body></body></html>';
   // A length of many digits is narrowed to stay within its frame.
   const lengthLabel = controls[WindowPart.Length];
   const lengthFrame = controls[WindowPart.LengthFrame];
@@ -1223,6 +1231,8 @@ async function main() {
   performance.mark("huewright-first-output");
   byId("loading").remove();
   focusOpening(textBox);
+  // Ready once the rendering's document is made, which the first fragment goes into.
+  await renderingLoaded;
   document.body.dataset.ready = "true";
   // After one visit the page loads and works with no network, and it can be installed.
   navigator.serviceWorker?.register("sw.js").catch(() => {});

@@ -35,6 +35,18 @@ async function inAFreshBrowser(url, look) {
   }
 }
 
+// Waits until `predicate` holds in the rendering's frame. The frame, below the fold, runs no
+// animation frames, and its document stays while its body changes, so the wait asks it in turn.
+async function untilInFrame(frame, predicate, ...args) {
+  for (let wait = 0; wait < 100; ++wait) {
+    if (await frame.evaluate(predicate, ...args)) {
+      return;
+    }
+    await new Promise((done) => setTimeout(done, 50));
+  }
+  assert.fail(`the rendering never came to hold: ${predicate}`);
+}
+
 // Downloads land in the browser's own time.
 async function waitForFile(file) {
   for (let wait = 0; wait < 100; ++wait) {
@@ -572,7 +584,7 @@ describe("the clipboard and the rendering", () => {
     await typeInto(page, "Edit1", "表示");
     const fragment = await fragmentOf(page);
     const frame = page.frames().find((f) => f !== page.mainFrame());
-    await frame.waitForFunction(() => document.body?.textContent === "表示");
+    await untilInFrame(frame, () => document.body?.textContent === "表示");
     assert.deepEqual(await frame.$$eval("font[color]", (all) => all.map((f) => f.getAttribute("color"))),
                      [...fragment.matchAll(/COLOR="(#[0-9A-F]{6})"/g)].map((m) => m[1]));
     // The iframe runs no script; the page reaches into it only to catch its links.
@@ -642,11 +654,11 @@ describe("the clipboard and the rendering", () => {
     const note = await page.$eval("#rendered-part", (e) => e.textContent);
     const shown = Number(note.match(/先頭 (\d+) 文字/)[1]);
     assert.ok(shown <= 32768 && shown > 30000 && whole[shown] === "<", note);
-    await frame.waitForFunction((n) => document.body?.textContent.length === n,
-                                {}, [...whole.slice(0, shown).matchAll(/>あ</g)].length);
+    await untilInFrame(frame, (n) => document.body?.textContent.length === n,
+                       [...whole.slice(0, shown).matchAll(/>あ</g)].length);
 
     await setText("短い");
-    await frame.waitForFunction(() => document.body?.textContent === "短い");
+    await untilInFrame(frame, () => document.body?.textContent === "短い");
     assert.equal(await page.$eval("#rendered-part", (e) => e.hidden), true);
     await page.close();
   });
@@ -891,8 +903,7 @@ describe("links in the rendering", () => {
     ];
     for (const [target, opens] of rows) {
       await typeInto(page, "link_e", target);
-      await frame.waitForFunction((href) => document.readyState === "complete" &&
-                                            document.querySelector("a")?.href === href, {}, target);
+      await untilInFrame(frame, (href) => document.querySelector("a")?.href === href, target);
       await settle(page);
       const tabs = (await session.browser.pages()).length;
       const opened = opens ? session.browser.waitForTarget((t) => t.url() === target) : null;
