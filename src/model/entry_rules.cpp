@@ -5,6 +5,7 @@
 
 #include "persistence/value_rules.h"
 #include "text/cp932.h"
+#include "text/utf8.h"
 #include "text/utf8_bytes.h"
 
 namespace huewright {
@@ -37,12 +38,6 @@ std::size_t entryUtf16Length(std::string_view utf8) {
         }
     }
     return units;
-}
-
-std::size_t entryCharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 bool spinAccepts(char32_t c, char32_t decimalSeparator) {
@@ -126,7 +121,7 @@ EntryOutcome insertText(EntryControl control, EntryAction action, const EntryBox
         // What does not fit is cut off, as a full field cuts off typing: no beep.
         const std::size_t room =
             static_cast<std::size_t>(spinEntry(std::get<SpinField>(control)).maxLength);
-        const std::size_t held = entryCharacterCount(box.before) + entryCharacterCount(box.after);
+        const std::size_t held = utf8CharacterCount(box.before) + utf8CharacterCount(box.after);
         // Spin texts are ASCII, so a character is a byte.
         kept.text.resize(std::min(kept.text.size(), room > held ? room - held : 0));
     }

@@ -130,6 +130,11 @@ inline const std::array<GradationField, 28> kGradationFields{{
      "EM or I for italic", FlagGroup::MarkupForm},
 }};
 
+/// Replaces each text of `settings` (the text to colour, the face name, the link target) by what
+/// `convert` makes of it.
+template <typename Convert>
+void convertTexts(GradationSettings& settings, const Convert& convert);
+
 /// The field of GradationSettings that `field` binds when it holds a text; nullptr otherwise.
 inline std::string GradationSettings::*textMemberOf(const GradationField& field) {
     return std::visit(
@@ -142,6 +147,15 @@ inline std::string GradationSettings::*textMemberOf(const GradationField& field)
             }
         },
         field.binding);
+}
+
+template <typename Convert>
+void convertTexts(GradationSettings& settings, const Convert& convert) {
+    for (const GradationField& field : kGradationFields) {
+        if (std::string GradationSettings::*const text = textMemberOf(field)) {
+            settings.*text = convert(settings.*text);
+        }
+    }
 }
 
 }  // namespace huewright

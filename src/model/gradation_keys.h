@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <type_traits>
@@ -52,6 +53,13 @@ inline constexpr std::array<GradationKey, 28> kGradationWriteOrder{{
     {{"Stat", "KB"}, CheckBox::LineBreak},
     {{"DATA", "text"}, LineEdit::Text},
 }};
+
+/// The key that keeps `item` in a gradation settings file.
+inline const SettingsKey& fileKeyOf(const FileItem& item) {
+    return std::find_if(kGradationWriteOrder.begin(), kGradationWriteOrder.end(),
+                        [&](const GradationKey& entry) { return entry.item == item; })
+        ->key;
+}
 
 /// The key that keeps `field` in a gradation settings file; empty for a field kept under a key per
 /// radio button or in the start-up file.

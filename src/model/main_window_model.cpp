@@ -414,11 +414,7 @@ ColourValue MainWindowModel::colourFromCode(std::string_view code, ColourValue s
 
 GradationSettings MainWindowModel::snapshotUtf8() const {
     GradationSettings settings = snapshot();
-    for (const GradationField& field : kGradationFields) {
-        if (std::string GradationSettings::*const text = textMemberOf(field)) {
-            settings.*text = cp932ToUtf8Lenient(settings.*text);
-        }
-    }
+    convertTexts(settings, [](const std::string& value) { return cp932ToUtf8Lenient(value); });
     settings.text = textUtf8();
     return settings;
 }
@@ -562,12 +558,8 @@ std::optional<FragmentRead> fragmentIn(std::string_view bytes) {
 // The texts of `settings` in code page 932 but the text to colour, which comes back in UTF-8.
 // Throws ConversionError for a face name or link target that code page 932 cannot hold.
 std::string takeTextsToCodePage932(GradationSettings& settings) {
-    std::string text = std::move(settings.text);
-    for (const GradationField& field : kGradationFields) {
-        if (std::string GradationSettings::*const member = textMemberOf(field)) {
-            settings.*member = utf8ToCp932(settings.*member);
-        }
-    }
+    std::string text = std::exchange(settings.text, {});
+    convertTexts(settings, [](const std::string& value) { return utf8ToCp932(value); });
     return text;
 }
 

@@ -52,6 +52,12 @@ std::string_view cp932Beginning(std::string_view text, std::size_t bytes) {
 
 }  // namespace
 
+std::string markupUtf8(const MainWindowModel& model, std::size_t bytes) {
+    return model.markupEncoding() == TextEncoding::Cp932
+               ? cp932ToUtf8Lenient(cp932Beginning(model.markup(), bytes))
+               : std::string(utf8Beginning(model.markup(), bytes));
+}
+
 std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::size_t markupShown) {
     std::vector<ShownControl> shown;
     const auto add = [&](Control control, ControlState state) {
@@ -88,11 +94,7 @@ std::vector<ShownControl> mainWindowState(const MainWindowModel& model, std::siz
         add(item, {.checked = model.outputForm() == form});
     }
     const auto made = static_cast<std::uint64_t>(model.regenerationCount());
-    const bool cp932 = model.markupEncoding() == TextEncoding::Cp932;
-    add(WindowPart::Markup,
-        {.text = cp932 ? cp932ToUtf8Lenient(cp932Beginning(model.markup(), markupShown))
-                       : std::string(utf8Beginning(model.markup(), markupShown)),
-         .made = made});
+    add(WindowPart::Markup, {.text = markupUtf8(model, markupShown), .made = made});
     // The length counts the fragment's bytes: in code page 932 a double-byte character counts 2.
     const std::size_t bytes = model.markup().size();
     add(WindowPart::Length, {.text = lengthText(bytes), .value = static_cast<int>(bytes)});

@@ -21,6 +21,10 @@ std::optional<ColourSlot> colourSlotOf(WindowPart part);
 /// beginning of a long fragment gives `markupShown`: the markup's text then holds at most that
 /// many bytes of the fragment (in its own encoding), whole characters, and every rebuild still
 /// draws it again.
+/// The fragment of `model`'s last regeneration in UTF-8: at most `bytes` bytes of it in its own
+/// encoding, whole characters.
+std::string markupUtf8(const MainWindowModel& model, std::size_t bytes = std::string_view::npos);
+
 std::vector<ShownControl> mainWindowState(const MainWindowModel& model,
                                           std::size_t markupShown = std::string_view::npos);
 

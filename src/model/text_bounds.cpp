@@ -1,10 +1,9 @@
 #include "model/text_bounds.h"
 
-#include <algorithm>
-
 #include "generator/shift_jis.h"
 #include "model/error_messages.h"
 #include "model/gradation_keys.h"
+#include "text/utf8.h"
 
 namespace huewright {
 
@@ -15,10 +14,7 @@ void refuseTextLongerThan(std::size_t limit, std::string_view text, OutputError:
 }
 
 void refuseUtf8TextLongerThan(std::size_t limit, std::string_view text, OutputError::Field field) {
-    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    });
-    if (static_cast<std::size_t>(characters) > limit) {
+    if (utf8CharacterCount(text) > limit) {
         throw TextTooLongError(field, limit);
     }
 }

@@ -39,6 +39,12 @@ void appendUtf8(std::string& out, char32_t codePoint) {
     out.append(bytes, putUtf8(bytes, codePoint));
 }
 
+std::size_t utf8CharacterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
 std::string_view utf8Beginning(std::string_view text, std::size_t bytes) {
     if (text.size() <= bytes) {
         return text;

@@ -26,6 +26,9 @@ std::string utf8Problem(std::string_view text);
 /// would misread.
 bool looksLikeUtf8(std::string_view bytes);
 
+/// The characters of UTF-8 `text`: its bytes that are no continuation byte.
+std::size_t utf8CharacterCount(std::string_view text);
+
 /// The first `bytes` bytes of UTF-8 `text`, or fewer: a character is not split.
 std::string_view utf8Beginning(std::string_view text, std::size_t bytes);
 

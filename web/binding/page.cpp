@@ -14,6 +14,7 @@
 #include "model/error_messages.h"
 #include "model/extended_keys.h"
 #include "model/gradation_file.h"
+#include "model/gradation_keys.h"
 #include "model/layout.h"
 #include "model/main_window_state.h"
 #include "model/text_bounds.h"
@@ -307,9 +308,7 @@ val Page::changes() {
 }
 
 val Page::fragment() const {
-    return stringOf(model_.markupEncoding() == TextEncoding::Cp932
-                        ? cp932ToUtf8Lenient(model_.markup())
-                        : model_.markup());
+    return stringOf(markupUtf8(model_));
 }
 
 std::string Page::textCharacters() const {
@@ -324,11 +323,14 @@ std::vector<SettingsValue> builtInValues() {
 }
 
 constexpr std::string_view kFormKey = "Form";
-// The text to colour, which a link may give beyond code page 932 for a form that writes UTF-8.
-constexpr SettingsKey kTextKey{"DATA", "text"};
+// The key of the text to colour, which a link may give beyond code page 932 for a form that
+// writes UTF-8.
+const SettingsKey& textKey() {
+    return fileKeyOf(FileItem(LineEdit::Text));
+}
 
 bool isTextKey(const SettingsKey& key) {
-    return key.section == kTextKey.section && key.key == kTextKey.key;
+    return key.section == textKey().section && key.key == textKey().key;
 }
 
 // The start-up options that each run of the output reads (the case of tags, STRONG for bold, EM
@@ -362,7 +364,7 @@ val Page::link() const {
     };
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (isTextKey(values[i].key) && model_.textBeyondCodePage932()) {
-            add(kTextKey.key, model_.textUtf8());
+            add(textKey().key, model_.textUtf8());
         } else if (values[i].text != builtIn[i].text) {
             add(values[i].key.key, cp932ToUtf8Lenient(values[i].text));
         }
@@ -455,7 +457,7 @@ LinkRead readLink(const val& pairs, StartupSettings startup) {
     // Only a form that writes UTF-8 takes a text beyond code page 932.
     if (read.textBeyondCodePage932 &&
         static_cast<OutputForm>(startup.outputForm) == OutputForm::Font) {
-        read.refused.emplace_back(kTextKey.key);
+        read.refused.emplace_back(textKey().key);
     }
     read.startup = startup;
     return read;
@@ -493,7 +495,7 @@ std::string Page::openLink(const val& pairs) {
     } catch (const LineBreakInValueError& error) {
         link.refused.push_back(error.key());
     } catch (const TextTooLongError&) {
-        link.refused.emplace_back(kTextKey.key);
+        link.refused.emplace_back(textKey().key);
     }
     if (!link.refused.empty()) {
         load(readLink(val::array(), model_.startupSettings()));
